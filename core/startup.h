@@ -1,0 +1,46 @@
+#pragma once
+// Program folder, data disc and edition: the start-up routine and its globals.
+// Folders end in "/"; texts are 8-bit Windows-1250.
+#include <array>
+#include <string>
+
+extern std::string sciezka_programu;  // program folder
+extern std::string dysk_cd;           // disc root
+extern std::string sciezka_cd;        // disc data folder: root + "bsslow3/"
+extern int jezyk_cd;                  // 0 none, 1 English, 2 German, 3 French
+
+// The edition description (tavo_sk.txt).
+extern std::string tytul_edycji;
+extern int jezyk_edycji;              // 1 English, 2 German, 3 French
+extern bool flaga_l_mnogiej;
+extern std::string dopisek_tytulu;
+extern bool flaga_6;
+extern std::string tytul_slownika;
+extern std::string kod_zestawu;       // "tas_40", "tbs_40", "tcs_40"
+extern std::string czcionka;
+extern int czcionka_charset;          // 238, or 0 for the French edition
+
+// Answer-variant table from ss_sk.t, 1-based.
+constexpr int MAX_SS = 30;
+extern int ile_ss;
+extern std::array<std::string, MAX_SS + 1> ss_klucze;
+extern std::array<std::string, MAX_SS + 1> ss_wartosci;
+
+extern int licznik_przerywnika;
+
+// File letter of the edition: 'a', 'n' or 'f'.
+char litera_jezyka();
+// Name of an edition file with its letter: plik_edycji("sb?_slow.txt").
+std::string plik_edycji(const std::string& pattern);
+
+// Runs the whole start-up. Fatal conditions show their message and halt
+// (os::halt); edition-file problems request termination and stop reading.
+void start_programu();
+void szukaj_plyty();
+// Returns false when the edition could not be read (no letter known): the
+// caller reads nothing further.
+bool czytaj_opis_wersji();
+void czytaj_ss();
+
+// Clears every global of this file (tests and a fresh start).
+void wyczysc_start();

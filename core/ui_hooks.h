@@ -1,0 +1,31 @@
+#pragma once
+// What core must show or play goes through these hooks. The programs fill them
+// in with their windows; tests replace them. Texts are 8-bit Windows-1250.
+#include <functional>
+#include <string>
+
+namespace core {
+
+struct UiHooks {
+    // The information box with one OK button, shown modally.
+    std::function<void(const std::string& text)> info;
+    // The progress window: caption and position 0..100, shown modelessly.
+    std::function<void(const std::string& caption, int position)> progress_show;
+    std::function<void(int position)> progress_position;
+    std::function<void()> progress_hide;
+    // Lets the windows process pending events (used by short waits).
+    std::function<void()> process_events;
+    // Plays a WAV file (full path), waiting for its end when `wait`.
+    std::function<void(const std::string& path, bool wait)> play_wav;
+};
+
+UiHooks& ui();       // the hooks in force; unset ones do nothing
+void reset_ui();     // back to doing nothing
+
+// Convenience calls that do nothing when the hook is unset.
+void show_info(const std::string& text);
+void progress_show(const std::string& caption, int position);
+void progress_position(int position);
+void progress_hide();
+
+}  // namespace core

@@ -1,0 +1,18 @@
+#pragma once
+// The one way learner files are written: a temporary file in the same folder,
+// flushed to disk, then renamed over the old one. A failed write leaves the
+// old file as it was and returns false.
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace os {
+
+bool atomic_replace(const std::string& path, std::string_view content);
+
+// Failure injection for tests: called before each step ("open", "write",
+// "flush", "rename"); returning true makes that step fail.
+using AtomicFailHook = std::function<bool(const std::string& step)>;
+void set_atomic_fail_hook(AtomicFailHook hook);  // empty hook: no injection
+
+}  // namespace os

@@ -1,0 +1,27 @@
+#pragma once
+// Windows-1250 and Windows-1252 text, converted only where text meets the
+// screen, the keyboard, the clipboard or a file name.
+#include <string>
+#include <string_view>
+
+namespace os {
+
+std::string cp1250_to_utf8(std::string_view s);
+std::string utf8_to_cp1250(std::string_view s);  // unmappable characters become '?'
+std::string cp1252_to_utf8(std::string_view s);
+std::string utf8_to_cp1252(std::string_view s);
+
+// By font character set: 238 Windows-1250, 0 Windows-1252.
+std::string to_utf8(std::string_view s, int charset);
+std::string from_utf8(std::string_view s, int charset);
+
+bool is_valid_utf8(std::string_view s);
+
+// Polish text written in the sources (UTF-8) as the 8-bit text the data uses.
+inline std::string pl(std::string_view utf8) { return utf8_to_cp1250(utf8); }
+
+// Upper and lower case of Windows-1250 bytes (ASCII and the accented letters).
+std::string lower_1250(std::string_view s);
+std::string upper_1250(std::string_view s);
+
+}  // namespace os

@@ -1,0 +1,41 @@
+#pragma once
+// Line files as the data files use them: 8-bit text, one record a line.
+// Reads accept CR LF and LF; writes use CR LF.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace os {
+
+// Reads a text file line by line, in the "read while not at end" manner:
+// eof() is true once no further line can be read.
+class LineReader {
+public:
+    LineReader() = default;
+    explicit LineReader(const std::string& path);  // path goes through resolve()
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool open(const std::string& path);
+    bool is_open() const { return f_ != nullptr; }
+    bool eof();                 // true when closed or nothing left
+    std::string read_line();    // next line without its CR LF / LF; "" at the end
+    int line_number() const { return line_; }  // 1-based number of the last line read
+    void close();
+
+private:
+    std::FILE* f_ = nullptr;
+    int line_ = 0;
+};
+
+// Whole file as lines (empty when missing).
+std::vector<std::string> read_lines(const std::string& path);
+
+// Writes the lines with CR LF through the atomic-replace helper.
+bool write_lines(const std::string& path, const std::vector<std::string>& lines);
+
+// Appends lines with CR LF under an exclusive file lock (the hand-off file).
+bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace os

@@ -1,0 +1,44 @@
+#pragma once
+// Program folder, path resolution and the disc-root mapping.
+//
+// Folders kept by the programs end in "/". Paths may be composed with the
+// backslashes the data files use ("gfx_s\\menu_slow.bmp"); every access goes
+// through resolve(), which turns backslashes into slashes and, where the exact
+// name is absent, matches each component without regard to case.
+#include <string>
+#include <vector>
+
+namespace os {
+
+// Folder of the running executable, ending in "/". Tests may override it.
+std::string program_folder();
+void set_program_folder(const std::string& folder);  // empty: back to the executable's
+
+// Backslashes become slashes; where the exact name does not exist, each
+// component is looked up without regard to case. A component that does not
+// exist at all keeps the spelling given (so a write creates that name).
+// Names that are not valid UTF-8 are taken as Windows-1250 and converted.
+std::string resolve(const std::string& path);
+
+bool file_exists(const std::string& path);    // a regular file (after resolve)
+bool folder_exists(const std::string& path);  // a folder (after resolve)
+bool make_folder(const std::string& path);    // creates it (and parents); true when it exists after
+bool remove_file(const std::string& path);    // true when removed
+bool rename_file(const std::string& from, const std::string& to);  // atomic replace of `to`
+long long file_size(const std::string& path);  // -1 when missing
+
+// Appends "/" when the folder does not end in a separator.
+std::string with_slash(const std::string& folder);
+
+// Files in `folder` whose names match `pattern` ('*' and '?', without case),
+// full resolved paths, in the order the file system lists them.
+std::vector<std::string> list_files(const std::string& folder, const std::string& pattern);
+
+// Disc root named by the installation file: the text after "=".
+// A drive form ("D:\", "d:", "D:/") is looked up in the environment variable
+// VOKARIN_DRIVE_D (and so on); any other text is a folder, relative to the
+// program folder unless absolute. Result ends in "/"; empty when the text is
+// empty or a drive form has no entry.
+std::string disc_root_from(const std::string& text);
+
+}  // namespace os

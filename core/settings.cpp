@@ -1,0 +1,193 @@
+#include "core/settings.h"
+
+#include "core/errors.h"
+#include "core/exercises.h"
+#include "core/items.h"
+#include "core/startup.h"
+#include "core/text.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform/os/line_file.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+std::string sciezka_usera;
+std::string nazwa_usera;
+TUstawienia ustawienia;
+
+namespace {
+
+constexpr double MNOZNIK_DOMYSLNY = 1.2;
+constexpr double MNOZNIK_MIN = 1.0;
+constexpr double MNOZNIK_MAX = 4.0;
+
+enum class Rodzaj { logiczna, liczba, mnoznik, licznik };
+
+// What one line holds: its kind, its range with the replacements for values
+// below and above it, and its default.
+struct OpisLinii {
+    Rodzaj rodzaj = Rodzaj::logiczna;
+    int domyslna = 0;
+    int od = 0, do_ = 0;
+    int ponizej = 0, powyzej = 0;
+};
+
+OpisLinii logiczna(int def) { return {Rodzaj::logiczna, def}; }
+OpisLinii liczba(int def, int lo, int hi, int below, int above) {
+    return {Rodzaj::liczba, def, lo, hi, below, above};
+}
+
+const std::array<OpisLinii, LINII_USTAWIEN + 1>& opisy_linii() {
+    static const auto tabela = [] {
+        std::array<OpisLinii, LINII_USTAWIEN + 1> t{};
+        t[1] = liczba(6, 1, 6, 6, 6);
+        for (int n = 2; n <= 16; ++n) t[n] = liczba(0, 0, 4, 0, 0);
+        t[17] = logiczna(1);
+        t[18] = liczba(0, 0, 2, 0, 0);
+        for (int k = 1; k <= ZESTAWOW_PRZERYWNIKOW; ++k) {
+            t[17 + 2 * k] = logiczna(1);
+            t[18 + 2 * k] = liczba(0, 0, 300, 0, 0);
+        }
+        t[33] = liczba(0, 0, 100, 1, 1);
+        t[34] = liczba(12, 10, 14, 10, 10);
+        t[35] = logiczna(1);
+        t[36] = logiczna(0);
+        t[37] = t[38] = liczba(2, 0, 1000, 1, 1);
+        t[39] = t[40] = OpisLinii{Rodzaj::mnoznik};
+        t[41] = logiczna(1);
+        t[42] = logiczna(1);
+        t[43] = logiczna(0);
+        t[44] = logiczna(1);
+        t[45] = logiczna(0);
+        t[46] = logiczna(0);
+        t[47] = logiczna(0);
+        t[48] = logiczna(1);
+        t[49] = liczba(6, 4, 200, 6, 200);
+        t[50] = logiczna(0);
+        t[51] = OpisLinii{Rodzaj::licznik, 1, 0, INT_MAX - 1, 0, INT_MAX - 1};
+        t[52] = liczba(0, 0, MAX_SLOW, 0, MAX_SLOW);
+        t[53] = liczba(100, 3, 400, 100, 100);
+        t[54] = logiczna(1);
+        return t;
+    }();
+    return tabela;
+}
+
+double przytnij_mnoznik(double m) {
+    if (m < MNOZNIK_MIN) return MNOZNIK_MIN;
+    if (m > MNOZNIK_MAX) return MNOZNIK_MAX;
+    return m;
+}
+
+// A real number in the C format ("1.20"); empty gives 0 as for integers.
+double na_liczbe_rzeczywista(std::string_view text) {
+    const std::string t = Trim(text);
+    if (t.empty()) return 0.0;
+    double v = 0.0;
+    const char* end = t.data() + t.size();
+    auto [p, ec] = std::from_chars(t.data(), end, v, std::chars_format::fixed);
+    if (ec != std::errc() || p != end || !std::isfinite(v))
+        throw core::ConversionError("'" + t + "' is not a valid floating point value");
+    return v;
+}
+
+// Two decimals and "." whatever the process locale.
+std::string tekst_mnoznika(double m) {
+    char buf[32];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, m, std::chars_format::fixed, 2);
+    return std::string(buf, ec == std::errc() ? p : buf);
+}
+
+int wartosc_linii(const OpisLinii& o, int v) {
+    switch (o.rodzaj) {
+    case Rodzaj::logiczna:
+        return v == 1 ? 1 : 0;
+    case Rodzaj::liczba:
+        return v < o.od ? o.ponizej : v > o.do_ ? o.powyzej : v;
+    case Rodzaj::licznik:
+        return std::clamp(v, o.od, o.do_) + 1;
+    case Rodzaj::mnoznik:
+        break;
+    }
+    return v;
+}
+
+}  // namespace
+
+void TUstawienia::domyslne() {
+    const auto& opisy = opisy_linii();
+    linia.fill(0);
+    for (int n = 1; n <= LINII_USTAWIEN; ++n)
+        if (opisy[n].rodzaj != Rodzaj::mnoznik) linia[n] = opisy[n].domyslna;
+    mnoznik = MNOZNIK_DOMYSLNY;
+    odliczanie_przerywnikow.fill(0);
+}
+
+std::string plik_ustawien() { return sciezka_usera + "ustaw_" + kod_zestawu + ".txt"; }
+
+void czytaj_ustawienia() {
+    ustawienia.domyslne();
+    const std::string plik = plik_ustawien();
+    os::LineReader r;
+    if (!r.open(plik)) return;
+
+    // Values go into a copy first, so a bad line leaves the rest at defaults.
+    const auto& opisy = opisy_linii();
+    TUstawienia nowe;
+    for (int n = 1; n <= LINII_USTAWIEN && !r.eof(); ++n) {
+        const std::string tekst = r.read_line();
+        try {
+            if (opisy[n].rodzaj == Rodzaj::mnoznik)
+                nowe.mnoznik = przytnij_mnoznik(na_liczbe_rzeczywista(tekst));
+            else
+                nowe.linia[n] = wartosc_linii(opisy[n], na_liczbe(tekst));
+        } catch (const core::ConversionError&) {
+            core::rethrow_in_file(plik, n);
+        }
+        // The doubled lines: the later one wins, a missing later one keeps the first.
+        if (n == 37) nowe.linia[38] = nowe.linia[37];
+        ustawienia = nowe;
+    }
+    ustawienia = nowe;
+}
+
+bool zapisz_ustawienia() {
+    bool ok = true;
+    if (tryb_korekty) ok = zapisz_korekte();
+
+    const auto& opisy = opisy_linii();
+    std::vector<std::string> linie;
+    linie.reserve(LINII_USTAWIEN);
+    for (int n = 1; n <= LINII_USTAWIEN; ++n) {
+        if (opisy[n].rodzaj == Rodzaj::mnoznik)
+            linie.push_back(tekst_mnoznika(przytnij_mnoznik(ustawienia.mnoznik)));
+        else if (opisy[n].rodzaj == Rodzaj::logiczna)
+            linie.push_back(ustawienia.linia[n] == 1 ? "1" : "0");
+        else if (n == 38)
+            linie.push_back(IntToStr(ustawienia.linia[37]));
+        else
+            linie.push_back(IntToStr(ustawienia.linia[n]));
+    }
+    const std::string plik = plik_ustawien();
+    if (!os::write_lines(plik, linie)) {
+        core::show_info(os::pl("Nie można zapisać pliku ustawień ") + plik +
+                        os::pl(". Poprzednie ustawienia pozostały bez zmian."));
+        return false;
+    }
+    return ok;
+}
+
+int wymagane_odpowiedzi() {
+    if (tryb_lekcji == 0 && ustawienia.linia[48] == 1) return 1;
+    switch (ustawienia.linia[18]) {
+    case 1:
+        return 2;
+    case 2:
+        return 4;
+    default:
+        return 1;
+    }
+}

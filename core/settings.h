@@ -1,0 +1,51 @@
+#pragma once
+// The learner's settings file: 54 positional lines in the user folder,
+// ustaw_<kod_zestawu>.txt. "Settings line N" is ustawienia.linia[N]; the real
+// number of lines 39-40 is ustawienia.mnoznik (linia[39] and linia[40] are unused).
+#include <array>
+#include <string>
+
+// The logged-in user: folder (program folder + ID + "/") and name.
+extern std::string sciezka_usera;
+extern std::string nazwa_usera;
+
+constexpr int LINII_USTAWIEN = 54;
+constexpr int ZESTAWOW_PRZERYWNIKOW = 7;
+
+struct TUstawienia {
+    std::array<int, LINII_USTAWIEN + 1> linia{};  // 1..54, [0] unused
+    double mnoznik = 1.2;                         // lines 39-40, 1.0..4.0
+    // Per interlude set 1..7: questions left until it shows again. Not stored;
+    // cleared at every load.
+    std::array<int, ZESTAWOW_PRZERYWNIKOW + 1> odliczanie_przerywnikow{};
+
+    TUstawienia() { domyslne(); }
+    void domyslne();  // every line to its default, countdowns to 0
+
+    // Interlude set k = 1..7: enabled by the learner (line 17 + 2k) and the row
+    // reached (line 18 + 2k).
+    bool przerywnik_wlaczony(int k) const { return linia[17 + 2 * k] == 1; }
+    void wlacz_przerywnik(int k, bool on) { linia[17 + 2 * k] = on ? 1 : 0; }
+    int& wiersz_przerywnika(int k) { return linia[18 + 2 * k]; }
+};
+
+extern TUstawienia ustawienia;
+
+// Full path of the settings file of the current user and data set.
+std::string plik_ustawien();
+
+// Reads the settings file: missing file or missing lines take the defaults;
+// out-of-range values take their replacement; the run counter (line 51) goes
+// up by one. A line that is not a number throws core::ConversionError naming
+// the file and line; the lines before it keep what was read, the rest their
+// defaults.
+void czytaj_ustawienia();
+
+// Writes the correction file first when correction mode is on, then the
+// settings file whole. False when a write failed: the old file is kept and the
+// failure was shown.
+bool zapisz_ustawienia();
+
+// Correct answers required per item and exercise type: intensity (line 18)
+// 0, 1, 2 gives 1, 2, 4; always 1 in a repetition run while line 48 is on.
+int wymagane_odpowiedzi();

@@ -14,7 +14,9 @@ namespace {
 
 AtomicFailHook g_fail_hook;
 
-bool injected(const char* step) { return g_fail_hook && g_fail_hook(step); }
+bool injected(const char* step) {
+    return g_fail_hook && g_fail_hook(step);
+}
 
 // Permission bits a newly created file gets from this process.
 mode_t new_file_mode() {
@@ -77,6 +79,8 @@ bool atomic_replace(const std::string& path, std::string_view content) {
     return true;
 }
 
-void set_atomic_fail_hook(AtomicFailHook hook) { g_fail_hook = std::move(hook); }
+void set_atomic_fail_hook(AtomicFailHook hook) {
+    g_fail_hook = std::move(hook);
+}
 
 } // namespace os

@@ -13,9 +13,9 @@ bool atomic_replace(const std::string& path, std::string_view content);
 // Failure injection for tests: called before each step ("open", "write",
 // "flush", "rename"); returning true makes that step fail.
 using AtomicFailHook = std::function<bool(const std::string& step)>;
-void set_atomic_fail_hook(AtomicFailHook hook);  // empty hook: no injection
+void set_atomic_fail_hook(AtomicFailHook hook); // empty hook: no injection
 
 // Writes every byte to the descriptor, retrying short writes; false on error.
 bool write_fd_all(int fd, std::string_view bytes);
 
-}  // namespace os
+} // namespace os

@@ -146,7 +146,8 @@ std::string from_utf8_by(std::string_view s, const Table& table) {
     std::string out;
     out.reserve(s.size());
     size_t i = 0;
-    while (i < s.size()) out += byte_for(next_code_point(s, i), table);
+    while (i < s.size())
+        out += byte_for(next_code_point(s, i), table);
     return out;
 }
 
@@ -182,16 +183,25 @@ unsigned char upper_byte(unsigned char b) {
 
 template <typename F> std::string map_bytes(std::string_view s, F f) {
     std::string out(s);
-    for (char& ch : out) ch = static_cast<char>(f(static_cast<unsigned char>(ch)));
+    for (char& ch : out)
+        ch = static_cast<char>(f(static_cast<unsigned char>(ch)));
     return out;
 }
 
 } // namespace
 
-std::string cp1250_to_utf8(std::string_view s) { return to_utf8_by(s, kCp1250); }
-std::string utf8_to_cp1250(std::string_view s) { return from_utf8_by(s, kCp1250); }
-std::string cp1252_to_utf8(std::string_view s) { return to_utf8_by(s, kCp1252); }
-std::string utf8_to_cp1252(std::string_view s) { return from_utf8_by(s, kCp1252); }
+std::string cp1250_to_utf8(std::string_view s) {
+    return to_utf8_by(s, kCp1250);
+}
+std::string utf8_to_cp1250(std::string_view s) {
+    return from_utf8_by(s, kCp1250);
+}
+std::string cp1252_to_utf8(std::string_view s) {
+    return to_utf8_by(s, kCp1252);
+}
+std::string utf8_to_cp1252(std::string_view s) {
+    return from_utf8_by(s, kCp1252);
+}
 
 std::string to_utf8(std::string_view s, int charset) {
     return charset == 0 ? cp1252_to_utf8(s) : cp1250_to_utf8(s);
@@ -208,7 +218,11 @@ bool is_valid_utf8(std::string_view s) {
     return true;
 }
 
-std::string lower_1250(std::string_view s) { return map_bytes(s, lower_byte); }
-std::string upper_1250(std::string_view s) { return map_bytes(s, upper_byte); }
+std::string lower_1250(std::string_view s) {
+    return map_bytes(s, lower_byte);
+}
+std::string upper_1250(std::string_view s) {
+    return map_bytes(s, upper_byte);
+}
 
 } // namespace os

@@ -7,7 +7,7 @@
 namespace os {
 
 std::string cp1250_to_utf8(std::string_view s);
-std::string utf8_to_cp1250(std::string_view s);  // unmappable characters become '?'
+std::string utf8_to_cp1250(std::string_view s); // unmappable characters become '?'
 std::string cp1252_to_utf8(std::string_view s);
 std::string utf8_to_cp1252(std::string_view s);
 
@@ -18,10 +18,12 @@ std::string from_utf8(std::string_view s, int charset);
 bool is_valid_utf8(std::string_view s);
 
 // Polish text written in the sources (UTF-8) as the 8-bit text the data uses.
-inline std::string pl(std::string_view utf8) { return utf8_to_cp1250(utf8); }
+inline std::string pl(std::string_view utf8) {
+    return utf8_to_cp1250(utf8);
+}
 
 // Upper and lower case of Windows-1250 bytes (ASCII and the accented letters).
 std::string lower_1250(std::string_view s);
 std::string upper_1250(std::string_view s);
 
-}  // namespace os
+} // namespace os

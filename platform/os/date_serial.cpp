@@ -76,8 +76,8 @@ double system_now() {
 bool read_number(const std::string& text, size_t& pos, int max_digits, int& value) {
     size_t start = pos;
     value = 0;
-    while (pos < text.size() && pos - start < static_cast<size_t>(max_digits) &&
-           text[pos] >= '0' && text[pos] <= '9')
+    while (pos < text.size() && pos - start < static_cast<size_t>(max_digits) && text[pos] >= '0' &&
+           text[pos] <= '9')
         value = value * 10 + (text[pos++] - '0');
     return pos > start;
 }
@@ -105,7 +105,9 @@ double now() {
     return clock ? clock() : system_now();
 }
 
-double today() { return std::floor(now()); }
+double today() {
+    return std::floor(now());
+}
 
 double date_serial(int year, int month, int day) {
     return static_cast<double>(days_from_civil(year, month, day) + kEpochSerial);
@@ -135,8 +137,10 @@ std::string format_date_time(double serial) {
 
 bool parse_date_time(const std::string& text, double& serial) {
     size_t b = 0, e = text.size();
-    while (b < e && text[b] == ' ') ++b;
-    while (e > b && text[e - 1] == ' ') --e;
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
     const std::string t = text.substr(b, e - b);
 
     size_t pos = 0;
@@ -148,7 +152,8 @@ bool parse_date_time(const std::string& text, double& serial) {
     int hh = 0, nn = 0, ss = 0;
     if (pos < t.size()) {
         if (!expect(t, pos, ' ')) return false;
-        while (pos < t.size() && t[pos] == ' ') ++pos;
+        while (pos < t.size() && t[pos] == ' ')
+            ++pos;
         if (!read_number(t, pos, 2, hh) || !expect(t, pos, ':') || !read_number(t, pos, 2, nn))
             return false;
         if (pos < t.size() && (!expect(t, pos, ':') || !read_number(t, pos, 2, ss))) return false;

@@ -6,8 +6,8 @@
 
 namespace os {
 
-double now();    // date and time
-double today();  // whole days
+double now();   // date and time
+double today(); // whole days
 double date_serial(int year, int month, int day);
 double time_fraction(int hour, int minute, int second);
 
@@ -18,9 +18,9 @@ std::string format_date_time(double serial);
 bool parse_date_time(const std::string& text, double& serial);
 
 // Tests may fix the clock: the function returns the serial that now() gives.
-void set_clock(std::function<double()> clock);  // empty: the system clock
+void set_clock(std::function<double()> clock); // empty: the system clock
 
 // Milliseconds of a monotonic clock.
 int64_t ticks_ms();
 
-}  // namespace os
+} // namespace os

@@ -22,9 +22,13 @@ std::string join_crlf(const std::vector<std::string>& lines) {
 
 } // namespace
 
-LineReader::LineReader(const std::string& path) { open(path); }
+LineReader::LineReader(const std::string& path) {
+    open(path);
+}
 
-LineReader::~LineReader() { close(); }
+LineReader::~LineReader() {
+    close();
+}
 
 bool LineReader::open(const std::string& path) {
     close();
@@ -63,7 +67,8 @@ void LineReader::close() {
 std::vector<std::string> read_lines(const std::string& path) {
     std::vector<std::string> lines;
     LineReader r(path);
-    while (!r.eof()) lines.push_back(r.read_line());
+    while (!r.eof())
+        lines.push_back(r.read_line());
     return lines;
 }
 

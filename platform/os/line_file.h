@@ -10,21 +10,21 @@ namespace os {
 // Reads a text file line by line, in the "read while not at end" manner:
 // eof() is true once no further line can be read.
 class LineReader {
-public:
+  public:
     LineReader() = default;
-    explicit LineReader(const std::string& path);  // path goes through resolve()
+    explicit LineReader(const std::string& path); // path goes through resolve()
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
     bool open(const std::string& path);
     bool is_open() const { return f_ != nullptr; }
-    bool eof();                 // true when closed or nothing left
-    std::string read_line();    // next line without its CR LF / LF; "" at the end
-    int line_number() const { return line_; }  // 1-based number of the last line read
+    bool eof();                               // true when closed or nothing left
+    std::string read_line();                  // next line without its CR LF / LF; "" at the end
+    int line_number() const { return line_; } // 1-based number of the last line read
     void close();
 
-private:
+  private:
     std::FILE* f_ = nullptr;
     int line_ = 0;
 };
@@ -38,4 +38,4 @@ bool write_lines(const std::string& path, const std::vector<std::string>& lines)
 // Appends lines with CR LF under an exclusive file lock (the hand-off file).
 bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines);
 
-}  // namespace os
+} // namespace os

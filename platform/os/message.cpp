@@ -26,17 +26,27 @@ void show_message(const std::string& text) {
     std::fflush(stderr);
 }
 
-void set_message_hook(MessageHook hook) { g_message_hook = std::move(hook); }
+void set_message_hook(MessageHook hook) {
+    g_message_hook = std::move(hook);
+}
 
 void halt(int code) {
     if (g_halt_hook) g_halt_hook(code);
     std::exit(code);
 }
 
-void set_halt_hook(HaltHook hook) { g_halt_hook = std::move(hook); }
+void set_halt_hook(HaltHook hook) {
+    g_halt_hook = std::move(hook);
+}
 
-void request_terminate() { g_terminate = true; }
-bool terminate_requested() { return g_terminate; }
-void clear_terminate_request() { g_terminate = false; }
+void request_terminate() {
+    g_terminate = true;
+}
+bool terminate_requested() {
+    return g_terminate;
+}
+void clear_terminate_request() {
+    g_terminate = false;
+}
 
 } // namespace os

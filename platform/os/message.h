@@ -9,7 +9,7 @@ namespace os {
 // Shows a message (8-bit Windows-1250 text). Default: written to stderr.
 void show_message(const std::string& text);
 using MessageHook = std::function<void(const std::string& text)>;
-void set_message_hook(MessageHook hook);  // empty: the default
+void set_message_hook(MessageHook hook); // empty: the default
 
 // Ends the process at once. A test hook may throw instead; if the hook
 // returns, the process ends anyway.
@@ -22,4 +22,4 @@ void request_terminate();
 bool terminate_requested();
 void clear_terminate_request();
 
-}  // namespace os
+} // namespace os

@@ -102,8 +102,10 @@ std::string find_entry(const std::string& folder, const std::string& name) {
 
 std::string trim(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
+        --e;
     return s.substr(b, e - b);
 }
 
@@ -181,7 +183,9 @@ bool make_folder(const std::string& path) {
     return folder_exists(p);
 }
 
-bool remove_file(const std::string& path) { return ::unlink(resolve(path).c_str()) == 0; }
+bool remove_file(const std::string& path) {
+    return ::unlink(resolve(path).c_str()) == 0;
+}
 
 bool rename_file(const std::string& from, const std::string& to) {
     return ::rename(resolve(from).c_str(), resolve(to).c_str()) == 0;
@@ -225,7 +229,8 @@ std::string disc_root_from(const std::string& text) {
         const char* value = std::getenv(var.c_str());
         if (!value || !*value) return "";
         std::string rest = slashes(t.substr(2));
-        while (!rest.empty() && rest[0] == '/') rest.erase(0, 1);
+        while (!rest.empty() && rest[0] == '/')
+            rest.erase(0, 1);
         return with_slash(with_slash(absolute(value)) + rest);
     }
     return with_slash(absolute(t));

@@ -12,7 +12,7 @@ namespace os {
 
 // Folder of the running executable, ending in "/". Tests may override it.
 std::string program_folder();
-void set_program_folder(const std::string& folder);  // empty: back to the executable's
+void set_program_folder(const std::string& folder); // empty: back to the executable's
 
 // Backslashes become slashes; where the exact name does not exist, each
 // component is looked up without regard to case. A component that does not
@@ -20,14 +20,14 @@ void set_program_folder(const std::string& folder);  // empty: back to the execu
 // Names that are not valid UTF-8 are taken as Windows-1250 and converted.
 std::string resolve(const std::string& path);
 
-bool file_exists(const std::string& path);    // a regular file (after resolve)
-bool folder_exists(const std::string& path);  // a folder (after resolve)
-bool make_folder(const std::string& path);    // creates it (and parents); true when it exists after
-bool remove_file(const std::string& path);    // true when removed
-bool rename_file(const std::string& from, const std::string& to);  // atomic replace of `to`
-long long file_size(const std::string& path);  // -1 when missing
+bool file_exists(const std::string& path);   // a regular file (after resolve)
+bool folder_exists(const std::string& path); // a folder (after resolve)
+bool make_folder(const std::string& path);   // creates it (and parents); true when it exists after
+bool remove_file(const std::string& path);   // true when removed
+bool rename_file(const std::string& from, const std::string& to); // atomic replace of `to`
+long long file_size(const std::string& path);                     // -1 when missing
 
-// Appends "/" when the folder does not end in a separator.
+// Appends "/" when the folder does not end in a separator; "" stays "".
 std::string with_slash(const std::string& folder);
 
 // Files in `folder` whose names match `pattern` ('*' and '?', without case),
@@ -36,9 +36,9 @@ std::vector<std::string> list_files(const std::string& folder, const std::string
 
 // Disc root named by the installation file: the text after "=".
 // A drive form ("D:\", "d:", "D:/") is looked up in the environment variable
-// VOKARIN_DRIVE_D (and so on); any other text is a folder, relative to the
-// program folder unless absolute. Result ends in "/"; empty when the text is
-// empty or a drive form has no entry.
+// VOKARIN_DRIVE_D (and so on), text after "D:\" lying below it; any other text is a folder,
+// relative to the program folder unless absolute. Result ends in "/"; empty when the text is empty
+// or a drive form has no entry.
 std::string disc_root_from(const std::string& text);
 
-}  // namespace os
+} // namespace os

@@ -21,8 +21,12 @@ void randomize() {
     g_seed = static_cast<uint32_t>(ts.tv_sec) * 1000u + static_cast<uint32_t>(ts.tv_nsec / 1000000);
 }
 
-void set_rand_seed(uint32_t seed) { g_seed = seed; }
-uint32_t rand_seed() { return g_seed; }
+void set_rand_seed(uint32_t seed) {
+    g_seed = seed;
+}
+uint32_t rand_seed() {
+    return g_seed;
+}
 
 int random(int n) {
     // The seed advances for every call, as in the original, even when n <= 0.
@@ -31,6 +35,8 @@ int random(int n) {
     return static_cast<int>((s * static_cast<uint64_t>(n)) >> 32);
 }
 
-double random_real() { return static_cast<double>(step()) / 4294967296.0; }
+double random_real() {
+    return static_cast<double>(step()) / 4294967296.0;
+}
 
 } // namespace os

@@ -5,10 +5,10 @@
 
 namespace os {
 
-void randomize();            // seed from the clock
+void randomize(); // seed from the clock
 void set_rand_seed(uint32_t seed);
 uint32_t rand_seed();
-int random(int n);           // 0..n-1; 0 when n <= 0
-double random_real();        // [0, 1)
+int random(int n);    // 0..n-1; 0 when n <= 0 (the seed still advances)
+double random_real(); // [0, 1)
 
-}  // namespace os
+} // namespace os

@@ -1,0 +1,62 @@
+#include "platform/os/line_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(LineReader, SplitsCrLfAndLf) {
+    struct Case {
+        std::string bytes;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},     {"a\nb\n", {"a", "b"}},
+        {"a\r\nlast", {"a", "last"}},   {"", {}},
+        {"\r\n\r\n", {"", ""}},         {"x\n\n", {"x", ""}},
+        {"a\rb\n", {"a\rb"}}, // a lone CR is part of the line
+        {"\xB9\xE6\r\n", {"\xB9\xE6"}},
+    };
+    testsupport::TempDir tmp;
+    for (const Case& c : cases) {
+        tmp.write("f.txt", c.bytes);
+        os::LineReader r(tmp.file("F.TXT"));
+        ASSERT_TRUE(r.is_open());
+        Lines got;
+        while (!r.eof())
+            got.push_back(r.read_line());
+        EXPECT_EQ(got, c.lines) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(r.line_number(), static_cast<int>(c.lines.size()));
+        EXPECT_EQ(r.read_line(), "");
+        EXPECT_EQ(os::read_lines(tmp.file("f.txt")), c.lines);
+    }
+}
+
+TEST(LineReader, MissingFileIsAtEnd) {
+    testsupport::TempDir tmp;
+    os::LineReader r(tmp.file("none.txt"));
+    EXPECT_FALSE(r.is_open());
+    EXPECT_TRUE(r.eof());
+    EXPECT_EQ(r.read_line(), "");
+    EXPECT_TRUE(os::read_lines(tmp.file("none.txt")).empty());
+}
+
+TEST(LineFiles, WriteUsesCrLfAfterEveryLine) {
+    testsupport::TempDir tmp;
+    ASSERT_TRUE(os::write_lines(tmp.file("w.txt"), {"a", "", "c"}));
+    EXPECT_EQ(tmp.read("w.txt"), "a\r\n\r\nc\r\n");
+    ASSERT_TRUE(os::write_lines(tmp.file("w.txt"), {}));
+    EXPECT_EQ(tmp.read("w.txt"), "");
+}
+
+TEST(LineFiles, AppendLockedCreatesThenAppends) {
+    testsupport::TempDir tmp;
+    ASSERT_TRUE(os::append_lines_locked(tmp.file("slow.txt"), {"1=a"}));
+    ASSERT_TRUE(os::append_lines_locked(tmp.file("SLOW.TXT"), {"2=b", "3=c"}));
+    EXPECT_EQ(tmp.read("slow.txt"), "1=a\r\n2=b\r\n3=c\r\n");
+    EXPECT_FALSE(os::append_lines_locked(tmp.file("no/such/slow.txt"), {"x"}));
+}
+
+} // namespace

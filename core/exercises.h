@@ -61,8 +61,13 @@ constexpr int MAX_PRZERYWNIKOW = 7;
 constexpr int MAX_OBRAZKOW = 300;  // rows of a picture set
 constexpr int MAX_SENTENCJI = 200; // rows of a sayings set
 
-enum TRodzajPrzerywnika { PRZ_BRAK = 0, PRZ_SENTENCJE = 1, PRZ_OBRAZKI_1 = 2, PRZ_OBRAZKI_2 = 3,
-                          PRZ_KOJARZENIE = 4 };
+enum TRodzajPrzerywnika {
+    PRZ_BRAK = 0,
+    PRZ_SENTENCJE = 1,
+    PRZ_OBRAZKI_1 = 2,
+    PRZ_OBRAZKI_2 = 3,
+    PRZ_KOJARZENIE = 4
+};
 
 struct TPrzerywnik {
     bool jest = false; // the b-file exists

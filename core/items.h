@@ -39,44 +39,48 @@ struct TBazaSlowek {
     std::vector<std::array<bool, 4>> korekta_flagi;
     std::vector<uint8_t> ma_korekte;
 
-    int ile_slow = 0;    // all items
-    int ile_slowek = 0;  // words: indexes 1..ile_slowek
-    int max_id = 40000;  // highest word ID seen
+    int ile_slow = 0;   // all items
+    int ile_slowek = 0; // words: indexes 1..ile_slowek
+    int max_id = 40000; // highest word ID seen
 
     TBazaSlowek();
-    void wyczysc_pozycje(int i);  // empties every column of item i
+    void wyczysc_pozycje(int i); // empties every column of item i
 };
 
 extern TBazaSlowek baza;
 
 // Word-sentence links, 1-based.
 extern int ile_powiazan;
-extern std::vector<int32_t> powiazanie_slowo;   // word ID
-extern std::vector<int32_t> powiazanie_zdanie;  // sentence ID
+extern std::vector<int32_t> powiazanie_slowo;  // word ID
+extern std::vector<int32_t> powiazanie_zdanie; // sentence ID
 
 struct TGrupa {
     int32_t numer = 0;
     uint8_t flaga = 0;
     std::string tekst1;
-    std::string nazwa;  // nazwy_grup
+    std::string nazwa; // nazwy_grup
     std::string tekst3;
 };
 extern int ile_grup;
 extern std::array<TGrupa, MAX_GRUP + 1> grupy;
 
-extern bool tryb_korekty;          // korekta_panel.cfg exists
-extern bool komentarze_zmienione;  // set by the exercise windows
+extern bool tryb_korekty;         // korekta_panel.cfg exists
+extern bool komentarze_zmienione; // set by the exercise windows
 
 void wczytaj_dane();
-void wczytaj_slowka(const std::string& file);  // full path
+void wczytaj_slowka(const std::string& file); // full path
 void wczytaj_zdania(const std::string& file);
 void wczytaj_powiazania();
 void wczytaj_grupy();
 void wczytaj_komentarze();
-bool zapisz_komentarze();    // false when the write failed (old file kept)
-bool zapisz_slowka_usera();  // false when the write failed (old file kept)
+// The writers return false, with a message, when the write failed or the
+// file's load had failed (the old file is kept either way). Lines of the old
+// file that the store could not take (beyond its limits, or for items not
+// loaded) are written back after the store's own.
+bool zapisz_komentarze();
+bool zapisz_slowka_usera();
 void czytaj_korekte();
-bool zapisz_korekte();
+bool zapisz_korekte(); // does nothing outside correction mode
 
 // Index 1..ile_slow of the first item with that ID; -1 when none. Constant time.
 int znajdz_slowko(int id);
@@ -85,3 +89,6 @@ void przebuduj_indeks();
 std::string nazwa_grupy(int numer);
 std::string opis_slowa(int i);
 void przygotuj_zdania();
+
+// Empties the store, links, groups and flags (tests and a fresh start).
+void wyczysc_baze();

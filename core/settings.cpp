@@ -8,7 +8,9 @@
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/line_file.h"
+#include "platform/os/paths.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -35,7 +37,9 @@ struct OpisLinii {
     int ponizej = 0, powyzej = 0;
 };
 
-OpisLinii logiczna(int def) { return {Rodzaj::logiczna, def}; }
+OpisLinii logiczna(int def) {
+    return {Rodzaj::logiczna, def};
+}
 OpisLinii liczba(int def, int lo, int hi, int below, int above) {
     return {Rodzaj::liczba, def, lo, hi, below, above};
 }
@@ -44,7 +48,8 @@ const std::array<OpisLinii, LINII_USTAWIEN + 1>& opisy_linii() {
     static const auto tabela = [] {
         std::array<OpisLinii, LINII_USTAWIEN + 1> t{};
         t[1] = liczba(6, 1, 6, 6, 6);
-        for (int n = 2; n <= 16; ++n) t[n] = liczba(0, 0, 4, 0, 0);
+        for (int n = 2; n <= 16; ++n)
+            t[n] = liczba(0, 0, 4, 0, 0);
         t[17] = logiczna(1);
         t[18] = liczba(0, 0, 2, 0, 0);
         for (int k = 1; k <= ZESTAWOW_PRZERYWNIKOW; ++k) {
@@ -115,7 +120,7 @@ int wartosc_linii(const OpisLinii& o, int v) {
     return v;
 }
 
-}  // namespace
+} // namespace
 
 void TUstawienia::domyslne() {
     const auto& opisy = opisy_linii();
@@ -126,17 +131,27 @@ void TUstawienia::domyslne() {
     odliczanie_przerywnikow.fill(0);
 }
 
-std::string plik_ustawien() { return sciezka_usera + "ustaw_" + kod_zestawu + ".txt"; }
+std::string plik_ustawien() {
+    return sciezka_usera + "ustaw_" + kod_zestawu + ".txt";
+}
 
 void czytaj_ustawienia() {
     ustawienia.domyslne();
     const std::string plik = plik_ustawien();
     os::LineReader r;
-    if (!r.open(plik)) return;
+    if (!r.open(plik)) {
+        if (os::file_exists(plik))
+            throw core::FileError(os::pl("Nie można odczytać pliku ") + plik + ".");
+        return;
+    }
 
-    // Values go into a copy first, so a bad line leaves the rest at defaults.
+    // A line that is not a number keeps its default and the rest of the file is
+    // still read, so saving later loses nothing but that one value; the first
+    // such line is reported once the whole file has been read.
     const auto& opisy = opisy_linii();
     TUstawienia nowe;
+    int zla_linia = 0;
+    std::string blad;
     for (int n = 1; n <= LINII_USTAWIEN && !r.eof(); ++n) {
         const std::string tekst = r.read_line();
         try {
@@ -144,14 +159,20 @@ void czytaj_ustawienia() {
                 nowe.mnoznik = przytnij_mnoznik(na_liczbe_rzeczywista(tekst));
             else
                 nowe.linia[n] = wartosc_linii(opisy[n], na_liczbe(tekst));
-        } catch (const core::ConversionError&) {
-            core::rethrow_in_file(plik, n);
+        } catch (const core::ConversionError& e) {
+            if (zla_linia == 0) {
+                zla_linia = n;
+                blad = e.what();
+            }
+            continue;
         }
         // The doubled lines: the later one wins, a missing later one keeps the first.
         if (n == 37) nowe.linia[38] = nowe.linia[37];
-        ustawienia = nowe;
+        if (n == 38) nowe.linia[37] = nowe.linia[38];
     }
     ustawienia = nowe;
+    if (zla_linia != 0)
+        throw core::ConversionError(plik + ", line " + std::to_string(zla_linia) + ": " + blad);
 }
 
 bool zapisz_ustawienia() {
@@ -166,8 +187,8 @@ bool zapisz_ustawienia() {
             linie.push_back(tekst_mnoznika(przytnij_mnoznik(ustawienia.mnoznik)));
         else if (opisy[n].rodzaj == Rodzaj::logiczna)
             linie.push_back(ustawienia.linia[n] == 1 ? "1" : "0");
-        else if (n == 38)
-            linie.push_back(IntToStr(ustawienia.linia[37]));
+        else if (n == 37)
+            linie.push_back(IntToStr(ustawienia.linia[38]));
         else
             linie.push_back(IntToStr(ustawienia.linia[n]));
     }

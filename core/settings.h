@@ -13,14 +13,14 @@ constexpr int LINII_USTAWIEN = 54;
 constexpr int ZESTAWOW_PRZERYWNIKOW = 7;
 
 struct TUstawienia {
-    std::array<int, LINII_USTAWIEN + 1> linia{};  // 1..54, [0] unused
-    double mnoznik = 1.2;                         // lines 39-40, 1.0..4.0
+    std::array<int, LINII_USTAWIEN + 1> linia{}; // 1..54, [0] unused
+    double mnoznik = 1.2;                        // lines 39-40, 1.0..4.0
     // Per interlude set 1..7: questions left until it shows again. Not stored;
     // cleared at every load.
     std::array<int, ZESTAWOW_PRZERYWNIKOW + 1> odliczanie_przerywnikow{};
 
     TUstawienia() { domyslne(); }
-    void domyslne();  // every line to its default, countdowns to 0
+    void domyslne(); // every line to its default, countdowns to 0
 
     // Interlude set k = 1..7: enabled by the learner (line 17 + 2k) and the row
     // reached (line 18 + 2k).
@@ -38,7 +38,7 @@ std::string plik_ustawien();
 // out-of-range values take their replacement; the run counter (line 51) goes
 // up by one. A line that is not a number throws core::ConversionError naming
 // the file and line; the lines before it keep what was read, the rest their
-// defaults.
+// defaults. A file that exists but cannot be read throws core::FileError.
 void czytaj_ustawienia();
 
 // Writes the correction file first when correction mode is on, then the

@@ -49,12 +49,20 @@ const char* persona(int jezyk) {
     os::halt(1);
 }
 
+void wyczysc_ss() {
+    ile_ss = 0;
+    for (int i = 0; i <= MAX_SS; ++i) {
+        ss_klucze[i].clear();
+        ss_wartosci[i].clear();
+    }
+}
+
 void brak_plyty() {
     fatal("Proszę włożyć płytę CD nr 2 programu Tavolent 4.0 do napędu CD-ROM i uruchomić "
           "program ponownie.");
 }
 
-}  // namespace
+} // namespace
 
 char litera_jezyka() {
     switch (jezyk_edycji) {
@@ -168,16 +176,12 @@ bool czytaj_opis_wersji() {
 }
 
 void czytaj_ss() {
-    ile_ss = 0;
-    for (int i = 0; i <= MAX_SS; ++i) {
-        ss_klucze[i].clear();
-        ss_wartosci[i].clear();
-    }
+    wyczysc_ss();
     os::LineReader r(sciezka_programu + "ss_sk.t");
     while (!r.eof() && ile_ss < MAX_SS) {
         const std::string s = r.read_line();
         const int eq = Pos("=", s);
-        if (eq <= 1) continue;  // no "=", or an empty key
+        if (eq <= 1) continue; // no "=", or an empty key
         ++ile_ss;
         ss_klucze[ile_ss] = s.substr(0, static_cast<size_t>(eq - 1));
         ss_wartosci[ile_ss] = s.substr(static_cast<size_t>(eq));
@@ -207,10 +211,6 @@ void wyczysc_start() {
     kod_zestawu.clear();
     czcionka.clear();
     czcionka_charset = 238;
-    ile_ss = 0;
-    for (int i = 0; i <= MAX_SS; ++i) {
-        ss_klucze[i].clear();
-        ss_wartosci[i].clear();
-    }
+    wyczysc_ss();
     licznik_przerywnika = 0;
 }

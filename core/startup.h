@@ -4,21 +4,21 @@
 #include <array>
 #include <string>
 
-extern std::string sciezka_programu;  // program folder
-extern std::string dysk_cd;           // disc root
-extern std::string sciezka_cd;        // disc data folder: root + "bsslow3/"
-extern int jezyk_cd;                  // 0 none, 1 English, 2 German, 3 French
+extern std::string sciezka_programu; // program folder
+extern std::string dysk_cd;          // disc root
+extern std::string sciezka_cd;       // disc data folder: root + "bsslow3/"
+extern int jezyk_cd;                 // 0 none, 1 English, 2 German, 3 French
 
 // The edition description (tavo_sk.txt).
 extern std::string tytul_edycji;
-extern int jezyk_edycji;              // 1 English, 2 German, 3 French
+extern int jezyk_edycji; // 1 English, 2 German, 3 French
 extern bool flaga_l_mnogiej;
 extern std::string dopisek_tytulu;
 extern bool flaga_6;
 extern std::string tytul_slownika;
-extern std::string kod_zestawu;       // "tas_40", "tbs_40", "tcs_40"
+extern std::string kod_zestawu; // "tas_40", "tbs_40", "tcs_40"
 extern std::string czcionka;
-extern int czcionka_charset;          // 238, or 0 for the French edition
+extern int czcionka_charset; // 238, or 0 for the French edition
 
 // Answer-variant table from ss_sk.t, 1-based.
 constexpr int MAX_SS = 30;

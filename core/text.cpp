@@ -10,7 +10,9 @@
 
 namespace {
 
-bool is_trim_char(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool is_trim_char(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 bool is_delimiter(char c) {
     return c == '%' || c == ',' || c == '<' || c == '>' || c == '@' || c == '^';
@@ -28,9 +30,11 @@ std::string replace_all(std::string_view s, char what, std::string_view with) {
     return out;
 }
 
-}  // namespace
+} // namespace
 
-std::string Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+std::string Trim(std::string_view s) {
+    return TrimRight(TrimLeft(s));
+}
 
 std::string TrimLeft(std::string_view s) {
     size_t b = 0;
@@ -58,7 +62,9 @@ int Pos(std::string_view pattern, std::string_view s) {
     return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
 }
 
-std::string IntToStr(long long n) { return std::to_string(n); }
+std::string IntToStr(long long n) {
+    return std::to_string(n);
+}
 
 namespace {
 
@@ -83,7 +89,7 @@ bool parse_int(std::string_view s, int& out) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int StrToInt(std::string_view s) {
     int v = 0;
@@ -97,8 +103,12 @@ int StrToIntDef(std::string_view s, int def) {
     return parse_int(s, v) ? v : def;
 }
 
-std::string LowerCase(std::string_view s) { return os::lower_1250(s); }
-std::string UpperCase(std::string_view s) { return os::upper_1250(s); }
+std::string LowerCase(std::string_view s) {
+    return os::lower_1250(s);
+}
+std::string UpperCase(std::string_view s) {
+    return os::upper_1250(s);
+}
 
 int pos_od(int start, std::string_view text, std::string_view pattern) {
     if (pattern.empty() || text.empty()) return -1;

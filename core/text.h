@@ -19,7 +19,7 @@ std::string IntToStr(long long n);
 int StrToInt(std::string_view s);
 // As StrToInt but returns `def` on failure.
 int StrToIntDef(std::string_view s, int def);
-std::string LowerCase(std::string_view s);  // Windows-1250 aware
+std::string LowerCase(std::string_view s); // Windows-1250 aware
 std::string UpperCase(std::string_view s);
 
 // Position of pattern in text at or after start; -1 when absent, when pattern

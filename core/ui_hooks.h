@@ -17,6 +17,8 @@ struct UiHooks {
     std::function<void()> process_events;
     // Plays a WAV file (full path), waiting for its end when `wait`.
     std::function<void(const std::string& path, bool wait)> play_wav;
+    // Closes the media player: stops playback and releases its file.
+    std::function<void()> close_player;
 };
 
 UiHooks& ui();       // the hooks in force; unset ones do nothing

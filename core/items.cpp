@@ -1,0 +1,428 @@
+#include "core/items.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "core/errors.h"
+#include "core/startup.h"
+#include "core/text.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform/os/line_file.h"
+#include "platform/os/message.h"
+#include "platform/os/paths.h"
+
+TBazaSlowek baza;
+
+int ile_powiazan = 0;
+std::vector<int32_t> powiazanie_slowo(MAX_POWIAZAN + 1);
+std::vector<int32_t> powiazanie_zdanie(MAX_POWIAZAN + 1);
+
+int ile_grup = 0;
+std::array<TGrupa, MAX_GRUP + 1> grupy;
+
+bool tryb_korekty = false;
+bool komentarze_zmienione = false;
+
+TBazaSlowek::TBazaSlowek()
+    : grupa(MAX_SLOW + 1), slowo_usera(MAX_SLOW + 1), id_slowa(MAX_SLOW + 1), poziom(MAX_SLOW + 1),
+      rodzaj(MAX_SLOW + 1), slowo_obce(MAX_SLOW + 1), tlumaczenie(MAX_SLOW + 1),
+      l_mnoga(MAX_SLOW + 1), synonimy(MAX_SLOW + 1), uwagi(MAX_SLOW + 1), wymowa(MAX_SLOW + 1),
+      pole_6(MAX_SLOW + 1), pole_7(MAX_SLOW + 1), znacznik_s(MAX_SLOW + 1),
+      tlumaczenie_zdania(MAX_SLOW + 1), opcje_wyboru(MAX_SLOW + 1), pole_zdania_7(MAX_SLOW + 1),
+      komentarz(MAX_SLOW + 1), tekst_szukania(MAX_SLOW + 1), korekta_tekst1(MAX_SLOW + 1),
+      korekta_tekst2(MAX_SLOW + 1), korekta_flagi(MAX_SLOW + 1), ma_korekte(MAX_SLOW + 1) {}
+
+void TBazaSlowek::wyczysc_pozycje(int i) {
+    if (i < 0 || i > MAX_SLOW) return;
+    grupa[i] = 0;
+    slowo_usera[i] = 0;
+    id_slowa[i] = 0;
+    poziom[i] = 0;
+    rodzaj[i] = 0;
+    znacznik_s[i] = 0;
+    for (auto* col : {&slowo_obce, &tlumaczenie, &l_mnoga, &synonimy, &uwagi, &wymowa, &pole_6,
+                      &pole_7, &tlumaczenie_zdania, &opcje_wyboru, &pole_zdania_7, &komentarz,
+                      &tekst_szukania, &korekta_tekst1, &korekta_tekst2})
+        (*col)[i].clear();
+    korekta_flagi[i] = {};
+    ma_korekte[i] = 0;
+}
+
+namespace {
+
+// ID -> lowest index, and the item count it was built for.
+std::unordered_map<int32_t, int> g_indeks;
+int g_indeks_ile = -1;
+
+// Lines of a learner file that the store could not take (beyond the item cap,
+// or naming an item that is not loaded); written back after the store's lines.
+std::vector<std::string> g_reszta_usera;
+std::vector<std::string> g_reszta_komentarzy;
+std::vector<std::string> g_reszta_korekty;
+
+// Set while a learner file is being read; stays set when the read failed, so
+// the partial contents never overwrite the file.
+bool g_blad_usera = false;
+bool g_blad_komentarzy = false;
+bool g_blad_korekty = false;
+
+std::string plik(const std::string& name) {
+    return sciezka_programu + name;
+}
+
+// The "="-separated pieces of a line: piece 0 before the first "=", piece k
+// between the k-th and the next "=" (or the end of the line).
+std::vector<std::string_view> pola(std::string_view s) {
+    std::vector<std::string_view> out;
+    size_t i = 0;
+    for (;;) {
+        size_t j = s.find('=', i);
+        if (j == std::string_view::npos) {
+            out.push_back(s.substr(i));
+            return out;
+        }
+        out.push_back(s.substr(i, j - i));
+        i = j + 1;
+    }
+}
+
+std::string pole(const std::vector<std::string_view>& p, size_t k) {
+    return k < p.size() ? Trim(p[k]) : std::string();
+}
+
+// ID at the head of a line of the form ID = rest; 0 when there is none.
+int32_t id_wiersza(const std::string& s) {
+    const int eq = Pos("=", s);
+    return eq > 0 ? StrToIntDef(Trim(s.substr(0, static_cast<size_t>(eq - 1))), 0) : 0;
+}
+
+// ID in columns 5-9 of an item line.
+int32_t id_pozycji(const std::string& s) {
+    return StrToIntDef(Trim(Copy(Trim(s), 5, 5)), 0);
+}
+
+bool liczba_dodatnia(const std::string& s) {
+    return StrToIntDef(Trim(s), 0) > 0;
+}
+
+// Reads the file line by line; a malformed number ends the read with the file
+// and line named.
+void czytaj_linie(const std::string& file, const std::function<bool(const std::string&)>& linia) {
+    os::LineReader r;
+    if (!r.open(file)) return;
+    try {
+        while (!r.eof())
+            if (!linia(r.read_line())) break;
+    } catch (const core::ConversionError&) {
+        core::rethrow_in_file(file, r.line_number());
+    }
+}
+
+// Fills item i's common columns 1-13 and the foreign text; returns the pieces.
+std::vector<std::string_view> czytaj_kolumny(int i, const std::string& s) {
+    baza.wyczysc_pozycje(i);
+    baza.grupa[i] = na_liczbe(Copy(s, 1, 2));
+    baza.slowo_usera[i] = static_cast<uint8_t>(na_liczbe(Copy(s, 4, 1)));
+    baza.id_slowa[i] = na_liczbe(Copy(s, 5, 5));
+    baza.poziom[i] = na_liczbe(Copy(s, 11, 1));
+    baza.rodzaj[i] = na_liczbe(Copy(s, 12, 1));
+    auto p = pola(s);
+    baza.slowo_obce[i] = Trim(Copy(p[0], 14, static_cast<int>(p[0].size())));
+    return p;
+}
+
+enum class Rodzaj { slowa, zdania };
+
+void wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::string>* reszta) {
+    struct Indeks {
+        ~Indeks() { przebuduj_indeks(); }
+    } indeks;
+    czytaj_linie(file, [&](const std::string& raw) {
+        const std::string s = Trim(raw);
+        if (s.size() <= 7) return true;
+        if (baza.ile_slow >= MAX_SLOW) {
+            if (!reszta) return false;
+            // Kept for the rewrite; its ID still counts as seen.
+            reszta->push_back(raw);
+            if (rodzaj == Rodzaj::slowa) baza.max_id = std::max(baza.max_id, id_pozycji(s));
+            return true;
+        }
+        const int i = baza.ile_slow + 1;
+        std::vector<std::string_view> p;
+        try {
+            p = czytaj_kolumny(i, s);
+        } catch (...) {
+            baza.wyczysc_pozycje(i);
+            throw;
+        }
+        baza.ile_slow = i;
+        baza.tlumaczenie[i] = pole(p, 1);
+        baza.synonimy[i] = pole(p, 3);
+        baza.uwagi[i] = pole(p, 4);
+        if (rodzaj == Rodzaj::slowa) {
+            if (baza.id_slowa[i] > baza.max_id) baza.max_id = baza.id_slowa[i];
+            baza.l_mnoga[i] = pole(p, 2);
+            baza.wymowa[i] = pole(p, 5);
+            baza.pole_6[i] = pole(p, 6);
+            baza.pole_7[i] = pole(p, 7);
+            baza.znacznik_s[i] = pole(p, 8) == "s" ? 1 : 0;
+            if (baza.slowo_usera[i] != 1 && !liczba_dodatnia(baza.wymowa[i]))
+                baza.wymowa[i].clear();
+        } else {
+            baza.tlumaczenie_zdania[i] = pole(p, 2);
+            baza.opcje_wyboru[i] = pole(p, 5);
+            baza.wymowa[i] = pole(p, 6);
+            baza.pole_zdania_7[i] = pole(p, 7);
+            if (!liczba_dodatnia(baza.wymowa[i])) baza.wymowa[i].clear();
+        }
+        if (baza.id_slowa[i] < 1) {
+            baza.wyczysc_pozycje(i);
+            --baza.ile_slow;
+        }
+        return true;
+    });
+}
+
+// Lines of the form ID = rest, at most ile_slow of them; `zastosuj` takes the
+// item index and the text after the first "=". Lines for items not in the
+// store, and lines beyond the limit, are kept for the rewrite.
+void wczytaj_wg_id(const std::string& file, std::vector<std::string>& reszta,
+                   const std::function<void(int, const std::string&)>& zastosuj) {
+    reszta.clear();
+    int przeczytane = 0;
+    czytaj_linie(file, [&](const std::string& s) {
+        const bool w_limicie = przeczytane < baza.ile_slow;
+        if (w_limicie) ++przeczytane;
+        const int eq = Pos("=", s);
+        if (Trim(s).size() <= 3 || eq == 0) return true;
+        const int i =
+            w_limicie ? znajdz_slowko(na_liczbe(s.substr(0, static_cast<size_t>(eq - 1)))) : -1;
+        if (i < 1)
+            reszta.push_back(s);
+        else
+            zastosuj(i, s.substr(static_cast<size_t>(eq)));
+        return true;
+    });
+}
+
+// Writes a learner file through the atomic replace, the kept lines after the
+// store's own, except those whose ID the store now holds. A failure is reported.
+bool zapisz_plik(const std::string& path, std::vector<std::string> lines,
+                 const std::vector<std::string>& reszta, int32_t (*id_of)(const std::string&)) {
+    for (const auto& s : reszta) {
+        const int32_t id = id_of(s);
+        if (id <= 0 || znajdz_slowko(id) < 1) lines.push_back(s);
+    }
+    if (os::write_lines(path, lines)) return true;
+    os::show_message(os::pl("Nie udało się zapisać pliku ") + path);
+    return false;
+}
+
+bool odmowa_zapisu(const std::string& path) {
+    os::show_message(os::pl("Plik ") + path +
+                     os::pl(" nie został poprawnie wczytany i nie zostanie nadpisany."));
+    return false;
+}
+
+} // namespace
+
+void przebuduj_indeks() {
+    g_indeks.clear();
+    g_indeks.reserve(static_cast<size_t>(baza.ile_slow) * 2);
+    for (int i = 1; i <= baza.ile_slow; ++i)
+        g_indeks.emplace(baza.id_slowa[i], i); // keeps the lowest index
+    g_indeks_ile = baza.ile_slow;
+}
+
+int znajdz_slowko(int id) {
+    if (g_indeks_ile != baza.ile_slow) przebuduj_indeks();
+    auto it = g_indeks.find(id);
+    if (it != g_indeks.end() && baza.id_slowa[it->second] != id) {
+        przebuduj_indeks(); // the store changed without a rebuild
+        it = g_indeks.find(id);
+    }
+    return it == g_indeks.end() ? -1 : it->second;
+}
+
+void wczytaj_slowka(const std::string& file) {
+    wczytaj_pozycje(file, Rodzaj::slowa, nullptr);
+}
+
+void wczytaj_zdania(const std::string& file) {
+    wczytaj_pozycje(file, Rodzaj::zdania, nullptr);
+}
+
+void wczytaj_powiazania() {
+    ile_powiazan = 0;
+    const std::string name = plik_edycji("conec?.txt");
+    if (name.empty()) return;
+    czytaj_linie(plik(name), [](const std::string& raw) {
+        if (ile_powiazan >= MAX_POWIAZAN) return false;
+        const std::string s = Trim(raw);
+        if (s.size() <= 7) return true;
+        auto p = pola(s);
+        const int slowo = na_liczbe(pole(p, 0));
+        const int zdanie = na_liczbe(pole(p, 1));
+        ++ile_powiazan;
+        powiazanie_slowo[ile_powiazan] = slowo;
+        powiazanie_zdanie[ile_powiazan] = zdanie;
+        return true;
+    });
+}
+
+void wczytaj_grupy() {
+    const std::string name = plik_edycji("gt?_s.txt");
+    if (name.empty() || !os::file_exists(plik(name))) return;
+    ile_grup = 0;
+    for (auto& g : grupy)
+        g = TGrupa{};
+    czytaj_linie(plik(name), [](const std::string& raw) {
+        if (ile_grup >= MAX_GRUP) return false;
+        const std::string s = Trim(raw);
+        if (s.size() <= 7) return true;
+        auto p = pola(s);
+        TGrupa g;
+        g.numer = na_liczbe(pole(p, 0));
+        g.flaga = static_cast<uint8_t>(na_liczbe(pole(p, 1)));
+        g.tekst1 = pole(p, 2);
+        g.nazwa = pole(p, 3);
+        g.tekst3 = pole(p, 4);
+        grupy[++ile_grup] = std::move(g);
+        return true;
+    });
+}
+
+void wczytaj_komentarze() {
+    for (int i = 1; i <= baza.ile_slow; ++i)
+        baza.komentarz[i].clear();
+    g_blad_komentarzy = true;
+    wczytaj_wg_id(plik("kom_user.txt"), g_reszta_komentarzy,
+                  [](int i, const std::string& rest) { baza.komentarz[i] = Trim(rest); });
+    g_blad_komentarzy = false;
+}
+
+bool zapisz_komentarze() {
+    const std::string path = plik("kom_user.txt");
+    if (g_blad_komentarzy) return odmowa_zapisu(path);
+    std::vector<std::string> lines;
+    for (int i = 1; i <= baza.ile_slow; ++i)
+        if (!baza.komentarz[i].empty())
+            lines.push_back(IntToStr(baza.id_slowa[i]) + " = " + baza.komentarz[i]);
+    if (!zapisz_plik(path, std::move(lines), g_reszta_komentarzy, id_wiersza)) return false;
+    komentarze_zmienione = false;
+    return true;
+}
+
+bool zapisz_slowka_usera() {
+    const std::string path = plik("sbusr.txt");
+    if (g_blad_usera) return odmowa_zapisu(path);
+    core::progress_show("Zapisuje...", 0);
+    std::vector<std::string> lines;
+    auto z = [](const std::string& s) { return zamien_rowna(s, 1); };
+    for (int i = 1; i <= baza.ile_slow; ++i) {
+        if (baza.slowo_usera[i] != 1 || baza.id_slowa[i] <= 0 || baza.slowo_obce[i].empty())
+            continue;
+        lines.push_back(
+            liczba_z_zerami(2, baza.grupa[i]) + " 1" + liczba_z_zerami(5, baza.id_slowa[i]) + " " +
+            IntToStr(baza.poziom[i]) + IntToStr(baza.rodzaj[i]) + " " + z(baza.slowo_obce[i]) +
+            " = " + z(baza.tlumaczenie[i]) + " =" + z(baza.l_mnoga[i]) + "= " +
+            z(baza.synonimy[i]) + "= " + z(baza.uwagi[i]) + " =" + z(baza.wymowa[i]) + "= = = =");
+    }
+    const bool ok = zapisz_plik(path, std::move(lines), g_reszta_usera, id_pozycji);
+    core::progress_hide();
+    return ok;
+}
+
+void czytaj_korekte() {
+    for (int i = 1; i <= baza.ile_slow; ++i) {
+        baza.korekta_tekst1[i].clear();
+        baza.korekta_tekst2[i].clear();
+        baza.korekta_flagi[i] = {};
+        baza.ma_korekte[i] = 0;
+    }
+    g_blad_korekty = true;
+    wczytaj_wg_id(plik("korekta_dane.txt"), g_reszta_korekty, [](int i, const std::string& rest) {
+        auto p = pola(rest);
+        baza.korekta_tekst1[i] = pole(p, 0);
+        const std::string flagi = pole(p, 1);
+        for (int k = 0; k < 4; ++k)
+            baza.korekta_flagi[i][k] = Copy(flagi, k + 1, 1) == "1";
+        baza.korekta_tekst2[i] = pole(p, 2);
+        baza.ma_korekte[i] = 1;
+    });
+    g_blad_korekty = false;
+}
+
+bool zapisz_korekte() {
+    if (!tryb_korekty) return true; // the file belongs to correction mode only
+    const std::string path = plik("korekta_dane.txt");
+    if (g_blad_korekty) return odmowa_zapisu(path);
+    std::vector<std::string> lines;
+    for (int i = 1; i <= baza.ile_slow; ++i) {
+        if (!baza.ma_korekte[i]) continue;
+        std::string flagi;
+        for (bool f : baza.korekta_flagi[i])
+            flagi += f ? '1' : '0';
+        lines.push_back(IntToStr(baza.id_slowa[i]) + " = " + baza.korekta_tekst1[i] + " = " +
+                        flagi + " =" + baza.korekta_tekst2[i] + "=");
+    }
+    return zapisz_plik(path, std::move(lines), g_reszta_korekty, id_wiersza);
+}
+
+void wczytaj_dane() {
+    baza.ile_slow = 0;
+    baza.ile_slowek = 0;
+    baza.max_id = 40000;
+    g_reszta_usera.clear();
+    g_blad_usera = g_blad_komentarzy = g_blad_korekty = true;
+    przebuduj_indeks();
+    const std::string slowa = plik_edycji("sb?_slow.txt");
+    if (slowa.empty()) return; // no edition read: nothing to load
+    wczytaj_slowka(plik(slowa));
+    wczytaj_pozycje(plik("sbusr.txt"), Rodzaj::slowa, &g_reszta_usera);
+    g_blad_usera = false;
+    baza.ile_slowek = baza.ile_slow;
+    wczytaj_zdania(plik(plik_edycji("zd?.txt")));
+    wczytaj_powiazania();
+    wczytaj_komentarze();
+    tryb_korekty = os::file_exists(plik("korekta_panel.cfg"));
+    if (tryb_korekty) czytaj_korekte();
+}
+
+std::string nazwa_grupy(int numer) {
+    for (int g = 1; g <= ile_grup; ++g)
+        if (grupy[g].numer == numer) return grupy[g].nazwa;
+    return {};
+}
+
+std::string opis_slowa(int i) {
+    if (i < 1 || i > baza.ile_slow) return {};
+    return nazwa_grupy(baza.grupa[i]);
+}
+
+void przygotuj_zdania() {
+    for (int i = baza.ile_slowek + 1; i <= baza.ile_slow; ++i)
+        baza.tekst_szukania[i] = LowerCase(usun_znaczniki(baza.slowo_obce[i]));
+}
+
+void wyczysc_baze() {
+    for (int i = 0; i <= MAX_SLOW; ++i)
+        baza.wyczysc_pozycje(i);
+    baza.ile_slow = 0;
+    baza.ile_slowek = 0;
+    baza.max_id = 40000;
+    ile_powiazan = 0;
+    std::fill(powiazanie_slowo.begin(), powiazanie_slowo.end(), 0);
+    std::fill(powiazanie_zdanie.begin(), powiazanie_zdanie.end(), 0);
+    ile_grup = 0;
+    for (auto& g : grupy)
+        g = TGrupa{};
+    tryb_korekty = false;
+    komentarze_zmienione = false;
+    g_reszta_usera.clear();
+    g_reszta_komentarzy.clear();
+    g_reszta_korekty.clear();
+    g_blad_usera = g_blad_komentarzy = g_blad_korekty = false;
+    przebuduj_indeks();
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The repetition store: one record per item index, saved as fixed 60-byte
+// little-endian records in p.b (and its backups) in the user folder, with the
+// text table p.i listing every record file written.
+#include <array>
+#include <cstdint>
+#include <string>
+
+constexpr int MAX_POWTOREK = 15000;
+constexpr int TYPOW_POWTORKI = 15; // exercise types 1..14 and one spare
+constexpr int ROZMIAR_POWTORKI = 60;
+constexpr int MAX_INFO_POWTOREK = 10; // lines of p.i
+
+struct TPowtorka {
+    int32_t id = 0;            // item ID; > 0 record in use, 0 free
+    double data_pierwsza = 0;  // first repetition (date serial, whole days)
+    double data_ostatnia = 0;  // last repetition
+    int32_t ile_powtorzen = 0; // number of repetitions
+    int32_t interwal = 0;      // current interval in days
+    int32_t poprzedni_interwal = 0;
+    double wspolczynnik = 0; // per-item factor (1.5 for a new record)
+    // Per exercise type 1..15 ([0] unused): 0 not practised, 1 practised,
+    // 2 right at the first attempt. In the file raised by 100 when flagged.
+    std::array<uint8_t, TYPOW_POWTORKI + 1> typy{};
+    uint8_t juz_umiem = 0;          // "Już umiem!" pending
+    uint8_t kosz = 0;               // in the bin: never due
+    std::array<uint8_t, 3> wolne{}; // unused bytes, carried
+
+    // The 60 file bytes, field by field; per-type bytes as they stand.
+    void encode(unsigned char out[ROZMIAR_POWTORKI]) const;
+    void decode(const unsigned char in[ROZMIAR_POWTORKI]);
+};
+
+// Indexed by item index 1..MAX_POWTOREK ([0] unused).
+extern std::array<TPowtorka, MAX_POWTOREK + 1> tab_powtorek;
+extern int ile_powtorek; // highest index in use
+// Per item index and exercise type 1..15: the type is flagged (the word list).
+extern std::array<std::array<bool, TYPOW_POWTORKI + 1>, MAX_POWTOREK + 1> flagi_powtorek;
+
+// Empties every record and flag; ile_powtorek := 0.
+void wyczysc_powtorki();
+
+// Loads p.b at login, without the count report. A shrunken store (fewer
+// records than settings line 52) is reported and blocks backups for the
+// session; a damaged p.b (not a whole number of records, unreadable) keeps its
+// whole records, is reported and blocks every write of the store. False when
+// anything was reported.
+bool wczytaj_powtorki();
+// Restores the store from a backup (file name in the user folder) with the
+// count report. A missing, empty or damaged file leaves the store as it was, is
+// reported, and blocks writes of the store until a good load. False then.
+bool wczytaj_powtorki_z_kopii(const std::string& file);
+// Writes p.b. False when refused (blocked) or failed; both are reported.
+bool zapisz_powtorki();
+// Writes the backup chosen by the run counter (settings line 51). False, and
+// nothing written, in a session whose load reported a shrunken or damaged store.
+bool kopia_powtorek();
+// Backup file name for a run counter: divisible by 10 p_kopia_10.b, by 5
+// p_kopia_5.b, else p_kopia.b.
+std::string plik_kopii_powtorek(int licznik);
+
+// The shared workers. Names are relative to the user folder unless absolute.
+bool zapisz_powtorki_do(const std::string& file);
+bool wczytaj_powtorki_z(const std::string& file, bool raport);
+// Sets the line of `file` in p.i to now and `count` (appended when absent);
+// p.i keeps the newest MAX_INFO_POWTOREK lines. False when the write failed.
+bool zapisz_info_powtorek(const std::string& file, int count);
+
+// Writes of the store are refused after a damaged load, backups also after a
+// shrunken one. A good load lifts both; a caller that filled the store itself
+// (the import) lifts them with zezwol_na_zapis_powtorek().
+bool zapis_powtorek_zablokowany();
+bool kopia_powtorek_zablokowana();
+void zezwol_na_zapis_powtorek();
+
+// Due: item index i in use, not in the bin, last date + interval <= today.
+bool powtorka_na_dzis(int i, double dzis);
+// Due records among 1..ile_powtorek today.
+int ile_na_dzis();

@@ -1,0 +1,272 @@
+#include "core/statistics.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+#include "core/exercises.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/text.h"
+#include "core/ui_hooks.h"
+#include "platform/os/atomic_file.h"
+#include "platform/os/codepage.h"
+#include "platform/os/date_serial.h"
+#include "platform/os/le_codec.h"
+#include "platform/os/line_file.h"
+#include "platform/os/paths.h"
+
+std::array<TCwInfo, max_cw_info + 1> tab_cw_info;
+int ile_cw_info = 0;
+
+namespace {
+
+constexpr int POLE_NAZWY = 24;
+constexpr int POLE_TYTULU = 64;
+constexpr int POLE_DZIALU = 11;
+
+void put_short_string(unsigned char* p, const std::string& s, int size) {
+    const int n = std::min(static_cast<int>(s.size()), size);
+    p[0] = static_cast<unsigned char>(n);
+    std::memcpy(p + 1, s.data(), static_cast<size_t>(n));
+}
+
+std::string get_short_string(const unsigned char* p, int size) {
+    const int n = std::min(static_cast<int>(p[0]), size);
+    return std::string(reinterpret_cast<const char*>(p + 1), static_cast<size_t>(n));
+}
+
+void blad_pelnej_tabeli() {
+    core::show_info(os::pl("Błąd [max_cw_info] !"));
+}
+
+bool wlasne(const std::string& name) {
+    return !name.empty() && name[0] == '2';
+}
+
+// Category and section of a new row from its name. A non-digit at character
+// 5 is reported (once per read) and the row is not made.
+bool opisz_nazwe(TCwInfo& row, bool& zgloszono) {
+    row.dzial = Copy(row.nazwa, 2, 2);
+    row.kategoria = 0;
+    if (row.nazwa.size() < 5) return true;
+    const std::string digit = Copy(row.nazwa, 5, 1);
+    if (digit[0] < '0' || digit[0] > '9') {
+        if (!zgloszono)
+            core::show_info(os::pl("Ćwiczenie ") + row.nazwa + ": '" + digit +
+                            "' is not a valid integer value");
+        zgloszono = true;
+        return false;
+    }
+    row.kategoria = static_cast<uint8_t>(digit[0] - '0');
+    return true;
+}
+
+TCwInfo nowy_wiersz(const std::string& name, const std::string& title, int kind) {
+    TCwInfo row;
+    row.nazwa = name;
+    row.tytul = Copy(Trim(title), 1, POLE_TYTULU);
+    row.rodzaj = static_cast<uint8_t>(kind);
+    row.data = os::now();
+    return row;
+}
+
+void ustaw_wynik(TCwInfo& row, int result, bool finished) {
+    row.data = os::now();
+    row.wynik = static_cast<uint8_t>(std::clamp(result, 0, 100));
+    row.ukonczone = finished ? 1 : 0;
+}
+
+} // namespace
+
+void TCwInfo::encode(unsigned char* p) const {
+    std::memset(p, 0, ROZMIAR);
+    put_short_string(p + 0, nazwa, POLE_NAZWY);
+    put_short_string(p + 26, tytul, POLE_TYTULU);
+    os::le::put_u8(p + 92, rodzaj);
+    os::le::put_u8(p + 93, kierunek);
+    os::le::put_u8(p + 94, kategoria);
+    os::le::put_f64(p + 96, data);
+    os::le::put_u8(p + 104, wynik);
+    os::le::put_i32(p + 108, uruchomienia);
+    os::le::put_u8(p + 112, ukonczone);
+    put_short_string(p + 113, dzial, POLE_DZIALU);
+}
+
+TCwInfo TCwInfo::decode(const unsigned char* p) {
+    TCwInfo r;
+    r.nazwa = get_short_string(p + 0, POLE_NAZWY);
+    r.tytul = get_short_string(p + 26, POLE_TYTULU);
+    r.rodzaj = os::le::get_u8(p + 92);
+    r.kierunek = os::le::get_u8(p + 93);
+    r.kategoria = os::le::get_u8(p + 94);
+    r.data = os::le::get_f64(p + 96);
+    r.wynik = os::le::get_u8(p + 104);
+    r.uruchomienia = os::le::get_i32(p + 108);
+    r.ukonczone = os::le::get_u8(p + 112);
+    r.dzial = get_short_string(p + 113, POLE_DZIALU);
+    return r;
+}
+
+std::string plik_statystyk() {
+    return sciezka_usera + kod_zestawu;
+}
+
+void czytaj_statystyki() {
+    ile_cw_info = 0;
+    std::FILE* f = std::fopen(os::resolve(plik_statystyk()).c_str(), "rb");
+    if (!f) return;
+    unsigned char buf[TCwInfo::ROZMIAR];
+    while (std::fread(buf, 1, sizeof buf, f) == sizeof buf) {
+        if (ile_cw_info >= max_cw_info) {
+            blad_pelnej_tabeli();
+            break;
+        }
+        tab_cw_info[++ile_cw_info] = TCwInfo::decode(buf);
+    }
+    std::fclose(f);
+}
+
+bool zapisz_statystyki() {
+    std::string out;
+    unsigned char buf[TCwInfo::ROZMIAR];
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 1; i <= ile_cw_info; ++i) {
+            const TCwInfo& row = tab_cw_info[i];
+            if (row.nazwa.empty() || wlasne(row.nazwa) != (pass == 1)) continue;
+            row.encode(buf);
+            out.append(reinterpret_cast<const char*>(buf), sizeof buf);
+        }
+    }
+    if (os::atomic_replace(plik_statystyk(), out)) return true;
+    core::show_info(os::pl("Nie można zapisać pliku statystyk ") + kod_zestawu +
+                    os::pl(". Poprzednie wyniki pozostały bez zmian."));
+    return false;
+}
+
+void zaloz_statystyki() {
+    ile_cw_info = 0;
+    bool zgloszono = false;
+    for (const std::string& line : os::read_lines(plik_cwiczen())) {
+        if (ile_rownosci(line) < 3) continue;
+        TCwInfo row = nowy_wiersz(klucz_cwiczenia(pole_linii(line, 2)), pole_linii(line, 3),
+                                  Trim(pole_linii(line, 1)) == "7" ? CW_SLOWKA : CW_ZDANIA);
+        if (row.nazwa.empty() || !opisz_nazwe(row, zgloszono)) continue;
+        if (ile_cw_info >= max_cw_info) {
+            blad_pelnej_tabeli();
+            break;
+        }
+        tab_cw_info[++ile_cw_info] = row;
+    }
+}
+
+bool dodaj_cwiczenia_usera() {
+    std::unordered_map<std::string, bool> widziane; // own names: seen in the list
+    for (int i = 1; i <= ile_cw_info; ++i)
+        if (wlasne(tab_cw_info[i].nazwa)) widziane.emplace(tab_cw_info[i].nazwa, false);
+
+    bool ok = true;
+    bool zgloszono = false;
+    for (const std::string& line : linie_cwiczen_usera()) {
+        const std::string name = klucz_cwiczenia(pole_linii(line, 2));
+        if (name.empty()) continue;
+        auto it = widziane.find(name);
+        if (it != widziane.end()) {
+            it->second = true;
+            continue;
+        }
+        TCwInfo row = nowy_wiersz(name, pole_linii(line, 3), CW_USERA);
+        if (!opisz_nazwe(row, zgloszono)) continue;
+        if (ile_cw_info >= max_cw_info) {
+            if (ok) blad_pelnej_tabeli();
+            ok = false;
+            continue;
+        }
+        tab_cw_info[++ile_cw_info] = row;
+        widziane.emplace(name, true);
+    }
+
+    for (int i = 1; i <= ile_cw_info; ++i) {
+        TCwInfo& row = tab_cw_info[i];
+        auto it = widziane.find(row.nazwa);
+        if (it != widziane.end() && !it->second) {
+            row.nazwa.clear();
+            row.dzial.clear();
+        }
+    }
+    return zapisz_statystyki() && ok;
+}
+
+bool zapisz_wynik(int result, const std::string& name, int kind, int direction, bool finished) {
+    const std::string key = klucz_cwiczenia(name);
+    if (key.empty()) return false;
+
+    for (int i = ile_cw_info; i >= 1; --i) {
+        TCwInfo& row = tab_cw_info[i];
+        if (row.nazwa == key && row.rodzaj == kind && row.kierunek == direction) {
+            ustaw_wynik(row, result, finished);
+            ++row.uruchomienia;
+            return true;
+        }
+    }
+
+    int first = 0;
+    for (int i = 1; i <= ile_cw_info && first == 0; ++i)
+        if (tab_cw_info[i].nazwa == key) first = i;
+    if (first == 0) return false;
+
+    // The exercise's rows go to the end of the table unless they end it already.
+    int moved = 0;
+    if (first != ile_cw_info && tab_cw_info[ile_cw_info].nazwa != key)
+        while (first + moved <= ile_cw_info && tab_cw_info[first + moved].nazwa == key)
+            ++moved;
+    const TCwInfo& last = moved > 0 ? tab_cw_info[first + moved - 1] : tab_cw_info[ile_cw_info];
+    const bool new_row = last.rodzaj < CW_SLOWKA;
+    if (ile_cw_info + moved + (new_row ? 1 : 0) > max_cw_info) {
+        blad_pelnej_tabeli();
+        return false;
+    }
+    for (int j = 0; j < moved; ++j) {
+        TCwInfo& old = tab_cw_info[first + j];
+        tab_cw_info[++ile_cw_info] = old;
+        old.nazwa.clear();
+        old.dzial.clear();
+        old.kierunek = 0;
+    }
+
+    if (new_row) {
+        const TCwInfo& prev = tab_cw_info[ile_cw_info];
+        TCwInfo row;
+        row.nazwa = prev.nazwa;
+        row.tytul = prev.tytul;
+        row.kategoria = prev.kategoria;
+        row.dzial = prev.dzial;
+        tab_cw_info[++ile_cw_info] = row;
+    }
+    TCwInfo& row = tab_cw_info[ile_cw_info];
+    row.rodzaj = static_cast<uint8_t>(kind);
+    row.kierunek = static_cast<uint8_t>(direction);
+    ustaw_wynik(row, result, finished);
+    row.uruchomienia = 1;
+    return true;
+}
+
+std::string opis_statystyki(const std::string& name) {
+    const std::string key = klucz_cwiczenia(name);
+    std::string out;
+    for (int i = 1; i <= ile_cw_info; ++i) {
+        const TCwInfo& row = tab_cw_info[i];
+        if (key.empty() || row.nazwa != key) continue;
+        out += "- " + nazwa_cwiczenia(row.rodzaj);
+        if (row.uruchomienia >= 1) {
+            out += ", ostatnio: " + os::format_date_time(row.data) +
+                   ", uruchomienia: " + IntToStr(row.uruchomienia) +
+                   ", wynik: " + IntToStr(row.wynik) + " %";
+            if (row.ukonczone != 1) out += ", (przerwano!)";
+        }
+        out += "\r";
+    }
+    return out;
+}

@@ -1,0 +1,404 @@
+#include "tools/artwork/backgrounds.h"
+
+#include "tools/artwork/icons.h"
+#include "tools/artwork/paint.h"
+#include "trainer/look.h"
+
+#include <QPainterPath>
+#include <array>
+#include <cmath>
+
+namespace artwork {
+namespace {
+
+QRectF rect(const look::Rect& r) {
+    return QRectF(r.x, r.y, r.w, r.h);
+}
+
+const QColor white(255, 255, 255);
+const QColor granat = rgb(look::granat);
+const QColor morski = rgb(look::morski);
+const QColor jasny = rgb(look::morski_jasny);
+const QColor krem = rgb(look::krem);
+const QColor piasek = rgb(look::piasek);
+const QColor pomarancz = rgb(look::pomarancz);
+const QColor tekst = rgb(look::tekst);
+
+QColor alpha(QColor c, int a) {
+    c.setAlpha(a);
+    return c;
+}
+
+QPainterPath rounded(const QRectF& r, double radius) {
+    QPainterPath p;
+    p.addRoundedRect(r, radius, radius);
+    return p;
+}
+
+// Light ground of every window, a little warmer towards the bottom.
+void light_ground(QImage& img) {
+    QPainter p(&img);
+    const QRectF all(0, 0, img.width(), img.height());
+    p.fillRect(all, vertical(all, krem, mix(krem, piasek, 0.35)));
+}
+
+// Deep-blue title band with a fine orange line under it.
+void title_band(QImage& img, double height) {
+    QPainter p(&img);
+    prepare(p);
+    const QRectF band(0, 0, img.width(), height);
+    p.fillRect(band, vertical(band, mix(granat, morski, 0.25), granat));
+    p.fillRect(QRectF(0, height, img.width(), 2), pomarancz);
+    p.fillRect(QRectF(0, height + 2, img.width(), 1), alpha(granat, 60));
+}
+
+// Thin dark outline with a light inner line: the window edge of a borderless window.
+void window_edge(QImage& img) {
+    QPainter p(&img);
+    const int w = img.width(), h = img.height();
+    p.setPen(QPen(granat, 1));
+    p.drawRect(0, 0, w - 1, h - 1);
+    p.setPen(QPen(alpha(white, 120), 1));
+    p.drawRect(1, 1, w - 3, h - 3);
+}
+
+// A round badge carrying an icon.
+void icon_badge(QPainter& p, const QPointF& centre, double radius, const QColor& fill, Icon icon) {
+    p.setPen(QPen(white, std::max(1.5, radius * 0.14)));
+    p.setBrush(vertical(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                        mix(fill, white, 0.2), mix(fill, granat, 0.15)));
+    p.drawEllipse(centre, radius, radius);
+    const bool glyph = icon == Icon::info || icon == Icon::question;
+    const double r = radius * (glyph ? 0.8 : 0.62);
+    draw_icon(p, icon, QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), white);
+}
+
+// A sunken, lightly tinted panel that groups controls.
+void panel(QImage& img, const QRectF& r, double radius, const QColor& tint) {
+    QPainter p(&img);
+    prepare(p);
+    p.fillPath(rounded(r, radius), tint);
+    p.setPen(QPen(alpha(granat, 38), 1));
+    p.drawPath(rounded(r.adjusted(0.5, 0.5, -0.5, -0.5), radius));
+}
+
+// Shadows go only under buttons that are always shown: a hidden button must leave no trace.
+void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons) {
+    for (const auto& b : buttons)
+        drop_shadow(img, rounded(rect(b), std::min(b.h * 0.3, 16.0)), QPointF(0, 2), 2,
+                    alpha(granat, 70));
+}
+
+// Header band with a heading and an icon, for the user windows.
+QImage dialog(look::Size size, const char* heading, Icon icon) {
+    QImage img = canvas(size.w, size.h, krem);
+    light_ground(img);
+    title_band(img, 52);
+    QPainter p(&img);
+    prepare(p);
+    icon_badge(p, QPointF(40, 26), 16, morski, icon);
+    p.setFont(font(21, true));
+    p.setPen(alpha(granat, 160));
+    p.drawText(QRectF(68, 1, size.w - 80, 52), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(heading));
+    p.setPen(white);
+    p.drawText(QRectF(68, 0, size.w - 80, 52), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(heading));
+    return img;
+}
+
+// The area of a user window's label and input field.
+void field_panel(QImage& img, const look::Rect& label, const look::Rect& field) {
+    const QRectF r = rect(label).united(rect(field)).adjusted(-14, -10, 14, 10);
+    panel(img, r, 10, alpha(white, 150));
+}
+
+// Button row at the bottom of a user window, set off by a fine line.
+void button_row(QImage& img, int top) {
+    QPainter p(&img);
+    p.fillRect(QRectF(18, top, img.width() - 36, 1), alpha(granat, 40));
+    p.fillRect(QRectF(18, top + 1, img.width() - 36, 1), alpha(white, 160));
+}
+
+// User windows: heading band, the field panel and the line above the buttons.
+QImage user_window(look::Size size, const char* heading, const look::Rect& label,
+                   const look::Rect& field, int row_top) {
+    QImage img = dialog(size, heading, Icon::user);
+    field_panel(img, label, field);
+    button_row(img, row_top);
+    window_edge(img);
+    return img;
+}
+
+// Coloured line along the top edge of a small box.
+void accent_line(QImage& img, const QColor& accent) {
+    QPainter p(&img);
+    p.fillRect(QRectF(0, 0, img.width(), 4),
+               vertical(QRectF(0, 0, 1, 4), accent, mix(accent, granat, 0.3)));
+}
+
+// The message boxes: light ground, a coloured top line, the text area left plain and an
+// action column on the right with the box's icon above the buttons.
+QImage message_box(const look::Rect& label, std::initializer_list<look::Rect> buttons,
+                   const QColor& accent, Icon icon) {
+    QImage img = canvas(look::okno_info.w, look::okno_info.h, krem);
+    light_ground(img);
+    accent_line(img, accent);
+    const double column = label.x + label.w + 8;
+    panel(img, QRectF(column, 10, img.width() - column - 8, img.height() - 18), 10,
+          alpha(piasek, 150));
+    button_shadows(img, buttons);
+    double left = 1e9, right = 0;
+    for (const auto& b : buttons) {
+        left = std::min(left, double(b.x));
+        right = std::max(right, double(b.x + b.w));
+    }
+    QPainter p(&img);
+    prepare(p);
+    icon_badge(p, QPointF((left + right) / 2, 21), 11, accent, icon);
+    p.end();
+    window_edge(img);
+    return img;
+}
+
+// Left of the menu: a small stack of word cards.
+void word_cards(QImage& img) {
+    struct Card {
+        QPointF centre;
+        double angle;
+        QColor fill;
+    };
+    const std::array<Card, 3> cards = {{
+        {QPointF(128, 330), -12, mix(jasny, krem, 0.55)},
+        {QPointF(142, 338), 7, mix(piasek, krem, 0.2)},
+        {QPointF(134, 346), -2, white},
+    }};
+    const QRectF card(-78, -52, 156, 104);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        QPainterPath shape = rounded(card, 12);
+        QTransform t;
+        t.translate(cards[i].centre.x(), cards[i].centre.y());
+        t.rotate(cards[i].angle);
+        drop_shadow(img, t.map(shape), QPointF(0, 4), 4, alpha(granat, 60));
+        QPainter p(&img);
+        prepare(p);
+        p.setTransform(t);
+        p.fillPath(shape, cards[i].fill);
+        p.setPen(QPen(alpha(granat, 50), 1));
+        p.drawPath(shape);
+        if (i + 1 == cards.size()) {
+            p.setFont(font(44, true));
+            p.setPen(granat);
+            p.drawText(QRectF(-78, -50, 156, 70), Qt::AlignCenter, QStringLiteral("Aa"));
+            p.fillRect(QRectF(-30, 20, 60, 3), pomarancz);
+            p.setFont(font(17, false));
+            p.setPen(morski);
+            p.drawText(QRectF(-78, 24, 156, 26), Qt::AlignCenter,
+                       QString::fromUtf8("ą  ć  ę  ł  ó  ź"));
+        }
+    }
+}
+
+// Right of the menu: a calendar page for the repetitions.
+void calendar(QImage& img) {
+    const QRectF page(612, 262, 150, 150);
+    drop_shadow(img, rounded(page, 12), QPointF(0, 4), 4, alpha(granat, 60));
+    QPainter p(&img);
+    prepare(p);
+    p.setClipPath(rounded(page, 12));
+    p.fillRect(page, white);
+    const QRectF top(page.left(), page.top(), page.width(), 34);
+    p.fillRect(top, vertical(top, mix(pomarancz, white, 0.1), mix(pomarancz, granat, 0.1)));
+    p.setClipping(false);
+    p.setPen(QPen(alpha(granat, 50), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rounded(page.adjusted(0.5, 0.5, -0.5, -0.5), 12));
+    for (double x : {page.left() + 42, page.right() - 42}) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(mix(granat, morski, 0.3));
+        p.drawRoundedRect(QRectF(x - 4, page.top() - 8, 8, 20), 4, 4);
+    }
+    const double cell = 22, gap = 6;
+    const double x0 = page.left() + (page.width() - (4 * cell + 3 * gap)) / 2;
+    const double y0 = top.bottom() + 12;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) {
+            const QRectF box(x0 + c * (cell + gap), y0 + r * (cell + gap + 4), cell, cell);
+            const int n = r * 4 + c;
+            const bool done = n == 1 || n == 4 || n == 6 || n == 9;
+            const bool today = n == 10;
+            p.setPen(Qt::NoPen);
+            p.setBrush(today ? pomarancz : done ? mix(jasny, white, 0.25) : mix(krem, piasek, 0.5));
+            p.drawRoundedRect(box, 5, 5);
+            if (done) {
+                p.setPen(QPen(white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                QPolygonF tick;
+                tick << box.topLeft() + QPointF(6, 11.5) << box.topLeft() + QPointF(10, 15.5)
+                     << box.topLeft() + QPointF(16.5, 7);
+                p.drawPolyline(tick);
+            }
+        }
+}
+
+} // namespace
+
+QImage menu_slow() {
+    const int W = look::okno_glowne.w, H = look::okno_glowne.h;
+    QImage img = canvas(W, H, krem);
+    light_ground(img);
+    {
+        QPainter p(&img);
+        prepare(p);
+        // a quiet light behind the menu column
+        QRadialGradient glow(QPointF(400, 350), 330);
+        glow.setColorAt(0, alpha(white, 150));
+        glow.setColorAt(1, alpha(white, 0));
+        p.fillRect(QRectF(0, 0, W, H), glow);
+
+        // title band with a wave at its foot
+        QPainterPath band;
+        band.moveTo(0, 0);
+        band.lineTo(W, 0);
+        band.lineTo(W, 96);
+        band.cubicTo(560, 140, 260, 92, 0, 124);
+        band.closeSubpath();
+        QPainterPath accent = band;
+        accent.translate(0, 4);
+        p.fillPath(accent, pomarancz);
+        p.fillPath(band, vertical(QRectF(0, 0, W, 130), mix(granat, morski, 0.35), granat));
+        p.setClipPath(band);
+        for (auto [c, r] : {std::pair{QPointF(650, -70), 120.0},
+                            {QPointF(800, 70), 64.0},
+                            {QPointF(455, 118), 46.0}}) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(alpha(jasny, 22));
+            p.drawEllipse(c, r, r);
+        }
+        p.setClipping(false);
+
+        // title on the right of the band; L_napis_logo keeps the left part
+        const QRectF title(400, 14, 376, 56);
+        const QString name = QStringLiteral("Tavolent "), version = QStringLiteral("4.0");
+        const QFont big = font(44, true);
+        const QFontMetricsF fm(big);
+        const double x = title.right() - fm.horizontalAdvance(name + version);
+        const double base = title.top() + 44;
+        p.setFont(big);
+        p.setPen(alpha(QColor(0, 0, 0), 70));
+        p.drawText(QPointF(x + 1, base + 2), name);
+        p.drawText(QPointF(x + 1 + fm.horizontalAdvance(name), base + 2), version);
+        p.setPen(white);
+        p.drawText(QPointF(x, base), name);
+        p.setPen(pomarancz);
+        p.drawText(QPointF(x + fm.horizontalAdvance(name), base), version);
+        p.setFont(font(16, false));
+        p.setPen(mix(jasny, white, 0.55));
+        p.drawText(QRectF(400, 66, 376, 22), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromUtf8("Trener słownictwa"));
+
+        // fine footer lines beside the menu column
+        for (auto [x0, x1] : {std::pair{24.0, 250.0}, {550.0, 776.0}}) {
+            p.fillRect(QRectF(x0, 546, x1 - x0, 1), alpha(granat, 40));
+            p.fillRect(QRectF(x0, 547, x1 - x0, 1), alpha(white, 170));
+        }
+    }
+    word_cards(img);
+    calendar(img);
+    button_shadows(img,
+                   {look::btn_powtorki, look::btn_cwiczenia, look::btn_wyniki, look::btn_generator,
+                    look::btn_ustawienia, look::btn_pomoc, look::btn_serwisy});
+    return img;
+}
+
+QImage powtorki_tlo2(const QImage& menu) {
+    const look::Rect& r = look::powtorki_tlo2;
+    QImage img = menu.copy(r.x, r.y, r.w, r.h).convertToFormat(QImage::Format_RGB32);
+    const QPointF centre(r.w / 2.0, r.h / 2.0);
+    const double radius = r.w / 2.0 - 5;
+    QPainterPath disc;
+    disc.addEllipse(centre, radius, radius);
+    drop_shadow(img, disc, QPointF(0, 2), 2, alpha(granat, 90));
+    QPainter p(&img);
+    prepare(p);
+    icon_badge(p, centre, radius, pomarancz, Icon::bell);
+    return img;
+}
+
+QImage form20() {
+    return message_box(look::form20_Label1, {look::form20_B_OK}, morski, Icon::info);
+}
+
+QImage form29() {
+    return message_box(look::form29_Label1, {look::form29_B_OK, look::form29_B_Zamknij}, pomarancz,
+                       Icon::question);
+}
+
+QImage form24() {
+    QImage img = canvas(look::okno_koniec.w, look::okno_koniec.h, krem);
+    light_ground(img);
+    accent_line(img, pomarancz);
+    {
+        QPainter p(&img);
+        prepare(p);
+        const QRectF text(10, 8, img.width() - 20, 42);
+        p.setFont(font(14, true));
+        p.setPen(tekst);
+        p.drawText(text, Qt::AlignCenter,
+                   QString::fromUtf8("Czy na pewno chcesz zakończyć\npracę z programem?"));
+    }
+    button_shadows(img, {look::form24_B_OK, look::form24_B_Zamknij});
+    window_edge(img);
+    return img;
+}
+
+QImage form9() {
+    return user_window(look::okno_uzytkownik, "Wybór użytkownika", look::form9_Label1,
+                       look::form9_ComboBox1, look::form9_B_OK.y - 16);
+}
+
+QImage form10() {
+    return user_window(look::okno_nowy_uzytkownik, "Nowy użytkownik", look::form10_Label1,
+                       look::form10_Edit1, look::form10_B_OK.y - 9);
+}
+
+QImage slownik() {
+    const int W = look::okno_slownika.w, H = look::okno_slownika.h;
+    QImage img = canvas(W, H, krem);
+    light_ground(img);
+    title_band(img, look::slownik_Label1.h);
+    {
+        QPainter p(&img);
+        prepare(p);
+        draw_icon(p, Icon::book, QRectF(10, 5, 22, 20), white);
+        p.setFont(font(15, true));
+        p.setPen(white);
+        p.drawText(QRectF(40, 0, 300, look::slownik_Label1.h), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromUtf8("Tavolent – Słownik"));
+        for (const auto& r : {look::slownik_L_Minim, look::slownik_L_Close}) {
+            p.setPen(QPen(alpha(white, 60), 1));
+            p.setBrush(alpha(white, 26));
+            p.drawRoundedRect(rect(r).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        }
+    }
+    const QRectF list = rect(look::slownik_lista);
+    panel(img, list, 8, white);
+    {
+        QPainter p(&img);
+        prepare(p);
+        p.setClipPath(rounded(list.adjusted(1, 1, -1, -1), 7));
+        for (int row = 1; row <= 10; ++row) {
+            if (row % 2 == 0) {
+                const double top = look::slownik_wiersz_top(row) - 2;
+                p.fillRect(QRectF(list.left(), top, look::slownik_Suwak.x - list.left() - 2, 23),
+                           alpha(jasny, 22));
+            }
+        }
+        const double divider =
+            (look::slownik_L_lewa + look::slownik_L_szer + look::slownik_P_lewa) / 2.0;
+        p.fillRect(QRectF(divider, list.top() + 6, 1, list.height() - 12), alpha(granat, 40));
+    }
+    window_edge(img);
+    return img;
+}
+
+} // namespace artwork

@@ -1,0 +1,128 @@
+// Draws the demo edition's window pictures and button strips into the program folder:
+//   make_artwork <program folder>
+// and checks every strip as the image list will read it: width = frames x frame width,
+// and the key colour in the bottom-left pixel.
+#include "tools/artwork/backgrounds.h"
+#include "tools/artwork/bmp24.h"
+#include "tools/artwork/paint.h"
+#include "tools/artwork/strips.h"
+#include "trainer/look.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+
+namespace fs = std::filesystem;
+using namespace artwork;
+
+namespace {
+
+const QRgb key = QRgb(0xFF000000u | look::klucz_przezroczysty);
+
+int failures = 0;
+
+void fail(const std::string& file, const std::string& why) {
+    std::fprintf(stderr, "make_artwork: %s: %s\n", file.c_str(), why.c_str());
+    ++failures;
+}
+
+QImage read_back(const fs::path& path) {
+    QImageReader reader(QString::fromStdString(path.string()), "bmp");
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+bool save(const QImage& img, const fs::path& folder, const std::string& file) {
+    if (!write_bmp24(img, (folder / file).string())) {
+        fail(file, "cannot be written");
+        return false;
+    }
+    return true;
+}
+
+void write_strip(const StripSpec& spec, const fs::path& folder) {
+    const QImage img = render_strip(spec);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb px = img.pixel(x, y) | 0xFF000000u;
+            if (px != key && near_key(px))
+                return fail(spec.file, "a pixel comes close to the key colour");
+        }
+    save(img, folder, spec.file);
+}
+
+void check_strip(const std::string& file, look::Size frame, const fs::path& folder) {
+    const QImage back = read_back(folder / file);
+    if (back.isNull()) return fail(file, "cannot be read back");
+    if (back.width() != strip_frames * frame.w || back.height() != frame.h)
+        return fail(file, "size " + std::to_string(back.width()) + "x" +
+                              std::to_string(back.height()) + ", expected " +
+                              std::to_string(strip_frames * frame.w) + "x" +
+                              std::to_string(frame.h));
+    if ((back.pixel(0, back.height() - 1) | 0xFF000000u) != key)
+        fail(file, "the bottom-left pixel is not the key colour");
+}
+
+void write_picture(const QImage& img, const fs::path& folder, const std::string& file,
+                   look::Size size) {
+    if (img.width() != size.w || img.height() != size.h)
+        return fail(file, "drawn at the wrong size");
+    if (contains_near_key(img)) return fail(file, "a pixel comes close to the key colour");
+    if (!save(img, folder, file)) return;
+    const QImage back = read_back(folder / file);
+    if (back.size() != img.size()) fail(file, "cannot be read back at its size");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_artwork <program folder>\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (!load_fonts()) {
+        std::fprintf(stderr, "make_artwork: the font Liberation Sans is not installed\n");
+        return 1;
+    }
+
+    const fs::path folder = argv[1];
+    std::error_code ec;
+    for (const char* sub : {"gfx_s", "but_s"}) {
+        fs::create_directories(folder / sub, ec);
+        if (ec) {
+            std::fprintf(stderr, "make_artwork: cannot create %s\n", (folder / sub).c_str());
+            return 1;
+        }
+    }
+
+    std::vector<StripSpec> strips = holder_strips();
+    for (const auto& s : dictionary_window_strips())
+        strips.push_back(s);
+    std::set<std::string> written;
+    for (const auto& spec : strips) {
+        write_strip(spec, folder);
+        check_strip(spec.file, spec.frame, folder);
+        written.insert(spec.file);
+    }
+    for (const char* file : look::paski_slownika)
+        if (!written.count(slashed(file)))
+            fail(slashed(file), "the dictionary's strip is not among the drawn ones");
+
+    const QImage menu = menu_slow();
+    write_picture(menu, folder, "gfx_s/menu_slow.bmp", look::okno_glowne);
+    write_picture(powtorki_tlo2(menu), folder, "gfx_s/powtorki_tlo2.bmp",
+                  {look::powtorki_tlo2.w, look::powtorki_tlo2.h});
+    write_picture(form20(), folder, "gfx_s/form20.bmp", look::okno_info);
+    write_picture(form29(), folder, "gfx_s/form29.bmp", look::okno_info);
+    write_picture(form24(), folder, "gfx_s/form24.bmp", look::okno_koniec);
+    write_picture(form9(), folder, "gfx_s/form9.bmp", look::okno_uzytkownik);
+    write_picture(form10(), folder, "gfx_s/form10.bmp", look::okno_nowy_uzytkownik);
+    write_picture(slownik(), folder, "gfx_s/slownik.bmp", look::okno_slownika);
+
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,31 @@
+# The demo edition's sounds: interface tones synthesised into the program
+# folder, and the course recordings spoken by espeak-ng onto the disc.
+add_executable(make_tones ${CMAKE_CURRENT_SOURCE_DIR}/sounds/tones.cpp)
+target_link_libraries(make_tones PRIVATE PkgConfig::SNDFILE)
+set(TONE_FILES
+  ${DEMO_PROGRAM_DIR}/b2.wav ${DEMO_PROGRAM_DIR}/b3.wav ${DEMO_PROGRAM_DIR}/b_ok.wav
+  ${DEMO_PROGRAM_DIR}/zla.wav ${DEMO_PROGRAM_DIR}/klik.wav ${DEMO_PROGRAM_DIR}/wav_k/btn_enter.wav)
+add_custom_command(OUTPUT ${TONE_FILES}
+  COMMAND make_tones ${DEMO_PROGRAM_DIR}
+  DEPENDS make_tones
+  COMMENT "Synthesising the interface sounds")
+
+add_executable(make_recordings ${CMAKE_CURRENT_SOURCE_DIR}/sounds/recordings.cpp)
+target_link_libraries(make_recordings PRIVATE core)
+file(GLOB COURSE_WORD_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/program/sb?_slow.txt)
+file(GLOB COURSE_SENTENCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/program/zd?.txt)
+set(COURSE_ARGS)
+foreach(f ${COURSE_WORD_FILES})
+  list(APPEND COURSE_ARGS words:${f})
+endforeach()
+foreach(f ${COURSE_SENTENCE_FILES})
+  list(APPEND COURSE_ARGS sentences:${f})
+endforeach()
+set(RECORDINGS_STAMP ${DEMO_DIR}/.recordings_stamp)
+add_custom_command(OUTPUT ${RECORDINGS_STAMP}
+  COMMAND make_recordings ${DEMO_DISC_DIR}/bsslow3 ${RECORDINGS_STAMP} ${COURSE_ARGS}
+  DEPENDS make_recordings ${COURSE_WORD_FILES} ${COURSE_SENTENCE_FILES}
+  COMMENT "Speaking the course recordings")
+
+add_custom_target(demo_sounds DEPENDS ${TONE_FILES} ${RECORDINGS_STAMP})
+add_dependencies(demo_edition demo_sounds)

@@ -335,3 +335,7 @@ int ile_na_dzis() {
         if (powtorka_na_dzis(i, dzis)) ++n;
     return n;
 }
+
+void zablokuj_zapis_powtorek() {
+    g_zapis_zablokowany = g_kopia_zablokowana = true;
+}

@@ -72,6 +72,9 @@ bool zapisz_info_powtorek(const std::string& file, int count);
 bool zapis_powtorek_zablokowany();
 bool kopia_powtorek_zablokowana();
 void zezwol_na_zapis_powtorek();
+// Refuses every write of the store for the session (the item store it maps to
+// did not load whole, so records would be dropped).
+void zablokuj_zapis_powtorek();
 
 // Due: item index i in use, not in the bin, last date + interval <= today.
 bool powtorka_na_dzis(int i, double dzis);

@@ -97,4 +97,38 @@ constexpr Rect form10_Edit1 = {30, 96, 360, 26};
 constexpr Rect form10_B_OK = {246, 148, 64, 32};
 constexpr Rect form10_B_Zamknij = {326, 148, 64, 32};
 
+// The dictionary program's holder loads these six strips (2 frames each), in this order;
+// they are files of the holder table above.
+constexpr std::array<const char*, 6> paski_slownika = {
+    "but_s\\ok2.bmp",     "but_s\\ok2.bmp",    "but_s\\anuluj2.bmp",
+    "but_s\\op_gora.bmp", "but_s\\op_dol.bmp", "but_s\\nowy_user.bmp"};
+
+// The dictionary window's own action buttons (2 frames of klatka_slownika each), for a
+// holder that appends them after the six above (indexes 6 to 9).
+constexpr Size klatka_slownika = {104, 30};
+constexpr std::array<const char*, 4> paski_okna_slownika = {
+    "but_s\\sl_szukaj.bmp", "but_s\\sl_zdania.bmp", "but_s\\sl_do_nauki.bmp",
+    "but_s\\sl_wszystkie.bmp"};
+
+// Dictionary window TFrmSlownik (562 x 351), gfx_s\slownik.bmp. The title is part of the
+// picture; Label1 is the drag handle over the title bar and carries no text.
+constexpr Size okno_slownika = {562, 351};
+constexpr Rect slownik_Label1 = {0, 0, 500, 30};
+constexpr Rect slownik_L_Minim = {506, 4, 24, 22};
+constexpr Rect slownik_L_Close = {534, 4, 24, 22};
+constexpr Rect slownik_CB_Gr_Tem = {16, 40, 210, 26};
+constexpr Rect slownik_K_Wszystkie = {16, 38, 104, 30};  // in place of CB_Gr_Tem after a search
+constexpr Rect slownik_K_Szukaj = {234, 38, 104, 30};
+constexpr Rect slownik_k_zdania = {344, 38, 104, 30};
+constexpr Rect slownik_K_Do_Nauki = {454, 38, 104, 30};
+constexpr Rect slownik_L_Ile_wybrano = {16, 72, 420, 20};
+constexpr Rect slownik_lista = {8, 94, 552, 232};  // the panel behind the ten rows
+constexpr int slownik_L_lewa = 20, slownik_L_szer = 236;  // L1..L10
+constexpr int slownik_P_lewa = 265, slownik_P_szer = 276;  // P1..P10
+constexpr int slownik_wiersz_wys = 20;
+// Top of row 1..10 of L1..L10 and P1..P10.
+constexpr int slownik_wiersz_top(int wiersz) { return 23 * wiersz + 75; }
+constexpr Rect slownik_Suwak = {543, 96, 16, 228};
+constexpr Rect slownik_L_Opis = {16, 329, 530, 20};
+
 }  // namespace look

@@ -1,0 +1,268 @@
+#include "platform/ui/bmp.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/os/paths.h"
+
+namespace ui {
+
+namespace {
+
+constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t kBiAlphaBitfields = 6;
+constexpr int64_t kMaxSide = 32768;
+constexpr int64_t kMaxPixels = 64LL * 1024 * 1024;
+
+class Reader {
+  public:
+    Reader(const std::string& bytes, const std::string& name) : b_(bytes), name_(name) {}
+
+    [[noreturn]] void fail(const std::string& what) const {
+        throw BitmapError("Cannot read bitmap " + name_ + ": " + what);
+    }
+    void need(uint64_t end) const {
+        if (end > b_.size()) fail("the file is truncated");
+    }
+    uint32_t u8(size_t at) const { return static_cast<unsigned char>(b_[at]); }
+    uint32_t u16(size_t at) const {
+        need(at + 2);
+        return u8(at) | u8(at + 1) << 8;
+    }
+    uint32_t u32(size_t at) const {
+        need(at + 4);
+        return u8(at) | u8(at + 1) << 8 | u8(at + 2) << 16 | u8(at + 3) << 24;
+    }
+    size_t size() const { return b_.size(); }
+    const unsigned char* data(size_t at) const {
+        return reinterpret_cast<const unsigned char*>(b_.data()) + at;
+    }
+
+  private:
+    const std::string& b_;
+    const std::string& name_;
+};
+
+// One colour channel given by a bit mask, widened to 8 bits by repeating its bits.
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;
+    int bits = 0;
+
+    explicit Channel(uint32_t m = 0) : mask(m) {
+        if (!m) return;
+        while (!(m & 1)) {
+            m >>= 1;
+            ++shift;
+        }
+        while (m & 1) {
+            m >>= 1;
+            ++bits;
+        }
+    }
+    uint32_t get(uint32_t px) const {
+        if (!bits) return 0;
+        uint32_t v = (px & mask) >> shift;
+        if (bits >= 8) return (v >> (bits - 8)) & 0xFF;
+        uint32_t out = 0;
+        int filled = 0;
+        while (filled < 8) {
+            out = (out << bits) | v;
+            filled += bits;
+        }
+        return (out >> (filled - 8)) & 0xFF;
+    }
+};
+
+} // namespace
+
+QImage decode_bmp(const std::string& bytes, const std::string& name) {
+    Reader r(bytes, name);
+    r.need(18);
+    if (bytes[0] != 'B' || bytes[1] != 'M') r.fail("not a bitmap file");
+    const uint32_t off_bits = r.u32(10);
+    const uint32_t hdr = r.u32(14);
+
+    int64_t width = 0, height = 0;
+    uint32_t bpp = 0, compression = kBiRgb, colours_used = 0;
+    size_t entry = 4; // palette entry size
+    size_t after_header = 14 + static_cast<size_t>(hdr);
+    Channel red, green, blue;
+    bool masks_given = false;
+
+    if (hdr == 12) {
+        width = r.u16(18);
+        height = r.u16(20);
+        bpp = r.u16(24);
+        entry = 3;
+    } else if (hdr >= 40 && hdr <= 1024) {
+        width = static_cast<int32_t>(r.u32(18));
+        height = static_cast<int32_t>(r.u32(22));
+        bpp = r.u16(28);
+        compression = r.u32(30);
+        colours_used = r.u32(46);
+        if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
+            // The masks sit in the longer headers, else right after the 40-byte one.
+            size_t at = 54;
+            if (hdr == 40) after_header += compression == kBiAlphaBitfields ? 16 : 12;
+            red = Channel(r.u32(at));
+            green = Channel(r.u32(at + 4));
+            blue = Channel(r.u32(at + 8));
+            masks_given = true;
+            compression = kBiBitfields;
+        }
+    } else {
+        r.fail("unknown header size " + std::to_string(hdr));
+    }
+
+    if (compression != kBiRgb && compression != kBiBitfields)
+        r.fail("compression " + std::to_string(compression) + " is not supported");
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        r.fail(std::to_string(bpp) + " bits per pixel are not supported");
+    if (masks_given && bpp != 16 && bpp != 32) r.fail("bit fields need 16 or 32 bits per pixel");
+
+    const bool top_down = height < 0;
+    if (top_down) height = -height;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+        width * height > kMaxPixels)
+        r.fail("invalid size " + std::to_string(width) + " x " + std::to_string(height));
+
+    if (!masks_given && bpp == 16) {
+        red = Channel(0x7C00);
+        green = Channel(0x03E0);
+        blue = Channel(0x001F);
+    }
+
+    std::vector<QRgb> palette;
+    if (bpp <= 8) {
+        uint64_t n = colours_used ? colours_used : (1u << bpp);
+        if (n > 256) n = 256;
+        r.need(after_header + n * entry);
+        palette.resize(1u << bpp, qRgb(0, 0, 0));
+        for (uint64_t i = 0; i < n && i < palette.size(); ++i) {
+            const unsigned char* p = r.data(after_header + i * entry);
+            palette[i] = qRgb(p[2], p[1], p[0]);
+        }
+    }
+
+    const uint64_t stride = (static_cast<uint64_t>(width) * bpp + 31) / 32 * 4;
+    const uint64_t row_bytes = (static_cast<uint64_t>(width) * bpp + 7) / 8;
+    r.need(static_cast<uint64_t>(off_bits) + stride * (height - 1) + row_bytes);
+
+    QImage img(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (img.isNull()) r.fail("out of memory");
+    for (int64_t row = 0; row < height; ++row) {
+        const unsigned char* src = r.data(off_bits + stride * row);
+        const int y = static_cast<int>(top_down ? row : height - 1 - row);
+        QRgb* dst = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int64_t x = 0; x < width; ++x) {
+            switch (bpp) {
+            case 1:
+                dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+                break;
+            case 4:
+                dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+                break;
+            case 8:
+                dst[x] = palette[src[x]];
+                break;
+            case 16: {
+                uint32_t px = src[2 * x] | src[2 * x + 1] << 8;
+                dst[x] = qRgb(red.get(px), green.get(px), blue.get(px));
+                break;
+            }
+            case 24:
+                dst[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+                break;
+            case 32:
+                if (masks_given) {
+                    const unsigned char* p = src + 4 * x;
+                    uint32_t px = p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
+                    dst[x] = qRgb(red.get(px), green.get(px), blue.get(px));
+                } else {
+                    dst[x] = qRgb(src[4 * x + 2], src[4 * x + 1], src[4 * x]);
+                }
+                break;
+            }
+        }
+    }
+    return img;
+}
+
+QImage load_bmp(const std::string& path) {
+    const std::string real = os::resolve(path);
+    std::ifstream f(real, std::ios::binary);
+    if (!f) throw BitmapError("Cannot open bitmap " + path);
+    std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad()) throw BitmapError("Cannot read bitmap " + path);
+    return decode_bmp(bytes, path);
+}
+
+bool try_load_bmp(const std::string& path, QImage& out, std::string* error) {
+    try {
+        out = load_bmp(path);
+        return true;
+    } catch (const BitmapError& e) {
+        if (error) *error = e.what();
+        return false;
+    }
+}
+
+bool save_bmp(const QImage& image, const std::string& path) {
+    if (image.isNull()) return false;
+    const QImage img = image.convertToFormat(QImage::Format_RGB32);
+    const uint32_t w = img.width(), h = img.height();
+    const uint32_t stride = (w * 3 + 3) / 4 * 4;
+    const uint32_t data_size = stride * h;
+    std::string out(54 + static_cast<size_t>(data_size), '\0');
+    auto put16 = [&](size_t at, uint32_t v) {
+        out[at] = char(v & 0xFF);
+        out[at + 1] = char((v >> 8) & 0xFF);
+    };
+    auto put32 = [&](size_t at, uint32_t v) {
+        put16(at, v & 0xFFFF);
+        put16(at + 2, v >> 16);
+    };
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(2, 54 + data_size);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    put16(26, 1);
+    put16(28, 24);
+    put32(34, data_size);
+    put32(38, 3780); // 96 dots per inch
+    put32(42, 3780);
+    for (uint32_t row = 0; row < h; ++row) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(img.constScanLine(h - 1 - row));
+        char* dst = out.data() + 54 + static_cast<size_t>(row) * stride;
+        for (uint32_t x = 0; x < w; ++x) {
+            dst[3 * x] = char(qBlue(src[x]));
+            dst[3 * x + 1] = char(qGreen(src[x]));
+            dst[3 * x + 2] = char(qRed(src[x]));
+        }
+    }
+
+    const std::string real = os::resolve(path);
+    std::error_code ec;
+    const auto parent = std::filesystem::path(real).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+    std::ofstream f(real, std::ios::binary | std::ios::trunc);
+    if (!f) return false;
+    f.write(out.data(), static_cast<std::streamsize>(out.size()));
+    f.close();
+    return static_cast<bool>(f);
+}
+
+QRgb default_transparent_color(const QImage& image) {
+    if (image.isNull()) return qRgb(0, 0, 0);
+    return image.pixel(0, image.height() - 1) | 0xFF000000u;
+}
+
+} // namespace ui

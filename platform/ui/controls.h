@@ -1,0 +1,352 @@
+#pragma once
+// The thin standard controls the windows use. Texts are 8-bit in the
+// character set of the control's font. Visible and Enabled are the control's
+// own switches (not those of its window). Events are plain functions; an
+// unset one does nothing.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/canvas.h"
+
+namespace ui {
+
+using NotifyEvent = std::function<void()>;
+// Button, modifiers, position in the control.
+using MouseEvent = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>;
+using MouseMoveEvent = std::function<void(Qt::KeyboardModifiers, int x, int y)>;
+// Key code (Qt::Key); setting it to 0 swallows the key.
+using KeyEvent = std::function<void(int& key, Qt::KeyboardModifiers)>;
+// Typed character in the font's character set; setting it to 0 swallows it.
+using KeyPressEvent = std::function<void(char& ch)>;
+
+// What every control has: its own visibility and enabled switches, bounds
+// and a tag.
+template <class W> class Control : public W {
+  public:
+    using W::W;
+
+    bool Visible() const { return !this->isHidden(); }
+    void SetVisible(bool v) { this->setVisible(v); }
+    bool Enabled() const { return !this->testAttribute(Qt::WA_ForceDisabled); }
+    void SetEnabled(bool e) { this->setEnabled(e); }
+
+    int Left() const { return this->x(); }
+    int Top() const { return this->y(); }
+    int Width() const { return this->width(); }
+    int Height() const { return this->height(); }
+    void SetLeft(int v) { this->move(v, this->y()); }
+    void SetTop(int v) { this->move(this->x(), v); }
+    void SetWidth(int v) { this->resize(v, this->height()); }
+    void SetHeight(int v) { this->resize(this->width(), v); }
+    void SetBounds(int l, int t, int w, int h) { this->setGeometry(l, t, w, h); }
+
+    void SetHint(const std::string& text, int charset = 238) {
+        this->setToolTip(to_qt(text, charset));
+    }
+    void SetFocus() { this->setFocus(Qt::OtherFocusReason); }
+
+    int Tag = 0;
+};
+
+// The items of a list or combo box, as 8-bit strings.
+class Strings {
+  public:
+    class Host {
+      public:
+        virtual ~Host() = default;
+        virtual int count() const = 0;
+        virtual std::string get(int i) const = 0;
+        virtual void insert(int i, const std::string& s) = 0;
+        virtual void remove(int i) = 0;
+        virtual void set(int i, const std::string& s) = 0;
+        virtual void clear() = 0;
+    };
+    explicit Strings(Host& host) : h_(host) {}
+
+    int Count() const { return h_.count(); }
+    // Empty for an index outside 0..Count()-1.
+    std::string operator[](int i) const;
+    void Add(const std::string& s) { h_.insert(h_.count(), s); }
+    void Insert(int i, const std::string& s);
+    void Delete(int i); // ignored outside 0..Count()-1
+    void Set(int i, const std::string& s);
+    void Clear() { h_.clear(); }
+    int IndexOf(const std::string& s) const;
+    std::vector<std::string> ToVector() const;
+    void Assign(const std::vector<std::string>& lines);
+
+  private:
+    Host& h_;
+};
+
+// Mouse handling of the picture-drawn controls: OnMouseDown/Up/Move for any
+// button; OnClick when the left button is released over the control after a
+// press on it; a quick second press is a double click (OnDblClick, and no
+// click on its release) unless the control turns double clicks off.
+template <class W> class Clickable : public Control<W> {
+  public:
+    using Control<W>::Control;
+
+    NotifyEvent OnClick, OnDblClick;
+    MouseEvent OnMouseDown, OnMouseUp;
+    MouseMoveEvent OnMouseMove;
+
+    // Fires OnClick (as a completed left click would).
+    virtual void Click() {
+        if (OnClick) OnClick();
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) clicked_ = true;
+        fire(OnMouseDown, e);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (!double_clicks_) {
+            mousePressEvent(e);
+            return;
+        }
+        if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick();
+        fire(OnMouseDown, e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && clicked_) {
+            clicked_ = false;
+            if (this->rect().contains(e->position().toPoint())) Click();
+        }
+        fire(OnMouseUp, e);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        const QPoint p = e->position().toPoint();
+        if (OnMouseMove) OnMouseMove(e->modifiers(), p.x(), p.y());
+    }
+
+    bool double_clicks_ = true;
+
+  private:
+    void fire(const MouseEvent& ev, QMouseEvent* e) {
+        const QPoint p = e->position().toPoint();
+        if (ev) ev(e->button(), e->modifiers(), p.x(), p.y());
+    }
+    bool clicked_ = false;
+};
+
+// Adds OnMouseEnter and OnMouseLeave to a control (hover effects).
+template <class W> class Hoverable : public W {
+  public:
+    using W::W;
+
+    NotifyEvent OnMouseEnter, OnMouseLeave;
+
+  protected:
+    void enterEvent(QEnterEvent* e) override {
+        W::enterEvent(e);
+        if (OnMouseEnter) OnMouseEnter();
+    }
+    void leaveEvent(QEvent* e) override {
+        W::leaveEvent(e);
+        if (OnMouseLeave) OnMouseLeave();
+    }
+};
+
+// Caption on a transparent ground (or on its colour when not transparent),
+// word-wrapped or on one line, aligned left, centre or right, from the top.
+class Label : public Clickable<QWidget> {
+  public:
+    explicit Label(QWidget* parent);
+
+    void SetCaption(const std::string& text);
+    const std::string& Caption() const { return caption_; }
+    void SetFont(const Font& font);
+    const Font& GetFont() const { return font_; }
+    void SetFontColor(QRgb color);
+    void SetWordWrap(bool on);
+    void SetAlignment(Qt::Alignment horizontal); // Qt::AlignLeft, AlignHCenter, AlignRight
+    void SetLayout(Qt::Alignment vertical);      // Qt::AlignTop, AlignVCenter, AlignBottom
+    void SetTransparent(bool on);
+    void SetColor(QRgb color); // ground when not transparent
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    std::string caption_;
+    Font font_;
+    bool wrap_ = false;
+    bool transparent_ = true;
+    Qt::Alignment halign_ = Qt::AlignLeft;
+    Qt::Alignment valign_ = Qt::AlignTop;
+    QRgb color_ = 0xFFF0F0F0u;
+};
+
+// A picture: at the top-left, centred, or stretched to the control.
+// Transparent draws it without the colour of its bottom-left pixel.
+class Image : public Clickable<QWidget> {
+  public:
+    explicit Image(QWidget* parent);
+
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return picture_; }
+    // Loads a .bmp file; throws BitmapError (the picture is kept then).
+    void LoadFromFile(const std::string& path);
+    void SetStretch(bool on);
+    void SetCenter(bool on);
+    void SetTransparent(bool on);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    QImage picture_;
+    QImage keyed_;
+    bool stretch_ = false;
+    bool center_ = false;
+    bool transparent_ = false;
+};
+
+// A box the painting of which is left to OnPaint.
+class PaintBox : public Clickable<QWidget> {
+  public:
+    explicit PaintBox(QWidget* parent);
+
+    std::function<void(Canvas&)> OnPaint;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// One-line text box.
+class Edit : public Control<QLineEdit> {
+  public:
+    explicit Edit(QWidget* parent);
+
+    std::string Text() const;
+    void SetText(const std::string& text); // fires OnChange when it differs
+    void SetFont(const Font& font);
+    const Font& GetFont() const { return font_; }
+    void SetMaxLength(int n);
+    void SelectAll() { selectAll(); }
+
+    NotifyEvent OnChange;
+    KeyEvent OnKeyDown;
+    KeyPressEvent OnKeyPress;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    Font font_;
+};
+
+class ListBox : public Control<QListWidget>, private Strings::Host {
+  public:
+    explicit ListBox(QWidget* parent);
+
+    Strings Items() { return Strings(*this); }
+    int ItemIndex() const;        // -1 for none
+    void SetItemIndex(int index); // -1 or out of range: none selected; fires nothing
+    void SetFont(const Font& font);
+    const Font& GetFont() const { return font_; }
+
+    NotifyEvent OnClick, OnDblClick;
+    KeyEvent OnKeyDown;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+  private:
+    int count() const override { return QListWidget::count(); }
+    std::string get(int i) const override;
+    void insert(int i, const std::string& s) override;
+    void remove(int i) override;
+    void set(int i, const std::string& s) override;
+    void clear() override;
+
+    Font font_;
+};
+
+// Drop-down list (the text is always one of the items).
+class ComboBox : public Control<QComboBox>, private Strings::Host {
+  public:
+    explicit ComboBox(QWidget* parent);
+
+    Strings Items() { return Strings(*this); }
+    int ItemIndex() const;        // -1 for none
+    void SetItemIndex(int index); // fires nothing
+    std::string Text() const;     // the selected item, empty for none
+    void SetFont(const Font& font);
+    const Font& GetFont() const { return font_; }
+
+    NotifyEvent OnChange; // the learner picked another item
+    NotifyEvent OnClick;  // the learner picked an item
+    KeyEvent OnKeyDown;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    int count() const override { return QComboBox::count(); }
+    std::string get(int i) const override;
+    void insert(int i, const std::string& s) override;
+    void remove(int i) override;
+    void set(int i, const std::string& s) override;
+    void clear() override;
+
+    Font font_;
+};
+
+class CheckBox : public Control<QCheckBox> {
+  public:
+    explicit CheckBox(QWidget* parent);
+
+    bool Checked() const { return isChecked(); }
+    // Like a click, a change of state fires OnClick.
+    void SetChecked(bool on);
+    void SetCaption(const std::string& text);
+    const std::string& Caption() const { return caption_; }
+    void SetFont(const Font& font);
+
+    NotifyEvent OnClick;
+
+  private:
+    std::string caption_;
+    Font font_;
+};
+
+class ProgressBar : public Control<QProgressBar> {
+  public:
+    explicit ProgressBar(QWidget* parent);
+
+    int Min() const { return minimum(); }
+    int Max() const { return maximum(); }
+    void SetRange(int min, int max);
+    int Position() const { return value(); }
+    void SetPosition(int pos); // clamped to the range
+    int Step = 10;
+    void StepIt(); // advances by Step, wrapping past the top to the bottom
+    void SetSmooth(bool on);
+    bool Smooth() const { return smooth_; }
+    void SetColors(QRgb bar, QRgb ground);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    bool smooth_ = false;
+    QRgb bar_ = 0xFF000080u;
+    QRgb ground_ = 0xFFFFFFFFu;
+};
+
+} // namespace ui

@@ -1,0 +1,21 @@
+#pragma once
+// The information box: a message and one OK button. The caller sets Label1's
+// caption and shows it modally. OK, Esc, or Enter while OK is visible close
+// it; F1 opens the help window on top of it.
+#include "platform/ui/controls.h"
+#include "platform/ui/window.h"
+#include "trainer/transparent_button.h"
+
+class TForm20 : public ui::Window {
+    Q_OBJECT
+
+  public:
+    TForm20();
+
+    ui::Image Image1;
+    ui::Label Label1;
+    TTransparentButton B_OK;
+
+    void B_OKClick();
+    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
+};

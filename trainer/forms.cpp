@@ -1,0 +1,106 @@
+#include "trainer/forms.h"
+
+#include <QCoreApplication>
+
+#include "core/startup.h"
+#include "core/ui_hooks.h"
+#include "platform/os/paths.h"
+#include "platform/ui/bmp.h"
+#include "trainer/form14.h"
+#include "trainer/form20.h"
+#include "trainer/transparent_button.h"
+
+TForm5* Form5 = nullptr;
+TForm14* Form14 = nullptr;
+TForm20* Form20 = nullptr;
+TForm24* Form24 = nullptr;
+TForm29* Form29 = nullptr;
+
+namespace {
+
+std::function<void()>& pomoc() {
+    static std::function<void()> handler;
+    return handler;
+}
+
+void postep_pokaz(const std::string& caption, int position) {
+    if (!Form14) return;
+    Form14->SetCaption(caption);
+    Form14->Progress.SetPosition(position);
+    Form14->show_modeless();
+    // Let the window appear without running the learner's input.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    Form14->repaint();
+}
+
+} // namespace
+
+void pokaz_pomoc() {
+    if (pomoc()) pomoc()();
+}
+
+void ustaw_pokaz_pomoc(std::function<void()> handler) {
+    pomoc() = std::move(handler);
+}
+
+void podlacz_okna_do_core() {
+    core::UiHooks& h = core::ui();
+    h.info = [](const std::string& text) {
+        if (!Form20) return;
+        Form20->Label1.SetCaption(text);
+        Form20->show_modal();
+    };
+    h.progress_show = postep_pokaz;
+    h.progress_position = [](int position) {
+        if (!Form14) return;
+        Form14->Progress.SetPosition(position);
+        Form14->Progress.repaint();
+    };
+    h.progress_hide = [] {
+        if (Form14) Form14->close();
+    };
+    h.process_events = [] { QCoreApplication::processEvents(); };
+}
+
+void pokaz_postep(const std::string& caption) {
+    postep_pokaz(caption, 80);
+}
+
+QImage tlo_okna(const std::string& plik, look::Size rozmiar) {
+    QImage img;
+    const std::string path = sciezka_programu + plik;
+    if (os::file_exists(path) && ui::try_load_bmp(path, img)) return img;
+    img = QImage(rozmiar.w, rozmiar.h, QImage::Format_RGB32);
+    img.fill(QColor::fromRgb(look::krem));
+    return img;
+}
+
+ui::Font czcionka_komunikatu() {
+    ui::Font f;
+    f.face = "MS Sans Serif";
+    f.pixels = 13;
+    f.color = 0xFF000000u | look::tekst;
+    return f;
+}
+
+void umiesc(QWidget& w, const look::Rect& r) {
+    w.setGeometry(r.x, r.y, r.w, r.h);
+}
+
+void ustaw_tlo(ui::Image& image, const std::string& plik, look::Size rozmiar) {
+    image.SetBounds(0, 0, rozmiar.w, rozmiar.h);
+    image.SetPicture(tlo_okna(plik, rozmiar));
+}
+
+void ustaw_komunikat(ui::Label& label, const look::Rect& r) {
+    umiesc(label, r);
+    label.SetFont(czcionka_komunikatu());
+    label.SetWordWrap(true);
+    label.SetTransparent(true);
+}
+
+void ustaw_przycisk(TTransparentButton& b, const look::Rect& r, std::function<void()> klik) {
+    umiesc(b, r);
+    b.OnClick = std::move(klik);
+    ui::hand_cursor(&b);
+}

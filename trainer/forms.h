@@ -1,0 +1,54 @@
+#pragma once
+// The trainer's window objects, created once at start-up, and the glue that
+// lets the data routines show messages and progress through them.
+#include <QImage>
+#include <functional>
+#include <string>
+
+#include "platform/ui/canvas.h"
+#include "trainer/look.h"
+
+class QWidget;
+class TTransparentButton;
+namespace ui {
+class Image;
+class Label;
+} // namespace ui
+
+class TForm5;
+class TForm14;
+class TForm20;
+class TForm24;
+class TForm29;
+
+extern TForm5* Form5;   // holder of the button strips and the media player
+extern TForm14* Form14; // progress window
+extern TForm20* Form20; // information box
+extern TForm24* Form24; // leave-the-program box
+extern TForm29* Form29; // yes/no question box
+
+// Opens the help window modally at the current help page. Does nothing until
+// the help window sets its handler.
+void pokaz_pomoc();
+void ustaw_pokaz_pomoc(std::function<void()> handler);
+
+// Points core's message, progress and event hooks at these windows.
+void podlacz_okna_do_core();
+
+// Shows the progress window with the caption and position 80.
+void pokaz_postep(const std::string& caption);
+
+// A window's background picture from the program folder ("gfx_s\form20.bmp");
+// when it is missing or unreadable, a plain picture of the windows' light
+// ground in the given size.
+QImage tlo_okna(const std::string& plik, look::Size rozmiar);
+
+// The boxes' message font: 13-pixel "MS Sans Serif" in the text colour.
+ui::Font czcionka_komunikatu();
+
+// Window building blocks: bounds from the look, the background picture over
+// the whole window, the message label, and a button with its click.
+void umiesc(QWidget& w, const look::Rect& r);
+void ustaw_tlo(ui::Image& image, const std::string& plik, look::Size rozmiar);
+void ustaw_komunikat(ui::Label& label, const look::Rect& r);
+void ustaw_przycisk(TTransparentButton& b, const look::Rect& r, std::function<void()> klik);

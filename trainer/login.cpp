@@ -1,0 +1,71 @@
+#include "trainer/login.h"
+
+#include "core/errors.h"
+#include "core/exercises.h"
+#include "core/items.h"
+#include "core/repetitions.h"
+#include "core/settings.h"
+#include "core/statistics.h"
+#include "core/text.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform/os/message.h"
+#include "platform/os/paths.h"
+#include "trainer/users.h"
+
+#include <exception>
+
+bool dane_wczytane = false;
+
+namespace {
+
+// Runs one load; its run-time error is shown and the login goes on.
+bool krok(void (*zaladuj)()) {
+    try {
+        zaladuj();
+        return true;
+    } catch (const std::exception& e) {
+        core::progress_hide();
+        os::show_message(e.what());
+        return false;
+    }
+}
+
+}  // namespace
+
+bool zaloguj(int id, const std::string& nazwa) {
+    nazwa_usera = Trim(nazwa);
+    sciezka_usera = folder_usera(id);
+    if (!os::folder_exists(sciezka_usera) && !os::make_folder(sciezka_usera)) {
+        os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + sciezka_usera);
+        return false;
+    }
+
+    core::progress_show(os::pl("Czytam..."), 5);
+    core::progress_position(7);
+
+    krok([] {
+        czytaj_statystyki();
+        if (ile_cw_info == 0) {
+            core::progress_show(os::pl("Tworzę profil użytkownika ..."), 9);
+            zaloz_statystyki();
+            core::progress_position(11);
+            zapisz_statystyki();
+        }
+    });
+
+    core::progress_position(15);
+    krok([] { dodaj_cwiczenia_usera(); });
+
+    if (!dane_wczytane) {
+        const bool baza_cala = krok([] {
+            wczytaj_dane();
+            przygotuj_zdania();
+        });
+        krok(czytaj_ustawienia);
+        krok(wczytaj_przerywniki);
+        krok([] { wczytaj_powtorki(); });
+        if (!baza_cala) zablokuj_zapis_powtorek();
+    }
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "core/repetitions.h"
 
+#include "core/errors.h"
 #include "core/items.h"
 #include "core/settings.h"
 #include "core/text.h"
@@ -66,6 +67,10 @@ constexpr uint8_t ZNACZNIK_FLAGI = 100; // added to a per-type byte in the file
 // replace the learner's file.
 bool g_zapis_zablokowany = true;
 bool g_kopia_zablokowana = false;
+// The item store did not load whole: records of the missing items are dropped
+// by every load, so no write is allowed until the next login's load. A restore
+// or an import does not lift it.
+bool g_baza_niepelna = false;
 
 struct Magazyn {
     std::vector<TPowtorka> tab = std::vector<TPowtorka>(MAX_POWTOREK + 1);
@@ -154,6 +159,7 @@ void wyczysc_powtorki() {
 
 bool wczytaj_powtorki_z(const std::string& file, bool raport) {
     core::progress_show(os::pl("Czytam powtórki..."), 15);
+    if (!raport) g_baza_niepelna = false; // the login's load; the caller blocks again
     const std::string path = w_folderze_usera(file);
     const bool jest = os::file_exists(path);
     std::string bytes;
@@ -218,7 +224,7 @@ bool wczytaj_powtorki_z_kopii(const std::string& file) {
 }
 
 bool zapisz_powtorki_do(const std::string& file) {
-    if (g_zapis_zablokowany) {
+    if (zapis_powtorek_zablokowany()) {
         zglos_odrzucony_zapis(file);
         return false;
     }
@@ -266,15 +272,21 @@ std::string plik_kopii_powtorek(int licznik) {
 
 bool kopia_powtorek() {
     // A store that loaded short or damaged must not replace a good copy.
-    if (g_zapis_zablokowany || g_kopia_zablokowana) return false;
+    if (zapis_powtorek_zablokowany() || g_kopia_zablokowana) return false;
     return zapisz_powtorki_do(plik_kopii_powtorek(ustawienia.linia[51]));
 }
 
 bool zapisz_info_powtorek(const std::string& file, int count) {
     const std::string path = sciezka_usera + "p.i";
+    os::LineReader r;
+    if (!r.open(path) && os::file_exists(path)) {
+        // Rewriting it from nothing would lose the lines of the other files.
+        core::show_info(core::blad_odczytu(path).what());
+        return false;
+    }
     std::vector<WpisInfo> wpisy;
-    for (const std::string& raw : os::read_lines(path)) {
-        const std::string line = Trim(raw);
+    while (!r.eof()) {
+        const std::string line = Trim(r.read_line());
         if (line.empty()) continue;
         size_t from = 0;
         WpisInfo w;
@@ -312,7 +324,7 @@ bool zapisz_info_powtorek(const std::string& file, int count) {
 }
 
 bool zapis_powtorek_zablokowany() {
-    return g_zapis_zablokowany;
+    return g_zapis_zablokowany || g_baza_niepelna;
 }
 bool kopia_powtorek_zablokowana() {
     return g_kopia_zablokowana;
@@ -337,5 +349,5 @@ int ile_na_dzis() {
 }
 
 void zablokuj_zapis_powtorek() {
-    g_zapis_zablokowany = g_kopia_zablokowana = true;
+    g_zapis_zablokowany = g_kopia_zablokowana = g_baza_niepelna = true;
 }

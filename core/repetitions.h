@@ -63,7 +63,8 @@ std::string plik_kopii_powtorek(int licznik);
 bool zapisz_powtorki_do(const std::string& file);
 bool wczytaj_powtorki_z(const std::string& file, bool raport);
 // Sets the line of `file` in p.i to now and `count` (appended when absent);
-// p.i keeps the newest MAX_INFO_POWTOREK lines. False when the write failed.
+// p.i keeps the newest MAX_INFO_POWTOREK lines. False, with a message, when
+// p.i exists but cannot be read (it is then left as it is) or the write failed.
 bool zapisz_info_powtorek(const std::string& file, int count);
 
 // Writes of the store are refused after a damaged load, backups also after a
@@ -73,7 +74,8 @@ bool zapis_powtorek_zablokowany();
 bool kopia_powtorek_zablokowana();
 void zezwol_na_zapis_powtorek();
 // Refuses every write of the store for the session (the item store it maps to
-// did not load whole, so records would be dropped).
+// did not load whole, so records would be dropped). Neither a restore nor
+// zezwol_na_zapis_powtorek() lifts it; the next wczytaj_powtorki() does.
 void zablokuj_zapis_powtorek();
 
 // Due: item index i in use, not in the bin, last date + interval <= today.

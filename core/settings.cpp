@@ -26,6 +26,10 @@ constexpr double MNOZNIK_DOMYSLNY = 1.2;
 constexpr double MNOZNIK_MIN = 1.0;
 constexpr double MNOZNIK_MAX = 4.0;
 
+// Set while the file exists but could not be read: saving the defaults then
+// would replace the learner's settings.
+bool g_blad_odczytu = false;
+
 enum class Rodzaj { logiczna, liczba, mnoznik, licznik };
 
 // What one line holds: its kind, its range with the replacements for values
@@ -139,9 +143,10 @@ void czytaj_ustawienia() {
     ustawienia.domyslne();
     const std::string plik = plik_ustawien();
     os::LineReader r;
+    g_blad_odczytu = false;
     if (!r.open(plik)) {
-        if (os::file_exists(plik))
-            throw core::FileError(os::pl("Nie można odczytać pliku ") + plik + ".");
+        g_blad_odczytu = os::file_exists(plik);
+        if (g_blad_odczytu) throw core::blad_odczytu(plik);
         return;
     }
 
@@ -178,6 +183,10 @@ void czytaj_ustawienia() {
 bool zapisz_ustawienia() {
     bool ok = true;
     if (tryb_korekty) ok = zapisz_korekte();
+    if (g_blad_odczytu) {
+        core::show_info(core::odmowa_nadpisania(plik_ustawien()));
+        return false;
+    }
 
     const auto& opisy = opisy_linii();
     std::vector<std::string> linie;

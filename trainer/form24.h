@@ -1,7 +1,7 @@
 #pragma once
 // The leave-the-program box: its picture carries the question. The caller
-// shows it modally and reads tak_obrazek: 1 only from B_OK; B_Zamknij, Esc and
-// closing the window answer 0. Enter does nothing.
+// shows it modally and reads tak_obrazek: 1 only from B_OK; B_Zamknij, Esc,
+// closing the window and any other end of the modal show answer 0. Enter does nothing.
 #include <cstdint>
 
 #include "platform/ui/controls.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The yes/no question box. The caller sets Label1's caption, shows it modally
 // and reads tak_pytanie. Every way out sets the flag: yes (B_OK, or Enter
-// while B_OK is visible) 1; no (B_Zamknij, Esc, or closing the window) 0.
+// while B_OK is visible) 1; no (B_Zamknij, Esc, closing the window, or
+// any other end of the modal show) 0.
 #include <cstdint>
 
 #include "platform/ui/controls.h"

@@ -31,7 +31,7 @@ bool krok(void (*zaladuj)()) {
     }
 }
 
-}  // namespace
+} // namespace
 
 bool zaloguj(int id, const std::string& nazwa) {
     nazwa_usera = Trim(nazwa);

@@ -14,10 +14,14 @@ std::array<std::string, MAX_USEROW + 1> nazwy_userow{};
 namespace {
 std::vector<std::string> g_nadmiar;
 
-std::string plik_userow() { return sciezka_programu + "usr.t"; }
-}  // namespace
+std::string plik_userow() {
+    return sciezka_programu + "usr.t";
+}
+} // namespace
 
-const std::vector<std::string>& nadmiarowi_userzy() { return g_nadmiar; }
+const std::vector<std::string>& nadmiarowi_userzy() {
+    return g_nadmiar;
+}
 
 void wczytaj_userow() {
     ile_userow = 0;
@@ -31,7 +35,7 @@ void wczytaj_userow() {
         try {
             id = StrToInt(Trim(Copy(linia, 1, p - 1)));
         } catch (...) {
-            g_nadmiar.push_back(linia);  // an ID that is not a number: kept, not used
+            g_nadmiar.push_back(linia); // an ID that is not a number: kept, not used
             continue;
         }
         if (ile_userow >= MAX_USEROW) {
@@ -52,7 +56,8 @@ WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
     if (ile_userow >= MAX_USEROW) return WynikDodania::pelna_lista;
 
     int najwyzsze = 0;
-    for (int i = 1; i <= ile_userow; ++i) najwyzsze = std::max(najwyzsze, id_userow[i]);
+    for (int i = 1; i <= ile_userow; ++i)
+        najwyzsze = std::max(najwyzsze, id_userow[i]);
     std::vector<std::string> linie;
     for (int i = 1; i <= ile_userow; ++i)
         linie.push_back(IntToStr(id_userow[i]) + "=" + nazwy_userow[i]);
@@ -67,4 +72,6 @@ WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
     return WynikDodania::dodany;
 }
 
-std::string folder_usera(int id) { return sciezka_programu + Trim(IntToStr(id)) + "/"; }
+std::string folder_usera(int id) {
+    return sciezka_programu + Trim(IntToStr(id)) + "/";
+}

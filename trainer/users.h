@@ -8,12 +8,12 @@ constexpr int MAX_USEROW = 50;
 
 struct TUzytkownik {
     int id = 0;
-    std::string nazwa;  // trimmed, 8-bit
+    std::string nazwa; // trimmed, 8-bit
 };
 
 extern int ile_userow;
 extern std::array<int, MAX_USEROW + 1> id_userow;            // 1-based
-extern std::array<std::string, MAX_USEROW + 1> nazwy_userow;  // 1-based
+extern std::array<std::string, MAX_USEROW + 1> nazwy_userow; // 1-based
 
 // Reads usr.t from the program folder. Lines without "=" are skipped; lines
 // whose ID is not a number and users beyond the 50th are kept aside, unused,

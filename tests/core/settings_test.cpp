@@ -13,7 +13,6 @@
 #include "core/ui_hooks.h"
 #include "platform/os/atomic_file.h"
 #include "course_fixture.h"
-#include "course_fixture.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -227,9 +226,30 @@ TEST_F(Settings, ANonNumericLineNamesFileAndLineKeepsItsDefaultAndTheRestIsRead)
         EXPECT_EQ(ustawienia.linia[1], 3);  // read before the bad line
         EXPECT_EQ(ustawienia.linia[54], 0); // read after it
         EXPECT_EQ(ustawienia.linia[51], 2); // the run counter is never lost
-        if (c.line == 5) EXPECT_EQ(ustawienia.linia[5], 0);  // the bad line's default
-        if (c.line >= 39 && c.line <= 40) EXPECT_DOUBLE_EQ(ustawienia.mnoznik, 1.2);
+        if (c.line == 5) {
+            EXPECT_EQ(ustawienia.linia[5], 0); // the bad line's default
+        }
+        if (c.line >= 39 && c.line <= 40) {
+            EXPECT_DOUBLE_EQ(ustawienia.mnoznik, 1.2);
+        }
     }
+}
+
+TEST_F(Settings, AnUnreadableFileIsNeverReplacedByTheDefaults) {
+    const std::string old = crlf(with_line(18, "2"));
+    dir.write("ustaw_tas_40.txt", old);
+    if (!testsupport::make_unreadable(dir.file("ustaw_tas_40.txt")))
+        GTEST_SKIP() << "this process reads every file";
+    EXPECT_THROW(czytaj_ustawienia(), core::FileError);
+    EXPECT_EQ(ustawienia.linia[18], 0);
+    EXPECT_FALSE(zapisz_ustawienia());
+    EXPECT_EQ(messages.size(), 1u);
+    ::chmod(dir.file("ustaw_tas_40.txt").c_str(), 0600);
+    EXPECT_EQ(file(), old);
+
+    // A good read lifts the refusal.
+    czytaj_ustawienia();
+    EXPECT_TRUE(zapisz_ustawienia());
 }
 
 TEST_F(Settings, RequiredAnswers) {

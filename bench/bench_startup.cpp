@@ -1,0 +1,162 @@
+// Times the trainer's start, from process start to the main window shown, on
+// the offscreen platform: a full-size course, the demo's pictures, and one
+// user with 15000 repetition records, chosen automatically. Each run is a
+// fresh process (this program started again with --child).
+// Last line: startup_ms=<median>.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/full_course.h"
+#include "core/repetitions.h"
+#include "core/settings.h"
+#include "platform/os/date_serial.h"
+#include "platform/os/le_codec.h"
+#include "platform/os/paths.h"
+#include "trainer/form1.h"
+#include "trainer/form9.h"
+#include "trainer/start.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+double monotonic_ms() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+void write_bytes(const fs::path& p, const std::string& bytes) {
+    fs::create_directories(p.parent_path());
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f << bytes;
+}
+
+void lay_out(const fs::path& root) {
+    // The demo's pictures, strips and sounds, then the full-size course over it.
+    const fs::path prog = root / "program";
+    fs::create_directories(prog);
+    for (const char* dir : {"gfx_s", "but_s", "wav_k"})
+        if (fs::exists(fs::path(DEMO_PROGRAM_DIR) / dir))
+            fs::copy(fs::path(DEMO_PROGRAM_DIR) / dir, prog / dir, fs::copy_options::recursive);
+    for (const char* f : {"b3.wav"})
+        if (fs::exists(fs::path(DEMO_PROGRAM_DIR) / f))
+            fs::copy(fs::path(DEMO_PROGRAM_DIR) / f, prog / f);
+    bench::lay_out_full_course(root);
+
+    // One user with a record for every item: words 1..10000, sentences 60001..65000.
+    write_bytes(prog / "usr.t", "1=Bench\r\n");
+    std::string pb;
+    unsigned char rec[ROZMIAR_POWTORKI];
+    const double today = os::today();
+    auto add = [&](int id, int n) {
+        TPowtorka r;
+        r.id = id;
+        r.data_pierwsza = today - 40;
+        r.data_ostatnia = today - n % 30;
+        r.ile_powtorzen = 1 + n % 5;
+        r.interwal = 1 + n % 60;
+        r.wspolczynnik = 1.5;
+        r.typy[6] = 2;
+        r.encode(rec);
+        pb.append(reinterpret_cast<const char*>(rec), sizeof rec);
+    };
+    for (int i = 1; i <= 10000; ++i)
+        add(i, i);
+    for (int i = 1; i <= 5000; ++i)
+        add(60000 + i, i);
+    write_bytes(prog / "1" / "p.b", pb);
+
+    // Settings: the record count of the last save and the hint already shown.
+    std::string ustaw;
+    TUstawienia u;
+    u.linia[45] = 1;
+    u.linia[52] = 15000;
+    for (int n = 1; n <= LINII_USTAWIEN; ++n)
+        ustaw += (n == 39 || n == 40 ? std::string("1.20") : std::to_string(u.linia[n])) + "\r\n";
+    write_bytes(prog / "1" / "ustaw_tas_40.txt", ustaw);
+}
+
+int child(const std::string& program, double t0) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    os::set_program_folder(program);
+    ui::set_next_modal_hook([](ui::Window&) { Form9->K_OKClick(); });
+    OpcjeStartu opcje;
+    opcje.token = "vokarin-bench-" + std::to_string(getpid());
+    opcje.okna_komunikatow = false;
+    double shown = -1;
+    opcje.po_pokazaniu = [&](TForm1& f) {
+        shown = monotonic_ms() - t0;
+        f.close();
+    };
+    char name[] = "bench_startup";
+    char* argv[] = {name, nullptr};
+    uruchom_trenera(1, argv, opcje);
+    if (shown < 0) return 1;
+    std::printf("%.3f\n", shown);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--child") return child(argv[2], std::atof(argv[3]));
+
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    std::string tmpl = (fs::temp_directory_path() / "vokarin-bench-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const fs::path root = tmpl;
+    lay_out(root);
+    const std::string program = (root / "program").string() + "/";
+    const std::string self = fs::read_symlink("/proc/self/exe").string();
+
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        int fds[2];
+        if (pipe(fds) != 0) return 1;
+        const double t0 = monotonic_ms();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            dup2(fds[1], 1);
+            close(fds[0]);
+            const std::string start = std::to_string(t0);
+            execl(self.c_str(), self.c_str(), "--child", program.c_str(), start.c_str(),
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string out;
+        char buf[256];
+        for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;)
+            out.append(buf, n);
+        close(fds[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) {
+            std::fprintf(stderr, "run %d failed\n", r + 1);
+            return 1;
+        }
+        ms.push_back(std::atof(out.c_str()));
+        std::printf("run %d: %.1f ms\n", r + 1, ms.back());
+    }
+    std::error_code ec;
+    fs::remove_all(root, ec);
+
+    std::sort(ms.begin(), ms.end());
+    const double median =
+        ms.size() % 2 ? ms[ms.size() / 2] : (ms[ms.size() / 2 - 1] + ms[ms.size() / 2]) / 2;
+    std::printf("startup_ms=%.1f\n", median);
+    return 0;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// A copy of the built demo edition (program and disc folders) in a temporary
+// folder, used as the program folder. Messages are collected; the halt hook
+// throws. Globals of the data routines are reset around each test.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/items.h"
+#include "core/repetitions.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/ui_hooks.h"
+#include "platform/os/message.h"
+#include "platform/os/paths.h"
+#include "support/temp_dir.h"
+
+namespace testsupport {
+
+struct Halted : std::runtime_error {
+    explicit Halted(int code) : std::runtime_error("halt " + std::to_string(code)) {}
+};
+
+// Copies a tree; with `learner_data_too` false, what a learner made in it by
+// hand (usr.t, the numbered user folders) and the programs stay behind.
+inline void copy_tree(const std::string& from, const std::string& to, bool learner_data_too) {
+    namespace fs = std::filesystem;
+    fs::create_directories(to);
+    auto learners = [](const fs::path& rel) {
+        const std::string top = rel.begin()->string();
+        return top == "usr.t" || top == "vokarin" || top == "lexarin" ||
+               std::isdigit(static_cast<unsigned char>(top[0]));
+    };
+    for (const auto& e : fs::recursive_directory_iterator(from)) {
+        const auto rel = fs::relative(e.path(), from);
+        if (!learner_data_too && learners(rel)) continue;
+        if (e.is_directory())
+            fs::create_directories(fs::path(to) / rel);
+        else if (e.is_regular_file())
+            fs::copy_file(e.path(), fs::path(to) / rel, fs::copy_options::overwrite_existing);
+    }
+}
+
+class DemoEdition {
+  public:
+    DemoEdition() {
+        copy_tree(DEMO_PROGRAM_DIR, program(), false);
+        copy_tree(DEMO_DISC_DIR, dir.path() + "disc/", true);
+        reset();
+        os::set_message_hook([this](const std::string& t) { messages.push_back(t); });
+        os::set_halt_hook([](int code) { throw Halted(code); });
+        os::set_program_folder(program());
+    }
+    ~DemoEdition() {
+        os::set_message_hook({});
+        os::set_halt_hook({});
+        os::set_program_folder("");
+        core::reset_ui();
+        reset();
+    }
+    DemoEdition(const DemoEdition&) = delete;
+    DemoEdition& operator=(const DemoEdition&) = delete;
+
+    std::string program() const { return dir.path() + "program/"; }
+    bool exists(const std::string& name) const { return dir.exists("program/" + name); }
+    std::string read(const std::string& name) const { return dir.read("program/" + name); }
+    void write(const std::string& name, const std::string& bytes) const {
+        dir.write("program/" + name, bytes);
+    }
+
+    TempDir dir;
+    std::vector<std::string> messages;
+
+  private:
+    static void reset() {
+        wyczysc_start();
+        wyczysc_baze();
+        wyczysc_powtorki();
+        ustawienia.domyslne();
+        sciezka_usera.clear();
+        os::clear_terminate_request();
+    }
+};
+
+} // namespace testsupport

@@ -1,0 +1,90 @@
+// The trainer on the demo edition, as a learner meets it: the user choice,
+// a new user, the login, the main window, and what is on disc afterwards.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <unistd.h>
+
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/text.h"
+#include "platform/os/codepage.h"
+#include "platform_ui/qt_app.h"
+#include "trainer/demo_edition.h"
+#include "trainer/form1.h"
+#include "trainer/form10.h"
+#include "trainer/form20.h"
+#include "trainer/forms.h"
+#include "trainer/form9.h"
+#include "trainer/start.h"
+
+namespace {
+
+TEST(EndToEnd, ANewLearnerLogsInAndFindsTheProfileOnDisc) {
+    testsupport::qt_app();
+    testsupport::DemoEdition demo;
+
+    bool widziany9 = false, widziany10 = false, glowne = false;
+    std::string podpowiedz;
+    QImage zrzut;
+    // The user choice: the list is empty, so "new user".
+    ui::set_next_modal_hook([&](ui::Window& w) {
+        widziany9 = &w == Form9;
+        EXPECT_FALSE(Form9->B_OK.Visible());
+        ui::set_next_modal_hook([&](ui::Window& w10) {
+            widziany10 = &w10 == Form10;
+            Form10->Edit1.SetText(os::pl("Łucja"));
+            EXPECT_TRUE(Form10->B_OK.Visible());
+            testsupport::key_click(Form10, Qt::Key_Return);
+        });
+        Form9->TransparentButton1.Click();
+    });
+
+    OpcjeStartu opcje;
+    opcje.token = "vokarin-test-" + std::to_string(getpid());
+    opcje.okna_komunikatow = false;
+    opcje.po_pokazaniu = [&](TForm1& f) {
+        glowne = true;
+        // The first activation brings the help hint: the learner reads it and
+        // presses OK.
+        ui::set_next_modal_hook([&](ui::Window& box) {
+            podpowiedz = os::cp1250_to_utf8(Form20->Label1.Caption());
+            EXPECT_EQ(&box, Form20);
+            testsupport::key_click(Form20, Qt::Key_Return);
+        });
+        testsupport::wait_ms(300);
+        zrzut = f.grab().toImage();
+        ui::grab_to_png(f, testsupport::output_path("trainer/main_window.png"));
+        f.close();
+    };
+    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
+
+    EXPECT_TRUE(widziany9);
+    EXPECT_TRUE(widziany10);
+    ASSERT_TRUE(glowne);
+    EXPECT_EQ(demo.read("usr.t"), os::pl("1=Łucja\r\n"));
+    EXPECT_EQ(nazwa_usera, os::pl("Łucja"));
+    EXPECT_NE(podpowiedz.find("Ważne informacje"), std::string::npos) << podpowiedz;
+
+    // The main window: its size, and a menu button drawn over the background.
+    ASSERT_EQ(zrzut.size(), QSize(800, 600));
+    const QRgb tlo = zrzut.pixel(look::btn_powtorki.x - 40, look::btn_powtorki.y + 26);
+    const QRgb przycisk = zrzut.pixel(look::btn_powtorki.x + 200, look::btn_powtorki.y + 26);
+    EXPECT_NE(tlo, przycisk);
+    EXPECT_NE(przycisk & 0xFFFFFF, look::klucz_przezroczysty);
+
+    // The profile: statistics seeded, settings written at closing with the run
+    // counter and the hint flag.
+    EXPECT_TRUE(demo.exists("1/" + kod_zestawu));
+    EXPECT_GT(demo.read("1/" + kod_zestawu).size(), 0u);
+    const std::string ustaw = demo.read("1/ustaw_" + kod_zestawu + ".txt");
+    std::vector<std::string> linie;
+    for (size_t p = 0, q; (q = ustaw.find("\r\n", p)) != std::string::npos; p = q + 2)
+        linie.push_back(ustaw.substr(p, q - p));
+    ASSERT_EQ(linie.size(), 54u);
+    EXPECT_EQ(linie[50], "1");                // line 51, the run counter
+    EXPECT_EQ(linie[44], "1");                // line 45, the hint was shown
+    EXPECT_FALSE(demo.exists("1/p_kopia.b")); // no records yet
+}
+
+} // namespace

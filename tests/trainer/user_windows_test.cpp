@@ -1,0 +1,106 @@
+// The user choice and the new-user window, driven as a learner would.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform/os/message.h"
+#include "platform_ui/qt_app.h"
+#include "support/temp_dir.h"
+#include "trainer/form10.h"
+#include "trainer/form9.h"
+#include "trainer/users.h"
+
+namespace {
+
+class UserWindows : public testsupport::QtFixture {
+  protected:
+    testsupport::TempDir dir;
+    std::vector<std::string> info;
+
+    void SetUp() override {
+        sciezka_programu = dir.path();
+        core::ui().info = [this](const std::string& t) { info.push_back(os::cp1250_to_utf8(t)); };
+    }
+    void TearDown() override {
+        delete Form10;
+        Form10 = nullptr;
+        core::reset_ui();
+        os::clear_terminate_request();
+        sciezka_programu.clear();
+    }
+};
+
+TEST_F(UserWindows, OkNeedsANameOfTwoCharactersOrMore) {
+    TForm10 w;
+    struct Case {
+        const char* text;
+        bool ok;
+    } cases[] = {{"", false}, {"A", false}, {"  B  ", false}, {"Al", true}, {" Ewa ", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        w.Edit1.SetText(c.text);
+        EXPECT_EQ(w.B_OK.Visible(), c.ok);
+    }
+    // Enter with OK hidden adds nobody.
+    wczytaj_userow();
+    w.Edit1.SetText("A");
+    testsupport::key_click(&w, Qt::Key_Return);
+    EXPECT_EQ(ile_userow, 0);
+    EXPECT_FALSE(dir.exists("usr.t"));
+}
+
+TEST_F(UserWindows, ADuplicateNameIsRefusedWithTheMessageAndTheBoxIsCleared) {
+    dir.write("usr.t", os::pl("1=Uczeń\r\n"));
+    wczytaj_userow();
+    TForm10 w;
+    w.Edit1.SetText(os::pl(" uczeń "));
+    w.B_OKClick();
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_EQ(info[0], "Wpisany identyfikator już istnieje. Proszę wprowadzić inny.");
+    EXPECT_EQ(w.Edit1.Text(), "");
+    EXPECT_EQ(ile_userow, 1);
+}
+
+TEST_F(UserWindows, TheChoiceSelectsTheLastNameAndEnterWithoutANameDoesNothing) {
+    {
+        TForm9 w; // no users yet
+        EXPECT_EQ(w.ComboBox1.ItemIndex(), -1);
+        EXPECT_FALSE(w.B_OK.Visible());
+        testsupport::key_click(&w, Qt::Key_Return);
+        w.K_OKClick(); // as a double click would
+        EXPECT_TRUE(sciezka_usera.empty());
+    }
+    dir.write("usr.t", "1=Anna\r\n2=Piotr\r\n");
+    TForm9 w;
+    EXPECT_EQ(w.ComboBox1.Items().Count(), 2);
+    EXPECT_EQ(w.ComboBox1.Text(), "Piotr");
+    EXPECT_TRUE(w.B_OK.Visible());
+}
+
+TEST_F(UserWindows, LeavingTheChoiceEndsTheProgram) {
+    TForm9 w;
+    const int r = testsupport::run_modal(
+        w, [](ui::Window& shown) { testsupport::key_click(&shown, Qt::Key_Escape); });
+    EXPECT_EQ(r, 0);
+    EXPECT_TRUE(os::terminate_requested());
+}
+
+TEST_F(UserWindows, AFiftyFirstUserIsRefusedWithAMessage) {
+    std::string bytes;
+    for (int i = 1; i <= 50; ++i)
+        bytes += std::to_string(i) + "=u" + std::to_string(i) + "\r\n";
+    dir.write("usr.t", bytes);
+    wczytaj_userow();
+    TForm10 w;
+    w.Edit1.SetText("Nowy");
+    w.B_OKClick();
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_NE(info[0].find("50"), std::string::npos);
+    EXPECT_EQ(dir.read("usr.t"), bytes);
+}
+
+} // namespace

@@ -1,0 +1,209 @@
+#include "trainer/form1.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "core/repetitions.h"
+#include "core/settings.h"
+#include "core/sound.h"
+#include "core/startup.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform/os/paths.h"
+#include "trainer/form20.h"
+#include "trainer/form24.h"
+#include "trainer/forms.h"
+#include "trainer/login.h"
+#include "trainer/shells.h"
+#include "trainer/users.h"
+
+TForm1* Form1 = nullptr;
+bool z_generatora = false;
+
+namespace {
+
+std::function<void(const std::string&)>& otwieracz() {
+    static std::function<void(const std::string&)> f = [](const std::string& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(os::resolve(path))));
+    };
+    return f;
+}
+
+// Blinking: first on for 400 ms, then every 300 ms.
+constexpr int pierwsze_mrugniecie_ms = 400;
+constexpr int mrugniecie_ms = 300;
+
+} // namespace
+
+TForm1::TForm1()
+    : ui::Window(look::okno_glowne.w, look::okno_glowne.h), Image1(this), btn_powtorki(this, 15),
+      btn_cwiczenia(this, 16), btn_wyniki(this, 17), btn_generator(this, 18),
+      btn_ustawienia(this, 21), btn_pomoc(this, 20), btn_serwisy(this, 19), Powtorki_tlo2(this),
+      L_napis_logo(this), L_napis_vidavidoda(this), L_Koniec(this) {
+    start_programu();
+
+    ustaw_tlo(Image1, "gfx_s\\menu_slow.bmp", look::okno_glowne);
+    dane_wczytane = false;
+    pierwsza_aktywacja_ = true;
+    z_generatora = false;
+
+    przycisk_menu(btn_powtorki, look::btn_powtorki, &TForm1::btn_powtorkiClick);
+    przycisk_menu(btn_cwiczenia, look::btn_cwiczenia, &TForm1::btn_cwiczeniaClick);
+    przycisk_menu(btn_wyniki, look::btn_wyniki, &TForm1::btn_wynikiClick);
+    przycisk_menu(btn_generator, look::btn_generator, &TForm1::btn_generatorClick);
+    przycisk_menu(btn_ustawienia, look::btn_ustawienia, &TForm1::btn_ustawieniaClick);
+    przycisk_menu(btn_pomoc, look::btn_pomoc, &TForm1::btn_pomocClick);
+    przycisk_menu(btn_serwisy, look::btn_serwisy, &TForm1::btn_serwisyClick);
+
+    umiesc(Powtorki_tlo2, look::powtorki_tlo2);
+    Powtorki_tlo2.SetPicture(
+        tlo_okna("gfx_s\\powtorki_tlo2.bmp", {look::powtorki_tlo2.w, look::powtorki_tlo2.h}));
+    Powtorki_tlo2.SetVisible(false);
+
+    etykieta(L_napis_logo, look::L_napis_logo, "VIDAVIDODA", &TForm1::L_napis_logoClick);
+    ui::Font logo = czcionka_komunikatu();
+    logo.face = "Arial";
+    logo.pixels = 22;
+    logo.bold = true;
+    logo.color = 0xFFFFFFFFu;
+    L_napis_logo.SetFont(logo);
+    etykieta(L_napis_vidavidoda, look::L_napis_vidavidoda, os::pl("Wprowadzenie do programu"),
+             &TForm1::L_napis_vidavidodaClick);
+    etykieta(L_Koniec, look::L_Koniec, "Koniec", &TForm1::L_KoniecClick);
+    ui::Font koniec = czcionka_komunikatu();
+    koniec.face = "Arial";
+    koniec.pixels = 15;
+    koniec.bold = true;
+    koniec.color = 0xFF000000u | look::granat;
+    L_Koniec.SetFont(koniec);
+    L_Koniec.SetAlignment(Qt::AlignHCenter);
+    L_Koniec.SetLayout(Qt::AlignVCenter);
+
+    Timer1.SetEnabled(false);
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+}
+
+void TForm1::przycisk_menu(TTransparentButton& b, const look::Rect& r, void (TForm1::*klik)()) {
+    ustaw_przycisk(b, r, [this, klik] { (this->*klik)(); });
+    b.OnMouseEnter = [] { graj_wav(sciezka_programu + "wav_k\\btn_enter.wav", false); };
+}
+
+void TForm1::etykieta(TMLabel& l, const look::Rect& r, const std::string& tekst,
+                      void (TForm1::*klik)()) {
+    umiesc(l, r);
+    ui::Font f = czcionka_komunikatu();
+    f.face = "Arial";
+    f.pixels = 13;
+    l.SetFont(f);
+    l.SetTransparent(true);
+    l.SetLayout(Qt::AlignVCenter);
+    l.SetCaption(tekst);
+    l.OnClick = [this, klik] { (this->*klik)(); };
+    ui::hand_cursor(&l);
+}
+
+void TForm1::OnShow() {
+    SetCaption(tytul_edycji + " - " + dopisek_tytulu);
+    core::progress_hide();
+    graj_wav(sciezka_programu + "b3.wav", false);
+}
+
+void TForm1::OnActivate() {
+    if (pierwsza_aktywacja_) {
+        pierwsza_aktywacja_ = false;
+        if (os::file_exists(sciezka_usera + "slow.txt") && Form26) Form26->show_modal();
+    }
+    czy_powtorki();
+    if (ustawienia.linia[45] != 1) {
+        // Set before the box shows, so closing it cannot bring the hint back.
+        ustawienia.linia[45] = 1;
+        core::show_info(os::pl("Wybierając klawisz F1 wywołasz pomoc do programu. Koniecznie "
+                               "przeczytaj \"Ważne informacje\"."));
+    }
+}
+
+void TForm1::czy_powtorki() {
+    do_powtorki_ = ile_na_dzis();
+    Timer1.SetEnabled(false);
+    if (do_powtorki_ == 0) {
+        Powtorki_tlo2.SetVisible(false);
+        return;
+    }
+    Powtorki_tlo2.SetVisible(true);
+    Timer1.SetInterval(pierwsze_mrugniecie_ms);
+    Timer1.SetEnabled(true);
+}
+
+void TForm1::Timer1Timer() {
+    Powtorki_tlo2.SetVisible(!Powtorki_tlo2.Visible());
+    Timer1.SetInterval(mrugniecie_ms);
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
+    if (key != Qt::Key_F1) return false;
+    pokaz_pomoc();
+    return true;
+}
+
+void TForm1::btn_powtorkiClick() {
+    Timer1.SetEnabled(false);
+    Powtorki_tlo2.SetVisible(false);
+    if (Form11) Form11->show_modal();
+}
+
+void TForm1::btn_cwiczeniaClick() {
+    tryb_wyboru = 1;
+    if (WyborZdanForm) WyborZdanForm->pokaz_widok();
+}
+
+void TForm1::btn_wynikiClick() {
+    tryb_wyboru = 2;
+    if (WyborZdanForm) WyborZdanForm->pokaz_widok();
+}
+
+void TForm1::btn_generatorClick() {
+    if (Form2) Form2->show_modal();
+}
+
+void TForm1::btn_ustawieniaClick() {
+    if (Form12) Form12->show_modal();
+}
+
+void TForm1::btn_pomocClick() {
+    pokaz_pomoc();
+}
+
+void TForm1::btn_serwisyClick() {
+    otwieracz()(strona_serwisow());
+}
+
+void TForm1::L_napis_vidavidodaClick() {
+    strona_pomocy = "h_01_wprow.html";
+    pokaz_pomoc();
+}
+
+void TForm1::L_napis_logoClick() {
+    strona_pomocy = "h_15_autor.html";
+    pokaz_pomoc();
+}
+
+void TForm1::L_KoniecClick() {
+    if (!Form24) return;
+    tak_obrazek = 0;
+    Form24->show_modal();
+    if (tak_obrazek == 1) close();
+}
+
+void TForm1::OnClose() {
+    Timer1.SetEnabled(false);
+    zapisz_ustawienia();
+    if (ile_powtorek > 0) kopia_powtorek();
+}
+
+void TForm1::ustaw_otwieracz(std::function<void(const std::string&)> otworz) {
+    otwieracz() = std::move(otworz);
+}
+
+std::string TForm1::strona_serwisow() {
+    return sciezka_programu + "serwisy.html";
+}

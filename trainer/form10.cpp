@@ -1,0 +1,90 @@
+#include "trainer/form10.h"
+
+#include "core/text.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "trainer/forms.h"
+#include "trainer/shells.h"
+#include "trainer/users.h"
+
+TForm10* Form10 = nullptr;
+
+TForm10::TForm10()
+    : ui::Window(look::okno_nowy_uzytkownik.w, look::okno_nowy_uzytkownik.h), Image1(this),
+      Label1(this), Edit1(this), B_OK(this, 2), B_Zamknij(this, 3) {
+    SetCaption(os::pl("Nowy użytkownik"));
+    ustaw_tlo(Image1, "gfx_s\\form10.bmp", look::okno_nowy_uzytkownik);
+    ustaw_komunikat(Label1, look::form10_Label1);
+    Label1.SetWordWrap(false);
+    Label1.SetCaption(os::pl("Imię:"));
+    umiesc(Edit1, look::form10_Edit1);
+    ui::Font f = czcionka_komunikatu();
+    f.face = "Arial";
+    f.pixels = 15;
+    Edit1.SetFont(f);
+    Edit1.SetMaxLength(40);
+    Edit1.OnChange = [this] { Edit1Change(); };
+    // Enter in the edit box is the window's, not the box's.
+    Edit1.OnKeyPress = [](char& ch) {
+        if (ch == '\r' || ch == '\n') ch = 0;
+    };
+    ustaw_przycisk(B_OK, look::form10_B_OK, [this] { B_OKClick(); });
+    ustaw_przycisk(B_Zamknij, look::form10_B_Zamknij, [this] { close_modal(0); });
+    Edit1Change();
+}
+
+void TForm10::OnShow() {
+    Edit1.SetText("");
+    Edit1Change();
+    Edit1.SetFocus();
+}
+
+void TForm10::Edit1Change() {
+    B_OK.SetVisible(Trim(Edit1.Text()).size() > 1);
+}
+
+bool klawisz_okna_uzytkownika(int key, const TTransparentButton& ok,
+                              const std::function<void()>& potwierdz,
+                              const std::function<void()>& wyjdz) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (ok.Visible()) potwierdz();
+        return true;
+    case Qt::Key_Escape:
+        wyjdz();
+        return true;
+    case Qt::Key_F1:
+        strona_pomocy = "h_06_log.html";
+        pokaz_pomoc();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TForm10::FormKeyDown(int key, Qt::KeyboardModifiers) {
+    return klawisz_okna_uzytkownika(
+        key, B_OK, [this] { B_OKClick(); }, [this] { close_modal(0); });
+}
+
+void TForm10::B_OKClick() {
+    if (Trim(Edit1.Text()).size() <= 1) return;
+    switch (dodaj_usera(Edit1.Text())) {
+    case WynikDodania::dodany:
+        close_modal(1);
+        return;
+    case WynikDodania::istnieje:
+        core::show_info(os::pl("Wpisany identyfikator już istnieje. Proszę wprowadzić inny."));
+        Edit1.SetText("");
+        return;
+    case WynikDodania::pelna_lista:
+        core::show_info(os::pl("Nie można dodać kolejnego użytkownika: lista mieści ") +
+                        IntToStr(MAX_USEROW) + os::pl(" użytkowników."));
+        return;
+    case WynikDodania::blad_zapisu:
+        core::show_info(os::pl("Nie można zapisać listy użytkowników (usr.t). "
+                               "Użytkownik nie został dodany."));
+        return;
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The new-user window: a name, checked against the list, becomes a new user.
+#include <functional>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/window.h"
+#include "trainer/transparent_button.h"
+
+class TForm10 : public ui::Window {
+    Q_OBJECT
+
+  public:
+    TForm10();
+
+    ui::Image Image1;
+    ui::Label Label1;
+    ui::Edit Edit1;
+    TTransparentButton B_OK;
+    TTransparentButton B_Zamknij;
+
+    void B_OKClick();
+    void Edit1Change();
+    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
+
+  protected:
+    void OnShow() override;
+};
+
+extern TForm10* Form10;
+
+// The keys of the two user windows: Enter confirms while OK is visible, Esc
+// leaves, F1 opens the help page on logging in. True when the key was theirs.
+bool klawisz_okna_uzytkownika(int key, const TTransparentButton& ok,
+                              const std::function<void()>& potwierdz,
+                              const std::function<void()>& wyjdz);

@@ -1,0 +1,28 @@
+#include "trainer/form22.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+
+TForm22* Form22 = nullptr;
+
+TForm22::TForm22() : ui::Window(800, 600) {
+    SetCaption("Tavolent 4.0");
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void TForm22::pokaz() {
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->geometry();
+        set_size(r.width(), r.height());
+        place(r.left(), r.top());
+    }
+    show_modeless();
+}
+
+void TForm22::OnShow() {
+    lower();
+}

@@ -1,0 +1,85 @@
+#include "trainer/form9.h"
+
+#include <QCoreApplication>
+
+#include "core/text.h"
+#include "platform/os/codepage.h"
+#include "platform/os/message.h"
+#include "trainer/form10.h"
+#include "trainer/forms.h"
+#include "trainer/login.h"
+#include "trainer/shells.h"
+#include "trainer/users.h"
+
+TForm9* Form9 = nullptr;
+
+TForm9::TForm9()
+    : ui::Window(look::okno_uzytkownik.w, look::okno_uzytkownik.h), Image1(this), Label1(this),
+      ComboBox1(this), B_OK(this, 2), B_Zamknij(this, 3), TransparentButton1(this, 11) {
+    SetCaption("Tavolent 2001");
+    ustaw_tlo(Image1, "gfx_s\\form9.bmp", look::okno_uzytkownik);
+    ustaw_komunikat(Label1, look::form9_Label1);
+    Label1.SetWordWrap(false);
+    umiesc(ComboBox1, look::form9_ComboBox1);
+    ui::Font f = czcionka_komunikatu();
+    f.face = "Arial";
+    f.pixels = 15;
+    ComboBox1.SetFont(f);
+    ComboBox1.OnClick = [this] { ComboBox1Click(); };
+    ComboBox1.OnChange = [this] { ComboBox1Click(); };
+    ustaw_przycisk(B_OK, look::form9_B_OK, [this] { K_OKClick(); });
+    ustaw_przycisk(B_Zamknij, look::form9_B_Zamknij, [this] { B_ZamknijClick(); });
+    ustaw_przycisk(TransparentButton1, look::form9_TransparentButton1,
+                   [this] { TransparentButton1Click(); });
+    wczytaj_userow();
+    wypelnij_liste();
+}
+
+void TForm9::wypelnij_liste() {
+    ComboBox1.Items().Clear();
+    for (int i = 1; i <= ile_userow; ++i)
+        ComboBox1.Items().Add(nazwy_userow[i]);
+    ComboBox1.SetItemIndex(ile_userow - 1);
+    pokaz_ok();
+}
+
+void TForm9::pokaz_ok() {
+    B_OK.SetVisible(ComboBox1.ItemIndex() >= 0 && !Trim(ComboBox1.Text()).empty());
+}
+
+void TForm9::OnShow() {
+    Label1.SetCaption(os::pl("Użytkownik:"));
+    ComboBox1.SetItemIndex(ComboBox1.Items().Count() - 1);
+    pokaz_ok();
+}
+
+void TForm9::ComboBox1Click() {
+    pokaz_ok();
+}
+
+bool TForm9::FormKeyDown(int key, Qt::KeyboardModifiers) {
+    return klawisz_okna_uzytkownika(
+        key, B_OK, [this] { K_OKClick(); }, [this] { B_ZamknijClick(); });
+}
+
+void TForm9::K_OKClick() {
+    const int i = ComboBox1.ItemIndex() + 1;
+    // Nothing is selected (or the name is blank): nothing to log in to.
+    if (i < 1 || i > ile_userow || Trim(nazwy_userow[i]).empty()) return;
+    const int id = id_userow[i];
+    const std::string nazwa = nazwy_userow[i];
+    close_modal(1);
+    zaloguj(id, nazwa);
+}
+
+void TForm9::B_ZamknijClick() {
+    if (!dane_wczytane) os::request_terminate();
+    close_modal(0);
+}
+
+void TForm9::TransparentButton1Click() {
+    const int przed = ile_userow;
+    if (Form10) Form10->show_modal();
+    wypelnij_liste();
+    if (ile_userow > przed) K_OKClick();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The user choice: the learners of this installation, a new-user button, and
+// logging in, which loads the learner's profile.
+#include "platform/ui/controls.h"
+#include "platform/ui/window.h"
+#include "trainer/transparent_button.h"
+
+class TForm9 : public ui::Window {
+    Q_OBJECT
+
+  public:
+    TForm9();
+
+    ui::Image Image1;
+    ui::Label Label1;
+    ui::ComboBox ComboBox1;
+    TTransparentButton B_OK;
+    TTransparentButton B_Zamknij;
+    TTransparentButton TransparentButton1; // new user
+
+    void K_OKClick(); // log in and load
+    void B_ZamknijClick();
+    void TransparentButton1Click();
+    void ComboBox1Click();
+
+    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
+
+    // The names of the user list, in file order; selects the last one.
+    void wypelnij_liste();
+
+  protected:
+    void OnShow() override;
+
+  private:
+    void pokaz_ok();
+};
+
+extern TForm9* Form9;

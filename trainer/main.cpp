@@ -1,0 +1,5 @@
+#include "trainer/start.h"
+
+int main(int argc, char** argv) {
+    return uruchom_trenera(argc, argv);
+}

@@ -1,0 +1,155 @@
+#include "trainer/start.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <cmath>
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "platform/os/codepage.h"
+#include "platform/os/instance_lock.h"
+#include "platform/os/message.h"
+#include "platform/ui/bmp.h"
+#include "trainer/form1.h"
+#include "trainer/form10.h"
+#include "trainer/form14.h"
+#include "trainer/form20.h"
+#include "trainer/form22.h"
+#include "trainer/form24.h"
+#include "trainer/form29.h"
+#include "trainer/form5.h"
+#include "trainer/form9.h"
+#include "trainer/forms.h"
+#include "trainer/shells.h"
+#include "trainer/sound_glue.h"
+
+SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
+    SprawdzenieEkranu s;
+    s.ostrzezenie_dpi = std::lround(dpi) != 96;
+    // Only a screen below both limits is refused.
+    s.za_maly = szerokosc < 800 && wysokosc < 600;
+    return s;
+}
+
+namespace {
+
+void komunikat(const std::string& tekst) {
+    if (Form20) {
+        Form20->Label1.SetCaption(tekst);
+        Form20->show_modal();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, "Tavolent 4.0",
+                    QString::fromStdString(os::cp1250_to_utf8(tekst)), QMessageBox::Ok);
+    box.exec();
+}
+
+// The windows in their order of creation, deleted in reverse at the end.
+class Okna {
+  public:
+    template <class T> T* utworz(T*& wskaznik) {
+        wskaznik = new T();
+        okna_.push_back([&wskaznik] {
+            delete wskaznik;
+            wskaznik = nullptr;
+        });
+        return wskaznik;
+    }
+    ~Okna() {
+        for (auto it = okna_.rbegin(); it != okna_.rend(); ++it)
+            (*it)();
+    }
+
+  private:
+    std::vector<std::function<void()>> okna_;
+};
+
+void utworz_okna(Okna& o) {
+    o.utworz(Form1); // its creation runs the data start-up
+    o.utworz(Form20);
+    o.utworz(Form9);
+    o.utworz(Form2);
+    o.utworz(Form4);
+    try {
+        o.utworz(Form5);
+    } catch (const std::exception& e) {
+        // The strips could not all be loaded: buttons without a strip paint
+        // nothing, the rest of the program works.
+        Form5 = nullptr;
+        os::show_message(e.what());
+    }
+    o.utworz(Form6);
+    o.utworz(Form7);
+    o.utworz(Form8);
+    o.utworz(Form10);
+    o.utworz(Form11);
+    o.utworz(Form12);
+    o.utworz(Form13);
+    o.utworz(Form14);
+    o.utworz(Form15);
+    o.utworz(Form16);
+    o.utworz(Form17);
+    o.utworz(Form18);
+    o.utworz(Form19);
+    o.utworz(Form21);
+    o.utworz(Form22);
+    o.utworz(Form23);
+    o.utworz(Form24);
+    o.utworz(Form25);
+    o.utworz(Form26);
+    o.utworz(Form27);
+    o.utworz(Form28);
+    o.utworz(Form29);
+    o.utworz(Form30);
+    o.utworz(WyborZdanForm);
+    o.utworz(Form3);
+    o.utworz(InformacjaForm);
+    o.utworz(Form31);
+}
+
+} // namespace
+
+int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
+    if (!os::acquire_single_instance(opcje.token)) return 0;
+
+    std::unique_ptr<QApplication> app;
+    if (!qApp) app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName("Tavolent 4.0");
+    QApplication::setQuitOnLastWindowClosed(false);
+    os::clear_terminate_request();
+
+    if (opcje.okna_komunikatow) os::set_message_hook(komunikat);
+    podlacz_okna_do_core();
+    podlacz_dzwiek_do_core();
+
+    Okna okna;
+    utworz_okna(okna);
+
+    if (QScreen* ekran = QGuiApplication::primaryScreen()) {
+        const SprawdzenieEkranu s = sprawdz_ekran(ekran->size().width(), ekran->size().height(),
+                                                  ekran->logicalDotsPerInch());
+        if (s.ostrzezenie_dpi)
+            os::show_message(os::pl("Zalecamy aby czcionka w systemie była ustawiona jako: "
+                                    "\"Mała czcionka\" (96 dpi). Niektóre elementy programu "
+                                    "mogą wyświetlać się niepoprawnie."));
+        if (s.za_maly) {
+            os::show_message(
+                os::pl("Program należy uruchamiać w rozdzielczości 800x600 punktów lub większej."));
+            return 0;
+        }
+    }
+
+    Form22->pokaz();
+    // A termination asked for during start-up ends the program here.
+    if (!os::terminate_requested()) Form9->show_modal();
+    if (os::terminate_requested()) return 0;
+
+    if (opcje.po_pokazaniu) {
+        QMetaObject::invokeMethod(
+            Form1, [&opcje] { opcje.po_pokazaniu(*Form1); }, Qt::QueuedConnection);
+    }
+    Form1->show_modal();
+    return 0;
+}

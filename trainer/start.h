@@ -1,0 +1,29 @@
+#pragma once
+// The trainer's start: one instance, every window created in its order, the
+// display checks, the backdrop, the user choice, and the main window until it
+// closes.
+#include <functional>
+#include <string>
+
+class TForm1;
+
+struct OpcjeStartu {
+    // The single-instance token.
+    std::string token = "Tavolent_40_Vidavidoda";
+    // Messages go to the information box, or a plain message window before it
+    // exists. A test keeps the hook it installed itself by clearing this.
+    bool okna_komunikatow = true;
+    // Called once the main window is shown (before its own event loop runs).
+    std::function<void(TForm1&)> po_pokazaniu;
+};
+
+// What the screen allows: a warning about the text size, or too small a screen.
+struct SprawdzenieEkranu {
+    bool ostrzezenie_dpi = false;
+    bool za_maly = false;
+};
+SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi);
+
+// Runs the trainer; the process's exit code. A second instance returns 0 at
+// once, showing nothing.
+int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje = {});

@@ -1,5 +1,7 @@
 #include "core/errors.h"
 
+#include "platform/os/codepage.h"
+
 namespace core {
 
 void rethrow_in_file(const std::string& file, int line) {
@@ -10,4 +12,13 @@ void rethrow_in_file(const std::string& file, int line) {
     }
 }
 
-}  // namespace core
+FileError blad_odczytu(const std::string& path) {
+    return FileError(os::pl("Nie można odczytać pliku ") + path + ".");
+}
+
+std::string odmowa_nadpisania(const std::string& path) {
+    return os::pl("Plik ") + path +
+           os::pl(" nie został poprawnie wczytany i nie zostanie nadpisany.");
+}
+
+} // namespace core

@@ -7,19 +7,19 @@
 namespace core {
 
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A text that is not a number where one is expected.
 class ConversionError : public RunTimeError {
-public:
+  public:
     using RunTimeError::RunTimeError;
 };
 
 // A file that could not be written or read.
 class FileError : public RunTimeError {
-public:
+  public:
     using RunTimeError::RunTimeError;
 };
 
@@ -27,4 +27,10 @@ public:
 // the file and line named in its message.
 [[noreturn]] void rethrow_in_file(const std::string& file, int line);
 
-}  // namespace core
+// The error of a file that exists but cannot be opened. A load that meets it
+// must not pass for "no file": a later save would replace the learner's data.
+FileError blad_odczytu(const std::string& path);
+// The message of a save refused because the file's last load failed.
+std::string odmowa_nadpisania(const std::string& path);
+
+} // namespace core

@@ -96,10 +96,19 @@ std::string plik_cwiczen_tmp() {
     return sciezka_programu + "cw_tmp.txt";
 }
 
-std::vector<std::string> linie_cwiczen_usera() {
-    if (!os::file_exists(plik_cwiczen_usera()) && os::file_exists(plik_cwiczen_tmp()))
-        return os::read_lines(plik_cwiczen_tmp());
-    return os::read_lines(plik_cwiczen_usera());
+bool linie_cwiczen_usera(std::vector<std::string>& lines) {
+    lines.clear();
+    std::string plik = plik_cwiczen_usera();
+    if (!os::file_exists(plik) && os::file_exists(plik_cwiczen_tmp())) plik = plik_cwiczen_tmp();
+    os::LineReader r;
+    if (!r.open(plik)) {
+        if (!os::file_exists(plik)) return true;
+        core::show_info(core::blad_odczytu(plik).what());
+        return false;
+    }
+    while (!r.eof())
+        lines.push_back(r.read_line());
+    return true;
 }
 
 void czytaj_liste_id(const std::string& file) {
@@ -155,8 +164,11 @@ void czytaj_cwiczenie(const std::string& name) {
     const std::string key = klucz_cwiczenia(name);
     if (key.empty()) return;
     const bool own = key[0] == '2';
-    const std::vector<std::string> lines =
-        own ? linie_cwiczen_usera() : os::read_lines(plik_cwiczen());
+    std::vector<std::string> lines;
+    if (own)
+        linie_cwiczen_usera(lines);
+    else
+        lines = os::read_lines(plik_cwiczen());
     BladLiczby blad(nazwa_pliku(own ? plik_cwiczen_usera() : plik_cwiczen()));
     for (size_t n = 0; n < lines.size(); ++n) {
         if (klucz_cwiczenia(pole_linii(lines[n], 2)) != key) continue;
@@ -174,17 +186,21 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
     std::string cells;
     for (int k = 1; k <= std::min(ile_w_liscie, MAX_LISTA); ++k)
         cells += "=" + liczba_z_zerami(5, lista_id[k]);
+    // An "=" of the title would end its field and shift the cells.
+    const std::string tytul = zamien_rowna(title, 1);
 
     const std::string key = klucz_cwiczenia(name);
     const bool have_list =
         os::file_exists(plik_cwiczen_usera()) || os::file_exists(plik_cwiczen_tmp());
     std::vector<std::string> out;
     if (have_list) {
+        std::vector<std::string> lines;
+        if (!linie_cwiczen_usera(lines)) return false;
         const std::string replacement =
-            "9=" + name + os::pl("= Ćwiczenie usera [") + title + "]" + cells;
+            "9=" + name + os::pl("= Ćwiczenie usera [") + tytul + "]" + cells;
         int highest = 0;
         bool matched = false;
-        for (const std::string& line : linie_cwiczen_usera()) {
+        for (const std::string& line : lines) {
             const std::string line_key = LowerCase(Trim(pole_linii(line, 2)));
             const std::string tail =
                 line_key.size() >= 4 ? line_key.substr(line_key.size() - 4) : "";
@@ -200,11 +216,11 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
         }
         if (!matched && mode != 1) return true;
         if (!matched)
-            out.push_back("9=" + name + "-" + liczba_z_zerami(4, highest + 1) + "=" + title +
+            out.push_back("9=" + name + "-" + liczba_z_zerami(4, highest + 1) + "=" + tytul +
                           cells);
     } else {
         if (mode != 1) return true;
-        out.push_back("9=" + name + "-0001=" + title + cells);
+        out.push_back("9=" + name + "-0001=" + tytul + cells);
     }
     if (!os::write_lines(plik_cwiczen_usera(), out)) {
         core::show_info(os::pl("Nie można zapisać pliku ") + nazwa_pliku(plik_cwiczen_usera()) +

@@ -41,8 +41,9 @@ std::string plik_cwiczen();
 std::string plik_cwiczen_usera();
 std::string plik_cwiczen_tmp();
 // Lines of the own list. When cw?_su.txt is missing but cw_tmp.txt is there
-// (an interrupted save of an earlier version), that file is the list.
-std::vector<std::string> linie_cwiczen_usera();
+// (an interrupted save of an earlier version), that file is the list. False,
+// with no lines, when the list exists but cannot be read.
+bool linie_cwiczen_usera(std::vector<std::string>& lines);
 
 // Reads an item-ID list file (the hand-off file): ten header lines, then one
 // ID a line; at most 300 distinct positive IDs.
@@ -50,7 +51,8 @@ void czytaj_liste_id(const std::string& file);
 // Loads the named exercise's IDs into lista_id (empty when not found).
 void czytaj_cwiczenie(const std::string& name);
 // Mode 1 stores lista_id as the own exercise `name`; any other mode deletes
-// it. Returns false (with a message) when nothing was stored.
+// it. An "=" in the title is written as "#". Returns false (with a message)
+// when nothing was stored.
 bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, int mode);
 // Builds lista_cwiczenia from lista_id, adding linked sentences when settings
 // line 36 asks for them.

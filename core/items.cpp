@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_set>
 
 #include "core/errors.h"
 #include "core/startup.h"
@@ -107,10 +108,14 @@ bool liczba_dodatnia(const std::string& s) {
 }
 
 // Reads the file line by line; a malformed number ends the read with the file
-// and line named.
+// and line named. A missing file reads as empty; one that cannot be opened
+// throws, so the learner's file is never taken for empty and written over.
 void czytaj_linie(const std::string& file, const std::function<bool(const std::string&)>& linia) {
     os::LineReader r;
-    if (!r.open(file)) return;
+    if (!r.open(file)) {
+        if (os::file_exists(file)) throw core::blad_odczytu(file);
+        return;
+    }
     try {
         while (!r.eof())
             if (!linia(r.read_line())) break;
@@ -207,12 +212,16 @@ void wczytaj_wg_id(const std::string& file, std::vector<std::string>& reszta,
 }
 
 // Writes a learner file through the atomic replace, the kept lines after the
-// store's own, except those whose ID the store now holds. A failure is reported.
+// store's own, except those whose ID the store's own lines now carry. A
+// failure is reported.
 bool zapisz_plik(const std::string& path, std::vector<std::string> lines,
                  const std::vector<std::string>& reszta, int32_t (*id_of)(const std::string&)) {
+    std::unordered_set<int32_t> zapisane;
+    for (const auto& s : lines)
+        zapisane.insert(id_of(s));
     for (const auto& s : reszta) {
         const int32_t id = id_of(s);
-        if (id <= 0 || znajdz_slowko(id) < 1) lines.push_back(s);
+        if (id <= 0 || zapisane.count(id) == 0) lines.push_back(s);
     }
     if (os::write_lines(path, lines)) return true;
     os::show_message(os::pl("Nie udało się zapisać pliku ") + path);
@@ -220,8 +229,7 @@ bool zapisz_plik(const std::string& path, std::vector<std::string> lines,
 }
 
 bool odmowa_zapisu(const std::string& path) {
-    os::show_message(os::pl("Plik ") + path +
-                     os::pl(" nie został poprawnie wczytany i nie zostanie nadpisany."));
+    os::show_message(core::odmowa_nadpisania(path));
     return false;
 }
 
@@ -364,8 +372,10 @@ bool zapisz_korekte() {
         std::string flagi;
         for (bool f : baza.korekta_flagi[i])
             flagi += f ? '1' : '0';
-        lines.push_back(IntToStr(baza.id_slowa[i]) + " = " + baza.korekta_tekst1[i] + " = " +
-                        flagi + " =" + baza.korekta_tekst2[i] + "=");
+        // An "=" of a text would end its field.
+        lines.push_back(IntToStr(baza.id_slowa[i]) + " = " +
+                        zamien_rowna(baza.korekta_tekst1[i], 1) + " = " + flagi + " =" +
+                        zamien_rowna(baza.korekta_tekst2[i], 1) + "=");
     }
     return zapisz_plik(path, std::move(lines), g_reszta_korekty, id_wiersza);
 }

@@ -36,14 +36,15 @@ std::string plik_ustawien();
 
 // Reads the settings file: missing file or missing lines take the defaults;
 // out-of-range values take their replacement; the run counter (line 51) goes
-// up by one. A line that is not a number throws core::ConversionError naming
-// the file and line; the lines before it keep what was read, the rest their
-// defaults. A file that exists but cannot be read throws core::FileError.
+// up by one. A line that is not a number keeps its default, the rest of the
+// file is still read, and then core::ConversionError names the file and the
+// first such line. A file that exists but cannot be read throws
+// core::FileError, and the settings file is not written until a good read.
 void czytaj_ustawienia();
 
 // Writes the correction file first when correction mode is on, then the
-// settings file whole. False when a write failed: the old file is kept and the
-// failure was shown.
+// settings file whole. False when a write failed or was refused after a failed
+// read: the old file is kept and the reason was shown.
 bool zapisz_ustawienia();
 
 // Correct answers required per item and exercise type: intensity (line 18)

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
+#include "core/errors.h"
 #include "core/exercises.h"
 #include "core/settings.h"
 #include "core/startup.h"
@@ -37,6 +39,10 @@ std::string get_short_string(const unsigned char* p, int size) {
     const int n = std::min(static_cast<int>(p[0]), size);
     return std::string(reinterpret_cast<const char*>(p + 1), static_cast<size_t>(n));
 }
+
+// Set while the file exists but could not be read whole: writing the table
+// then would replace the learner's results.
+bool g_blad_odczytu = false;
 
 void blad_pelnej_tabeli() {
     core::show_info(os::pl("Błąd [max_cw_info] !"));
@@ -116,8 +122,14 @@ std::string plik_statystyk() {
 
 void czytaj_statystyki() {
     ile_cw_info = 0;
-    std::FILE* f = std::fopen(os::resolve(plik_statystyk()).c_str(), "rb");
-    if (!f) return;
+    g_blad_odczytu = false;
+    const std::string plik = plik_statystyk();
+    std::FILE* f = std::fopen(os::resolve(plik).c_str(), "rb");
+    if (!f) {
+        g_blad_odczytu = os::file_exists(plik);
+        if (g_blad_odczytu) throw core::blad_odczytu(plik);
+        return;
+    }
     unsigned char buf[TCwInfo::ROZMIAR];
     while (std::fread(buf, 1, sizeof buf, f) == sizeof buf) {
         if (ile_cw_info >= max_cw_info) {
@@ -126,10 +138,16 @@ void czytaj_statystyki() {
         }
         tab_cw_info[++ile_cw_info] = TCwInfo::decode(buf);
     }
+    g_blad_odczytu = std::ferror(f) != 0;
     std::fclose(f);
+    if (g_blad_odczytu) throw core::blad_odczytu(plik);
 }
 
 bool zapisz_statystyki() {
+    if (g_blad_odczytu) {
+        core::show_info(core::odmowa_nadpisania(plik_statystyk()));
+        return false;
+    }
     std::string out;
     unsigned char buf[TCwInfo::ROZMIAR];
     for (int pass = 0; pass < 2; ++pass) {
@@ -167,11 +185,17 @@ bool dodaj_cwiczenia_usera() {
     for (int i = 1; i <= ile_cw_info; ++i)
         if (wlasne(tab_cw_info[i].nazwa)) widziane.emplace(tab_cw_info[i].nazwa, false);
 
+    // An unreadable list must not pass for an empty one: every own exercise
+    // would lose its rows.
+    std::vector<std::string> lines;
+    if (!linie_cwiczen_usera(lines)) return false;
     bool ok = true;
     bool zgloszono = false;
-    for (const std::string& line : linie_cwiczen_usera()) {
+    for (const std::string& line : lines) {
+        // Only names beginning with "2" are own exercises; another name would
+        // be added again at every login.
         const std::string name = klucz_cwiczenia(pole_linii(line, 2));
-        if (name.empty()) continue;
+        if (!wlasne(name)) continue;
         auto it = widziane.find(name);
         if (it != widziane.end()) {
             it->second = true;
@@ -207,7 +231,8 @@ bool zapisz_wynik(int result, const std::string& name, int kind, int direction, 
         TCwInfo& row = tab_cw_info[i];
         if (row.nazwa == key && row.rodzaj == kind && row.kierunek == direction) {
             ustaw_wynik(row, result, finished);
-            ++row.uruchomienia;
+            // The count comes from the file: it must not wrap at its top.
+            if (row.uruchomienia < std::numeric_limits<int32_t>::max()) ++row.uruchomienia;
             return true;
         }
     }

@@ -40,10 +40,11 @@ extern int ile_cw_info;
 std::string plik_statystyk();
 
 // Reads the file (missing: empty table). Beyond max_cw_info rows a message
-// is shown and the rest is ignored.
+// is shown and the rest is ignored. A file that exists but cannot be read
+// throws core::FileError, and the file is not written until a good read.
 void czytaj_statystyki();
 // Rewrites the file: built-in exercises first, own ones ("2...") after them,
-// holes left out. False (with a message) when the write failed.
+// holes left out. False (with a message) when the write failed or was refused.
 bool zapisz_statystyki();
 // Seeds the table from the built-in exercise list (the table is cleared).
 void zaloz_statystyki();

@@ -126,6 +126,9 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
 
     Okna okna;
     utworz_okna(okna);
+    ustaw_pokaz_pomoc([] {
+        if (Form28) Form28->show_modal();
+    });
 
     if (QScreen* ekran = QGuiApplication::primaryScreen()) {
         const SprawdzenieEkranu s = sprawdz_ekran(ekran->size().width(), ekran->size().height(),

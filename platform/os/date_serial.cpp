@@ -1,5 +1,6 @@
 #include "platform/os/date_serial.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -49,7 +50,11 @@ struct Parts {
 };
 
 // Splits a serial, rounded to the millisecond; seconds are then truncated.
+// A serial that is not a number or lies millions of years away (a damaged
+// record) is first brought within that range, so the arithmetic cannot overflow.
 Parts split(double serial) {
+    constexpr double kMaxDays = 1e9;
+    serial = std::isnan(serial) ? 0.0 : std::clamp(serial, -kMaxDays, kMaxDays);
     const long long ms = std::llround(serial * static_cast<double>(kMsPerDay));
     const long long days = floor_div(ms, kMsPerDay);
     const long long in_day = ms - days * kMsPerDay;

@@ -30,6 +30,10 @@ std::string runtime_folder() {
             return f.back() == '/' ? f : f + "/";
         }
     }
+    return private_tmp_folder();
+}
+
+std::string private_tmp_folder() {
     const std::string folder = "/tmp/vokarin-" + std::to_string(::getuid());
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return "";
     // Another user could have made the name first: use it only when it is ours.

@@ -10,6 +10,8 @@ namespace os {
 // folder, else /tmp/vokarin-<uid> (created with mode 0700; refused when it is
 // not a folder of this user). Empty when no such folder can be had.
 std::string runtime_folder();
+// The fallback above, /tmp/vokarin-<uid>/, whatever $XDG_RUNTIME_DIR says.
+std::string private_tmp_folder();
 
 // A file name made from any text: letters, digits, '-' and '_' kept, every
 // other byte '_', at most 40 of them, then a hash of the whole text, so that

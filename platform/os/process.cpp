@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,6 +44,9 @@ bool read_stat(const std::string& dir, std::string& name, char& state) {
 }
 
 bool process_runs(const std::string& dir, const std::string& wanted) {
+    // Another user's program is no use to us: it does not hear our signals.
+    struct stat st;
+    if (::stat(dir.c_str(), &st) != 0 || st.st_uid != ::getuid()) return false;
     std::string name;
     char state = 0;
     if (!read_stat(dir, name, state) || state == 'Z' || state == 'X') return false;

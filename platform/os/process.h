@@ -4,9 +4,10 @@
 
 namespace os {
 
-// True when a live process runs an executable of this file name (without
-// folder), compared without regard to case. Looks at /proc/<pid>/exe and,
-// where that cannot be read (another user's process), at the process name.
+// True when a live process of this user runs an executable of this file name
+// (without folder), compared without regard to case. Looks at /proc/<pid>/exe
+// and, where that cannot be read, at the process name. Other users'
+// processes do not count.
 bool is_program_running(const std::string& exe_name);
 
 // Starts the program at this absolute path, detached (its own session, not a

@@ -77,7 +77,15 @@ bool read_caption(int fd, std::string& out) {
 std::string window_socket_path(const std::string& title) {
     const std::string folder = runtime_folder();
     if (folder.empty()) return "";
-    return folder + "win-" + token_file_name(title) + ".sock";
+    const std::string name = token_file_name(title);
+    const std::string path = folder + "win-" + name + ".sock";
+    if (path.size() < sizeof(sockaddr_un::sun_path)) return path;
+    // A long runtime folder leaves no room for the readable part: the hash
+    // that ends the name tells titles apart on its own.
+    const std::string hashed = "win-" + name.substr(name.size() - 16) + ".sock";
+    if (folder.size() + hashed.size() < sizeof(sockaddr_un::sun_path)) return folder + hashed;
+    const std::string short_folder = private_tmp_folder();
+    return short_folder.empty() ? "" : short_folder + hashed;
 }
 
 bool signal_window(const std::string& title, const std::string& caption) {

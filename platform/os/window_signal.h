@@ -11,7 +11,10 @@ namespace os {
 
 constexpr size_t max_caption = 4096;
 
-// Socket path for a window title; empty when there is no runtime folder.
+// Socket path for a window title; empty when there is no runtime folder. Where
+// the full name would pass the 107 bytes a socket path may have, only the
+// title's hash names it, and in /tmp/vokarin-<uid>/ when the runtime folder is
+// too long even for that.
 std::string window_socket_path(const std::string& title);
 
 // Sends the caption to the window listening under `title`. False when nobody

@@ -139,11 +139,12 @@ QImage decode_bmp(const std::string& bytes, const std::string& name) {
 
     std::vector<QRgb> palette;
     if (bpp <= 8) {
+        // More colours than the pixels can name are never used: read no further.
         uint64_t n = colours_used ? colours_used : (1u << bpp);
-        if (n > 256) n = 256;
+        if (n > (1u << bpp)) n = 1u << bpp;
         r.need(after_header + n * entry);
         palette.resize(1u << bpp, qRgb(0, 0, 0));
-        for (uint64_t i = 0; i < n && i < palette.size(); ++i) {
+        for (uint64_t i = 0; i < n; ++i) {
             const unsigned char* p = r.data(after_header + i * entry);
             palette[i] = qRgb(p[2], p[1], p[0]);
         }

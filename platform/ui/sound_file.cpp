@@ -4,9 +4,17 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+
 namespace ui::sound {
 
 namespace {
+
+constexpr int min_rate = 1000;
+constexpr int max_rate = 384000;
+constexpr size_t block_frames = 16384;
+// 15 minutes of 48 kHz stereo: what one sound keeps at most.
+constexpr size_t max_samples = size_t(48000) * 2 * 60 * 15;
 
 void set_error(std::string* error, const std::string& text) {
     if (error) *error = text;
@@ -22,17 +30,26 @@ bool read_sound(const std::string& path, SoundData& out, std::string* error) {
         set_error(error, sf_strerror(nullptr));
         return false;
     }
-    // Refuse absurd headers before allocating: at most one hour at 192 kHz.
-    if (info.channels < 1 || info.channels > 8 || info.samplerate < 1 ||
-        info.frames > int64_t(192000) * 3600) {
+    // Refuse what no device plays sensibly; the length in the header is not
+    // trusted (a compressed file can claim hours in a few bytes), so the
+    // samples are read as they come, up to a limit.
+    if (info.channels < 1 || info.channels > 8 || info.samplerate < min_rate ||
+        info.samplerate > max_rate) {
         sf_close(f);
         set_error(error, "unsupported sound format");
         return false;
     }
-    std::vector<int16_t> samples(size_t(info.frames) * size_t(info.channels));
-    sf_count_t got = sf_readf_short(f, samples.data(), info.frames);
+    const size_t channels = size_t(info.channels);
+    const size_t max_frames = max_samples / channels;
+    std::vector<int16_t> samples;
+    std::vector<int16_t> block(block_frames * channels);
+    while (samples.size() / channels < max_frames) {
+        const sf_count_t got = sf_readf_short(f, block.data(), sf_count_t(block_frames));
+        if (got <= 0) break;
+        const size_t take = std::min(size_t(got), max_frames - samples.size() / channels);
+        samples.insert(samples.end(), block.begin(), block.begin() + take * channels);
+    }
     sf_close(f);
-    samples.resize(size_t(got > 0 ? got : 0) * size_t(info.channels));
     out.rate = info.samplerate;
     out.channels = info.channels;
     out.samples = std::move(samples);

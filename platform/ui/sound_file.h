@@ -16,8 +16,9 @@ struct SoundData {
     int length_ms() const { return rate > 0 ? int(frames() * 1000 / rate) : 0; }
 };
 
-// Reads the whole file (path through os::resolve); false with a reason when
-// it cannot be read.
+// Reads the file (path through os::resolve), at most 15 minutes of 48 kHz
+// stereo; false with a reason when it cannot be read or its rate (1000 to
+// 384000 Hz) or channels (1 to 8) are out of range.
 bool read_sound(const std::string& path, SoundData& out, std::string* error = nullptr);
 
 // Writes a WAV file of unsigned 8-bit (bits 8) or signed 16-bit little-endian

@@ -117,21 +117,30 @@ int Window::show_modal() {
     if (isVisible()) hide();
     result_ = 0;
     result_pending_ = false;
+    closed_ = false;
     setWindowModality(Qt::ApplicationModal);
     show();
     bring_to_front(this);
+    QPointer<Window> alive(this);
     if (g_modal_hook) {
         auto hook = std::move(g_modal_hook);
         g_modal_hook = nullptr;
-        QPointer<Window> self(this);
-        QTimer::singleShot(0, this, [hook, self] {
-            if (self) hook(*self);
+        QTimer::singleShot(0, this, [hook, alive] {
+            if (alive) hook(*alive);
         });
     }
     QEventLoop loop;
     loop_ = &loop;
     if (isVisible()) loop.exec(QEventLoop::DialogExec);
+    if (!alive) return 0; // destroyed while shown
     loop_ = nullptr;
+    if (!closed_) {
+        // Ended without a close (hidden, or the application quits): a cancel,
+        // and the window learns it as from any other close.
+        result_ = 0;
+        result_pending_ = false;
+        OnClose();
+    }
     if (isVisible()) hide();
     setWindowModality(Qt::NonModal);
     return result_;
@@ -164,6 +173,7 @@ void Window::hideEvent(QHideEvent* e) {
 void Window::closeEvent(QCloseEvent* e) {
     result_ = result_pending_ ? pending_result_ : 0;
     result_pending_ = false;
+    closed_ = true;
     OnClose();
     e->accept();
 }

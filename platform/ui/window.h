@@ -3,7 +3,8 @@
 // the screen unless placed, shown modally (its own event loop, returning a
 // result) or modelessly. The window sees every key before its controls do
 // (FormKeyDown). Closing it any way but close_modal() ends a modal loop with
-// result 0 (cancel).
+// result 0 (cancel); so does a modal loop that ends without a close (the window
+// hidden, the application quitting), which OnClose then hears of as well.
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -50,7 +51,7 @@ class Window : public QWidget {
   protected:
     virtual void OnShow() {}     // each time the window is shown
     virtual void OnActivate() {} // each time it becomes the active window
-    virtual void OnClose() {}    // when it closes, any way
+    virtual void OnClose() {}    // when it closes, any way, or its modal show ends
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -66,6 +67,7 @@ class Window : public QWidget {
     int result_ = 0;
     int pending_result_ = 0;
     bool result_pending_ = false;
+    bool closed_ = false; // a close event came during the current modal show
 };
 
 // Pointing-hand cursor, as every clickable control of the programs has.

@@ -4,6 +4,7 @@
 // with p.txt and the probe picture. Messages are collected; the halt hook
 // throws Halted. Every global of the start-up and the item store is reset on
 // construction and destruction.
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 #include "support/temp_dir.h"
+
+#include <sys/stat.h>
 
 namespace testsupport {
 
@@ -39,6 +42,15 @@ inline std::string item_line(int grupa, bool wlasne, int id, int poziom, int rod
     for (size_t k = 0; k < 8; ++k)
         s += " " + (k < pola.size() ? pola[k] : std::string()) + " =";
     return s;
+}
+
+// Takes every permission from the file; false when this process can read it
+// anyway (as root does), so the caller skips its test.
+inline bool make_unreadable(const std::string& path) {
+    ::chmod(path.c_str(), 0);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f) std::fclose(f);
+    return f == nullptr;
 }
 
 inline std::string crlf(const std::vector<std::string>& lines) {

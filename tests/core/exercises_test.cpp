@@ -201,6 +201,34 @@ TEST_F(ExercisesTest, FailedOwnListWriteKeepsTheOldFile) {
     }
 }
 
+TEST_F(ExercisesTest, AnEqualsSignInTheTitleKeepsTheCellsInPlace) {
+    set_list({101, 102});
+    EXPECT_TRUE(zapisz_cwiczenie_usera("203-2", "a=b", 1));
+    EXPECT_TRUE(zapisz_cwiczenie_usera("203-2-0001", "c=d", 1));
+    EXPECT_TRUE(zapisz_cwiczenie_usera("203-2", "e=f", 1));
+    EXPECT_EQ(course.read_program("cwa_su.txt"),
+              crlf({os::pl("9=203-2-0001= Ćwiczenie usera [c#d]=00101=00102"),
+                    "9=203-2-0002=e#f=00101=00102"}));
+    czytaj_cwiczenie("203-2-0002");
+    EXPECT_EQ(ids(), (std::vector<int>{101, 102}));
+    EXPECT_TRUE(info.empty());
+}
+
+TEST_F(ExercisesTest, AnUnreadableOwnListIsNotWrittenOver) {
+    const std::string old = crlf({"9=203-2-0001=A=00101"});
+    course.write_program("cwa_su.txt", old);
+    if (!testsupport::make_unreadable(course.program() + "cwa_su.txt"))
+        GTEST_SKIP() << "this process reads every file";
+    set_list({102});
+    EXPECT_FALSE(zapisz_cwiczenie_usera("203-2", "B", 1));
+    EXPECT_FALSE(zapisz_cwiczenie_usera("203-2-0001", "", 0));
+    czytaj_cwiczenie("203-2-0001");
+    EXPECT_EQ(ile_w_liscie, 0);
+    EXPECT_EQ(info.size(), 3u);
+    ::chmod((course.program() + "cwa_su.txt").c_str(), 0600);
+    EXPECT_EQ(course.read_program("cwa_su.txt"), old);
+}
+
 TEST_F(ExercisesTest, EmptyListIsNotSaved) {
     EXPECT_FALSE(zapisz_cwiczenie_usera("203-2", "A", 1));
     EXPECT_EQ(info, (std::vector<std::string>{os::pl("Brak słówek do zapisu ćwiczenia!")}));

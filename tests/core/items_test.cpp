@@ -315,6 +315,29 @@ TEST_F(Items, FailedLoadNeverOverwrites) {
     EXPECT_EQ(f.read_program("kom_user.txt"), "101 = keep\r\n");
 }
 
+TEST_F(Items, UnreadableLearnerFilesAreNeverWrittenOver) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+        bool (*save)();
+    } cases[] = {
+        {"sbusr.txt", crlf({item_line(2, true, 40001, 1, 1, "a")}), zapisz_slowka_usera},
+        {"kom_user.txt", "101 = keep\r\n", zapisz_komentarze},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        testsupport::reset_course_globals();
+        f.lay_out();
+        f.write_program(c.file, c.bytes);
+        if (!testsupport::make_unreadable(f.program() + c.file))
+            GTEST_SKIP() << "this process reads every file";
+        EXPECT_THROW(f.start(), core::FileError);
+        EXPECT_FALSE(c.save());
+        ::chmod((f.program() + c.file).c_str(), 0600);
+        EXPECT_EQ(f.read_program(c.file), c.bytes);
+    }
+}
+
 TEST_F(Items, CommentsReadAndWrite) {
     f.write_program("kom_user.txt", crlf({"101 = nice = really", "abc", "99999 = orphan",
                                           "60001=  s  ", "1=", "102 = two"}));
@@ -329,9 +352,15 @@ TEST_F(Items, CommentsReadAndWrite) {
     komentarze_zmienione = true;
     ASSERT_TRUE(zapisz_komentarze());
     EXPECT_FALSE(komentarze_zmienione);
-    // Lines for items the store does not hold are kept after the store's own.
+    // Lines the store did not take are kept after its own: those for items it
+    // does not hold, and those beyond the limit that no new comment replaces.
+    EXPECT_EQ(f.read_program("kom_user.txt"), crlf({"101 = changed", "103 = " + os::pl("żółty"),
+                                                    "60001 = s", "99999 = orphan", "102 = two"}));
+    baza.komentarz[2] = "new";
+    ASSERT_TRUE(zapisz_komentarze());
     EXPECT_EQ(f.read_program("kom_user.txt"),
-              crlf({"101 = changed", "103 = " + os::pl("żółty"), "60001 = s", "99999 = orphan"}));
+              crlf({"101 = changed", "102 = new", "103 = " + os::pl("żółty"), "60001 = s",
+                    "99999 = orphan"}));
 }
 
 TEST_F(Items, CorrectionDataOnlyInCorrectionMode) {
@@ -352,11 +381,17 @@ TEST_F(Items, CorrectionDataOnlyInCorrectionMode) {
     EXPECT_EQ(baza.korekta_flagi[5], (std::array<bool, 4>{false, true, false, false}));
     baza.ma_korekte[2] = 1;
     baza.korekta_flagi[2] = {false, false, false, true};
-    baza.korekta_tekst1[2] = "x";
+    baza.korekta_tekst1[2] = "x=y";
+    baza.korekta_tekst2[2] = "=";
     ASSERT_TRUE(zapisz_korekte());
+    // An "=" inside a text is written as "#", so the fields stay in place.
     EXPECT_EQ(f.read_program("korekta_dane.txt"),
-              crlf({"101 = fix it = 1010 =other=", "102 = x = 0001 ==", "60002 = t = 0100 ==",
+              crlf({"101 = fix it = 1010 =other=", "102 = x#y = 0001 =#=", "60002 = t = 0100 ==",
                     "5 = none = 1111 =="}));
+    czytaj_korekte();
+    EXPECT_EQ(baza.korekta_tekst1[2], "x#y");
+    EXPECT_EQ(baza.korekta_flagi[2], (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_EQ(baza.korekta_tekst2[2], "#");
 }
 
 TEST_F(Items, SentenceSearchText) {

@@ -290,6 +290,25 @@ TEST_F(Repetitions, ADamagedStoreAtLoginKeepsWholeRecordsAndIsNotOverwritten) {
     EXPECT_EQ(read("p.b"), bytes_of(record(103)));
 }
 
+TEST_F(Repetitions, AnIncompleteItemStoreBlocksWritesEvenAfterARestore) {
+    const std::string pb = file_of({record(101), record(102)});
+    write("p.b", pb);
+    write("p_kopia.b", bytes_of(record(103)));
+    ASSERT_TRUE(wczytaj_powtorki());
+    zablokuj_zapis_powtorek();
+    ASSERT_TRUE(wczytaj_powtorki_z_kopii("p_kopia.b"));
+    zezwol_na_zapis_powtorek();
+    EXPECT_TRUE(zapis_powtorek_zablokowany());
+    EXPECT_FALSE(zapisz_powtorki());
+    EXPECT_FALSE(kopia_powtorek());
+    EXPECT_EQ(read("p.b"), pb);
+    EXPECT_EQ(read("p_kopia.b"), bytes_of(record(103)));
+
+    // The next login's load starts afresh.
+    ASSERT_TRUE(wczytaj_powtorki());
+    EXPECT_TRUE(zapisz_powtorki());
+}
+
 TEST_F(Repetitions, TheRunCounterChoosesTheBackup) {
     for (int n = 1; n <= 25; ++n) {
         const char* expected = n == 10 || n == 20             ? "p_kopia_10.b"
@@ -335,6 +354,20 @@ TEST_F(Repetitions, TheInfoTableReplacesAppendsAndKeepsTheNewestTen) {
     expected.erase(expected.begin() + 10); // g.b, the oldest
     expected.erase(expected.begin() + 3);  // f3.b
     EXPECT_EQ(read("p.i"), crlf(expected));
+}
+
+TEST_F(Repetitions, AnUnreadableInfoTableIsNotRewritten) {
+    const std::string pi = crlf({"p_kopia.b=2024-01-01=2= "});
+    write("p.i", pi);
+    if (!testsupport::make_unreadable(sciezka_usera + "p.i"))
+        GTEST_SKIP() << "this process reads every file";
+    write("p.b", file_of({record(101)}));
+    ASSERT_TRUE(wczytaj_powtorki());
+    EXPECT_FALSE(zapisz_powtorki()); // p.b written, p.i left as it was
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(read("p.b"), file_of({record(101)}));
+    ::chmod((sciezka_usera + "p.i").c_str(), 0600);
+    EXPECT_EQ(read("p.i"), pi);
 }
 
 TEST_F(Repetitions, AFailedWriteKeepsTheOldFilesAtEveryStep) {

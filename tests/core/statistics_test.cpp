@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "core/course_fixture.h"
+#include "core/errors.h"
 #include "core/exercises.h"
 #include "core/settings.h"
 #include "platform/os/atomic_file.h"
@@ -208,6 +210,13 @@ TEST_F(StatisticsTest, FullTableRefusesRunsThatNeedNewRows) {
     EXPECT_EQ(tab_cw_info[max_cw_info].rodzaj, 4);
 }
 
+TEST_F(StatisticsTest, ARunCountAtItsTopDoesNotWrap) {
+    set_table({row("010-1-a", 6, std::numeric_limits<int32_t>::max())});
+    EXPECT_TRUE(zapisz_wynik(70, "010-1-a", 6, 0, true));
+    EXPECT_EQ(tab_cw_info[1].uruchomienia, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(tab_cw_info[1].wynik, 70);
+}
+
 // ---- Reading and writing the file ----
 
 TEST_F(StatisticsTest, ReadingStopsAfter10000RowsWithAMessage) {
@@ -237,6 +246,24 @@ TEST_F(StatisticsTest, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(zapisz_statystyki());
     EXPECT_EQ(stats_file(), old);
     EXPECT_EQ(info.size(), 1u);
+}
+
+TEST_F(StatisticsTest, AnUnreadableFileIsNotReplacedByASeededOne) {
+    set_table({row("010-1-a", 6, 3)});
+    ASSERT_TRUE(zapisz_statystyki());
+    const std::string old = stats_file();
+    const std::string path = course.program() + "1/tas_40";
+    if (!testsupport::make_unreadable(path)) GTEST_SKIP() << "this process reads every file";
+    EXPECT_THROW(czytaj_statystyki(), core::FileError);
+    zaloz_statystyki();
+    EXPECT_FALSE(zapisz_statystyki());
+    EXPECT_FALSE(dodaj_cwiczenia_usera());
+    EXPECT_EQ(info.size(), 2u);
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(stats_file(), old);
+
+    czytaj_statystyki(); // a good read lifts the refusal
+    EXPECT_TRUE(zapisz_statystyki());
 }
 
 // ---- Seeding and own exercises ----
@@ -284,6 +311,27 @@ TEST_F(StatisticsTest, OwnExercisesAreAddedAndVanishedOnesRemoved) {
               (std::vector<std::string>{"010-1-a/80", "203-1-0001/6", "203-1-0001/4",
                                         "205-3-0003/82", long_name.substr(0, 24) + "/82"}));
     EXPECT_TRUE(info.empty());
+}
+
+TEST_F(StatisticsTest, OwnListNamesThatAreNoOwnExerciseAreSkipped) {
+    // Such a row would be added again at every login.
+    course.write_program("cwa_su.txt", crlf({"9=x-0001=X=00101", "9=203-1-0001=Own=00101"}));
+    set_table({row("010-1-a", CW_SLOWKA)});
+    for (int login = 1; login <= 2; ++login) {
+        EXPECT_TRUE(dodaj_cwiczenia_usera());
+        czytaj_statystyki();
+        EXPECT_EQ(names(), (std::vector<std::string>{"010-1-a/80", "203-1-0001/82"})) << login;
+    }
+}
+
+TEST_F(StatisticsTest, AnUnreadableOwnListKeepsTheOwnRows) {
+    course.write_program("cwa_su.txt", crlf({"9=205-3-0003=New=00102"}));
+    const std::string path = course.program() + "cwa_su.txt";
+    if (!testsupport::make_unreadable(path)) GTEST_SKIP() << "this process reads every file";
+    set_table({row("203-2-0002", CW_USERA), row("203-2-0002", 6, 3)});
+    EXPECT_FALSE(dodaj_cwiczenia_usera());
+    EXPECT_EQ(names(), (std::vector<std::string>{"203-2-0002/82", "203-2-0002/6"}));
+    EXPECT_EQ(info.size(), 1u);
 }
 
 TEST_F(StatisticsTest, OwnExercisesFromALeftoverTemporaryFile) {

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -108,6 +109,32 @@ TEST(ProcessTest, ExitedChildThatWasNotReapedDoesNotCount) {
     // Give it time to end; it stays a zombie until waited for.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(os::is_program_running(name));
+    ::waitpid(pid, nullptr, 0);
+}
+
+// A dictionary of another user cannot hear our caption signal, so it must not
+// keep ours from being started.
+TEST(ProcessTest, AnotherUsersProgramDoesNotCount) {
+    if (::getuid() != 0) GTEST_SKIP() << "needs root to run a program as another user";
+    TempDir tmp;
+    const std::string name = "otheruser-r2";
+    std::filesystem::copy_file("/bin/sleep", tmp.file(name));
+    ::chmod(tmp.path().c_str(), 0755);
+    ::chmod(tmp.file(name).c_str(), 0755);
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(126);
+        ::execl(tmp.file(name).c_str(), name.c_str(), "5", nullptr);
+        ::_exit(127);
+    }
+    const std::string exe_link = "/proc/" + std::to_string(pid) + "/exe";
+    ASSERT_TRUE(wait_for([&] {
+        char buf[4096];
+        const ssize_t n = ::readlink(exe_link.c_str(), buf, sizeof buf);
+        return n > 0 && std::string(buf, size_t(n)).find(name) != std::string::npos;
+    })) << "the other user's program did not start";
+    EXPECT_FALSE(os::is_program_running(name));
+    ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
 }
 
@@ -213,6 +240,28 @@ TEST_F(WindowSignalTest, CaptionReachesListenerInOrderWithItsBytes) {
 
     server.close();
     EXPECT_FALSE(os::signal_window(title, "xxxhouse")) << "closed listener still answers";
+}
+
+// A socket path has room for 107 bytes: a long Polish title and a long
+// runtime folder still give a path that fits, one per title.
+TEST_F(WindowSignalTest, LongTitlesAndRuntimeFoldersStillFitTheSocketName) {
+    const std::string polish =
+        "S\xB3ownik \xBF\xF3\xB3tej \xEA\xB9\x9C\x9F\xE6\xF1 - " + std::string(120, '\xB3');
+    const std::string other = polish + "!";
+    for (size_t extra : {size_t(0), size_t(50), size_t(90)}) {
+        SCOPED_TRACE(extra);
+        const std::string folder = run_ + (extra ? "/" + std::string(extra, 'd') : "");
+        ASSERT_TRUE(std::filesystem::create_directories(folder) || extra == 0);
+        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+        const std::string path = os::window_socket_path(polish);
+        EXPECT_LT(path.size(), sizeof(sockaddr_un::sun_path)) << path;
+        EXPECT_NE(path, os::window_socket_path(other));
+        os::WindowSignalServer server;
+        ASSERT_TRUE(server.open(polish)) << server.error() << " " << path;
+        EXPECT_TRUE(os::signal_window(polish, "xxx\xBF\xF3\xB3w"));
+        EXPECT_FALSE(os::signal_window(other, "xxxa"));
+        EXPECT_EQ(server.poll(), std::vector<std::string>{"xxx\xBF\xF3\xB3w"});
+    }
 }
 
 TEST_F(WindowSignalTest, SecondListenerIsRefusedAndStaleSocketIsReplaced) {

@@ -161,6 +161,9 @@ std::vector<Case> cases() {
     Spec short8{8, 6, 3};
     short8.palette = ramp(4);
     short8.colours_used = 4;
+    // A colour count beyond what 1 bit can name: only the two stored are read.
+    Spec claims256{1, 9, 3, false, 40, 0, {}, pal2};
+    claims256.colours_used = 256;
     Spec core8{8, 5, 4, false, 12};
     core8.palette = pal256;
     return {
@@ -168,6 +171,7 @@ std::vector<Case> cases() {
         {"4 bits", {4, 5, 4, false, 40, 0, {}, pal16}, i4, via(pal16, i4)},
         {"8 bits", {8, 7, 3, false, 40, 0, {}, pal256}, i8, via(pal256, i8)},
         {"8 bits, 4 colours used", short8, i8short, via(ramp(4), i8short)},
+        {"1 bit, 256 colours claimed", claims256, i1, via(pal2, i1)},
         {"8 bits, core header", core8, i8, via(pal256, i8)},
         {"24 bits bottom-up", {24, 5, 3}, rgb, rgb},
         {"24 bits top-down", {24, 5, 3, true}, rgb, rgb},

@@ -88,6 +88,55 @@ TEST_F(SoundTest, OpenGivesLengthAndUnreadableFilesPlayNothing) {
     }
 }
 
+// A header's claims are not trusted: a few bytes of FLAC that say "600 million
+// frames of 8 channels" give what they really hold, and a rate no device plays
+// (the wait would last for hours) is refused.
+TEST_F(SoundTest, SoundHeadersAreNotTrusted) {
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 8;
+    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    if (!sf_format_check(&info)) GTEST_SKIP() << "libsndfile without FLAC";
+    SNDFILE* f = sf_open(tmp_.file("short.flac").c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    const std::vector<int16_t> silence(8 * 2205, 0);
+    sf_writef_short(f, silence.data(), 2205);
+    sf_close(f);
+    // STREAMINFO follows "fLaC" and its block header; its 36-bit sample count
+    // ends at byte 25.
+    std::string flac = tmp_.read("short.flac");
+    const uint64_t claimed = 600'000'000;
+    flac[21] = static_cast<char>((flac[21] & 0xF0) | ((claimed >> 32) & 0x0F));
+    for (int i = 0; i < 4; ++i)
+        flac[22 + i] = static_cast<char>((claimed >> (24 - 8 * i)) & 0xFF);
+    tmp_.write("bomb.flac", flac);
+    SF_INFO check{};
+    SNDFILE* g = sf_open(tmp_.file("bomb.flac").c_str(), SFM_READ, &check);
+    ASSERT_NE(g, nullptr);
+    sf_close(g);
+    ASSERT_EQ(check.frames, sf_count_t(claimed)) << "the header was not patched";
+
+    ui::sound::SoundData data;
+    ASSERT_TRUE(ui::sound::read_sound(tmp_.file("bomb.flac"), data));
+    EXPECT_EQ(data.channels, 8);
+    EXPECT_EQ(data.frames(), 2205);
+    EXPECT_EQ(data.length_ms(), 100);
+
+    // The same WAV file said to be sampled at 1 Hz.
+    wav("tone.wav", 100);
+    std::string slow = tmp_.read("tone.wav");
+    ASSERT_EQ(slow.substr(8, 4), "WAVE");
+    for (int at : {24, 28}) // sample rate, bytes per second
+        slow.replace(at, 4, std::string("\x01\0\0\0", 4));
+    tmp_.write("slow.wav", slow);
+    std::string why;
+    EXPECT_FALSE(ui::sound::read_sound(tmp_.file("slow.wav"), data, &why));
+    EXPECT_FALSE(why.empty());
+    ui::MediaPlayer player;
+    player.set_file_name(tmp_.file("slow.wav"));
+    EXPECT_FALSE(player.open());
+}
+
 TEST_F(SoundTest, WaitingPlayEndsWithTheSoundWhileEventsAreHandled) {
     set_env("SDL_AUDIODRIVER", "dummy");
     ui::MediaPlayer player;

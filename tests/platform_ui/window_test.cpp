@@ -45,10 +45,28 @@ TEST(Window, ModalResultComesFromCloseModalAndAnyOtherCloseIsCancel) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(run_modal(w, [](ui::Window& s) { s.close(); }), 0); // as the window manager does
     EXPECT_EQ(run_modal(w, [](ui::Window& s) { key_click(&s, Qt::Key_Escape); }), 7);
-    EXPECT_EQ(w.shows, 3);
-    EXPECT_EQ(w.closes, 3);
+    // Hidden without a close: still a cancel, and still told as a close.
+    EXPECT_EQ(run_modal(w, [](ui::Window& s) { s.hide(); }), 0);
+    EXPECT_EQ(w.shows, 4);
+    EXPECT_EQ(w.closes, 4);
     EXPECT_GE(w.activations, 1);
     EXPECT_FALSE(w.in_modal());
+}
+
+TEST(Window, ClosedAsItShowsKeepsItsResult) {
+    testsupport::qt_app();
+    struct Quick : Probe {
+        void OnShow() override { close_modal(6); }
+    } w;
+    EXPECT_EQ(w.show_modal(), 6);
+    EXPECT_EQ(w.closes, 1);
+}
+
+TEST(Window, DestroyedWhileShownModallyEndsTheLoop) {
+    testsupport::qt_app();
+    auto* w = new Probe;
+    ui::set_next_modal_hook([](ui::Window& s) { delete &s; });
+    EXPECT_EQ(w->show_modal(), 0);
 }
 
 TEST(Window, HookActsOnceAndNestedModalsReturnInOrder) {

@@ -184,8 +184,10 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
         return false;
     }
     std::string cells;
-    for (int k = 1; k <= std::min(ile_w_liscie, MAX_LISTA); ++k)
-        cells += "=" + liczba_z_zerami(5, lista_id[k]);
+    for (int k = 1; k <= std::min(ile_w_liscie, MAX_LISTA); ++k) {
+        cells += '=';
+        cells += liczba_z_zerami(5, lista_id[k]);
+    }
     // An "=" of the title would end its field and shift the cells.
     const std::string tytul = zamien_rowna(title, 1);
 

@@ -301,16 +301,18 @@ bool zapisz_info_powtorek(const std::string& file, int count) {
     if (it == wpisy.end()) it = wpisy.insert(wpisy.end(), WpisInfo{file, "", ""});
     it->czas = os::format_date_time(os::now());
     it->ile = IntToStr(count);
-    const std::string biezacy = it->nazwa;
+    size_t biezacy = static_cast<size_t>(it - wpisy.begin());
 
-    // Over the limit the oldest entries go; the one just written stays.
+    // Over the limit the oldest entries go; the one just written stays (by its
+    // place: a damaged p.i may repeat its name).
     while (wpisy.size() > MAX_INFO_POWTOREK) {
-        auto najstarszy = wpisy.end();
-        for (auto w = wpisy.begin(); w != wpisy.end(); ++w)
-            if (w->nazwa != biezacy &&
-                (najstarszy == wpisy.end() || czas_wpisu(*w) < czas_wpisu(*najstarszy)))
+        size_t najstarszy = wpisy.size();
+        for (size_t w = 0; w < wpisy.size(); ++w)
+            if (w != biezacy && (najstarszy == wpisy.size() ||
+                                 czas_wpisu(wpisy[w]) < czas_wpisu(wpisy[najstarszy])))
                 najstarszy = w;
-        wpisy.erase(najstarszy);
+        wpisy.erase(wpisy.begin() + static_cast<std::ptrdiff_t>(najstarszy));
+        if (najstarszy < biezacy) --biezacy;
     }
 
     std::vector<std::string> lines;

@@ -13,6 +13,7 @@ packages=(
   espeak-ng
   fonts-liberation2 fontconfig
   xvfb xauth
+  locales
 )
 
 missing=()
@@ -25,6 +26,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# A locale with a decimal comma, so the tests can show that stored numbers
+# never follow the user's locale.
+if ! locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" localedef -i pl_PL -f UTF-8 pl_PL.UTF-8 || echo "pl_PL.UTF-8 could not be made; the locale test will be skipped."
 fi
 
 build_dir=${1:-$here/build}

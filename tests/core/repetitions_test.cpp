@@ -354,6 +354,15 @@ TEST_F(Repetitions, TheInfoTableReplacesAppendsAndKeepsTheNewestTen) {
     expected.erase(expected.begin() + 10); // g.b, the oldest
     expected.erase(expected.begin() + 3);  // f3.b
     EXPECT_EQ(read("p.i"), crlf(expected));
+
+    // A damaged table that repeats the written name: the older repeats go, the
+    // line just written stays.
+    std::vector<std::string> same(12, "p.b=2024-01-01=1= ");
+    write("p.i", crlf(same));
+    ASSERT_TRUE(zapisz_info_powtorek("p.b", 3));
+    std::vector<std::string> kept(9, "p.b=2024-01-01=1= ");
+    kept.insert(kept.begin(), "p.b=" + kSaved + "=3= ");
+    EXPECT_EQ(read("p.i"), crlf(kept));
 }
 
 TEST_F(Repetitions, AnUnreadableInfoTableIsNotRewritten) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class DateSerialTest : public ::testing::Test {
@@ -88,6 +90,17 @@ TEST_F(DateSerialTest, ClockOverrideAndSystemClock) {
 
     const int64_t a = os::ticks_ms();
     EXPECT_GE(os::ticks_ms(), a);
+}
+
+TEST_F(DateSerialTest, ADamagedDateFromAFileStillFormats) {
+    // Dates come from 8-byte fields of the learner's files; garbage there must
+    // give some text, never overflow.
+    const double bad[] = {1e300, -1e300, -106751991168.0, std::nan(""), INFINITY};
+    for (double d : bad) {
+        SCOPED_TRACE(d);
+        EXPECT_FALSE(os::format_date_time(d).empty());
+        EXPECT_FALSE(os::format_date(d).empty());
+    }
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+// The statistics file on any bytes as the rows of the data set's file. The
+// bytes after the last whole row choose the run to record: result, exercise
+// type, direction and finished flag, and which loaded row names the exercise.
+// The run is recorded, the rows described and the file written back.
+#include "core/statistics.h"
+#include "fuzz/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::fresh_start();
+    fuzz::write_file(plik_statystyk(), fuzz::as_text(data, size));
+    czytaj_statystyki();
+    fuzz::check(ile_cw_info == static_cast<int>(size / TCwInfo::ROZMIAR));
+
+    const size_t tail = size - size % TCwInfo::ROZMIAR;
+    auto param = [&](size_t k) { return tail + k < size ? data[tail + k] : 0; };
+    const int result = static_cast<int8_t>(param(0)) * 2;
+    const int kind = param(1);
+    const int direction = param(2);
+    const bool finished = param(3) & 1;
+    std::string name = ile_cw_info > 0 ? tab_cw_info[1 + param(4) % ile_cw_info].nazwa : "x";
+    if (param(3) & 2) name = " " + name + " "; // names are matched trimmed
+
+    const int before = ile_cw_info;
+    (void)zapisz_wynik(result, name, kind, direction, finished);
+    fuzz::check(ile_cw_info >= before && ile_cw_info <= max_cw_info);
+    (void)opis_statystyki(name);
+    fuzz::check(zapisz_statystyki());
+    return 0;
+}

@@ -1,5 +1,7 @@
 #include "core/repetitions.h"
 
+#include "platform/os/read_file.h"
+
 #include "core/errors.h"
 #include "core/items.h"
 #include "core/settings.h"
@@ -84,10 +86,7 @@ std::string w_folderze_usera(const std::string& file) {
 }
 
 bool czytaj_plik(const std::string& path, std::string& bytes) {
-    std::ifstream f(os::resolve(path), std::ios::binary);
-    if (!f) return false;
-    bytes.assign(std::istreambuf_iterator<char>(f), {});
-    return !f.bad();
+    return os::read_file(path, bytes);
 }
 
 int procent(long long n, long long z) {

@@ -1,5 +1,7 @@
 #include "core/statistics.h"
 
+#include "platform/os/read_file.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -124,7 +126,7 @@ void czytaj_statystyki() {
     ile_cw_info = 0;
     g_blad_odczytu = false;
     const std::string plik = plik_statystyk();
-    std::FILE* f = std::fopen(os::resolve(plik).c_str(), "rb");
+    std::FILE* f = os::open_for_reading(plik);
     if (!f) {
         g_blad_odczytu = os::file_exists(plik);
         if (g_blad_odczytu) throw core::blad_odczytu(plik);

@@ -1,5 +1,7 @@
 #include "platform/os/line_file.h"
 
+#include "platform/os/read_file.h"
+
 #include "platform/os/atomic_file.h"
 #include "platform/os/paths.h"
 
@@ -32,7 +34,7 @@ LineReader::~LineReader() {
 
 bool LineReader::open(const std::string& path) {
     close();
-    f_ = std::fopen(resolve(path).c_str(), "rb");
+    f_ = open_for_reading(path);
     return f_ != nullptr;
 }
 

@@ -1,0 +1,34 @@
+#include "platform/os/read_file.h"
+
+#include "platform/os/paths.h"
+
+namespace os {
+
+namespace {
+ReadFailHook g_hook;
+}
+
+std::FILE* open_for_reading(const std::string& path) {
+    const std::string resolved = resolve(path);
+    if (g_hook && g_hook(resolved)) return nullptr;
+    return std::fopen(resolved.c_str(), "rb");
+}
+
+bool read_file(const std::string& path, std::string& bytes) {
+    std::FILE* f = open_for_reading(path);
+    if (!f) return false;
+    bytes.clear();
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        bytes.append(buf, n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+void set_read_fail_hook(ReadFailHook hook) {
+    g_hook = std::move(hook);
+}
+
+} // namespace os

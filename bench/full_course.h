@@ -38,10 +38,11 @@ inline void lay_out_full_course(const fs::path& root) {
     write_file(disc / "p.txt", {"PH"});
     write_file(disc / "bsslow3/z2/10/1001.jpg", {"jpg"});
 
+    // Items name groups 1..99: the group column holds two digits.
     std::vector<std::string> words, sentences, links, groups, ss;
     for (int i = 1; i <= 10000; ++i) {
         const std::string n = std::to_string(i);
-        words.push_back(item(1 + i % 100, i, 1 + i % 4, "word" + n + " example",
+        words.push_back(item(1 + i % 99, i, 1 + i % 4, "word" + n + " example",
                              {"s\xB3owo" + n +
                                   " przyk\xB3"
                                   "ad",
@@ -50,7 +51,7 @@ inline void lay_out_full_course(const fs::path& root) {
     }
     for (int i = 1; i <= 5000; ++i) {
         const std::string n = std::to_string(i);
-        sentences.push_back(item(1 + i % 100, 60000 + i, 5,
+        sentences.push_back(item(1 + i % 99, 60000 + i, 5,
                                  "This is <sentence> number " + n + " of the course.",
                                  {"To jest zdanie numer " + n + ".", "Drugie t\xB3umaczenie",
                                   "sentence", "", "one/two/three", std::to_string(60000 + i)}));

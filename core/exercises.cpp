@@ -114,17 +114,15 @@ bool linie_cwiczen_usera(std::vector<std::string>& lines) {
 void czytaj_liste_id(const std::string& file) {
     wybrany_typ = 0;
     ile_w_liscie = 0;
-    os::LineReader r(file);
-    for (int i = 0; i < 10 && !r.eof(); ++i)
-        r.read_line();
+    // The dictionary appends to the hand-off file under a lock: never half an append.
+    const std::vector<std::string> lines = os::read_lines_locked(file);
     BladLiczby blad(nazwa_pliku(file));
-    while (!r.eof() && ile_w_liscie < MAX_LISTA) {
-        std::string line = r.read_line();
+    for (size_t n = 10; n < lines.size() && ile_w_liscie < MAX_LISTA; ++n) {
         int id = 0;
         try {
-            id = na_liczbe(line);
+            id = na_liczbe(lines[n]);
         } catch (const core::ConversionError& e) {
-            blad.zglos(r.line_number(), e);
+            blad.zglos(static_cast<int>(n) + 1, e);
             continue;
         }
         if (id < 1 || jest_w_liscie(id, ile_w_liscie)) continue;

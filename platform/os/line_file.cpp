@@ -5,6 +5,7 @@
 #include "platform/os/atomic_file.h"
 #include "platform/os/paths.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -88,6 +89,17 @@ bool append_lines_locked(const std::string& path, const std::vector<std::string>
     }
     ok = (::close(fd) == 0) && ok;
     return ok;
+}
+
+std::vector<std::string> read_lines_locked(const std::string& path) {
+    // The lock sits on a descriptor of its own; it is released when that closes.
+    int fd = ::open(resolve(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return read_lines(path);
+    while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {
+    }
+    std::vector<std::string> lines = read_lines(path);
+    ::close(fd);
+    return lines;
 }
 
 } // namespace os

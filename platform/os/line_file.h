@@ -37,5 +37,8 @@ bool write_lines(const std::string& path, const std::vector<std::string>& lines)
 
 // Appends lines with CR LF under an exclusive file lock (the hand-off file).
 bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines);
+// Whole file as lines, read under a shared file lock: an append made under
+// append_lines_locked is seen whole or not at all (empty when missing).
+std::vector<std::string> read_lines_locked(const std::string& path);
 
 } // namespace os

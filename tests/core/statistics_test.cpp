@@ -237,15 +237,20 @@ TEST_F(StatisticsTest, ReadingStopsAfter10000RowsWithAMessage) {
     EXPECT_EQ(info, (std::vector<std::string>{os::pl("Błąd [max_cw_info] !")}));
 }
 
-TEST_F(StatisticsTest, FailedWriteKeepsTheOldFile) {
+TEST_F(StatisticsTest, FailedWriteKeepsTheOldFileAtEveryStep) {
     set_table({row("010-1-a", CW_SLOWKA)});
     ASSERT_TRUE(zapisz_statystyki());
     const std::string old = stats_file();
-    set_table({row("010-1-b", CW_SLOWKA)});
-    os::set_atomic_fail_hook([](const std::string& step) { return step == "rename"; });
-    EXPECT_FALSE(zapisz_statystyki());
-    EXPECT_EQ(stats_file(), old);
-    EXPECT_EQ(info.size(), 1u);
+    for (const char* step : {"open", "write", "flush", "rename"}) {
+        SCOPED_TRACE(step);
+        info.clear();
+        set_table({row("010-1-b", CW_SLOWKA)});
+        os::set_atomic_fail_hook([step](const std::string& s) { return s == step; });
+        EXPECT_FALSE(zapisz_statystyki());
+        os::set_atomic_fail_hook({});
+        EXPECT_EQ(stats_file(), old);
+        EXPECT_EQ(info.size(), 1u);
+    }
 }
 
 TEST_F(StatisticsTest, AnUnreadableFileIsNotReplacedByASeededOne) {

@@ -3,6 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -57,6 +64,32 @@ TEST(LineFiles, AppendLockedCreatesThenAppends) {
     ASSERT_TRUE(os::append_lines_locked(tmp.file("SLOW.TXT"), {"2=b", "3=c"}));
     EXPECT_EQ(tmp.read("slow.txt"), "1=a\r\n2=b\r\n3=c\r\n");
     EXPECT_FALSE(os::append_lines_locked(tmp.file("no/such/slow.txt"), {"x"}));
+}
+
+TEST(LineFiles, LockedReadWaitsForAnAppendInProgress) {
+    testsupport::TempDir tmp;
+    tmp.write("slow.txt", "1\r\n");
+    EXPECT_TRUE(os::read_lines_locked(tmp.file("none.txt")).empty());
+
+    // An appender holding its lock halfway through its lines.
+    const int fd = ::open(tmp.file("slow.txt").c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    ASSERT_EQ(::write(fd, "2\r\n3", 4), 4);
+
+    std::atomic<bool> done{false};
+    Lines got;
+    std::thread reader([&] {
+        got = os::read_lines_locked(tmp.file("SLOW.TXT"));
+        done = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    EXPECT_FALSE(done) << "read while the append was under way";
+    ASSERT_EQ(::write(fd, "4\r\n", 3), 3);
+    ::flock(fd, LOCK_UN);
+    ::close(fd);
+    reader.join();
+    EXPECT_EQ(got, (Lines{"1", "2", "34"}));
 }
 
 } // namespace

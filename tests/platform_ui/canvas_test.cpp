@@ -81,6 +81,32 @@ TEST(Canvas, CopiesNeverReadOutsideTheSource) {
         }
 }
 
+TEST(Canvas, FillAndFrameCoverExactlyTheirRectangle) {
+    testsupport::qt_app();
+    const QRgb ground = qRgb(10, 20, 30), fill = qRgb(200, 0, 0), frame = qRgb(0, 0, 200);
+    QImage img(20, 16, QImage::Format_RGB32);
+    img.fill(ground);
+    const QRect filled(2, 3, 5, 4), framed(9, 2, 6, 5), thin(3, 12, 1, 1);
+    {
+        QPainter p(&img);
+        ui::Canvas c(p, img.rect());
+        c.FillRect(filled, fill);
+        c.FrameRect(framed, frame);
+        c.FrameRect(thin, frame);
+        c.FrameRect(QRect(16, 10, 0, 3), frame); // empty: nothing
+        c.FillRect(QRect(16, 10, 3, 0), fill);
+    }
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 20; ++x) {
+            QRgb want = ground;
+            if (filled.contains(x, y)) want = fill;
+            const bool edge = x == framed.left() || x == framed.right() || y == framed.top() ||
+                              y == framed.bottom();
+            if ((framed.contains(x, y) && edge) || thin.contains(x, y)) want = frame;
+            ASSERT_EQ(img.pixel(x, y), want) << x << "," << y;
+        }
+}
+
 TEST(Canvas, FacesMapToTheInstalledFamilies) {
     testsupport::qt_app();
     const struct {

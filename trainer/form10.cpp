@@ -1,5 +1,7 @@
 #include "trainer/form10.h"
 
+#include "core/errors.h"
+#include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
@@ -85,6 +87,9 @@ void TForm10::B_OKClick() {
     case WynikDodania::blad_zapisu:
         core::show_info(os::pl("Nie można zapisać listy użytkowników (usr.t). "
                                "Użytkownik nie został dodany."));
+        return;
+    case WynikDodania::blad_odczytu:
+        core::show_info(core::odmowa_nadpisania(sciezka_programu + "usr.t"));
         return;
     }
 }

@@ -66,10 +66,10 @@ void TForm9::K_OKClick() {
     const int i = ComboBox1.ItemIndex() + 1;
     // Nothing is selected (or the name is blank): nothing to log in to.
     if (i < 1 || i > ile_userow || Trim(nazwy_userow[i]).empty()) return;
-    const int id = id_userow[i];
-    const std::string nazwa = nazwy_userow[i];
+    // A folder that cannot be made keeps the choice open, with nothing loaded.
+    if (!ustaw_usera(id_userow[i], nazwy_userow[i])) return;
     close_modal(1);
-    zaloguj(id, nazwa);
+    wczytaj_profil();
 }
 
 void TForm9::B_ZamknijClick() {

@@ -33,14 +33,15 @@ bool krok(void (*zaladuj)()) {
 
 } // namespace
 
-bool zaloguj(int id, const std::string& nazwa) {
+bool ustaw_usera(int id, const std::string& nazwa) {
     nazwa_usera = Trim(nazwa);
     sciezka_usera = folder_usera(id);
-    if (!os::folder_exists(sciezka_usera) && !os::make_folder(sciezka_usera)) {
-        os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + sciezka_usera);
-        return false;
-    }
+    if (os::folder_exists(sciezka_usera) || os::make_folder(sciezka_usera)) return true;
+    os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + sciezka_usera);
+    return false;
+}
 
+void wczytaj_profil() {
     core::progress_show(os::pl("Czytam..."), 5);
     core::progress_position(7);
 
@@ -67,5 +68,10 @@ bool zaloguj(int id, const std::string& nazwa) {
         krok([] { wczytaj_powtorki(); });
         if (!baza_cala) zablokuj_zapis_powtorek();
     }
+}
+
+bool zaloguj(int id, const std::string& nazwa) {
+    if (!ustaw_usera(id, nazwa)) return false;
+    wczytaj_profil();
     return true;
 }

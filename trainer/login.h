@@ -7,8 +7,17 @@
 // main window clears it; the dictionary program sets it).
 extern bool dane_wczytane;
 
-// Logs in the user with this ID and name. False when the user folder could not
-// be made (nothing is loaded then). A load that fails shows its message and the
+// The first step of a login: the user's name and folder, the folder made when
+// missing. False, with the message shown, when it could not be made; the user
+// choice then stays open and nothing is loaded.
+bool ustaw_usera(int id, const std::string& nazwa);
+
+// The rest of the login under the progress window: the statistics (seeded on
+// the first login), the own exercises, then the item store, settings,
+// interludes and repetition store. A load that fails shows its message and the
 // later loads still run; when the item store did not load whole, the
 // repetition store is not written back in this session.
+void wczytaj_profil();
+
+// Both steps. False when the user folder could not be made.
 bool zaloguj(int id, const std::string& nazwa);

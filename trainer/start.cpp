@@ -1,11 +1,13 @@
 #include "trainer/start.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QScreen>
 #include <cmath>
 #include <exception>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/os/codepage.h"
@@ -36,7 +38,9 @@ SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
 namespace {
 
 void komunikat(const std::string& tekst) {
-    if (Form20) {
+    // The box's OK button is drawn from the strips: without them, or while the
+    // box already shows another message, a plain box.
+    if (Form20 && !Form20->in_modal() && Form5 && Form5->MyImageList1.Count() > 0) {
         Form20->Label1.SetCaption(tekst);
         Form20->show_modal();
         return;
@@ -49,8 +53,8 @@ void komunikat(const std::string& tekst) {
 // The windows in their order of creation, deleted in reverse at the end.
 class Okna {
   public:
-    template <class T> T* utworz(T*& wskaznik) {
-        wskaznik = new T();
+    template <class T, class... Arg> T* utworz(T*& wskaznik, Arg&&... arg) {
+        wskaznik = new T(std::forward<Arg>(arg)...);
         okna_.push_back([&wskaznik] {
             delete wskaznik;
             wskaznik = nullptr;
@@ -66,6 +70,33 @@ class Okna {
     std::vector<std::function<void()>> okna_;
 };
 
+// Runs the events until the main window closes. The main window is not modal,
+// so the windows it shows without waiting take input beside it.
+class DoZamkniecia : public QObject {
+  public:
+    explicit DoZamkniecia(QWidget& okno) : okno_(okno) { okno_.installEventFilter(this); }
+    ~DoZamkniecia() override { okno_.removeEventFilter(this); }
+    // True when the window was closed (not only hidden) before the loop ended.
+    bool exec() {
+        if (okno_.isVisible()) petla_.exec();
+        return zamkniete_;
+    }
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o != &okno_) return false;
+        if (e->type() == QEvent::Close) zamkniete_ = true;
+        // A minimised window is hidden by the window system: that is no end.
+        if (e->type() == QEvent::Hide && !e->spontaneous()) petla_.exit(0);
+        return false;
+    }
+
+  private:
+    QWidget& okno_;
+    QEventLoop petla_;
+    bool zamkniete_ = false;
+};
+
 void utworz_okna(Okna& o) {
     o.utworz(Form1); // its creation runs the data start-up
     o.utworz(Form20);
@@ -76,9 +107,9 @@ void utworz_okna(Okna& o) {
         o.utworz(Form5);
     } catch (const std::exception& e) {
         // The strips could not all be loaded: buttons without a strip paint
-        // nothing, the rest of the program works.
-        Form5 = nullptr;
+        // nothing; the holder still plays the sounds.
         os::show_message(e.what());
+        o.utworz(Form5, std::vector<std::string>{});
     }
     o.utworz(Form6);
     o.utworz(Form7);
@@ -120,15 +151,30 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     QApplication::setQuitOnLastWindowClosed(false);
     os::clear_terminate_request();
 
-    if (opcje.okna_komunikatow) os::set_message_hook(komunikat);
+    // The hook refers to the windows and the application: gone with them.
+    struct Komunikaty {
+        bool wlasne;
+        ~Komunikaty() {
+            if (wlasne) os::set_message_hook({});
+        }
+    } komunikaty{opcje.okna_komunikatow};
+    if (komunikaty.wlasne) os::set_message_hook(komunikat);
     podlacz_okna_do_core();
     podlacz_dzwiek_do_core();
 
     Okna okna;
-    utworz_okna(okna);
+    try {
+        utworz_okna(okna);
+    } catch (const std::exception& e) {
+        // A run-time error of the start-up (a malformed edition or group file).
+        os::show_message(e.what());
+        return 1;
+    }
     ustaw_pokaz_pomoc([] {
         if (Form28) Form28->show_modal();
     });
+    // A termination asked for during start-up ends the program here.
+    if (os::terminate_requested()) return 0;
 
     if (QScreen* ekran = QGuiApplication::primaryScreen()) {
         const SprawdzenieEkranu s = sprawdz_ekran(ekran->size().width(), ekran->size().height(),
@@ -145,14 +191,17 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     }
 
     Form22->pokaz();
-    // A termination asked for during start-up ends the program here.
-    if (!os::terminate_requested()) Form9->show_modal();
-    if (os::terminate_requested()) return 0;
+    // Only a login goes on to the main window; the exit button, Esc or a
+    // close by the window manager end the program.
+    if (Form9->show_modal() != 1 || os::terminate_requested()) return 0;
 
     if (opcje.po_pokazaniu) {
         QMetaObject::invokeMethod(
             Form1, [&opcje] { opcje.po_pokazaniu(*Form1); }, Qt::QueuedConnection);
     }
-    Form1->show_modal();
+    DoZamkniecia petla(*Form1);
+    Form1->show_modeless();
+    // Ended some other way (the application quitting): it still saves.
+    if (!petla.exec()) Form1->close();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "platform/os/codepage.h"
 #include "platform/os/line_file.h"
+#include "platform/os/paths.h"
 
 int ile_userow = 0;
 std::array<int, MAX_USEROW + 1> id_userow{};
@@ -13,6 +14,7 @@ std::array<std::string, MAX_USEROW + 1> nazwy_userow{};
 
 namespace {
 std::vector<std::string> g_nadmiar;
+bool g_blad_odczytu = false;
 
 std::string plik_userow() {
     return sciezka_programu + "usr.t";
@@ -26,7 +28,8 @@ const std::vector<std::string>& nadmiarowi_userzy() {
 void wczytaj_userow() {
     ile_userow = 0;
     g_nadmiar.clear();
-    os::LineReader f(plik_userow());
+    os::LineReader f;
+    g_blad_odczytu = !f.open(plik_userow()) && os::file_exists(plik_userow());
     while (!f.eof()) {
         std::string linia = f.read_line();
         int p = Pos("=", linia);
@@ -49,6 +52,7 @@ void wczytaj_userow() {
 }
 
 WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
+    if (g_blad_odczytu) return WynikDodania::blad_odczytu;
     std::string n = Trim(nazwa);
     std::string klucz = LowerCase(n);
     for (int i = 1; i <= ile_userow; ++i)

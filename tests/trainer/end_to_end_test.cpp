@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 #include "core/settings.h"
@@ -24,7 +27,7 @@ TEST(EndToEnd, ANewLearnerLogsInAndFindsTheProfileOnDisc) {
     testsupport::qt_app();
     testsupport::DemoEdition demo;
 
-    bool widziany9 = false, widziany10 = false, glowne = false;
+    bool widziany9 = false, widziany10 = false, glowne = false, niemodalne = false;
     std::string podpowiedz;
     QImage zrzut;
     // The user choice: the list is empty, so "new user".
@@ -53,6 +56,8 @@ TEST(EndToEnd, ANewLearnerLogsInAndFindsTheProfileOnDisc) {
             testsupport::key_click(Form20, Qt::Key_Return);
         });
         testsupport::wait_ms(300);
+        // The main window is not modal: what it shows without waiting takes input.
+        niemodalne = QApplication::activeModalWidget() == nullptr && !f.isModal();
         zrzut = f.grab().toImage();
         ui::grab_to_png(f, testsupport::output_path("trainer/main_window.png"));
         f.close();
@@ -62,6 +67,8 @@ TEST(EndToEnd, ANewLearnerLogsInAndFindsTheProfileOnDisc) {
     EXPECT_TRUE(widziany9);
     EXPECT_TRUE(widziany10);
     ASSERT_TRUE(glowne);
+    EXPECT_TRUE(niemodalne);
+    EXPECT_EQ(Form1, nullptr); // every window deleted at the end
     EXPECT_EQ(demo.read("usr.t"), os::pl("1=Łucja\r\n"));
     EXPECT_EQ(nazwa_usera, os::pl("Łucja"));
     EXPECT_NE(podpowiedz.find("Ważne informacje"), std::string::npos) << podpowiedz;
@@ -85,6 +92,111 @@ TEST(EndToEnd, ANewLearnerLogsInAndFindsTheProfileOnDisc) {
     EXPECT_EQ(linie[50], "1");                // line 51, the run counter
     EXPECT_EQ(linie[44], "1");                // line 45, the hint was shown
     EXPECT_FALSE(demo.exists("1/p_kopia.b")); // no records yet
+}
+
+// Starts the trainer on the demo edition with `w_wyborze` acting on the user
+// choice (if it shows); the exit code, and whether the main window showed.
+struct Start {
+    int kod = -1;
+    bool wybor = false, glowne = false;
+};
+Start uruchom(std::function<void(ui::Window&)> w_wyborze) {
+    Start s;
+    ui::set_next_modal_hook([&](ui::Window& w) {
+        s.wybor = &w == Form9;
+        w_wyborze(w);
+    });
+    OpcjeStartu opcje;
+    // The process keeps every token it took: each start has its own.
+    static int starty = 0;
+    opcje.token = "vokarin-test-" + std::to_string(getpid()) + "-" + std::to_string(++starty);
+    opcje.okna_komunikatow = false;
+    opcje.po_pokazaniu = [&](TForm1& f) {
+        s.glowne = true;
+        f.close();
+    };
+    // A window nobody closes fails the test instead of hanging it.
+    QTimer straz;
+    QObject::connect(&straz, &QTimer::timeout, [] {
+        ADD_FAILURE() << "a window was left open";
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+        else if (Form1)
+            Form1->close();
+    });
+    straz.start(5000);
+    s.kod = uruchom_trenera(0, nullptr, opcje);
+    ui::set_next_modal_hook(nullptr);
+    return s;
+}
+
+TEST(EndToEnd, LeavingTheUserChoiceAnyWayButALoginEndsTheProgram) {
+    testsupport::qt_app();
+    struct Case {
+        const char* jak;
+        std::function<void(ui::Window&)> wyjdz;
+    } cases[] = {
+        {"Esc", [](ui::Window& w) { testsupport::key_click(&w, Qt::Key_Escape); }},
+        {"the window manager", [](ui::Window& w) { w.close(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.jak);
+        testsupport::DemoEdition demo;
+        demo.write("usr.t", "1=Anna\r\n");
+        const Start s = uruchom(c.wyjdz);
+        EXPECT_EQ(s.kod, 0);
+        EXPECT_TRUE(s.wybor);
+        EXPECT_FALSE(s.glowne);
+        EXPECT_FALSE(demo.exists("1"));
+        EXPECT_TRUE(sciezka_usera.empty());
+        EXPECT_EQ(Form9, nullptr);
+    }
+}
+
+TEST(EndToEnd, AStartUpFaultEndsBeforeTheUserChoiceWithOneMessage) {
+    testsupport::qt_app();
+    struct Case {
+        const char* plik;
+        const char* tresc; // nullptr: the file is removed
+        int kod;
+        const char* komunikat;
+    } cases[] = {
+        {"tavo_sk.txt", nullptr, 0, "Brak plików systemowych programu!"},
+        {"tavo_sk.txt", "Tavolent\r\nx\r\n", 1, "tavo_sk.txt"},
+        {"gta_s.txt", "zz = 1 = dom = Dom = Opis =\r\n", 1, "gta_s.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.plik) + " " + (c.tresc ? c.tresc : "removed"));
+        testsupport::DemoEdition demo;
+        if (c.tresc)
+            demo.write(c.plik, c.tresc);
+        else
+            std::filesystem::remove(demo.program() + c.plik);
+        const Start s = uruchom([](ui::Window& w) { w.close(); });
+        EXPECT_EQ(s.kod, c.kod);
+        EXPECT_FALSE(s.wybor);
+        EXPECT_FALSE(s.glowne);
+        ASSERT_EQ(demo.messages.size(), 1u);
+        EXPECT_NE(os::cp1250_to_utf8(demo.messages[0]).find(c.komunikat), std::string::npos)
+            << os::cp1250_to_utf8(demo.messages[0]);
+        EXPECT_EQ(Form1, nullptr);
+    }
+}
+
+TEST(EndToEnd, MissingButtonStripsAreReportedAndTheSoundsStillPlay) {
+    testsupport::qt_app();
+    testsupport::DemoEdition demo;
+    std::filesystem::remove_all(demo.program() + "but_s");
+    bool odtwarzacz = false;
+    const Start s = uruchom([&](ui::Window& w) {
+        odtwarzacz = Form5 != nullptr;
+        testsupport::key_click(&w, Qt::Key_Escape);
+    });
+    EXPECT_EQ(s.kod, 0);
+    EXPECT_TRUE(s.wybor);
+    EXPECT_TRUE(odtwarzacz);
+    ASSERT_EQ(demo.messages.size(), 1u);
+    EXPECT_NE(demo.messages[0].find("but_s"), std::string::npos) << demo.messages[0];
 }
 
 } // namespace

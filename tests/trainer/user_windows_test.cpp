@@ -89,6 +89,27 @@ TEST_F(UserWindows, LeavingTheChoiceEndsTheProgram) {
     EXPECT_TRUE(os::terminate_requested());
 }
 
+TEST_F(UserWindows, AUserFolderThatCannotBeMadeKeepsTheChoiceOpen) {
+    dir.write("usr.t", "1=Anna\r\n");
+    dir.write("1", "a file where the folder should be");
+    std::vector<std::string> messages;
+    os::set_message_hook([&](const std::string& t) { messages.push_back(t); });
+    bool loading = false;
+    core::ui().progress_show = [&](const std::string&, int) { loading = true; };
+    TForm9 w;
+    bool still_open = false;
+    const int r = testsupport::run_modal(w, [&](ui::Window& shown) {
+        w.K_OKClick();
+        still_open = shown.isVisible() && shown.in_modal();
+        testsupport::key_click(&shown, Qt::Key_Escape);
+    });
+    os::set_message_hook({});
+    EXPECT_TRUE(still_open);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(loading);
+    EXPECT_EQ(r, 0);
+}
+
 TEST_F(UserWindows, AFiftyFirstUserIsRefusedWithAMessage) {
     std::string bytes;
     for (int i = 1; i <= 50; ++i)

@@ -3,6 +3,7 @@
 
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
+#include "platform/os/read_file.h"
 #include "support/temp_dir.h"
 #include "trainer/users.h"
 #include "core/startup.h"
@@ -15,6 +16,7 @@ class Users : public ::testing::Test {
     Users() { sciezka_programu = dir.path(); }
     ~Users() override {
         os::set_atomic_fail_hook({});
+        os::set_read_fail_hook({});
         sciezka_programu.clear();
     }
     void lista(const std::string& bytes) {
@@ -82,6 +84,22 @@ TEST_F(Users, AFailedWriteAddsNobodyAndKeepsTheFile) {
     EXPECT_EQ(dodaj_usera("Ola"), WynikDodania::blad_zapisu);
     EXPECT_EQ(ile_userow, 1);
     EXPECT_EQ(dir.read("usr.t"), "1=Anna\r\n");
+}
+
+TEST_F(Users, AListThatCouldNotBeReadIsNeverRewritten) {
+    const std::string bytes = "1=Anna\r\n2=Piotr\r\n";
+    dir.write("usr.t", bytes);
+    os::set_read_fail_hook([](const std::string&) { return true; });
+    wczytaj_userow();
+    EXPECT_EQ(ile_userow, 0);
+    EXPECT_EQ(dodaj_usera("Ola"), WynikDodania::blad_odczytu);
+    EXPECT_EQ(dir.read("usr.t"), bytes);
+
+    // Read again once it can be: the users are back and a new one is added.
+    os::set_read_fail_hook({});
+    lista(bytes);
+    EXPECT_EQ(dodaj_usera("Ola"), WynikDodania::dodany);
+    EXPECT_EQ(dir.read("usr.t"), bytes + "3=Ola\r\n");
 }
 
 } // namespace

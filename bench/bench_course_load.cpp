@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/full_course.h"
+#include "bench/timing.h"
 #include "core/items.h"
 #include "core/startup.h"
 #include "core/text.h"
@@ -55,9 +56,7 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::remove_all(root, ec);
 
-    std::sort(ms.begin(), ms.end());
-    const double median =
-        ms.size() % 2 ? ms[ms.size() / 2] : (ms[ms.size() / 2 - 1] + ms[ms.size() / 2]) / 2;
+    const double median = bench::median(ms);
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
     std::printf("load_ms=%.1f rss_mb=%.1f\n", median, ru.ru_maxrss / 1024.0);

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/timing.h"
 #include "core/items.h"
 #include "core/repetitions.h"
 #include "core/settings.h"
@@ -29,8 +30,7 @@ double median_ms(const std::function<void()>& step) {
         const auto t1 = std::chrono::steady_clock::now();
         ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
+    return bench::median(ms);
 }
 
 void fill_store() {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/full_course.h"
+#include "bench/timing.h"
 #include "core/repetitions.h"
 #include "core/settings.h"
 #include "platform/os/date_serial.h"
@@ -158,9 +159,7 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::remove_all(root, ec);
 
-    std::sort(ms.begin(), ms.end());
-    const double median =
-        ms.size() % 2 ? ms[ms.size() / 2] : (ms[ms.size() / 2 - 1] + ms[ms.size() / 2]) / 2;
+    const double median = bench::median(ms);
     std::printf("startup_ms=%.1f\n", median);
     return 0;
 }

@@ -61,21 +61,11 @@ TForm1::TForm1()
     Powtorki_tlo2.SetVisible(false);
 
     etykieta(L_napis_logo, look::L_napis_logo, "VIDAVIDODA", &TForm1::L_napis_logoClick);
-    ui::Font logo = czcionka_komunikatu();
-    logo.face = "Arial";
-    logo.pixels = 22;
-    logo.bold = true;
-    logo.color = 0xFFFFFFFFu;
-    L_napis_logo.SetFont(logo);
+    L_napis_logo.SetFont(czcionka_arial(22, true, 0xFFFFFF));
     etykieta(L_napis_vidavidoda, look::L_napis_vidavidoda, os::pl("Wprowadzenie do programu"),
              &TForm1::L_napis_vidavidodaClick);
     etykieta(L_Koniec, look::L_Koniec, "Koniec", &TForm1::L_KoniecClick);
-    ui::Font koniec = czcionka_komunikatu();
-    koniec.face = "Arial";
-    koniec.pixels = 15;
-    koniec.bold = true;
-    koniec.color = 0xFF000000u | look::granat;
-    L_Koniec.SetFont(koniec);
+    L_Koniec.SetFont(czcionka_arial(15, true, look::granat));
     L_Koniec.SetAlignment(Qt::AlignHCenter);
     L_Koniec.SetLayout(Qt::AlignVCenter);
 
@@ -91,10 +81,7 @@ void TForm1::przycisk_menu(TTransparentButton& b, const look::Rect& r, void (TFo
 void TForm1::etykieta(TMLabel& l, const look::Rect& r, const std::string& tekst,
                       void (TForm1::*klik)()) {
     umiesc(l, r);
-    ui::Font f = czcionka_komunikatu();
-    f.face = "Arial";
-    f.pixels = 13;
-    l.SetFont(f);
+    l.SetFont(czcionka_arial(13));
     l.SetTransparent(true);
     l.SetLayout(Qt::AlignVCenter);
     l.SetCaption(tekst);

@@ -20,10 +20,7 @@ TForm10::TForm10()
     Label1.SetWordWrap(false);
     Label1.SetCaption(os::pl("Imię:"));
     umiesc(Edit1, look::form10_Edit1);
-    ui::Font f = czcionka_komunikatu();
-    f.face = "Arial";
-    f.pixels = 15;
-    Edit1.SetFont(f);
+    Edit1.SetFont(czcionka_arial(15));
     Edit1.SetMaxLength(40);
     Edit1.OnChange = [this] { Edit1Change(); };
     // Enter in the edit box is the window's, not the box's.

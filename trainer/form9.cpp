@@ -21,10 +21,7 @@ TForm9::TForm9()
     ustaw_komunikat(Label1, look::form9_Label1);
     Label1.SetWordWrap(false);
     umiesc(ComboBox1, look::form9_ComboBox1);
-    ui::Font f = czcionka_komunikatu();
-    f.face = "Arial";
-    f.pixels = 15;
-    ComboBox1.SetFont(f);
+    ComboBox1.SetFont(czcionka_arial(15));
     ComboBox1.OnClick = [this] { ComboBox1Click(); };
     ComboBox1.OnChange = [this] { ComboBox1Click(); };
     ustaw_przycisk(B_OK, look::form9_B_OK, [this] { K_OKClick(); });

@@ -1,13 +1,16 @@
 #include "trainer/forms.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
 
 #include "core/startup.h"
 #include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
 #include "platform/os/paths.h"
 #include "platform/ui/bmp.h"
 #include "trainer/form14.h"
 #include "trainer/form20.h"
+#include "trainer/form5.h"
 #include "trainer/transparent_button.h"
 
 TForm5* Form5 = nullptr;
@@ -35,6 +38,18 @@ void postep_pokaz(const std::string& caption, int position) {
 
 } // namespace
 
+void pokaz_informacje(const std::string& text) {
+    const bool bez_paskow = Form5 && Form5->MyImageList1.Count() == 0;
+    if (Form20 && !Form20->in_modal() && !bez_paskow) {
+        Form20->Label1.SetCaption(text);
+        Form20->show_modal();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, "Tavolent 4.0",
+                    QString::fromStdString(os::cp1250_to_utf8(text)), QMessageBox::Ok);
+    box.exec();
+}
+
 void pokaz_pomoc() {
     if (pomoc()) pomoc()();
 }
@@ -45,11 +60,7 @@ void ustaw_pokaz_pomoc(std::function<void()> handler) {
 
 void podlacz_okna_do_core() {
     core::UiHooks& h = core::ui();
-    h.info = [](const std::string& text) {
-        if (!Form20) return;
-        Form20->Label1.SetCaption(text);
-        Form20->show_modal();
-    };
+    h.info = pokaz_informacje;
     h.progress_show = postep_pokaz;
     h.progress_position = [](int position) {
         if (!Form14) return;
@@ -73,6 +84,15 @@ QImage tlo_okna(const std::string& plik, look::Size rozmiar) {
     img = QImage(rozmiar.w, rozmiar.h, QImage::Format_RGB32);
     img.fill(QColor::fromRgb(look::krem));
     return img;
+}
+
+ui::Font czcionka_arial(int pixels, bool bold, uint32_t rgb) {
+    ui::Font f = czcionka_komunikatu();
+    f.face = "Arial";
+    f.pixels = pixels;
+    f.bold = bold;
+    f.color = 0xFF000000u | rgb;
+    return f;
 }
 
 ui::Font czcionka_komunikatu() {

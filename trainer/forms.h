@@ -32,6 +32,11 @@ extern TForm29* Form29; // yes/no question box
 void pokaz_pomoc();
 void ustaw_pokaz_pomoc(std::function<void()> handler);
 
+// Shows a message in the information box. Its OK button is drawn from the
+// strips: without them, or while the box already shows another message, a
+// plain message window.
+void pokaz_informacje(const std::string& text);
+
 // Points core's message, progress and event hooks at these windows.
 void podlacz_okna_do_core();
 
@@ -45,6 +50,8 @@ QImage tlo_okna(const std::string& plik, look::Size rozmiar);
 
 // The boxes' message font: 13-pixel "MS Sans Serif" in the text colour.
 ui::Font czcionka_komunikatu();
+// The windows' own texts: "Arial" of the given pixel size (0xRRGGBB colour).
+ui::Font czcionka_arial(int pixels, bool bold = false, uint32_t rgb = look::tekst);
 
 // Window building blocks: bounds from the look, the background picture over
 // the whole window, the message label, and a button with its click.

@@ -38,12 +38,7 @@ TOknoWPrzygotowaniu::TOknoWPrzygotowaniu(int szerokosc, int wysokosc, const std:
     SetCaption(os::pl(tytul_utf8));
 
     umiesc(L_tytul, {24, 20, szerokosc - 48, 32});
-    ui::Font f = czcionka_komunikatu();
-    f.face = "Arial";
-    f.pixels = 22;
-    f.bold = true;
-    f.color = 0xFF000000u | look::granat;
-    L_tytul.SetFont(f);
+    L_tytul.SetFont(czcionka_arial(22, true, look::granat));
     L_tytul.SetTransparent(true);
     L_tytul.SetCaption(os::pl(tytul_utf8));
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QScreen>
 #include <cmath>
 #include <exception>
@@ -36,19 +35,6 @@ SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
 }
 
 namespace {
-
-void komunikat(const std::string& tekst) {
-    // The box's OK button is drawn from the strips: without them, or while the
-    // box already shows another message, a plain box.
-    if (Form20 && !Form20->in_modal() && Form5 && Form5->MyImageList1.Count() > 0) {
-        Form20->Label1.SetCaption(tekst);
-        Form20->show_modal();
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, "Tavolent 4.0",
-                    QString::fromStdString(os::cp1250_to_utf8(tekst)), QMessageBox::Ok);
-    box.exec();
-}
 
 // The windows in their order of creation, deleted in reverse at the end.
 class Okna {
@@ -108,8 +94,8 @@ void utworz_okna(Okna& o) {
     } catch (const std::exception& e) {
         // The strips could not all be loaded: buttons without a strip paint
         // nothing; the holder still plays the sounds.
-        os::show_message(e.what());
         o.utworz(Form5, std::vector<std::string>{});
+        os::show_message(e.what());
     }
     o.utworz(Form6);
     o.utworz(Form7);
@@ -158,7 +144,7 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
             if (wlasne) os::set_message_hook({});
         }
     } komunikaty{opcje.okna_komunikatow};
-    if (komunikaty.wlasne) os::set_message_hook(komunikat);
+    if (komunikaty.wlasne) os::set_message_hook(pokaz_informacje);
     podlacz_okna_do_core();
     podlacz_dzwiek_do_core();
 

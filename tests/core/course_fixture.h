@@ -17,16 +17,12 @@
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 #include "platform/os/read_file.h"
+#include "support/data_hooks.h"
 #include "support/temp_dir.h"
 
 #include <sys/stat.h>
 
 namespace testsupport {
-
-// Thrown by the halt hook in place of ending the process.
-struct Halted : std::runtime_error {
-    explicit Halted(int code) : std::runtime_error("halt " + std::to_string(code)) {}
-};
 
 inline void reset_course_globals() {
     wyczysc_start();
@@ -70,20 +66,8 @@ inline std::string crlf(const std::vector<std::string>& lines) {
 
 class CourseFixture {
   public:
-    CourseFixture() {
-        reset_course_globals();
-        os::set_message_hook([this](const std::string& t) { messages.push_back(t); });
-        os::set_halt_hook([](int code) { throw Halted(code); });
-        os::set_program_folder(program());
-    }
-    ~CourseFixture() {
-        os::set_read_fail_hook({});
-        os::set_message_hook({});
-        os::set_halt_hook({});
-        os::set_program_folder("");
-        core::reset_ui();
-        reset_course_globals();
-    }
+    CourseFixture() { reset_course_globals(); }
+    ~CourseFixture() { reset_course_globals(); }
     CourseFixture(const CourseFixture&) = delete;
     CourseFixture& operator=(const CourseFixture&) = delete;
 
@@ -135,7 +119,12 @@ class CourseFixture {
     }
 
     TempDir dir;
-    std::vector<std::string> messages;
+
+  private:
+    DataHooks hooks_{program()};
+
+  public:
+    std::vector<std::string>& messages = hooks_.messages;
 };
 
 } // namespace testsupport

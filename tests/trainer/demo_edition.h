@@ -14,13 +14,10 @@
 #include "core/ui_hooks.h"
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
+#include "support/data_hooks.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
-
-struct Halted : std::runtime_error {
-    explicit Halted(int code) : std::runtime_error("halt " + std::to_string(code)) {}
-};
 
 // Copies a tree; with `learner_data_too` false, what a learner made in it by
 // hand (usr.t, the numbered user folders) and the programs stay behind.
@@ -48,17 +45,8 @@ class DemoEdition {
         copy_tree(DEMO_PROGRAM_DIR, program(), false);
         copy_tree(DEMO_DISC_DIR, dir.path() + "disc/", true);
         reset();
-        os::set_message_hook([this](const std::string& t) { messages.push_back(t); });
-        os::set_halt_hook([](int code) { throw Halted(code); });
-        os::set_program_folder(program());
     }
-    ~DemoEdition() {
-        os::set_message_hook({});
-        os::set_halt_hook({});
-        os::set_program_folder("");
-        core::reset_ui();
-        reset();
-    }
+    ~DemoEdition() { reset(); }
     DemoEdition(const DemoEdition&) = delete;
     DemoEdition& operator=(const DemoEdition&) = delete;
 
@@ -70,7 +58,12 @@ class DemoEdition {
     }
 
     TempDir dir;
-    std::vector<std::string> messages;
+
+  private:
+    DataHooks hooks_{program()};
+
+  public:
+    std::vector<std::string>& messages = hooks_.messages;
 
   private:
     static void reset() {

@@ -40,4 +40,4 @@ fi
 build_dir=${1:-$here/build}
 shift || true
 cmake -S "$here" -B "$build_dir" -G Ninja "$@"
-cmake --build "$build_dir" -j "$(nproc)"
+cmake --build "$build_dir" -j "${VOKARIN_JOBS:-$(nproc)}"

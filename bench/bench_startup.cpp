@@ -22,8 +22,8 @@
 #include "platform/os/date_serial.h"
 #include "platform/os/le_codec.h"
 #include "platform/os/paths.h"
+#include "shared/form9.h"
 #include "trainer/form1.h"
-#include "trainer/form9.h"
 #include "trainer/start.h"
 
 namespace {

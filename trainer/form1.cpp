@@ -10,12 +10,12 @@
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/paths.h"
-#include "trainer/form20.h"
-#include "trainer/form24.h"
-#include "trainer/forms.h"
-#include "trainer/login.h"
+#include "shared/form20.h"
+#include "shared/form24.h"
+#include "shared/forms.h"
+#include "shared/login.h"
+#include "shared/users.h"
 #include "trainer/shells.h"
-#include "trainer/users.h"
 
 TForm1* Form1 = nullptr;
 bool z_generatora = false;

@@ -8,10 +8,10 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/window.h"
-#include "trainer/look.h"
-#include "trainer/mimage.h"
-#include "trainer/mlabel.h"
-#include "trainer/transparent_button.h"
+#include "shared/look.h"
+#include "shared/mimage.h"
+#include "shared/mlabel.h"
+#include "shared/transparent_button.h"
 
 // Set by the own-exercise generator when a run starts from it.
 extern bool z_generatora;

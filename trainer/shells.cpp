@@ -1,9 +1,8 @@
 #include "trainer/shells.h"
 
 #include "platform/os/codepage.h"
-#include "trainer/forms.h"
+#include "shared/forms.h"
 
-std::string strona_pomocy;
 int tryb_wyboru = 0;
 
 TForm2* Form2 = nullptr;

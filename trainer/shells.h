@@ -6,10 +6,9 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
-#include "trainer/transparent_button.h"
+#include "shared/forms.h"
+#include "shared/transparent_button.h"
 
-// The help page the help window opens next ("h_06_log.html").
-extern std::string strona_pomocy;
 // Which view the lesson and exercise chooser opens: 1 exercises, 2 results.
 extern int tryb_wyboru;
 

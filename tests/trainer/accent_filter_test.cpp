@@ -2,7 +2,7 @@
 // the edition's character set.
 #include "core/startup.h"
 #include "platform_ui/qt_app.h"
-#include "trainer/accent_filter.h"
+#include "shared/accent_filter.h"
 
 #include <gtest/gtest.h>
 

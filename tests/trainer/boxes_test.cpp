@@ -7,13 +7,13 @@
 #include "platform/os/codepage.h"
 #include "platform_ui/pictures.h"
 #include "platform_ui/qt_app.h"
+#include "shared/form14.h"
+#include "shared/form20.h"
+#include "shared/form24.h"
+#include "shared/form29.h"
+#include "shared/form5.h"
+#include "shared/forms.h"
 #include "support/temp_dir.h"
-#include "trainer/form14.h"
-#include "trainer/form20.h"
-#include "trainer/form24.h"
-#include "trainer/form29.h"
-#include "trainer/form5.h"
-#include "trainer/forms.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "platform/ui/window.h"
 #include "platform_ui/pictures.h"
 #include "platform_ui/qt_app.h"
-#include "trainer/bmp_transparent.h"
-#include "trainer/fcs_image1.h"
-#include "trainer/mimage.h"
-#include "trainer/mlabel.h"
+#include "shared/bmp_transparent.h"
+#include "shared/fcs_image1.h"
+#include "shared/mimage.h"
+#include "shared/mlabel.h"
 
 namespace {
 

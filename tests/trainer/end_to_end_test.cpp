@@ -13,12 +13,12 @@
 #include "core/text.h"
 #include "platform/os/codepage.h"
 #include "platform_ui/qt_app.h"
+#include "shared/form10.h"
+#include "shared/form20.h"
+#include "shared/form9.h"
+#include "shared/forms.h"
 #include "trainer/demo_edition.h"
 #include "trainer/form1.h"
-#include "trainer/form10.h"
-#include "trainer/form20.h"
-#include "trainer/forms.h"
-#include "trainer/form9.h"
 #include "trainer/start.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include "platform/os/codepage.h"
 #include "platform/os/date_serial.h"
 #include "platform_ui/qt_app.h"
+#include "shared/login.h"
+#include "shared/users.h"
 #include "trainer/demo_edition.h"
 #include "trainer/form1.h"
-#include "trainer/login.h"
 #include "trainer/start.h"
-#include "trainer/users.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "trainer/my_image_list.h"
+#include "shared/my_image_list.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include "core/startup.h"
 #include "platform_ui/pictures.h"
 #include "platform_ui/qt_app.h"
+#include "shared/form5.h"
+#include "shared/look.h"
+#include "shared/transparent_button.h"
 #include "support/temp_dir.h"
-#include "trainer/form5.h"
-#include "trainer/look.h"
-#include "trainer/transparent_button.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "platform/os/codepage.h"
 #include "platform/os/message.h"
 #include "platform_ui/qt_app.h"
+#include "shared/form10.h"
+#include "shared/form9.h"
+#include "shared/users.h"
 #include "support/temp_dir.h"
-#include "trainer/form10.h"
-#include "trainer/form9.h"
-#include "trainer/users.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The user list usr.t: reading, the duplicate check, new IDs and folders.
 #include <gtest/gtest.h>
 
+#include "core/startup.h"
+#include "core/text.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include "platform/os/read_file.h"
+#include "shared/users.h"
 #include "support/temp_dir.h"
-#include "trainer/users.h"
-#include "core/startup.h"
-#include "core/text.h"
 
 namespace {
 

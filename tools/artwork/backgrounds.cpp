@@ -1,8 +1,8 @@
 #include "tools/artwork/backgrounds.h"
 
+#include "shared/look.h"
 #include "tools/artwork/icons.h"
 #include "tools/artwork/paint.h"
-#include "trainer/look.h"
 
 #include <QPainterPath>
 #include <array>

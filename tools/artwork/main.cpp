@@ -2,11 +2,11 @@
 //   make_artwork <program folder>
 // and checks every strip as the image list will read it: width = frames x frame width,
 // and the key colour in the bottom-left pixel.
+#include "shared/look.h"
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/bmp24.h"
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
-#include "trainer/look.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 #pragma once
 // The button strips: two frames side by side (normal, highlighted), keyed outside the
 // rounded button shape with look::klucz_przezroczysty.
+#include "shared/look.h"
 #include "tools/artwork/icons.h"
-#include "trainer/look.h"
 
 #include <QImage>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "trainer/sound_glue.h"
+#include "shared/sound_glue.h"
 
 #include "core/sound.h"
 #include "core/ui_hooks.h"
 #include "platform/ui/recorder.h"
-#include "trainer/form5.h"
-#include "trainer/forms.h"
+#include "shared/form5.h"
+#include "shared/forms.h"
 
 void podlacz_dzwiek_do_core() {
     static ui::Recorder recorder;

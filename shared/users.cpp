@@ -1,4 +1,4 @@
-#include "trainer/users.h"
+#include "shared/users.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "trainer/accent_filter.h"
+#include "shared/accent_filter.h"
 
 #include "core/keyboard.h"
 #include "core/startup.h"

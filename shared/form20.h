@@ -4,7 +4,7 @@
 // it; F1 opens the help window on top of it.
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 class TForm20 : public ui::Window {
     Q_OBJECT

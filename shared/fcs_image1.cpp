@@ -1,4 +1,4 @@
-#include "trainer/fcs_image1.h"
+#include "shared/fcs_image1.h"
 
 #include <QApplication>
 

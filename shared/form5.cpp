@@ -1,7 +1,7 @@
-#include "trainer/form5.h"
+#include "shared/form5.h"
 
 #include "core/startup.h"
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 const std::vector<std::string>& paski_trenera() {
     static const std::vector<std::string> paski = {

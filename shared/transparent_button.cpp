@@ -1,4 +1,4 @@
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,15 +1,14 @@
-#include "trainer/form9.h"
+#include "shared/form9.h"
 
 #include <QCoreApplication>
 
 #include "core/text.h"
 #include "platform/os/codepage.h"
 #include "platform/os/message.h"
-#include "trainer/form10.h"
-#include "trainer/forms.h"
-#include "trainer/login.h"
-#include "trainer/shells.h"
-#include "trainer/users.h"
+#include "shared/form10.h"
+#include "shared/forms.h"
+#include "shared/login.h"
+#include "shared/users.h"
 
 TForm9* Form9 = nullptr;
 

@@ -1,4 +1,4 @@
-#include "trainer/forms.h"
+#include "shared/forms.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -8,10 +8,12 @@
 #include "platform/os/codepage.h"
 #include "platform/os/paths.h"
 #include "platform/ui/bmp.h"
-#include "trainer/form14.h"
-#include "trainer/form20.h"
-#include "trainer/form5.h"
-#include "trainer/transparent_button.h"
+#include "shared/form14.h"
+#include "shared/form20.h"
+#include "shared/form5.h"
+#include "shared/transparent_button.h"
+
+std::string strona_pomocy;
 
 TForm5* Form5 = nullptr;
 TForm14* Form14 = nullptr;

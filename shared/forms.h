@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/ui/canvas.h"
-#include "trainer/look.h"
+#include "shared/look.h"
 
 class QWidget;
 class TTransparentButton;
@@ -26,6 +26,9 @@ extern TForm14* Form14; // progress window
 extern TForm20* Form20; // information box
 extern TForm24* Form24; // leave-the-program box
 extern TForm29* Form29; // yes/no question box
+
+// The help page the help window opens next ("h_06_log.html").
+extern std::string strona_pomocy;
 
 // Opens the help window modally at the current help page. Does nothing until
 // the help window sets its handler.

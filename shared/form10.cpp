@@ -1,13 +1,12 @@
-#include "trainer/form10.h"
+#include "shared/form10.h"
 
 #include "core/errors.h"
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
-#include "trainer/forms.h"
-#include "trainer/shells.h"
-#include "trainer/users.h"
+#include "shared/forms.h"
+#include "shared/users.h"
 
 TForm10* Form10 = nullptr;
 

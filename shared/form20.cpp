@@ -1,6 +1,6 @@
-#include "trainer/form20.h"
+#include "shared/form20.h"
 
-#include "trainer/forms.h"
+#include "shared/forms.h"
 
 TForm20::TForm20()
     : ui::Window(look::okno_info.w, look::okno_info.h), Image1(this), Label1(this), B_OK(this, 2) {

@@ -1,4 +1,4 @@
-#include "trainer/my_image_list.h"
+#include "shared/my_image_list.h"
 
 #include "platform/ui/bmp.h"
 

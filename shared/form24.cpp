@@ -1,6 +1,6 @@
-#include "trainer/form24.h"
+#include "shared/form24.h"
 
-#include "trainer/forms.h"
+#include "shared/forms.h"
 
 uint8_t tak_obrazek = 0;
 

@@ -1,6 +1,6 @@
-#include "trainer/form14.h"
+#include "shared/form14.h"
 
-#include "trainer/look.h"
+#include "shared/look.h"
 
 TForm14::TForm14() : ui::Window(look::okno_postepu.w, look::okno_postepu.h), Progress(this) {
     set_border(true);

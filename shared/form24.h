@@ -6,7 +6,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 extern uint8_t tak_obrazek; // 1 = yes
 

@@ -1,4 +1,4 @@
-#include "trainer/bmp_transparent.h"
+#include "shared/bmp_transparent.h"
 
 #include <QPaintEvent>
 #include <QPainter>

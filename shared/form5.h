@@ -9,7 +9,7 @@
 
 #include "platform/ui/media_player.h"
 #include "platform/ui/window.h"
-#include "trainer/my_image_list.h"
+#include "shared/my_image_list.h"
 
 // The strips of each program, by index ("but_s\..." under the program folder).
 const std::vector<std::string>& paski_trenera();  // 23

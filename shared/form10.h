@@ -4,7 +4,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 class TForm10 : public ui::Window {
     Q_OBJECT

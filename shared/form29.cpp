@@ -1,6 +1,6 @@
-#include "trainer/form29.h"
+#include "shared/form29.h"
 
-#include "trainer/forms.h"
+#include "shared/forms.h"
 
 uint8_t tak_pytanie = 0;
 

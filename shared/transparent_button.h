@@ -8,7 +8,7 @@
 // shared list is bound when its holder window is created (SetSharedList), so
 // a button made before that keeps its size and paints nothing until then.
 #include "platform/ui/controls.h"
-#include "trainer/my_image_list.h"
+#include "shared/my_image_list.h"
 
 // Members of TStyl (a set).
 enum : unsigned {

@@ -3,7 +3,7 @@
 // logging in, which loads the learner's profile.
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 class TForm9 : public ui::Window {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "trainer/login.h"
+#include "shared/login.h"
 
 #include "core/errors.h"
 #include "core/exercises.h"
@@ -11,7 +11,7 @@
 #include "platform/os/codepage.h"
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
-#include "trainer/users.h"
+#include "shared/users.h"
 
 #include <exception>
 

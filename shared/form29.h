@@ -7,7 +7,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
-#include "trainer/transparent_button.h"
+#include "shared/transparent_button.h"
 
 extern uint8_t tak_pytanie; // 1 = yes
 

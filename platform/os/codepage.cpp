@@ -66,6 +66,8 @@ constexpr std::array<char32_t, 128> kCp1252 = {
 
 using Table = std::array<char32_t, 128>;
 
+} // namespace
+
 void append_utf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -84,8 +86,6 @@ void append_utf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at s[i]; advances i. Malformed input (overlong,
-// surrogate, truncated, above U+10FFFF) gives -1 and skips one byte.
 long next_code_point(std::string_view s, size_t& i) {
     unsigned char b = static_cast<unsigned char>(s[i]);
     if (b < 0x80) {
@@ -124,6 +124,8 @@ long next_code_point(std::string_view s, size_t& i) {
     i += len;
     return static_cast<long>(c);
 }
+
+namespace {
 
 std::string to_utf8_by(std::string_view s, const Table& table) {
     std::string out;

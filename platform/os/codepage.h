@@ -17,6 +17,11 @@ std::string from_utf8(std::string_view s, int charset);
 
 bool is_valid_utf8(std::string_view s);
 
+// Decodes one UTF-8 sequence at s[i] and advances i. Malformed input
+// (overlong, surrogate, truncated, above U+10FFFF) gives -1 and skips one byte.
+long next_code_point(std::string_view s, size_t& i);
+void append_utf8(std::string& out, char32_t c);
+
 // Polish text written in the sources (UTF-8) as the 8-bit text the data uses.
 inline std::string pl(std::string_view utf8) {
     return utf8_to_cp1250(utf8);

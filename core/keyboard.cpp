@@ -30,12 +30,16 @@ template <size_t N> char z_tabeli(const Litera (&tab)[N], int key, bool shift) {
 
 } // namespace
 
-void klawiatura_KeyDown(int key, unsigned shift) {
-    oczekujaca_litera = ' ';
-    if (!(shift & ssCtrl) || (shift & ssAlt)) return;
+char litera_klawisza(int key, unsigned shift, int jezyk) {
+    if (!(shift & ssCtrl) || (shift & ssAlt)) return ' ';
     const bool duza = (shift & ssShift) != 0;
-    if (jezyk_edycji == 2) oczekujaca_litera = z_tabeli(niemieckie, key, duza);
-    if (jezyk_edycji == 3) oczekujaca_litera = z_tabeli(francuskie, key, duza);
+    if (jezyk == 2) return z_tabeli(niemieckie, key, duza);
+    if (jezyk == 3) return z_tabeli(francuskie, key, duza);
+    return ' ';
+}
+
+void klawiatura_KeyDown(int key, unsigned shift) {
+    oczekujaca_litera = litera_klawisza(key, shift, jezyk_edycji);
 }
 
 void klawiatura_KeyPress(char& ch) {

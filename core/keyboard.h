@@ -16,5 +16,8 @@ extern char oczekujaca_litera;
 // Clears the pending letter, then with Ctrl (and not Alt) sets it from the
 // edition language's table (jezyk_edycji).
 void klawiatura_KeyDown(int key, unsigned shift);
+// The letter Ctrl + key gives in edition language `jezyk` (' ' for none):
+// what klawiatura_KeyDown makes pending.
+char litera_klawisza(int key, unsigned shift, int jezyk);
 // Replaces ch by the pending letter when one is pending.
 void klawiatura_KeyPress(char& ch);

@@ -237,7 +237,7 @@ void wybierz_do_cwiczenia() {
     std::vector<int> zdania;
     for (int k = 1; k <= ile_w_liscie; ++k) {
         const int id = lista_id[k];
-        if (id < 1 || id >= 60000) continue;
+        if (id < 1 || jest_zdaniem(id)) continue;
         for (int j = 1; j <= ile_powiazan && static_cast<int>(zdania.size()) < MAX_LISTA; ++j)
             if (powiazanie_slowo[j] == id &&
                 std::find(zdania.begin(), zdania.end(), powiazanie_zdanie[j]) == zdania.end())

@@ -12,6 +12,10 @@ constexpr int MAX_SLOW = 15000;
 constexpr int MAX_POWIAZAN = 15000;
 constexpr int MAX_GRUP = 100;
 
+// Words take IDs up to 60000, sentences the IDs above it.
+constexpr int GRANICA_ZDAN = 60000;
+inline bool jest_zdaniem(int id) { return id > GRANICA_ZDAN; }
+
 struct TBazaSlowek {
     // Columns, index 1..MAX_SLOW (index 0 unused).
     std::vector<int32_t> grupa;

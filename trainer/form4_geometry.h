@@ -2,7 +2,7 @@
 // Geometry of the exercise window TForm4 (800 x 600). The tops that move with
 // the question (prompt, choice rows, sentence frame) are computed by the
 // question set-up from the values here.
-#include "trainer/look.h"
+#include "shared/look.h"
 
 namespace geo4 {
 

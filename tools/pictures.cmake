@@ -5,3 +5,4 @@ file(GLOB PICTURE_CORPUS_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/p
 add_library(picture_corpus STATIC ${PICTURE_CORPUS_SOURCES})
 set_target_properties(picture_corpus PROPERTIES AUTOMOC OFF)
 target_link_libraries(picture_corpus PUBLIC Qt6::Gui ZLIB::ZLIB)
+vokarin_headers(picture_corpus tools/pictures)

@@ -13,8 +13,8 @@
 #include "bench/timing.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
-#include "trainer/examples_font.h"
-#include "trainer/examples_text.h"
+#include "shared/examples_font.h"
+#include "shared/examples_text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "trainer/examples_text.h"
+#include "shared/examples_text.h"
 
 namespace {
 

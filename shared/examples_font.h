@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "platform/ui/canvas.h"
-#include "trainer/examples_text.h"
+#include "shared/examples_text.h"
 
 class TMiaraPrzykladow : public przyklady::Miara {
   public:

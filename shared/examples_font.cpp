@@ -1,4 +1,4 @@
-#include "trainer/examples_font.h"
+#include "shared/examples_font.h"
 
 TMiaraPrzykladow::TMiaraPrzykladow(int charset) : charset_(charset) {}
 

@@ -1,4 +1,4 @@
-#include "trainer/examples_text.h"
+#include "shared/examples_text.h"
 
 #include <array>
 #include <cctype>

@@ -1,7 +1,6 @@
 #include "trainer/interludes.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/exercises.h"
 #include "core/items.h"
@@ -9,6 +8,7 @@
 #include "core/settings.h"
 #include "core/sound.h"
 #include "core/startup.h"
+#include "platform/os/int_math.h"
 #include "platform/os/random.h"
 
 TStanPrzerywnikow stan_przerywnikow;
@@ -143,10 +143,9 @@ TMiejsce miejsce_obrazka(int w, int h, int W, int H) {
     if (w > W - 30) skala = std::min(skala, double(W - 30) / w);
     if (h > H - 38) skala = std::min(skala, double(H - 38) / h);
     skala = std::max(skala, 0.0);
-    // Rounded to the nearest, halves to even (the default rounding mode).
-    m.width = static_cast<int>(std::nearbyint(w * skala));
-    m.height = static_cast<int>(std::nearbyint(h * skala));
-    m.left = static_cast<int>(std::nearbyint((W - m.width) / 2.0));
-    m.top = static_cast<int>(std::nearbyint((H - m.height) / 2.0));
+    m.width = os::round_even(w * skala);
+    m.height = os::round_even(h * skala);
+    m.left = os::round_even((W - m.width) / 2.0);
+    m.top = os::round_even((H - m.height) / 2.0);
     return m;
 }

@@ -318,6 +318,11 @@ def check():
         print(f"  b{k}: {kind:5} {rows:3} rows  {title}")
     if len(words) < 150 or len(groups) < 6 or len(sentences) < 50 or len(links) < 60 or len(exercises) < 12:
         fault("counts below the demo's minimum")
+    per_section = {}
+    for name, _, _ in exercises:
+        per_section[name[1:3]] = per_section.get(name[1:3], 0) + 1
+    if max(per_section.values(), default=0) < 19:
+        fault("no section has more exercises than the chooser shows at once (19)")
     for g, n in per_group.items():
         if {w["kind"] for w in words if w["group"] == g} != {1, 2, 3, 4}:
             fault(f"group {g}: not all four kinds")

@@ -620,6 +620,21 @@ def cells(ids):
     return "".join(f"={i:05d}" for i in ids)
 
 
+def small_lessons(g, name, words, sentences):
+    """One section with more exercises than the chooser shows at once: lessons of
+    five words, sentence lessons of two, and tests of six words across the group."""
+    out = []
+    for k in range(5):
+        out.append(f"7=0{g:02d}-1-{k + 1:02d}={name} - lekcja {k + 1}" + cells(words[5 * k:5 * k + 5]))
+    for k in range(4):
+        out.append(f"8=1{g:02d}-2-{k + 1:02d}={name} - zdania, część {k + 1}"
+                   + cells(sentences[2 * k:2 * k + 2]))
+    for k in range(8):
+        out.append(f"7=0{g:02d}-3-{k + 1:02d}={name} - sprawdzian {k + 1}"
+                   + cells([words[(3 * k + 4 * j) % len(words)] for j in range(6)]))
+    return out
+
+
 def write(path, lines):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     data = "".join(line + "\r\n" for line in lines).encode("cp1250")
@@ -722,6 +737,8 @@ def main():
             title = f"{name} - {GROUP_TITLES[cat]}"
             ex.append(f"7=0{g:02d}-{cat}={title}" + cells(ids))
         ex.append(f"8=1{g:02d}-2={name} - zdania" + cells(sent))
+        if g == 1:
+            ex += small_lessons(g, name, every, sent)
     write(os.path.join(PROGRAM, "cwa_s.txt"), ex)
 
     for k, (title, kind, data, period) in enumerate(INTERLUDES, 1):

@@ -174,9 +174,9 @@ def check():
         if s["id"] <= 60000:
             fault(f"{where}: sentence ID {s['id']}")
         gaps = text.count("<")
-        if gaps < 1 or gaps != text.count(">") or gaps > 3:
+        if gaps != text.count(">") or gaps > 4:
             fault(f"{where}: gaps")
-        answers = s["f"][2].split("#")
+        answers = s["f"][2].split("#") if s["f"][2] else []
         if len(answers) != gaps:
             fault(f"{where}: {gaps} gaps but {len(answers)} gap answers")
         # Every gap text must be among its accepted answers.
@@ -187,8 +187,10 @@ def check():
             rest = rest[b + 1:]
             if g < len(answers) and gap not in [trim(x) for x in answers[g].split("/")]:
                 fault(f"{where}: gap {gap!r} not in its answers {answers[g]!r}")
-        options = [trim(o) for o in s["f"][4].split("/")]
-        if len(options) != 4 or len(set(options)) != 4:
+        # Choice options: four for a sentence with one or two gaps; none is
+        # allowed where the choice exercise cannot be made (no gap, or more).
+        options = [trim(o) for o in s["f"][4].split("/")] if s["f"][4] else []
+        if (options or gaps in (1, 2)) and (len(options) != 4 or len(set(options)) != 4):
             fault(f"{where}: choice options {s['f'][4]!r}")
         expected = " ... ".join(trim(x) for x in __import__("re").findall(r"<([^>]*)>", text)[:2])
         if options and options[-1].replace("...", " ... ") != expected:

@@ -481,6 +481,23 @@ SENTENCES = {
         S("We have a lot of beautiful <flowers> in our garden.", "kwiaty",
           "Mamy w ogrodzie dużo pięknych kwiatów.", "flowers", "",
           "flower/flour/flowery/flowers", 1, ["flower", "garden"]),
+        # Four gaps: the gap exercise has boxes for three, the fourth shows its word.
+        S("In <spring> the <trees> are green and the birds <sing> in the <garden>.",
+          "wiosną, drzewa, śpiewają, ogród",
+          "Wiosną drzewa są zielone, a ptaki śpiewają w ogrodzie.", "spring#trees#sing#garden",
+          "", "", 2, ["spring", "tree", "sing"]),
+        # No gap: only translated as a whole, both ways.
+        S("It's a lovely day, let's go for a walk.", "Piękny dzień, chodźmy na spacer.",
+          "Jest piękny dzień, chodźmy na spacer.", "", "", "", 1, ["sunny"]),
+        # Two lines of a dialogue ("@" breaks the line).
+        S("What's the weather like in London?@It's <cloudy> and it often rains.", "pochmurno",
+          "Jaka jest pogoda w Londynie? Jest pochmurno i często pada.", "cloudy", "",
+          "cloud/clouds/cloudly/cloudy", 2, ["cloudy", "weather", "rain"]),
+        # A variant key twice in one answer: "it is cold and it is" is right too.
+        S("Take an umbrella, <it's cold and it's> raining.", "jest zimno i",
+          "Weź parasol, jest zimno i pada deszcz.", "it's cold and it's", "",
+          "its cold and its/it cold and it/it's cold and it/it's cold and it's", 2,
+          ["cold:adj", "rain"]),
     ],
 }
 
@@ -715,8 +732,9 @@ def main():
     lines = []
     links = []
     for g, ident, (en, gap_pl, pl, answers, note, options, lvl, refs) in sentences:
-        assert en.count("<") == en.count(">") == answers.count("#") + 1, en
-        assert len(options.split("/")) == 4, en
+        gaps = en.count("<")
+        assert gaps == en.count(">") == (answers.count("#") + 1 if answers else 0), en
+        assert len(options.split("/")) == 4 if options else gaps != 1, en
         rec = str(SENTENCE_RECORDING_BASE + ident - SENTENCE_ID_BASE)
         lines.append(item_line(g, False, ident, lvl, SENTENCE, en, [gap_pl, pl, answers, note, options, rec, "", ""]))
         for ref in refs:

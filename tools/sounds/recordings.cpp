@@ -35,12 +35,12 @@ struct Job {
 };
 
 // What espeak-ng should say for a foreign text: no gap marks, "#" (a stored
-// "=") and "/" between alternatives read as pauses.
+// "=") and "/" between alternatives read as pauses, and so is "@" (a line break).
 std::string speech_text(const std::string& foreign) {
     std::string s;
     for (char c : foreign) {
         if (c == '<' || c == '>') continue;
-        if (c == '/' || c == '#') {
+        if (c == '/' || c == '#' || c == '@') {
             s += ", ";
             continue;
         }

@@ -27,5 +27,14 @@ add_custom_command(OUTPUT ${RECORDINGS_STAMP}
   DEPENDS make_recordings ${COURSE_WORD_FILES} ${COURSE_SENTENCE_FILES}
   COMMENT "Speaking the course recordings")
 
-add_custom_target(demo_sounds DEPENDS ${TONE_FILES} ${RECORDINGS_STAMP})
+# The interlude sayings, from the sets of kind "sent1" and their data files.
+file(GLOB INTERLUDE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/program/*.txt)
+set(SAYINGS_STAMP ${DEMO_DIR}/.sayings_stamp)
+add_custom_command(OUTPUT ${SAYINGS_STAMP}
+  COMMAND make_recordings ${DEMO_DISC_DIR}/bsslow3 ${SAYINGS_STAMP}
+    sayings:${CMAKE_SOURCE_DIR}/data/program
+  DEPENDS make_recordings ${INTERLUDE_FILES}
+  COMMENT "Speaking the interlude sayings")
+
+add_custom_target(demo_sounds DEPENDS ${TONE_FILES} ${RECORDINGS_STAMP} ${SAYINGS_STAMP})
 add_dependencies(demo_edition demo_sounds)

@@ -1,12 +1,17 @@
 // Speaks the demo course's recordings with espeak-ng: for every word and
 // sentence with a recording number n, the foreign text becomes
-// <out>/D_ss/dd_sss/sssss.wav (s = n in five digits), 22050 Hz mono.
+// <out>/D_ss/dd_sss/sssss.wav (s = n in five digits), 22050 Hz mono; for every
+// saying of the interlude sets, the saying becomes <out>/bssent/d_roz.cdr/<its file>.
 //
-// Usage: make_recordings <out-folder> <stamp-file> [words:<file>] [sentences:<file>]...
+// Usage: make_recordings <out-folder> <stamp-file> [words:<file>] [sentences:<file>]
+//                        [sayings:<program folder>]...
 // Course files are Windows-1250 line files (sb?_slow.txt words, zd?.txt
-// sentences); the letter before ".txt"/"_slow" picks the voice. Without
+// sentences); the letter before ".txt"/"_slow" picks the voice. The sayings
+// are the rows of the data files that b1.txt .. b7.txt of kind "sent1" name;
+// the edition's language (tavo_sk.txt, line 2) picks their voice. Without
 // espeak-ng nothing is spoken: the tool says which recordings it left out and
 // ends without error. The stamp is written only when every recording was made.
+#include "core/exercises.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
 
@@ -58,8 +63,9 @@ std::string voice_of(const std::string& file) {
 }
 
 // The items of one course file with a recording number, as jobs.
-void read_course(const std::string& file, int number_field, const std::string& out,
-                 std::map<int, Job>& jobs) {
+using Jobs = std::map<std::string, Job>; // by output path
+
+void read_course(const std::string& file, int number_field, const std::string& out, Jobs& jobs) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "make_recordings: cannot read %s\n", file.c_str());
@@ -81,13 +87,42 @@ void read_course(const std::string& file, int number_field, const std::string& o
             continue;
         const int n = std::atoi(field.c_str());
         const std::string text = speech_text(foreign);
-        if (n <= 0 || text.empty() || jobs.count(n)) continue;
+        if (n <= 0 || text.empty()) continue;
         char s[16];
         std::snprintf(s, sizeof s, "%05d", n);
         const std::string name(s);
-        jobs[n] = {text, voice,
-                   out + "/D_" + name.substr(0, 2) + "/dd_" + name.substr(0, 3) + "/" + name +
-                       ".wav"};
+        const std::string path =
+            out + "/D_" + name.substr(0, 2) + "/dd_" + name.substr(0, 3) + "/" + name + ".wav";
+        if (!jobs.count(path)) jobs[path] = {text, voice, path};
+    }
+}
+
+std::vector<std::string> read_lines(const std::string& file) {
+    std::vector<std::string> lines;
+    std::ifstream in(file, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void read_sayings(const std::string& folder, const std::string& out, Jobs& jobs) {
+    const std::vector<std::string> edition = read_lines(folder + "/tavo_sk.txt");
+    const std::string language = edition.size() > 1 ? Trim(edition[1]) : "1";
+    const std::string voice = language == "2" ? "de" : language == "3" ? "fr" : "en";
+    for (int k = 1; k <= 7; ++k) {
+        const std::vector<std::string> b = read_lines(folder + "/b" + std::to_string(k) + ".txt");
+        if (b.size() < 3 || Trim(b[1]) != "sent1" || Trim(b[2]).empty()) continue;
+        for (const std::string& row : read_lines(folder + "/" + Trim(b[2]))) {
+            const std::string text = speech_text(Trim(pole_linii(row, 1)));
+            const std::string file = Trim(pole_linii(row, 2));
+            if (text.empty() || file.empty() || file.find('/') != std::string::npos ||
+                file.find('\\') != std::string::npos)
+                continue;
+            const std::string path = out + "/bssent/d_roz.cdr/" + file;
+            if (!jobs.count(path)) jobs[path] = {text, voice, path};
+        }
     }
 }
 
@@ -129,18 +164,21 @@ void list_left_out(const std::vector<const Job*>& left) {
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: make_recordings <out-folder> <stamp> [words:|sentences:<file>]...\n");
+                     "usage: make_recordings <out-folder> <stamp> [words:|sentences:<file>] "
+                     "[sayings:<program folder>]...\n");
         return 2;
     }
     const std::string out = argv[1];
     const std::string stamp = argv[2];
-    std::map<int, Job> jobs;
+    Jobs jobs;
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("words:", 0) == 0)
             read_course(arg.substr(6), 5, out, jobs);
         else if (arg.rfind("sentences:", 0) == 0)
             read_course(arg.substr(10), 6, out, jobs);
+        else if (arg.rfind("sayings:", 0) == 0)
+            read_sayings(arg.substr(8), out, jobs);
         else
             std::fprintf(stderr, "make_recordings: ignored argument %s\n", arg.c_str());
     }
@@ -148,7 +186,7 @@ int main(int argc, char** argv) {
     std::vector<const Job*> left;
     if (!have_program("espeak-ng")) {
         std::printf("make_recordings: espeak-ng is not installed; the disc has no recordings.\n");
-        for (const auto& [n, job] : jobs)
+        for (const auto& [path, job] : jobs)
             left.push_back(&job);
         list_left_out(left);
         return 0;
@@ -173,7 +211,7 @@ int main(int argc, char** argv) {
         }
         return true;
     };
-    for (const auto& [n, job] : jobs) {
+    for (const auto& [path, job] : jobs) {
         while (running.size() >= parallel_jobs && finish_one()) {
         }
         pid_t pid = speak(job);

@@ -7,6 +7,7 @@
 // The stamp is written only when every picture was written.
 #include "core/exercises.h"
 #include "core/text.h"
+#include "platform/os/line_file.h"
 #include "tools/artwork/paint.h"
 #include "tools/disc_pictures/scenes.h"
 
@@ -19,20 +20,6 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::vector<std::string> read_lines(const fs::path& file) {
-    std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -49,11 +36,11 @@ int main(int argc, char** argv) {
     const fs::path program = argv[1], disc = argv[2];
     int written = 0, failed = 0;
     for (int k = 1; k <= 7; ++k) {
-        const auto b = read_lines(program / ("b" + std::to_string(k) + ".txt"));
+        const auto b = os::read_lines((program / ("b" + std::to_string(k) + ".txt")).string());
         if (b.size() < 3) continue;
         const std::string kind = Trim(b[1]);
         if (kind != "zd1" && kind != "zd2") continue;
-        for (const std::string& row : read_lines(program / Trim(b[2]))) {
+        for (const std::string& row : os::read_lines((program / Trim(b[2])).string())) {
             if (row.size() <= 5 || row.find('=') == std::string::npos) continue;
             const std::string code = Trim(pole_linii(row, 1));
             const QString subject = QString::fromStdString(Trim(pole_linii(row, 2))).toLower();

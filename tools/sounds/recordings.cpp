@@ -14,6 +14,7 @@
 #include "core/exercises.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
+#include "platform/os/line_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -97,24 +98,15 @@ void read_course(const std::string& file, int number_field, const std::string& o
     }
 }
 
-std::vector<std::string> read_lines(const std::string& file) {
-    std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 void read_sayings(const std::string& folder, const std::string& out, Jobs& jobs) {
-    const std::vector<std::string> edition = read_lines(folder + "/tavo_sk.txt");
+    const std::vector<std::string> edition = os::read_lines(folder + "/tavo_sk.txt");
     const std::string language = edition.size() > 1 ? Trim(edition[1]) : "1";
     const std::string voice = language == "2" ? "de" : language == "3" ? "fr" : "en";
     for (int k = 1; k <= 7; ++k) {
-        const std::vector<std::string> b = read_lines(folder + "/b" + std::to_string(k) + ".txt");
+        const std::vector<std::string> b =
+            os::read_lines(folder + "/b" + std::to_string(k) + ".txt");
         if (b.size() < 3 || Trim(b[1]) != "sent1" || Trim(b[2]).empty()) continue;
-        for (const std::string& row : read_lines(folder + "/" + Trim(b[2]))) {
+        for (const std::string& row : os::read_lines(folder + "/" + Trim(b[2]))) {
             const std::string text = speech_text(Trim(pole_linii(row, 1)));
             const std::string file = Trim(pole_linii(row, 2));
             if (text.empty() || file.empty() || file.find('/') != std::string::npos ||

@@ -1,6 +1,7 @@
 #include "tools/disc_pictures/scenes.h"
 
 #include "shared/look.h"
+#include "tools/artwork/frames.h"
 #include "tools/artwork/paint.h"
 
 #include <QPainterPath>
@@ -15,9 +16,7 @@
 namespace scenes {
 namespace {
 
-using artwork::mix;
-using artwork::rgb;
-using artwork::vertical;
+using namespace artwork;
 
 // Fractions of the scene area to pixels.
 struct U {
@@ -32,12 +31,6 @@ struct U {
     double h(double v) const { return v * r.height(); }
 };
 
-const QColor white(255, 255, 255);
-const QColor granat = rgb(look::granat);
-const QColor morski = rgb(look::morski);
-const QColor krem = rgb(look::krem);
-const QColor piasek = rgb(look::piasek);
-const QColor pomarancz = rgb(look::pomarancz);
 const QColor sky_top(96, 160, 214), sky_low(200, 229, 246);
 const QColor grass(118, 176, 88), grass_dark(82, 140, 66);
 const QColor wood(164, 112, 70), wood_dark(120, 78, 48);

@@ -1,0 +1,88 @@
+#include "tools/artwork/frames.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace artwork {
+
+QRectF rect(const look::Rect& r) {
+    return QRectF(r.x, r.y, r.w, r.h);
+}
+
+QColor alpha(QColor c, int a) {
+    c.setAlpha(a);
+    return c;
+}
+
+QPainterPath rounded(const QRectF& r, double radius) {
+    QPainterPath p;
+    p.addRoundedRect(r, radius, radius);
+    return p;
+}
+
+void light_ground(QImage& img) {
+    QPainter p(&img);
+    const QRectF all(0, 0, img.width(), img.height());
+    p.fillRect(all, vertical(all, krem, mix(krem, piasek, 0.35)));
+}
+
+void title_band(QImage& img, double height) {
+    QPainter p(&img);
+    prepare(p);
+    const QRectF band(0, 0, img.width(), height);
+    p.fillRect(band, vertical(band, mix(granat, morski, 0.25), granat));
+    p.fillRect(QRectF(0, height, img.width(), 2), pomarancz);
+    p.fillRect(QRectF(0, height + 2, img.width(), 1), alpha(granat, 60));
+}
+
+void window_edge(QImage& img) {
+    QPainter p(&img);
+    const int w = img.width(), h = img.height();
+    p.setPen(QPen(granat, 1));
+    p.drawRect(0, 0, w - 1, h - 1);
+    p.setPen(QPen(alpha(white, 120), 1));
+    p.drawRect(1, 1, w - 3, h - 3);
+}
+
+void icon_badge(QPainter& p, const QPointF& centre, double radius, const QColor& fill, Icon icon) {
+    p.setPen(QPen(white, std::max(1.5, radius * 0.14)));
+    p.setBrush(vertical(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                        mix(fill, white, 0.2), mix(fill, granat, 0.15)));
+    p.drawEllipse(centre, radius, radius);
+    const bool glyph = icon == Icon::info || icon == Icon::question;
+    const double r = radius * (glyph ? 0.8 : 0.62);
+    draw_icon(p, icon, QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), white);
+}
+
+void panel(QImage& img, const QRectF& r, double radius, const QColor& tint) {
+    QPainter p(&img);
+    prepare(p);
+    p.fillPath(rounded(r, radius), tint);
+    p.setPen(QPen(alpha(granat, 38), 1));
+    p.drawPath(rounded(r.adjusted(0.5, 0.5, -0.5, -0.5), radius));
+}
+
+void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons) {
+    for (const auto& b : buttons)
+        drop_shadow(img, rounded(rect(b), std::min(b.h * 0.3, 16.0)), QPointF(0, 2), 2,
+                    alpha(granat, 70));
+}
+
+QImage dialog(look::Size size, const char* heading, Icon icon) {
+    QImage img = canvas(size.w, size.h, krem);
+    light_ground(img);
+    title_band(img, 52);
+    QPainter p(&img);
+    prepare(p);
+    icon_badge(p, QPointF(40, 26), 16, morski, icon);
+    p.setFont(font(21, true));
+    p.setPen(alpha(granat, 160));
+    p.drawText(QRectF(68, 1, size.w - 80, 52), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(heading));
+    p.setPen(white);
+    p.drawText(QRectF(68, 0, size.w - 80, 52), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(heading));
+    return img;
+}
+
+} // namespace artwork

@@ -2,9 +2,12 @@
 //   make_artwork <program folder>
 // and checks every strip as the image list will read it: width = frames x frame width,
 // and the key colour in the bottom-left pixel.
+#include "shared/examples_geometry.h"
 #include "shared/look.h"
+#include "trainer/interlude_geometry.h"
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/bmp24.h"
+#include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
 
@@ -76,6 +79,27 @@ void write_picture(const QImage& img, const fs::path& folder, const std::string&
     if (back.size() != img.size()) fail(file, "cannot be read back at its size");
 }
 
+// A small sign drawn on the key colour: only that colour may come close to it.
+void write_keyed(const QImage& img, const fs::path& folder, const std::string& file) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb px = img.pixel(x, y) | 0xFF000000u;
+            if (px != key && near_key(px))
+                return fail(file, "a pixel comes close to the key colour");
+        }
+    save(img, folder, file);
+}
+
+void write_jpeg(const QImage& img, const fs::path& folder, const std::string& file,
+                look::Size size) {
+    if (img.width() != size.w || img.height() != size.h)
+        return fail(file, "drawn at the wrong size");
+    const QString path = QString::fromStdString((folder / file).string());
+    if (!img.save(path, "JPG", 92)) return fail(file, "cannot be written");
+    if (QImageReader(path, "jpg").size() != img.size())
+        fail(file, "cannot be read back at its size");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +147,12 @@ int main(int argc, char** argv) {
     write_picture(form9(), folder, "gfx_s/form9.bmp", look::okno_uzytkownik);
     write_picture(form10(), folder, "gfx_s/form10.bmp", look::okno_nowy_uzytkownik);
     write_picture(slownik(), folder, "gfx_s/slownik.bmp", look::okno_slownika);
+    write_picture(przyklady(), folder, "gfx_s/przyklady.bmp", geo_przyklady::okno);
+    write_keyed(przyklad_glos(), folder, "gfx_s/przyklad_glos.bmp");
+    write_keyed(przyklad_znak(), folder, "gfx_s/przyklad_znak.bmp");
+    write_picture(form18(), folder, "gfx_s/form18.bmp", geo18::okno);
+    write_picture(form16(), folder, "gfx_s/form16.bmp", geo16::tlo);
+    write_jpeg(kojarzenie(), folder, "gfx_s/kojarzenie.jpg", geo17::okno);
 
     return failures == 0 ? 0 : 1;
 }

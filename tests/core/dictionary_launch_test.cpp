@@ -121,11 +121,14 @@ TEST(DictionaryLaunchTest, StartsWhenAbsentSignalsWhenPresentReportsFailedStart)
     // Present: signalled, not started again.
     odpal_slownik("Haus!?");
     odpal_slownik("   ");
-    ASSERT_TRUE(wait_for([&] { return log_lines(tmp, "caption ").size() >= 2; }))
-        << tmp.read("log.txt");
-    std::vector<std::string> captions = log_lines(tmp, "caption ");
-    if (captions.size() == 3) captions.erase(captions.begin()); // it was quick to listen
-    EXPECT_EQ(captions, (std::vector<std::string>{"xxxHaus!", ""}));
+    // The first caption arrives too when the stand-in was quick to listen.
+    auto later_captions = [&] {
+        std::vector<std::string> c = log_lines(tmp, "caption ");
+        if (!c.empty() && c.front() == "xxxhouse") c.erase(c.begin());
+        return c;
+    };
+    ASSERT_TRUE(wait_for([&] { return later_captions().size() >= 2; })) << tmp.read("log.txt");
+    EXPECT_EQ(later_captions(), (std::vector<std::string>{"xxxHaus!", ""}));
     EXPECT_EQ(log_lines(tmp, "started ").size(), 1u);
     EXPECT_TRUE(messages.empty());
 

@@ -11,8 +11,6 @@
 
 namespace trainer {
 
-namespace {
-
 unsigned shift_state(Qt::KeyboardModifiers mods) {
     unsigned s = 0;
     if (mods & Qt::ShiftModifier) s |= ssShift;
@@ -20,6 +18,8 @@ unsigned shift_state(Qt::KeyboardModifiers mods) {
     if (mods & Qt::AltModifier) s |= ssAlt;
     return s;
 }
+
+namespace {
 
 bool insert_text(QObject* box, const QString& text) {
     if (auto* e = qobject_cast<QLineEdit*>(box)) {

@@ -8,6 +8,9 @@
 
 namespace trainer {
 
+// Qt's modifier keys as the keyboard hooks' bits (ssShift, ssCtrl, ssAlt).
+unsigned shift_state(Qt::KeyboardModifiers mods);
+
 class AccentFilter : public QObject {
     Q_OBJECT
   public:

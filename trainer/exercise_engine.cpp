@@ -10,6 +10,7 @@
 #include "platform/os/random.h"
 #include "trainer/answer_check.h"
 #include "trainer/form4_geometry.h"
+#include "trainer/interludes.h"
 
 namespace {
 
@@ -88,10 +89,8 @@ void SilnikCwiczenia::start(int typ) {
 void SilnikCwiczenia::Nastepne_slowko() {
     e_.zaakceptuj = false;
     uslugi_.koniec_pytania();
-    if (++licznik_przerywnika > PYTAN_DO_PRZERYWNIKA && ustawienia.linia[50] != 1) {
-        licznik_przerywnika = 0;
-        uslugi_.przerywnik();
-    }
+    ++licznik_przerywnika;
+    if (czas_na_przerywnik(false)) uslugi_.przerywnik();
     const int n = plan_.ile_w_planie;
     for (int krok = 0; krok <= n && n > 0; ++krok) {
         kursor_ = kursor_ >= n ? 1 : kursor_ + 1;

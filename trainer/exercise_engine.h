@@ -30,9 +30,6 @@ class UslugiCwiczenia {
     virtual void nowe_pytanie() {}
 };
 
-// Questions between two interludes while they show during the run.
-constexpr int PYTAN_DO_PRZERYWNIKA = 20;
-
 class SilnikCwiczenia {
   public:
     SilnikCwiczenia(TPlan& plan, UslugiCwiczenia& uslugi, const MiernikTekstu& miernik);

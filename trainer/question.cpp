@@ -185,7 +185,7 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
     const int* wiersze = p.uklad_ze_slowem ? geo4::wiersze_ze_slowem : geo4::wiersze_bez_slowa;
     for (int k = 0; k < 4; ++k)
         e.odp_top[k] = e.polecenie_top + wiersze[k];
-    e.wpisana_top = e.odp_top[0];
+    e.wpisana_top = e.odp_top[1]; // clear of a hint under the prompt
     e.poprawna_top = e.polecenie_top + geo4::poprawna_pod_poleceniem;
     e.poprawna.charset = odpowiedz_obca(typ) ? obcy : CHARSET_POLSKI;
     p.da_sie = true;

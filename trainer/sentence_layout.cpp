@@ -73,7 +73,9 @@ UkladZdania Ustaw_zdanie(const std::vector<Odcinek>& tekst, bool wyroznienie, in
         size_t n = k + 1;
         while (n < t.size() && !widoczny(n))
             ++n;
-        if (n < t.size() && !znak_bez_odstepu(t[n].tekst)) x += m.szerokosc(" ", s.charset);
+        // "..." keeps its blank even before a full stop.
+        if (n < t.size() && (s.tekst == "..." || !znak_bez_odstepu(t[n].tekst)))
+            x += m.szerokosc(" ", s.charset);
     }
     u.linie = u.slowa.empty() ? 0 : u.slowa.back().y / u.wysokosc_linii + 1;
     return u;
@@ -85,7 +87,33 @@ UkladLuk Rysuj_odpowiedz(const std::string& tekst, int charset, int szerokosc, i
     const std::vector<Slowo> t = tokeny_tekstu({{tekst, charset}});
     u.wysokosc_linii = wysokosc_pola + 1;
     const int odstep = m.szerokosc(" ", charset);
+
+    // What each token is: the markers of the first MAX_LUK gaps with the words
+    // between them, or the markers of a later gap, which take no room (its
+    // words show as they stand).
+    enum Rola { zwykly, otwarcie, wnetrze, zamkniecie, pominiety };
+    std::vector<Rola> rola(t.size(), zwykly);
+    int luki = 0;
+    for (size_t k = 0; k < t.size(); ++k) {
+        if (t[k].tekst != "<") continue;
+        const bool z_polem = luki < MAX_LUK;
+        luki += z_polem;
+        rola[k] = z_polem ? otwarcie : pominiety;
+        size_t n = k + 1;
+        for (; n < t.size() && t[n].tekst != ">"; ++n)
+            if (z_polem) rola[n] = wnetrze;
+        if (n < t.size()) rola[n] = z_polem ? zamkniecie : pominiety;
+        k = n;
+    }
+    // The next token that takes room, for the blank after a word.
+    auto nastepny = [&](size_t k) -> const std::string* {
+        for (size_t n = k + 1; n < t.size(); ++n)
+            if (rola[n] != pominiety) return &t[n].tekst;
+        return nullptr;
+    };
+
     int x = LEWY_MARGINES, y = 3;
+    int ostatnia_linia = y;
     auto nowa_linia = [&] {
         x = LEWY_MARGINES;
         y += u.wysokosc_linii;
@@ -93,57 +121,52 @@ UkladLuk Rysuj_odpowiedz(const std::string& tekst, int charset, int szerokosc, i
     auto zawin = [&](int w) {
         if (x > LEWY_MARGINES && x + w > szerokosc - 6) nowa_linia();
     };
-    auto tekst_tokenu = [&t](size_t k) -> const std::string& {
-        static const std::string pusty;
-        return k < t.size() ? t[k].tekst : pusty;
-    };
-    auto odstep_po = [&](size_t k) {
-        const std::string& n = tekst_tokenu(k + 1);
-        if (n.empty()) return 0;
-        const char c = n[0];
-        return c == '\'' || c == ',' || c == ';' || c == '.' ? 0 : odstep;
-    };
-    int ostatnia_linia = y;
     for (size_t k = 0; k < t.size(); ++k) {
         const std::string& s = t[k].tekst;
-        if (s == "@") {
-            nowa_linia();
+        switch (rola[k]) {
+        case pominiety:
+        case wnetrze:
             continue;
-        }
-        if (s == ">") {
+        case zamkniecie:
             x += 6;
             continue;
-        }
-        if (s == "<") {
-            if (static_cast<int>(u.luki.size()) >= MAX_LUK) continue; // its words show
+        case otwarcie: {
             zawin(SZEROKOSC_LUKI);
             Luka l;
             l.x = x;
             l.y = y - 3;
-            size_t n = k + 1;
-            for (; n < t.size() && t[n].tekst != ">"; ++n) {
-                if (t[n].tekst == "@" || t[n].tekst == "<") continue;
+            for (size_t n = k + 1; n < t.size() && rola[n] == wnetrze; ++n) {
+                if (t[n].tekst == "@") continue;
                 if (!l.oczekiwana.empty()) l.oczekiwana += ' ';
                 l.oczekiwana += t[n].tekst;
             }
             u.luki.push_back(l);
             ostatnia_linia = y;
             x += SZEROKOSC_LUKI;
-            k = n - 1; // the ">" comes next
+            continue;
+        }
+        case zwykly:
+            break;
+        }
+        if (s == "@") {
+            nowa_linia();
             continue;
         }
         const int w = m.szerokosc(s, charset);
-        const bool przy_kropce = kropka_lub_pytajnik(s) ||
-                                 (k > 0 && kropka_lub_pytajnik(t[k - 1].tekst)) ||
-                                 kropka_lub_pytajnik(tekst_tokenu(k + 1));
-        if (!przy_kropce) zawin(w);
+        // A full stop or question mark stays with the word before it.
+        if (!kropka_lub_pytajnik(s)) zawin(w);
         Slowo p = t[k];
         p.x = x;
         p.y = y;
         u.slowa.push_back(p);
         ostatnia_linia = y;
-        x += w + odstep_po(k);
+        x += w;
+        const std::string* n = nastepny(k);
+        if (n && !n->empty()) {
+            const char c = (*n)[0];
+            if (c != '\'' && c != ',' && c != ';' && c != '.') x += odstep;
+        }
     }
-    u.linie = (t.empty() ? 0 : (ostatnia_linia - 3) / u.wysokosc_linii + 1);
+    u.linie = t.empty() ? 0 : (ostatnia_linia - 3) / u.wysokosc_linii + 1;
     return u;
 }

@@ -6,7 +6,6 @@
 int tryb_wyboru = 0;
 
 TForm2* Form2 = nullptr;
-TForm4* Form4 = nullptr;
 TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm8* Form8 = nullptr;

@@ -32,7 +32,6 @@ class TOknoWPrzygotowaniu : public ui::Window {
 
 // Sizes of the big windows follow the main window; the dialogs are smaller.
 VOKARIN_SHELL(TForm2, 800, 600, "Generator ćwiczeń");
-VOKARIN_SHELL(TForm4, 800, 600, "Ćwiczenie");
 VOKARIN_SHELL(TForm6, 455, 240, "Odpowiedź");
 VOKARIN_SHELL(TForm7, 455, 240, "Ćwiczenie");
 VOKARIN_SHELL(TForm8, 800, 600, "Wybór rodzaju ćwiczenia");
@@ -56,7 +55,6 @@ VOKARIN_SHELL(TInformacjaForm, 600, 420, "Przykłady");
 VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek");
 
 extern TForm2* Form2;
-extern TForm4* Form4;
 extern TForm6* Form6;
 extern TForm7* Form7;
 extern TForm8* Form8;

@@ -23,6 +23,7 @@
 #include "shared/forms.h"
 #include "shared/sound_glue.h"
 #include "trainer/form1.h"
+#include "trainer/form4.h"
 #include "trainer/form22.h"
 #include "trainer/shells.h"
 

@@ -53,6 +53,12 @@ TEST(SentenceFrame, WordsBlanksMarkersAndLines) {
          {"my@2,0", "keys@32,0*", ".@72,0"},
          1},
         {"an ellipsis keeps its blank", "a ... b", false, 500, {"a@2,0", "...@22,0", "b@62,0"}, 1},
+        {"even before a full stop",
+         "some ... .",
+         false,
+         500,
+         {"some@2,0", "...@52,0", ".@92,0"},
+         1},
         {"a word past the width less 4 starts a line",
          "aaaa bbbb cccc",
          false,
@@ -127,6 +133,11 @@ TEST(GapSentence, BoxesInPlaceOfTheGaps) {
          {"aaaaaaaaa@2,3"},
          {"x@2,24"}},
         {"@ breaks the line", "a@<b>", 500, {"a@2,3"}, {"b@2,24"}},
+        {"a fourth gap's marks take no room",
+         "<a> <b> <c> x <d>.",
+         1000,
+         {"x@260,3", "d@280,3", ".@290,3"},
+         {"a@2,0", "b@88,0", "c@174,0"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opis);
@@ -137,13 +148,29 @@ TEST(GapSentence, BoxesInPlaceOfTheGaps) {
     }
 }
 
-TEST(GapSentence, NoLineStartsAtAFullStopOrQuestionMark) {
+TEST(GapSentence, FullStopsAndQuestionMarksStayWithTheWordBefore) {
     const StalyMiernik m;
-    // "cc" would pass the width, but its neighbour is "?": it stays.
-    const UkladLuk u = Rysuj_odpowiedz("aaaaa bbbbb cc ?", 238, 140, 23, m);
-    ASSERT_EQ(u.slowa.size(), 4u);
-    EXPECT_EQ(u.slowa[2].y, 3);
-    EXPECT_EQ(u.linie, 1);
+    struct Case {
+        const char* opis;
+        std::string tekst;
+        int szerokosc;
+        std::vector<std::string> slowa;
+    } cases[] = {
+        {"a full stop past the width stays",
+         "aaaaa bbbbb .",
+         120,
+         {"aaaaa@2,3", "bbbbb@62,3", ".@112,3"}},
+        {"a question mark goes with its word",
+         "aaaaa bbbbb cc ?",
+         140,
+         {"aaaaa@2,3", "bbbbb@62,3", "cc@2,27", "?@32,27"}},
+        // The word after a full stop still wraps: nothing runs past the frame.
+        {"the word after it wraps", "aaaaa . bbbbbb", 100, {"aaaaa@2,3", ".@52,3", "bbbbbb@2,27"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.opis);
+        EXPECT_EQ(opis(Rysuj_odpowiedz(c.tekst, 238, c.szerokosc, 23, m).slowa), c.slowa);
+    }
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 // and the key colour in the bottom-left pixel.
 #include "shared/examples_geometry.h"
 #include "shared/look.h"
+#include "trainer/form4_geometry.h"
 #include "trainer/interlude_geometry.h"
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/bmp24.h"
+#include "tools/artwork/exercise.h"
 #include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
@@ -116,7 +118,7 @@ int main(int argc, char** argv) {
 
     const fs::path folder = argv[1];
     std::error_code ec;
-    for (const char* sub : {"gfx_s", "but_s"}) {
+    for (const char* sub : {"gfx_s", "but_s", "cw_tla_s"}) {
         fs::create_directories(folder / sub, ec);
         if (ec) {
             std::fprintf(stderr, "make_artwork: cannot create %s\n", (folder / sub).c_str());
@@ -153,6 +155,17 @@ int main(int argc, char** argv) {
     write_picture(form18(), folder, "gfx_s/form18.bmp", geo18::okno);
     write_picture(form16(), folder, "gfx_s/form16.bmp", geo16::tlo);
     write_jpeg(kojarzenie(), folder, "gfx_s/kojarzenie.jpg", geo17::okno);
+
+    // The exercise window.
+    write_picture(cw_pasek(), folder, "gfx_s/cw_pasek.bmp", {geo4::Image2.w, geo4::Image2.h});
+    for (const ExerciseBackground& b : cw_tla())
+        write_picture(b.picture, folder, "cw_tla_s/" + b.file, geo4::okno);
+    for (int n = 1; n <= 4; ++n)
+        write_keyed(cw_wybor(n), folder, "gfx_s/cw_wybor" + std::to_string(n) + ".bmp");
+    write_keyed(cw_powtorki(), folder, "gfx_s/cw_powtorki.bmp");
+    write_keyed(cw_zamknij(), folder, "gfx_s/cw_zamknij.bmp");
+    write_keyed(cw_umiesz(), folder, "gfx_s/cw_umiesz.bmp");
+    write_keyed(cw_komentarz(), folder, "gfx_s/cw_komentarz.bmp");
 
     return failures == 0 ? 0 : 1;
 }

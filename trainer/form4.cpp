@@ -1,0 +1,551 @@
+#include "trainer/form4.h"
+
+#include <QTimer>
+#include <exception>
+
+#include "core/dictionary_launch.h"
+#include "core/exercises.h"
+#include "core/items.h"
+#include "core/sound.h"
+#include "core/startup.h"
+#include "core/text.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform/os/message.h"
+#include "platform/os/paths.h"
+#include "platform/ui/bmp.h"
+#include "shared/accent_filter.h"
+#include "shared/forms.h"
+#include "trainer/exercise_keys.h"
+#include "trainer/form4_geometry.h"
+#include "trainer/interludes.h"
+#include "trainer/shells.h"
+
+TForm4* Form4 = nullptr;
+
+namespace {
+
+constexpr QRgb czarny = 0xFF000000u;
+constexpr QRgb niebieski = 0xFF1F55C8u; // the marked words and the hovered choice
+constexpr QRgb czerwony = 0xFFC0281Eu;  // the prompt over a wrong answer's correction
+
+std::function<void()>& przerywnik_hook() {
+    static std::function<void()> f;
+    return f;
+}
+
+std::function<int(int)>& przyklady_hook() {
+    static std::function<int(int)> f;
+    return f;
+}
+
+ui::Font arial(int pixels, bool bold, uint32_t rgb, int charset = 238) {
+    ui::Font f = czcionka_arial(pixels, bold, rgb);
+    f.charset = charset;
+    return f;
+}
+
+// The edition font ("czcionka") of a text label or box.
+ui::Font edycji(int pixels, bool bold, uint32_t rgb, int charset) {
+    ui::Font f = arial(pixels, bold, rgb, charset);
+    if (!czcionka.empty()) f.face = czcionka;
+    return f;
+}
+
+QImage obrazek(const std::string& plik) {
+    QImage img;
+    const std::string path = sciezka_programu + plik;
+    if (os::file_exists(path)) ui::try_load_bmp(path, img);
+    return img;
+}
+
+void etykieta(ui::Label& l, const look::Rect& r, const ui::Font& f) {
+    umiesc(l, r);
+    l.SetFont(f);
+    l.SetTransparent(true);
+}
+
+} // namespace
+
+TForm4::TForm4()
+    : ui::Window(geo4::okno.w, geo4::okno.h), Image1(this), Image2(this), L_grupa_tem(this),
+      Menu_Image(this), L_Slowko(this), dxramka(this), DXRamka2(this), L_Polecenie(this),
+      Wyr1(this), Wyr2(this), wyr3(this), wyr4(this), L_Odp1(this), L_Odp2(this), L_Odp3(this),
+      L_Odp4(this), E_Wpisana(this), E_Wpis1(this), E_Wpis2(this), E_Wpis3(this), L_Poprawna(this),
+      L_Poprawna2(this), Tlo_umiesz(this), B_OK(this, 7), B_Sprawdz(this, 6), B_Umiesz(this, 4),
+      B_Nie_umiesz(this, 5), TransparentButton1(this, 0), K_Zaakceptuj(this), L_kom_panel(this),
+      L_Kom(this), L_przyklady(this), L_Stat1(this), L_Stat2(this), L_Stat3(this), I_powtorki(this),
+      L_Powtorki(this), L_pokaz_id(this), Panel_Kor(this), CH_Kor_Tylko_zd(&Panel_Kor),
+      Ch_kor_dodac_zd(&Panel_Kor), Ch_Kor_Wywalic(&Panel_Kor), CH_Kor_Zmienic_gr(&Panel_Kor),
+      Edit_Kor(&Panel_Kor), Edit_Kor_podp(&Panel_Kor), Label2(&Panel_Kor),
+      silnik_(sesja.plan, *this, miernik_) {
+    SetCaption("Tavolent 4.0");
+    wyr = {&Wyr1, &Wyr2, &wyr3, &wyr4};
+    odp = {&L_Odp1, &L_Odp2, &L_Odp3, &L_Odp4};
+    wpis = {&E_Wpis1, &E_Wpis2, &E_Wpis3};
+
+    umiesc(Image1, {0, 0, geo4::okno.w, geo4::okno.h});
+    Image1.OnClick = [this] { Graj(); };
+    umiesc(Image2, geo4::Image2);
+    Image2.SetPicture(obrazek("gfx_s\\cw_pasek.bmp"));
+    etykieta(L_grupa_tem, geo4::L_grupa_tem, arial(15, true, 0xFFFFFF));
+    umiesc(Menu_Image, geo4::Menu_Image);
+    Menu_Image.SetPicture(obrazek("gfx_s\\cw_zamknij.bmp"));
+    Menu_Image.SetTransparent(true);
+    Menu_Image.OnClick = [this] { Menu_ImageClick(); };
+    ui::hand_cursor(&Menu_Image);
+
+    etykieta(L_Slowko, geo4::L_Slowko, arial(30, true, look::granat));
+    L_Slowko.SetAlignment(Qt::AlignHCenter);
+    L_Slowko.SetLayout(Qt::AlignVCenter);
+    dxramka.OnPaint = [this](ui::Canvas& c) { rysuj_ramke(c); };
+    dxramka.setAttribute(Qt::WA_TransparentForMouseEvents);
+    DXRamka2.OnPaint = [this](ui::Canvas& c) { rysuj_luki(c); };
+    umiesc(DXRamka2, geo4::DXRamka2);
+
+    etykieta(L_Polecenie,
+             {geo4::polecenie_lewa, geo4::polecenie_bez_slowa, geo4::polecenie_szer,
+              geo4::polecenie_wys},
+             arial(17, true, look::tekst));
+    L_Polecenie.SetLayout(Qt::AlignVCenter);
+    L_Polecenie.OnClick = [this] { L_PolecenieClick(); };
+    for (int n = 0; n < 4; ++n) {
+        TBmpTransparent& w = *wyr[n];
+        w.SetBounds(geo4::wyr_lewa, 0, geo4::wyr_rozmiar, geo4::wyr_rozmiar);
+        w.SetPicture(obrazek("gfx_s\\cw_wybor" + std::to_string(n + 1) + ".bmp"));
+        w.SetAuto(false);
+        w.SetTransparentColor(0xFF000000u | look::klucz_przezroczysty);
+        w.Tag = n + 1;
+        w.OnClick = [this, n] { Odp_Click(n + 1); };
+        ui::hand_cursor(&w);
+        TMLabel& l = *odp[n];
+        etykieta(l, {geo4::odp_lewa, 0, geo4::odp_szer, geo4::odp_wys}, arial(20, false, 0));
+        l.SetLayout(Qt::AlignVCenter);
+        l.Tag = n + 1;
+        l.OnClick = [this, n] { Odp_Click(n + 1); };
+        l.OnMouseEnter = [&l] { l.SetFontColor(niebieski); };
+        l.OnMouseLeave = [&l] { l.SetFontColor(czarny); };
+        ui::hand_cursor(&l);
+    }
+
+    E_Wpisana.SetBounds(geo4::wpisana_lewa, 0, geo4::wpisana_szer, geo4::wpisana_wys);
+    trainer::AccentFilter::install(&E_Wpisana);
+    for (ui::Edit* e : wpis) {
+        e->resize(SZEROKOSC_LUKI, geo4::wpis_wys);
+        trainer::AccentFilter::install(e);
+    }
+
+    etykieta(L_Poprawna, {geo4::poprawna_lewa, 0, geo4::poprawna_szer, geo4::poprawna_wys},
+             arial(22, true, look::granat));
+    L_Poprawna.SetLayout(Qt::AlignVCenter);
+    etykieta(L_Poprawna2, {geo4::poprawna_lewa, 0, geo4::poprawna_szer, geo4::poprawna2_wys},
+             arial(15, false, look::morski));
+    L_Poprawna2.SetLayout(Qt::AlignVCenter);
+
+    umiesc(Tlo_umiesz, geo4::Tlo_umiesz);
+    Tlo_umiesz.SetPicture(obrazek("gfx_s\\cw_umiesz.bmp"));
+    Tlo_umiesz.SetTransparent(true);
+    ustaw_przycisk(B_OK, geo4::B_OK, [this] { I_OKClick(); });
+    ustaw_przycisk(B_Sprawdz, geo4::B_Sprawdz, [this] { B_SprawdzClick(); });
+    ustaw_przycisk(B_Umiesz, geo4::B_Umiesz, [this] { B_UmieszClick(); });
+    ustaw_przycisk(B_Nie_umiesz, geo4::B_Nie_umiesz, [this] { B_Nie_umieszClick(); });
+    ustaw_przycisk(TransparentButton1, geo4::TransparentButton1, [this] { Graj(); });
+    TransparentButton1.SetHint(os::pl("Odtwórz"));
+
+    etykieta(K_Zaakceptuj, geo4::K_Zaakceptuj, arial(15, true, look::morski));
+    K_Zaakceptuj.SetAlignment(Qt::AlignRight);
+    K_Zaakceptuj.SetLayout(Qt::AlignVCenter);
+    K_Zaakceptuj.SetCaption("Zaakceptuj (F3)");
+    K_Zaakceptuj.OnClick = [this] { K_ZaakceptujClick(); };
+    ui::hand_cursor(&K_Zaakceptuj);
+
+    umiesc(L_kom_panel, geo4::L_kom_panel);
+    L_kom_panel.SetPicture(obrazek("gfx_s\\cw_komentarz.bmp"));
+    L_kom_panel.SetTransparent(true);
+    etykieta(L_Kom, geo4::L_Kom, arial(15, false, look::tekst));
+    L_Kom.SetWordWrap(true);
+
+    etykieta(L_przyklady, geo4::L_przyklady, arial(15, true, look::morski));
+    L_przyklady.SetCaption(os::pl("Przykłady (F7)"));
+    ui::hand_cursor(&L_przyklady);
+
+    for (auto [l, r] : {std::pair{&L_Stat1, geo4::L_Stat1},
+                        {&L_Stat2, geo4::L_Stat2},
+                        {&L_Stat3, geo4::L_Stat3}}) {
+        etykieta(*l, r, arial(15, true, look::tekst));
+        l->SetLayout(Qt::AlignVCenter);
+    }
+    umiesc(I_powtorki, geo4::I_powtorki);
+    I_powtorki.SetPicture(obrazek("gfx_s\\cw_powtorki.bmp"));
+    I_powtorki.SetTransparent(true);
+    etykieta(L_Powtorki, geo4::L_Powtorki, arial(13, false, look::tekst));
+    L_Powtorki.SetLayout(Qt::AlignVCenter);
+    etykieta(L_pokaz_id, geo4::L_pokaz_id, arial(13, false, look::morski));
+    L_pokaz_id.SetAlignment(Qt::AlignRight);
+    L_pokaz_id.SetLayout(Qt::AlignVCenter);
+
+    umiesc(Panel_Kor, geo4::Panel_Kor);
+    Panel_Kor.setAutoFillBackground(true);
+    int y = 6;
+    for (auto [c, t] : {std::pair{&CH_Kor_Tylko_zd, "tylko zdanie"},
+                        {&Ch_kor_dodac_zd, "dodać zdanie"},
+                        {&Ch_Kor_Wywalic, "wywalić"},
+                        {&CH_Kor_Zmienic_gr, "zmienić grupę"}}) {
+        c->SetBounds(8, y, 168, 22);
+        c->SetCaption(os::pl(t));
+        y += 26;
+    }
+    Edit_Kor.SetBounds(8, y + 4, 168, 24);
+    Edit_Kor_podp.SetBounds(8, y + 34, 168, 24);
+    Label2.SetBounds(8, y + 66, 168, 120);
+    Label2.SetWordWrap(true);
+    Panel_Kor.SetVisible(false);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             &K_Zaakceptuj, &L_przyklady, &I_powtorki, &Tlo_umiesz, &B_Umiesz, &B_Nie_umiesz,
+             &B_Sprawdz, &B_OK, &E_Wpisana, &E_Wpis1, &E_Wpis2, &E_Wpis3, &dxramka, &DXRamka2,
+             &L_Poprawna2, &L_kom_panel, &L_Kom})
+        w->setVisible(false);
+    setFocusPolicy(Qt::StrongFocus);
+    czytaj_tla();
+}
+
+void TForm4::ustaw_przerywnik(std::function<void()> pokaz) {
+    przerywnik_hook() = std::move(pokaz);
+}
+
+void TForm4::ustaw_przyklady(std::function<int(int)> ile) {
+    przyklady_hook() = std::move(ile);
+}
+
+// ---- The run ----
+
+void TForm4::OnShow() {
+    Panel_Kor.SetVisible(tryb_korekty);
+    korekta_wypelniona_ = false;
+    I_powtorki.SetVisible(tryb_lekcji == 0);
+    // The edition font and character set for the typed and chosen texts.
+    const int charset = czcionka_charset;
+    E_Wpisana.SetFont(edycji(20, false, look::tekst, charset));
+    for (ui::Edit* e : wpis)
+        e->SetFont(czcionka_ramki(charset));
+    L_pokaz_id.SetVisible(false);
+    Losuj_tlo();
+    krok([this] { silnik_.start(wybrany_typ); });
+}
+
+void TForm4::OnClose() {
+    zapisz_korekte();
+    // An interlude due at the end of the exercise (interludes only at the end).
+    if (czas_na_przerywnik(true)) przerywnik();
+}
+
+void TForm4::Losuj_tlo() {
+    const int n = ::Losuj_tlo();
+    QImage img;
+    bool bez_paska = false;
+    if (n > 0) {
+        const std::string& plik = tla_cwiczen[n];
+        const size_t kreska = plik.find_last_of("/\\");
+        bez_paska =
+            plik.find("p_", kreska == std::string::npos ? 0 : kreska + 1) != std::string::npos;
+        if (!os::file_exists(plik) || !ui::try_load_bmp(plik, img)) img = QImage();
+        if (img.isNull()) ui::try_load_bmp(sciezka_programu + "cw_tla_s\\c0.bmp", img);
+    }
+    Image1.SetPicture(img.isNull() ? tlo_okna("", geo4::okno) : img);
+    Image2.SetVisible(!bez_paska);
+}
+
+// ---- Steps ----
+
+void TForm4::krok(const std::function<void()>& co) {
+    if (w_kroku_) return;
+    w_kroku_ = true;
+    try {
+        co();
+    } catch (const std::exception& e) {
+        os::show_message(e.what());
+    }
+    w_kroku_ = false;
+    if (isVisible()) pokaz_ekran();
+}
+
+void TForm4::Odp_Click(int n) {
+    krok([this, n] { silnik_.Sprawdz_wybor(n); });
+}
+
+void TForm4::I_OKClick() {
+    krok([this] { silnik_.I_OKClick(E_Wpisana.Text(), luki()); });
+}
+
+void TForm4::B_SprawdzClick() {
+    krok([this] { silnik_.Pokaz_rozwiazanie(); });
+}
+
+void TForm4::B_UmieszClick() {
+    krok([this] { silnik_.Ocen_sam(true); });
+}
+
+void TForm4::B_Nie_umieszClick() {
+    krok([this] { silnik_.Ocen_sam(false); });
+}
+
+void TForm4::K_ZaakceptujClick() {
+    krok([this] { silnik_.Zaakceptuj_odp(); });
+}
+
+void TForm4::Graj() {
+    graj_wav(silnik_.dzwiek_do_grania(), false);
+}
+
+void TForm4::L_PolecenieClick() {
+    if (silnik_.odpowiedziano() && !silnik_.odpowiedz().empty() && Form6) Form6->show_modal();
+}
+
+void TForm4::Menu_ImageClick() {
+    close();
+}
+
+void TForm4::L_SlownikClick() {
+    odpal_slownik("");
+}
+
+std::array<std::string, 3> TForm4::luki() const {
+    return {E_Wpis1.Text(), E_Wpis2.Text(), E_Wpis3.Text()};
+}
+
+bool TForm4::pole_wpisywania() const {
+    const QWidget* f = focusWidget();
+    return f == &E_Wpisana || f == &E_Wpis1 || f == &E_Wpis2 || f == &E_Wpis3;
+}
+
+bool TForm4::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
+    if (w_kroku_) return true; // the step under way finishes first
+    const Akcja a =
+        akcja_klawisza(key, trainer::shift_state(mods), silnik_.stan_klawiszy(pole_wpisywania()));
+    using A = AkcjaKlawisza;
+    switch (a.co) {
+    case A::brak:
+        return false;
+    case A::wybor:
+        Odp_Click(a.wybor);
+        break;
+    case A::zamknij:
+        close();
+        break;
+    case A::graj:
+        Graj();
+        break;
+    case A::ok:
+        I_OKClick();
+        break;
+    case A::pokaz_rozwiazanie:
+        B_SprawdzClick();
+        break;
+    case A::umiem:
+        B_UmieszClick();
+        break;
+    case A::nie_umiem:
+        B_Nie_umieszClick();
+        break;
+    case A::pomoc:
+        strona_pomocy = "h_10_slow.html";
+        pokaz_pomoc();
+        break;
+    case A::grupa:
+        krok([this] { silnik_.Pokaz_grupe(); });
+        break;
+    case A::akceptuj:
+        K_ZaakceptujClick();
+        break;
+    case A::tlo:
+        Losuj_tlo();
+        break;
+    case A::pokaz_odpowiedz:
+        if (Form6) Form6->show_modal();
+        break;
+    case A::pokaz_id:
+        L_pokaz_id.SetVisible(!L_pokaz_id.Visible());
+        break;
+    case A::przyklady:
+        if (InformacjaForm) InformacjaForm->show_modal();
+        break;
+    case A::parametry:
+        if (Form30) Form30->show_modal();
+        break;
+    case A::komentarz:
+        if (Form27) Form27->show_modal();
+        break;
+    case A::slownik:
+        L_SlownikClick();
+        break;
+    case A::do_kosza:
+    case A::zeruj:
+    case A::juz_umiem:
+        // The record buttons come with the run's closing and scheduling.
+        break;
+    }
+    return true;
+}
+
+// ---- What the engine asks of the window ----
+
+void TForm4::graj(const std::string& plik, bool czekaj) {
+    graj_wav(plik, czekaj);
+}
+
+void TForm4::informacja(const std::string& tekst) {
+    core::show_info(tekst);
+}
+
+void TForm4::zamknij() {
+    // Never from inside the show: the modal loop must be running first.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) close();
+    });
+}
+
+void TForm4::przerywnik() {
+    if (przerywnik_hook()) przerywnik_hook()();
+}
+
+int TForm4::ile_przykladow(int slowko) {
+    return przyklady_hook() ? przyklady_hook()(slowko) : 0;
+}
+
+void TForm4::koniec_pytania() {
+    zapisz_korekte();
+}
+
+void TForm4::nowe_pytanie() {
+    nowe_pytanie_ = true;
+    if (!tryb_korekty) return;
+    const int i = silnik_.biezace_slowko();
+    if (i < 1 || i > baza.ile_slow) return;
+    slowko_korekty_ = i;
+    const auto& f = baza.korekta_flagi[i];
+    CH_Kor_Tylko_zd.SetChecked(f[0]);
+    Ch_kor_dodac_zd.SetChecked(f[1]);
+    Ch_Kor_Wywalic.SetChecked(f[2]);
+    CH_Kor_Zmienic_gr.SetChecked(f[3]);
+    Edit_Kor.SetText(baza.korekta_tekst1[i]);
+    Edit_Kor_podp.SetText(baza.korekta_tekst2[i]);
+    Label2.SetCaption(baza.synonimy[i]);
+    korekta_wypelniona_ = true;
+}
+
+void TForm4::zapisz_korekte() {
+    if (!tryb_korekty || !korekta_wypelniona_) return;
+    korekta_wypelniona_ = false;
+    const int i = slowko_korekty_;
+    if (i < 1 || i > baza.ile_slow) return;
+    baza.korekta_flagi[i] = {CH_Kor_Tylko_zd.Checked(), Ch_kor_dodac_zd.Checked(),
+                             Ch_Kor_Wywalic.Checked(), CH_Kor_Zmienic_gr.Checked()};
+    baza.korekta_tekst1[i] = Edit_Kor.Text();
+    baza.korekta_tekst2[i] = Edit_Kor_podp.Text();
+    baza.ma_korekte[i] = 1;
+}
+
+// ---- The screen ----
+
+void TForm4::pokaz_ekran() {
+    const Ekran& e = silnik_.ekran();
+    SetCaption(e.podpis.empty() ? "Tavolent 4.0" : e.podpis);
+
+    L_Slowko.SetFont(edycji(30, true, look::granat, e.slowko.charset));
+    L_Slowko.SetCaption(e.slowko.tekst);
+    L_Slowko.SetVisible(e.slowko.widoczny);
+
+    if (e.ramka_widoczna) {
+        const int wys = std::max(1, e.ramka.linie) * e.ramka.wysokosc_linii + 6;
+        dxramka.SetBounds(geo4::ramka_lewa, e.ramka_top, geo4::ramka_szer, wys);
+    }
+    dxramka.SetVisible(e.ramka_widoczna);
+    dxramka.update();
+
+    DXRamka2.SetVisible(e.ramka2_widoczna);
+    DXRamka2.update();
+    for (size_t g = 0; g < wpis.size(); ++g) {
+        ui::Edit& b = *wpis[g];
+        if (g < e.luki.luki.size())
+            b.move(geo4::DXRamka2.x + e.luki.luki[g].x, geo4::DXRamka2.y + e.luki.luki[g].y);
+        if (nowe_pytanie_) b.SetText("");
+        b.SetVisible(e.wpis_widoczny[g]);
+    }
+
+    L_Polecenie.SetCaption(e.polecenie);
+    L_Polecenie.SetFontColor(e.polecenie_czerwone ? czerwony : 0xFF000000u | look::tekst);
+    L_Polecenie.SetTop(e.polecenie_top);
+    L_Polecenie.SetVisible(e.polecenie_widoczne);
+
+    for (int n = 0; n < 4; ++n) {
+        TMLabel& l = *odp[n];
+        l.SetFont(edycji(20, false, look::tekst, e.odp_charset));
+        l.SetCaption(e.odp[n]);
+        l.SetTop(e.odp_top[n]);
+        l.SetVisible(e.odp_widoczna[n]);
+        wyr[n]->SetTop(e.odp_top[n]);
+        wyr[n]->SetVisible(e.odp_widoczna[n]);
+    }
+
+    E_Wpisana.SetTop(e.wpisana_top);
+    if (nowe_pytanie_ || !e.wpisana_widoczna) E_Wpisana.SetText("");
+    E_Wpisana.SetVisible(e.wpisana_widoczna);
+
+    L_Poprawna.SetFont(edycji(22, true, look::granat, e.poprawna.charset));
+    L_Poprawna.SetCaption(e.poprawna.tekst);
+    L_Poprawna.SetTop(e.poprawna_top);
+    L_Poprawna.SetVisible(e.poprawna.widoczny);
+    L_Poprawna2.SetCaption(e.poprawna2.tekst);
+    L_Poprawna2.SetTop(e.poprawna2_top);
+    L_Poprawna2.SetVisible(e.poprawna2.widoczny);
+
+    B_OK.SetVisible(e.ok);
+    B_Sprawdz.SetVisible(e.sprawdz);
+    Tlo_umiesz.SetVisible(e.tlo_umiesz);
+    B_Umiesz.SetVisible(e.umiesz);
+    B_Nie_umiesz.SetVisible(e.nie_umiesz);
+    K_Zaakceptuj.SetVisible(e.zaakceptuj);
+    TransparentButton1.SetVisible(e.graj);
+    if (!e.graj_podpowiedz.empty())
+        TransparentButton1.SetHint(e.graj_podpowiedz,
+                                   e.graj_podpowiedz == os::pl("Odtwórz") ? 238 : charset_obcy());
+
+    L_Kom.SetCaption(e.kom.tekst);
+    L_Kom.SetVisible(e.kom.widoczny);
+    L_kom_panel.SetVisible(e.kom.widoczny);
+    L_przyklady.SetVisible(e.przyklady);
+
+    L_Stat1.SetCaption(e.stat1);
+    L_Stat2.SetCaption(e.stat2);
+    L_Stat3.SetCaption(e.stat3);
+    L_Powtorki.SetCaption(e.powtorki);
+    L_pokaz_id.SetCaption(e.pokaz_id);
+    L_grupa_tem.SetCaption(e.grupa_tem);
+
+    if (nowe_pytanie_) {
+        if (e.fokus == Fokus::wpisana)
+            E_Wpisana.SetFocus();
+        else if (e.fokus == Fokus::wpis1)
+            E_Wpis1.SetFocus();
+        else
+            setFocus(Qt::OtherFocusReason);
+    } else if (!pole_wpisywania() || !focusWidget() || !focusWidget()->isVisible()) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    nowe_pytanie_ = false;
+}
+
+void TForm4::rysuj_ramke(ui::Canvas& c) {
+    for (const Slowo& s : silnik_.ekran().ramka.slowa) {
+        c.SetFont(czcionka_ramki(s.charset, s.niebieskie ? niebieski : czarny));
+        c.TextOut(s.x, s.y, s.tekst);
+    }
+}
+
+void TForm4::rysuj_luki(ui::Canvas& c) {
+    for (const Slowo& s : silnik_.ekran().luki.slowa) {
+        c.SetFont(czcionka_ramki(s.charset));
+        c.TextOut(s.x, s.y, s.tekst);
+    }
+}

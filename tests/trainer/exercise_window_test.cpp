@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
@@ -18,6 +19,8 @@
 #include "platform/os/random.h"
 #include "platform_ui/qt_app.h"
 #include "shared/form5.h"
+#include "shared/forms.h"
+#include "shared/sound_glue.h"
 #include "trainer/demo_edition.h"
 #include "trainer/form4.h"
 #include "trainer/form4_geometry.h"
@@ -228,6 +231,33 @@ TEST_F(ExerciseWindow, WrongChoiceShowsTheCorrectionAndWaitsForTheBadSound) {
         EXPECT_EQ(f.silnik().biezace_slowko(), item("flat"));
         EXPECT_TRUE(f.L_Odp1.Visible());
     });
+}
+
+TEST_F(ExerciseWindow, TheBadSoundIsWaitedForWithTheWindowResponsive) {
+    // The holder's real player (SDL's dummy driver plays in real time).
+    podlacz_dzwiek_do_core();
+    Form5 = form5.get();
+    plan({item("house"), item("flat")}, 4);
+    uruchom([&](TForm4& f) {
+        bool timer = false, klik_w_trakcie = false;
+        // While the sound plays, the window handles events, but a click on
+        // its buttons does not start another step.
+        QTimer::singleShot(100, &f, [&] {
+            timer = true;
+            klik_w_trakcie = f.silnik().odpowiedziano();
+            f.I_OKClick();
+        });
+        QElapsedTimer czas;
+        czas.start();
+        zla_odpowiedz(f);
+        const qint64 ms = czas.elapsed();
+        if (ms < 150) GTEST_SKIP() << "no sound device: the sound did not play";
+        EXPECT_TRUE(timer);
+        EXPECT_TRUE(klik_w_trakcie);
+        EXPECT_EQ(f.silnik().biezace_slowko(), item("house")); // still the first question
+        EXPECT_TRUE(f.B_OK.Visible());
+    });
+    Form5 = nullptr;
 }
 
 TEST_F(ExerciseWindow, TheFourthChoiceIsReachableByKeyAndClick) {

@@ -23,7 +23,7 @@
 #include "platform/os/le_codec.h"
 #include "platform/os/paths.h"
 #include "shared/form9.h"
-#include "trainer/form1.h"
+#include "trainer/windows.h"
 #include "trainer/start.h"
 
 namespace {

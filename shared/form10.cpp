@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
+#include "shared/form10_geometry.h"
 #include "shared/forms.h"
 #include "shared/users.h"
 
@@ -12,7 +13,7 @@ TForm10* Form10 = nullptr;
 
 TForm10::TForm10()
     : ui::Window(look::okno_nowy_uzytkownik.w, look::okno_nowy_uzytkownik.h), Image1(this),
-      Label1(this), Edit1(this), B_OK(this, 2), B_Zamknij(this, 3) {
+      Label1(this), Edit1(this), B_OK(this, Pasek::ok2), B_Zamknij(this, Pasek::anuluj2) {
     SetCaption(os::pl("Nowy użytkownik"));
     ustaw_tlo(Image1, "gfx_s\\form10.bmp", look::okno_nowy_uzytkownik);
     ustaw_komunikat(Label1, look::form10_Label1);
@@ -28,6 +29,9 @@ TForm10::TForm10()
     };
     ustaw_przycisk(B_OK, look::form10_B_OK, [this] { B_OKClick(); });
     ustaw_przycisk(B_Zamknij, look::form10_B_Zamknij, [this] { close_modal(0); });
+    SetDefaultButton(&B_OK);
+    SetCancelButton(&B_Zamknij);
+    SetHelpPage("h_06_log.html");
     Edit1Change();
 }
 
@@ -39,31 +43,6 @@ void TForm10::OnShow() {
 
 void TForm10::Edit1Change() {
     B_OK.SetVisible(Trim(Edit1.Text()).size() > 1);
-}
-
-bool klawisz_okna_uzytkownika(int key, const TTransparentButton& ok,
-                              const std::function<void()>& potwierdz,
-                              const std::function<void()>& wyjdz) {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (ok.Visible()) potwierdz();
-        return true;
-    case Qt::Key_Escape:
-        wyjdz();
-        return true;
-    case Qt::Key_F1:
-        strona_pomocy = "h_06_log.html";
-        pokaz_pomoc();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool TForm10::FormKeyDown(int key, Qt::KeyboardModifiers) {
-    return klawisz_okna_uzytkownika(
-        key, B_OK, [this] { B_OKClick(); }, [this] { close_modal(0); });
 }
 
 void TForm10::B_OKClick() {

@@ -1,7 +1,7 @@
 #pragma once
 // The new-user window: a name, checked against the list, becomes a new user.
-#include <functional>
-
+// Enter confirms while OK shows, Esc leaves, F1 opens the help page on
+// logging in.
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
@@ -20,16 +20,9 @@ class TForm10 : public ui::Window {
 
     void B_OKClick();
     void Edit1Change();
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
 
   protected:
     void OnShow() override;
 };
 
 extern TForm10* Form10;
-
-// The keys of the two user windows: Enter confirms while OK is visible, Esc
-// leaves, F1 opens the help page on logging in. True when the key was theirs.
-bool klawisz_okna_uzytkownika(int key, const TTransparentButton& ok,
-                              const std::function<void()>& potwierdz,
-                              const std::function<void()>& wyjdz);

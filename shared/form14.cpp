@@ -1,6 +1,6 @@
 #include "shared/form14.h"
 
-#include "shared/look.h"
+#include "shared/form14_geometry.h"
 
 TForm14::TForm14() : ui::Window(look::okno_postepu.w, look::okno_postepu.h), Progress(this) {
     set_border(true);

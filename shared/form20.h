@@ -1,7 +1,7 @@
 #pragma once
 // The information box: a message and one OK button. The caller sets Label1's
 // caption and shows it modally. OK, Esc, or Enter while OK is visible close
-// it; F1 opens the help window on top of it.
+// it; F1 opens the help window on top of it, at the page asked for last.
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
@@ -17,5 +17,4 @@ class TForm20 : public ui::Window {
     TTransparentButton B_OK;
 
     void B_OKClick();
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
 };

@@ -5,27 +5,15 @@
 // any other end of the modal show) 0.
 #include <cstdint>
 
-#include "platform/ui/controls.h"
-#include "platform/ui/window.h"
-#include "shared/transparent_button.h"
+#include "shared/okno_tak_nie.h"
 
 extern uint8_t tak_pytanie; // 1 = yes
 
-class TForm29 : public ui::Window {
+class TForm29 : public TOknoTakNie {
     Q_OBJECT
 
   public:
     TForm29();
 
-    ui::Image Image1;
     ui::Label Label1;
-    TTransparentButton B_OK;
-    TTransparentButton B_Zamknij;
-
-    void B_OKClick();
-    void B_ZamknijClick();
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
-
-  protected:
-    void OnClose() override;
 };

@@ -6,6 +6,7 @@
 #include "platform/os/codepage.h"
 #include "platform/os/message.h"
 #include "shared/form10.h"
+#include "shared/form9_geometry.h"
 #include "shared/forms.h"
 #include "shared/login.h"
 #include "shared/users.h"
@@ -14,7 +15,8 @@ TForm9* Form9 = nullptr;
 
 TForm9::TForm9()
     : ui::Window(look::okno_uzytkownik.w, look::okno_uzytkownik.h), Image1(this), Label1(this),
-      ComboBox1(this), B_OK(this, 2), B_Zamknij(this, 3), TransparentButton1(this, 11) {
+      ComboBox1(this), B_OK(this, Pasek::ok2), B_Zamknij(this, Pasek::anuluj2),
+      TransparentButton1(this, Pasek::nowy_user) {
     SetCaption("Tavolent 2001");
     ustaw_tlo(Image1, "gfx_s\\form9.bmp", look::okno_uzytkownik);
     ustaw_komunikat(Label1, look::form9_Label1);
@@ -27,6 +29,9 @@ TForm9::TForm9()
     ustaw_przycisk(B_Zamknij, look::form9_B_Zamknij, [this] { B_ZamknijClick(); });
     ustaw_przycisk(TransparentButton1, look::form9_TransparentButton1,
                    [this] { TransparentButton1Click(); });
+    SetDefaultButton(&B_OK);
+    SetCancelButton(&B_Zamknij);
+    SetHelpPage("h_06_log.html");
     wczytaj_userow();
     wypelnij_liste();
 }
@@ -51,11 +56,6 @@ void TForm9::OnShow() {
 
 void TForm9::ComboBox1Click() {
     pokaz_ok();
-}
-
-bool TForm9::FormKeyDown(int key, Qt::KeyboardModifiers) {
-    return klawisz_okna_uzytkownika(
-        key, B_OK, [this] { K_OKClick(); }, [this] { B_ZamknijClick(); });
 }
 
 void TForm9::K_OKClick() {

@@ -1,6 +1,7 @@
 #pragma once
 // The user choice: the learners of this installation, a new-user button, and
-// logging in, which loads the learner's profile.
+// logging in, which loads the learner's profile. Enter logs in while OK shows,
+// Esc is the exit button, F1 opens the help page on logging in.
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
@@ -22,8 +23,6 @@ class TForm9 : public ui::Window {
     void B_ZamknijClick();
     void TransparentButton1Click();
     void ComboBox1Click();
-
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
 
     // The names of the user list, in file order; selects the last one.
     void wypelnij_liste();

@@ -8,6 +8,7 @@
 #include "platform/os/codepage.h"
 #include "platform/os/paths.h"
 #include "platform/ui/bmp.h"
+#include "platform/ui/window.h"
 #include "shared/form14.h"
 #include "shared/form20.h"
 #include "shared/form5.h"
@@ -58,6 +59,11 @@ void pokaz_pomoc() {
 
 void ustaw_pokaz_pomoc(std::function<void()> handler) {
     pomoc() = std::move(handler);
+    // F1 in any window: its help page (when it names one), then the help window.
+    ui::Window::set_help_handler([](ui::Window& okno) {
+        if (okno.HelpPage()) strona_pomocy = *okno.HelpPage();
+        pokaz_pomoc();
+    });
 }
 
 void podlacz_okna_do_core() {
@@ -72,7 +78,7 @@ void podlacz_okna_do_core() {
     h.progress_hide = [] {
         if (Form14) Form14->close();
     };
-    h.process_events = [] { QCoreApplication::processEvents(); };
+    h.process_events = ui::process_events_while_waiting;
 }
 
 void pokaz_postep(const std::string& caption) {

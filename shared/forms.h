@@ -31,7 +31,8 @@ extern TForm29* Form29; // yes/no question box
 extern std::string strona_pomocy;
 
 // Opens the help window modally at the current help page. Does nothing until
-// the help window sets its handler.
+// the help window sets its handler; setting it also makes F1 in every window
+// ask for the window's help page and open it.
 void pokaz_pomoc();
 void ustaw_pokaz_pomoc(std::function<void()> handler);
 

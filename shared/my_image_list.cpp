@@ -59,3 +59,14 @@ int TMyImageList::GetDefTop(int index) const {
     const TMyBitmap* b = Item(index);
     return b ? b->def_top : kOutOfRange;
 }
+
+void TMyImageList::SetName(int index, Pasek nazwa) {
+    if (index < 0 || index >= Count()) return;
+    items_[static_cast<size_t>(index)].nazwa = nazwa;
+}
+
+int TMyImageList::IndexOf(Pasek nazwa) const {
+    for (int i = 0; i < Count(); ++i)
+        if (items_[static_cast<size_t>(i)].nazwa == nazwa) return i;
+    return -1;
+}

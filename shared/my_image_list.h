@@ -3,11 +3,13 @@
 // pixels of the strip's transparent colour (its bottom-left pixel) are left out
 // when a frame is drawn, so the window's background shows through.
 #include <QImage>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/ui/canvas.h"
+#include "shared/strips.h"
 
 // One strip.
 struct TMyBitmap {
@@ -17,6 +19,7 @@ struct TMyBitmap {
     QImage keyed;         // the strip with that colour made transparent
     int def_top = 0;
     int def_left = 0;
+    std::optional<Pasek> nazwa; // the strip's name, when the holder gave one
 };
 
 // A strip whose width does not divide by its frame count.
@@ -44,6 +47,11 @@ class TMyImageList {
     int GetDefTop(int index) const;
 
     int Count() const { return static_cast<int>(items_.size()); }
+
+    // Names the strip at `index` (ignored outside the list).
+    void SetName(int index, Pasek nazwa);
+    // The index of the first strip of that name; -1 when none has it.
+    int IndexOf(Pasek nazwa) const;
     const TMyBitmap* Item(int index) const; // nullptr outside the list
 
   private:

@@ -1,5 +1,7 @@
 #include "shared/transparent_button.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -15,9 +17,16 @@ std::vector<TTransparentButton*>& all_buttons() {
 }
 } // namespace
 
+TTransparentButton::TTransparentButton(QWidget* parent, Pasek pasek)
+    : TTransparentButton(parent, -1) {
+    pasek_ = pasek;
+    use_list(list_);
+}
+
 TTransparentButton::TTransparentButton(QWidget* parent, int bitmap_normal)
     : ui::Clickable<QWidget>(parent), bitmap_normal_(bitmap_normal) {
     resize(33, 33);
+    setFocusPolicy(Qt::TabFocus);
     all_buttons().push_back(this);
     use_list(g_shared);
 }
@@ -39,6 +48,7 @@ TMyImageList* TTransparentButton::SharedList() {
 
 void TTransparentButton::use_list(TMyImageList* list) {
     list_ = list;
+    if (pasek_ && list_) bitmap_normal_ = list_->IndexOf(*pasek_);
     fit();
     update();
 }
@@ -55,7 +65,13 @@ void TTransparentButton::fit() {
     resize(list_->GetFrameWidth(bitmap_normal_), list_->GetFrameHeight(bitmap_normal_));
 }
 
+void TTransparentButton::SetPasek(Pasek pasek) {
+    pasek_ = pasek;
+    use_list(list_);
+}
+
 void TTransparentButton::SetBitmapNormal(int index) {
+    pasek_.reset();
     bitmap_normal_ = index;
     if (list_) {
         fit();
@@ -86,8 +102,47 @@ void TTransparentButton::paintEvent(QPaintEvent* e) {
     if (stan_ == 2 && !(style_ & tbs_Highlighted)) frame = 1;
     if (!list_) return;
     QPainter p(this);
-    ui::Canvas canvas(p, e->rect());
-    list_->Draw(canvas, bitmap_normal_, frame);
+    {
+        ui::Canvas canvas(p, e->rect());
+        list_->Draw(canvas, bitmap_normal_, frame);
+    }
+    if (focus_mark_ && hasFocus()) {
+        // A dotted line just inside the button, in the accent colour.
+        p.setClipRect(rect());
+        QPen pen(QColor(0xE8, 0x83, 0x3A), 2, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 5, 5);
+    }
+}
+
+void TTransparentButton::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    // The mouse leaves a window that closes without a leave event: the
+    // highlight must not greet the learner when it opens again.
+    if ((style_ & tbs_Highlighted) && stan_ != 0) stan_ = 0;
+}
+
+void TTransparentButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TTransparentButton::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    // The mark shows where the keyboard took the focus, not on a window's first focus.
+    focus_mark_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    update();
+}
+
+void TTransparentButton::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    focus_mark_ = false;
+    update();
 }
 
 void TTransparentButton::enterEvent(QEnterEvent* e) {

@@ -6,7 +6,14 @@
 //
 // Buttons draw from the shared strip list unless given one of their own; the
 // shared list is bound when its holder window is created (SetSharedList), so
-// a button made before that keeps its size and paints nothing until then.
+// a button made before that keeps its size and paints nothing until then. A
+// button names its strip (Pasek) and finds it in whichever list it draws
+// from; a strip that list lacks gives the out-of-range size and no picture.
+//
+// The learner can also reach a button with Tab: it then shows a focus mark,
+// and Space or Enter press it.
+#include <optional>
+
 #include "platform/ui/controls.h"
 #include "shared/my_image_list.h"
 
@@ -21,11 +28,16 @@ using TStyl = unsigned;
 class TTransparentButton : public ui::Clickable<QWidget> {
   public:
     // Style [tbs_Highlighted], HideNormal false, the shared list.
+    TTransparentButton(QWidget* parent, Pasek pasek);
+    // By index into the list, for a strip no name stands for.
     explicit TTransparentButton(QWidget* parent, int bitmap_normal = 0);
     ~TTransparentButton() override;
 
+    // The strip's index in the list (-1 for a named strip the list lacks).
     int BitmapNormal() const { return bitmap_normal_; }
     void SetBitmapNormal(int index); // resizes to the strip's frame when a list is set
+    void SetPasek(Pasek pasek);      // the same, by name
+    std::optional<Pasek> PasekNazwa() const { return pasek_; }
     int Stan() const { return stan_; }
     void SetStan(int stan); // repaints
     TMyImageList* ImageList() const { return list_; }
@@ -43,6 +55,10 @@ class TTransparentButton : public ui::Clickable<QWidget> {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -54,6 +70,8 @@ class TTransparentButton : public ui::Clickable<QWidget> {
     void fit(); // default position and frame size from the list
 
     int bitmap_normal_ = 0;
+    std::optional<Pasek> pasek_;
+    bool focus_mark_ = false;
     int stan_ = 0;
     TMyImageList* list_ = nullptr;
     TStyl style_ = tbs_Highlighted;

@@ -3,11 +3,9 @@ file(GLOB ARTWORK_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/artwork/
   ${CMAKE_CURRENT_SOURCE_DIR}/artwork/*.h)
 add_executable(make_artwork ${ARTWORK_SOURCES})
 target_link_libraries(make_artwork PRIVATE Qt6::Gui)
-vokarin_headers(make_artwork tools/artwork)
-# The palette and sizes the windows share (shared/look.h) and the windows'
-# geometry headers, nothing else of theirs.
-target_include_directories(make_artwork PRIVATE ${CMAKE_BINARY_DIR}/include/shared_windows
-  ${CMAKE_BINARY_DIR}/include/trainer_lib)
+# The palette, the strips and each window's geometry (the *_geometry.h files beside
+# the windows); it links none of the windows' code.
+vokarin_headers(make_artwork tools/artwork shared trainer dictionary)
 
 set(ARTWORK_STAMP ${DEMO_DIR}/.artwork_stamp)
 add_custom_command(OUTPUT ${ARTWORK_STAMP}

@@ -15,9 +15,9 @@
 #include "shared/forms.h"
 #include "shared/login.h"
 #include "shared/users.h"
-#include "trainer/shells.h"
+#include "trainer/form1_geometry.h"
+#include "trainer/windows.h"
 
-TForm1* Form1 = nullptr;
 bool z_generatora = false;
 
 namespace {
@@ -36,9 +36,11 @@ constexpr int mrugniecie_ms = 300;
 } // namespace
 
 TForm1::TForm1()
-    : ui::Window(look::okno_glowne.w, look::okno_glowne.h), Image1(this), btn_powtorki(this, 15),
-      btn_cwiczenia(this, 16), btn_wyniki(this, 17), btn_generator(this, 18),
-      btn_ustawienia(this, 21), btn_pomoc(this, 20), btn_serwisy(this, 19), Powtorki_tlo2(this),
+    : ui::Window(look::okno_glowne.w, look::okno_glowne.h), Image1(this),
+      btn_powtorki(this, Pasek::m_slow_powt), btn_cwiczenia(this, Pasek::m_slow_cwicz),
+      btn_wyniki(this, Pasek::m_slow_wyniki), btn_generator(this, Pasek::m_slow_gener),
+      btn_ustawienia(this, Pasek::m_slow_ustawienia), btn_pomoc(this, Pasek::m_slow_pomoc),
+      btn_serwisy(this, Pasek::m_slow_serwisy), Powtorki_tlo2(this),
       L_napis_logo(this), L_napis_vidavidoda(this), L_Koniec(this) {
     start_programu();
 
@@ -71,6 +73,7 @@ TForm1::TForm1()
 
     Timer1.SetEnabled(false);
     Timer1.OnTimer = [this] { Timer1Timer(); };
+    SetHelpPage(""); // F1: the contents
 }
 
 void TForm1::przycisk_menu(TTransparentButton& b, const look::Rect& r, void (TForm1::*klik)()) {
@@ -126,12 +129,6 @@ void TForm1::Timer1Timer() {
     Timer1.SetInterval(mrugniecie_ms);
 }
 
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
-    if (key != Qt::Key_F1) return false;
-    pokaz_pomoc();
-    return true;
-}
-
 void TForm1::btn_powtorkiClick() {
     Timer1.SetEnabled(false);
     Powtorki_tlo2.SetVisible(false);
@@ -157,6 +154,7 @@ void TForm1::btn_ustawieniaClick() {
 }
 
 void TForm1::btn_pomocClick() {
+    strona_pomocy.clear();
     pokaz_pomoc();
 }
 

@@ -53,8 +53,6 @@ class TForm1 : public ui::Window {
     void czy_powtorki();
     int ile_do_powtorki() const { return do_powtorki_; }
 
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
-
     // How btn_serwisy opens the project's page (tests replace it).
     static void ustaw_otwieracz(std::function<void(const std::string& path)> otworz);
     // The page btn_serwisy opens: serwisy.html in the program folder.
@@ -73,5 +71,3 @@ class TForm1 : public ui::Window {
     bool pierwsza_aktywacja_ = true;
     int do_powtorki_ = 0;
 };
-
-extern TForm1* Form1;

@@ -4,8 +4,6 @@
 #include <QPalette>
 #include <QScreen>
 
-TForm22* Form22 = nullptr;
-
 TForm22::TForm22() : ui::Window(800, 600) {
     SetCaption("Tavolent 4.0");
     QPalette p = palette();

@@ -13,5 +13,3 @@ class TForm22 : public ui::Window {
   protected:
     void OnShow() override;
 };
-
-extern TForm22* Form22;

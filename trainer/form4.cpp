@@ -19,9 +19,8 @@
 #include "trainer/exercise_keys.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/interludes.h"
-#include "trainer/shells.h"
+#include "trainer/windows.h"
 
-TForm4* Form4 = nullptr;
 
 namespace {
 
@@ -72,8 +71,9 @@ TForm4::TForm4()
       Menu_Image(this), L_Slowko(this), dxramka(this), DXRamka2(this), L_Polecenie(this),
       Wyr1(this), Wyr2(this), wyr3(this), wyr4(this), L_Odp1(this), L_Odp2(this), L_Odp3(this),
       L_Odp4(this), E_Wpisana(this), E_Wpis1(this), E_Wpis2(this), E_Wpis3(this), L_Poprawna(this),
-      L_Poprawna2(this), Tlo_umiesz(this), B_OK(this, 7), B_Sprawdz(this, 6), B_Umiesz(this, 4),
-      B_Nie_umiesz(this, 5), TransparentButton1(this, 0), K_Zaakceptuj(this), L_kom_panel(this),
+      L_Poprawna2(this), Tlo_umiesz(this), B_OK(this, Pasek::ok_duzy),
+      B_Sprawdz(this, Pasek::sprawdz), B_Umiesz(this, Pasek::umiem),
+      B_Nie_umiesz(this, Pasek::nie_umiem), TransparentButton1(this, Pasek::glosnik2), K_Zaakceptuj(this), L_kom_panel(this),
       L_Kom(this), L_przyklady(this), L_Stat1(this), L_Stat2(this), L_Stat3(this), I_powtorki(this),
       L_Powtorki(this), L_pokaz_id(this), Panel_Kor(this), CH_Kor_Tylko_zd(&Panel_Kor),
       Ch_kor_dodac_zd(&Panel_Kor), Ch_Kor_Wywalic(&Panel_Kor), CH_Kor_Zmienic_gr(&Panel_Kor),

@@ -6,26 +6,14 @@
 #include <cmath>
 #include <exception>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "platform/os/codepage.h"
 #include "platform/os/instance_lock.h"
 #include "platform/os/message.h"
 #include "platform/ui/bmp.h"
-#include "shared/form10.h"
-#include "shared/form14.h"
-#include "shared/form20.h"
-#include "shared/form24.h"
-#include "shared/form29.h"
-#include "shared/form5.h"
-#include "shared/form9.h"
 #include "shared/forms.h"
 #include "shared/sound_glue.h"
-#include "trainer/form1.h"
-#include "trainer/form4.h"
-#include "trainer/form22.h"
-#include "trainer/shells.h"
+#include "trainer/windows.h"
 
 SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
     SprawdzenieEkranu s;
@@ -36,26 +24,6 @@ SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
 }
 
 namespace {
-
-// The windows in their order of creation, deleted in reverse at the end.
-class Okna {
-  public:
-    template <class T, class... Arg> T* utworz(T*& wskaznik, Arg&&... arg) {
-        wskaznik = new T(std::forward<Arg>(arg)...);
-        okna_.push_back([&wskaznik] {
-            delete wskaznik;
-            wskaznik = nullptr;
-        });
-        return wskaznik;
-    }
-    ~Okna() {
-        for (auto it = okna_.rbegin(); it != okna_.rend(); ++it)
-            (*it)();
-    }
-
-  private:
-    std::vector<std::function<void()>> okna_;
-};
 
 // Runs the events until the main window closes. The main window is not modal,
 // so the windows it shows without waiting take input beside it.
@@ -84,49 +52,6 @@ class DoZamkniecia : public QObject {
     bool zamkniete_ = false;
 };
 
-void utworz_okna(Okna& o) {
-    o.utworz(Form1); // its creation runs the data start-up
-    o.utworz(Form20);
-    o.utworz(Form9);
-    o.utworz(Form2);
-    o.utworz(Form4);
-    try {
-        o.utworz(Form5);
-    } catch (const std::exception& e) {
-        // The strips could not all be loaded: buttons without a strip paint
-        // nothing; the holder still plays the sounds.
-        o.utworz(Form5, std::vector<std::string>{});
-        os::show_message(e.what());
-    }
-    o.utworz(Form6);
-    o.utworz(Form7);
-    o.utworz(Form8);
-    o.utworz(Form10);
-    o.utworz(Form11);
-    o.utworz(Form12);
-    o.utworz(Form13);
-    o.utworz(Form14);
-    o.utworz(Form15);
-    o.utworz(Form16);
-    o.utworz(Form17);
-    o.utworz(Form18);
-    o.utworz(Form19);
-    o.utworz(Form21);
-    o.utworz(Form22);
-    o.utworz(Form23);
-    o.utworz(Form24);
-    o.utworz(Form25);
-    o.utworz(Form26);
-    o.utworz(Form27);
-    o.utworz(Form28);
-    o.utworz(Form29);
-    o.utworz(Form30);
-    o.utworz(WyborZdanForm);
-    o.utworz(Form3);
-    o.utworz(InformacjaForm);
-    o.utworz(Form31);
-}
-
 } // namespace
 
 int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
@@ -149,9 +74,9 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     podlacz_okna_do_core();
     podlacz_dzwiek_do_core();
 
-    Okna okna;
+    ZestawOkien okna;
     try {
-        utworz_okna(okna);
+        utworz_okna_trenera(okna);
     } catch (const std::exception& e) {
         // A run-time error of the start-up (a malformed edition or group file).
         os::show_message(e.what());

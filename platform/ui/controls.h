@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/ui/canvas.h"
+#include "platform/ui/window.h"
 
 namespace ui {
 
@@ -93,7 +94,7 @@ class Strings {
 // button; OnClick when the left button is released over the control after a
 // press on it; a quick second press is a double click (OnDblClick, and no
 // click on its release) unless the control turns double clicks off.
-template <class W> class Clickable : public Control<W> {
+template <class W> class Clickable : public Control<W>, public Pressable {
   public:
     using Control<W>::Control;
 
@@ -102,7 +103,7 @@ template <class W> class Clickable : public Control<W> {
     MouseMoveEvent OnMouseMove;
 
     // Fires OnClick (as a completed left click would).
-    virtual void Click() {
+    void Click() override {
         if (OnClick) OnClick();
     }
 

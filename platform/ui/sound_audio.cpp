@@ -1,7 +1,8 @@
 #include "platform/ui/sound_audio.h"
 
-#include <QCoreApplication>
 #include <SDL2/SDL.h>
+
+#include "platform/ui/window.h"
 
 namespace ui::sound {
 
@@ -35,7 +36,7 @@ void shutdown_audio() {
 }
 
 void process_events() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    process_events_while_waiting();
 }
 
 } // namespace ui::sound

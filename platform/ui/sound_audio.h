@@ -15,7 +15,7 @@ bool audio_ready(std::string* error = nullptr);
 void shutdown_audio();
 
 // Lets the windows handle pending events while a caller waits (nothing when
-// no application object exists).
+// no application object exists); the waiting window takes no input meanwhile.
 void process_events();
 
 } // namespace ui::sound

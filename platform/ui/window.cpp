@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "platform/os/codepage.h"
 #include "platform/os/paths.h"
@@ -17,37 +22,18 @@ namespace ui {
 namespace {
 
 std::function<void(Window&)> g_modal_hook;
+std::function<void(Window&)> g_help_handler;
+int g_waits = 0; // waits (process_events_while_waiting) running, nested
 
-// Gives a window the key presses meant for it or its controls before the
-// focused control sees them. Installed once on the application.
-class KeyPreview : public QObject {
-  public:
-    using QObject::QObject;
+bool is_enter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
-  protected:
-    bool eventFilter(QObject* obj, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress || e == delivering_ || !obj->isWidgetType()) return false;
-        auto* w = static_cast<QWidget*>(obj);
-        auto* win = qobject_cast<Window*>(w->window());
-        if (!win) return false;
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (win->FormKeyDown(k->key(), k->modifiers())) {
-            k->accept();
-            return true;
-        }
-        if (w == win) return false;
-        // Deliver to the control (and on to its parents) without a second preview.
-        QEvent* saved = delivering_;
-        delivering_ = e;
-        QApplication::instance()->notify(w, e);
-        delivering_ = saved;
-        e->accept();
-        return true;
-    }
-
-  private:
-    QEvent* delivering_ = nullptr;
-};
+// A button takes Enter when it is a visible, enabled control.
+bool can_press(Pressable* p) {
+    auto* w = dynamic_cast<QWidget*>(p);
+    return w && w->isVisibleTo(w->window()) && w->isEnabled();
+}
 
 void bring_to_front(QWidget* w) {
     // The offscreen platform (tests) has no stacking and says so on every call.
@@ -55,17 +41,128 @@ void bring_to_front(QWidget* w) {
     w->activateWindow();
 }
 
-void install_key_preview() {
-    static QPointer<KeyPreview> filter;
+// The visible edge of a borderless box shown over another window: a dark line
+// with a softer one inside, above every control, letting clicks through.
+class EdgeMark : public QWidget {
+  public:
+    explicit EdgeMark(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents, true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        p.setPen(QColor(0x1F, 0x2A, 0x36));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(QColor(0x1F, 0x2A, 0x36, 90));
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+    }
+};
+
+} // namespace
+
+// Every click and key of the program passes here first: the window previews
+// keys (FormKeyDown, then Enter, Esc and F1), and a window whose handler is
+// waiting takes no further input until that handler returns.
+class InputGate : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* obj, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn && obj->isWidgetType()) {
+            // Enter goes to a button only when the learner moved the focus there.
+            const auto reason = static_cast<QFocusEvent*>(e)->reason();
+            tabbed_to_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                             ? qobject_cast<QWidget*>(obj)
+                             : nullptr;
+            return false;
+        }
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            break;
+        default:
+            return false;
+        }
+        if (!obj->isWidgetType() || delivering(e)) return false;
+        auto* w = static_cast<QWidget*>(obj);
+        QPointer<Window> win = qobject_cast<Window*>(w->window());
+        if (!win) return false;
+        if (win->busy_ > 0) {
+            // A wait inside one of its handlers: this input would start
+            // another handler mid-step.
+            if (g_waits > win->busy_waits_) {
+                e->accept();
+                return true;
+            }
+            // Part of the delivery under way (a click handed on to a parent).
+            return false;
+        }
+
+        if (++win->busy_ == 1) win->busy_waits_ = g_waits;
+        delivering_.push_back(e);
+        if (e->type() != QEvent::KeyPress || !preview(*win, static_cast<QKeyEvent*>(e)))
+            QApplication::instance()->notify(w, e);
+        delivering_.pop_back();
+        if (win) --win->busy_;
+        e->accept();
+        return true;
+    }
+
+  private:
+    bool delivering(QEvent* e) const {
+        return std::find(delivering_.begin(), delivering_.end(), e) != delivering_.end();
+    }
+
+    // The window's own keys; true when the key was taken.
+    bool preview(Window& win, QKeyEvent* k) {
+        const int key = k->key();
+        if (win.FormKeyDown(key, k->modifiers())) return true;
+        if (is_enter(key) && win.DefaultButton()) {
+            // A button the learner moved the focus to takes Enter itself.
+            Pressable* b = win.DefaultButton();
+            QWidget* f = QApplication::focusWidget();
+            auto* focused = dynamic_cast<Pressable*>(f);
+            if (focused && f == tabbed_to_ && f->window() == &win && can_press(focused))
+                b = focused;
+            if (can_press(b)) b->Click();
+            return true;
+        }
+        if (key == Qt::Key_Escape && win.CancelButton()) {
+            win.CancelButton()->Click();
+            return true;
+        }
+        if (key == Qt::Key_F1 && g_help_handler) {
+            g_help_handler(win);
+            return true;
+        }
+        return false;
+    }
+
+    std::vector<QEvent*> delivering_;
+    QPointer<QWidget> tabbed_to_;
+};
+
+namespace {
+
+void install_input_gate() {
+    static QPointer<InputGate> filter;
     if (filter || !QApplication::instance()) return;
-    filter = new KeyPreview(QApplication::instance());
+    filter = new InputGate(QApplication::instance());
     QApplication::instance()->installEventFilter(filter);
 }
 
 } // namespace
 
 Window::Window(int width, int height, QWidget* parent) : QWidget(parent, Qt::Window) {
-    install_key_preview();
+    install_input_gate();
     setWindowFlag(Qt::FramelessWindowHint, true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     set_size(width, height);
@@ -118,6 +215,16 @@ int Window::show_modal() {
     result_ = 0;
     result_pending_ = false;
     closed_ = false;
+    // Stacked above the window it was opened from, with no task-bar entry of its own.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == this) owner = QApplication::activeWindow();
+    owner_ = owner && owner != this && owner->isVisible() ? owner->window() : nullptr;
+    const Qt::WindowFlags type = owner_ ? Qt::Dialog : Qt::Window;
+    if ((windowFlags() & Qt::WindowType_Mask) != type)
+        setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | type);
+    if (!windowHandle()) create();
+    if (windowHandle()) windowHandle()->setTransientParent(owner_ ? owner_->windowHandle() : nullptr);
+    show_edge(windowFlags() & Qt::FramelessWindowHint);
     setWindowModality(Qt::ApplicationModal);
     show();
     bring_to_front(this);
@@ -153,6 +260,7 @@ void Window::close_modal(int result) {
 }
 
 void Window::show_modeless() {
+    show_edge(false);
     show();
     bring_to_front(this);
 }
@@ -181,6 +289,28 @@ void Window::closeEvent(QCloseEvent* e) {
 void Window::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) OnActivate();
+}
+
+void Window::show_edge(bool on) {
+    if (!on) {
+        if (edge_) edge_->hide();
+        return;
+    }
+    if (!edge_) edge_ = new EdgeMark(this);
+    edge_->setGeometry(rect());
+    edge_->raise();
+    edge_->show();
+}
+
+void Window::set_help_handler(std::function<void(Window&)> handler) {
+    g_help_handler = std::move(handler);
+}
+
+void process_events_while_waiting() {
+    if (!QCoreApplication::instance()) return;
+    ++g_waits;
+    QCoreApplication::processEvents();
+    --g_waits;
 }
 
 void hand_cursor(QWidget* w) {

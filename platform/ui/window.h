@@ -5,13 +5,31 @@
 // (FormKeyDown). Closing it any way but close_modal() ends a modal loop with
 // result 0 (cancel); so does a modal loop that ends without a close (the window
 // hidden, the application quitting), which OnClose then hears of as well.
+//
+// Keys after FormKeyDown: Enter presses the focused button, else the default
+// button while it is visible and enabled; Esc presses the cancel button; F1
+// goes to the program's help handler with the window's help page; Tab and
+// Shift+Tab move the focus.
+//
+// One step at a time: while a handler that a click or key started in a window
+// waits and lets events through (ui::process_events_while_waiting), further
+// clicks and keys meant for that window are dropped, so none of its handlers
+// runs in the middle of another. Other windows go on taking input.
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QEventLoop;
 
 namespace ui {
+
+// What a window's default and cancel buttons must do: be pressed.
+class Pressable {
+  public:
+    virtual ~Pressable() = default;
+    virtual void Click() = 0;
+};
 
 class Window : public QWidget {
     Q_OBJECT
@@ -48,6 +66,28 @@ class Window : public QWidget {
     // its controls, before the control sees it. Returning true consumes it.
     virtual bool FormKeyDown(int key, Qt::KeyboardModifiers mods) { return false; }
 
+    // Enter presses `button` (a control of this window) while it is visible
+    // and enabled; with none set Enter goes to the focused control. Esc
+    // presses the cancel button whether it shows or not. nullptr unsets.
+    void SetDefaultButton(Pressable* button) { default_ = button; }
+    void SetCancelButton(Pressable* button) { cancel_ = button; }
+    Pressable* DefaultButton() const { return default_; }
+    Pressable* CancelButton() const { return cancel_; }
+
+    // The help page F1 asks for ("" is the contents); unset, F1 opens help
+    // at whatever page was asked for last.
+    void SetHelpPage(const std::string& page) { help_page_ = page; }
+    const std::optional<std::string>& HelpPage() const { return help_page_; }
+    // What F1 does in every window of the program (nothing until set).
+    static void set_help_handler(std::function<void(Window&)> handler);
+
+    // The window that was active when this one was last shown modally (its
+    // owner, which it stays above), or nullptr.
+    QWidget* owner() const { return owner_; }
+
+    // True while a handler started by a click or key in this window runs.
+    bool busy() const { return busy_ > 0; }
+
   protected:
     virtual void OnShow() {}     // each time the window is shown
     virtual void OnActivate() {} // each time it becomes the active window
@@ -59,7 +99,9 @@ class Window : public QWidget {
     void changeEvent(QEvent* e) override;
 
   private:
+    friend class InputGate;
     void centre_on_screen();
+    void show_edge(bool on);
 
     std::string caption_;
     bool placed_ = false;
@@ -68,7 +110,18 @@ class Window : public QWidget {
     int pending_result_ = 0;
     bool result_pending_ = false;
     bool closed_ = false; // a close event came during the current modal show
+    Pressable* default_ = nullptr;
+    Pressable* cancel_ = nullptr;
+    std::optional<std::string> help_page_;
+    QWidget* owner_ = nullptr;
+    QWidget* edge_ = nullptr;
+    int busy_ = 0;       // handlers of this window running
+    int busy_waits_ = 0; // the wait depth when the outermost of them started
 };
+
+// Lets events through while a caller waits (a pause, a sound played to the
+// end). Clicks and keys for a window whose handler is waiting are dropped.
+void process_events_while_waiting();
 
 // Pointing-hand cursor, as every clickable control of the programs has.
 void hand_cursor(QWidget* w);

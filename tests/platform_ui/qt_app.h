@@ -50,6 +50,15 @@ inline void wait_ms(int ms) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+// Makes `w`'s window the active one, as a click on it would; its focus
+// widget then holds the keyboard focus.
+inline void activate(QWidget& w) {
+    w.window()->activateWindow();
+    QApplication::setActiveWindow(w.window());
+    for (int i = 0; i < 20 && !w.window()->isActiveWindow(); ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 inline void key_click(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
                       const QString& text = QString()) {
     QKeyEvent press(QEvent::KeyPress, key, mods, text);

@@ -14,6 +14,7 @@
 #include "shared/form5.h"
 #include "shared/forms.h"
 #include "support/temp_dir.h"
+#include "trainer/strip_files.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ class Boxes : public QtFixture {
   protected:
     static std::string folder_with_strips(TempDir& dir) {
         qt_app();
-        write_strips(dir.path(), paski_trenera(), look::klatki_paskow);
+        write_strips(dir.path(), paski_trenera);
         saved_path() = sciezka_programu;
         sciezka_programu = dir.path();
         return dir.path();
@@ -134,6 +135,23 @@ TEST_F(Boxes, KeysButtonsAndClosing) {
     }
 }
 
+// The mouse was over "Anuluj" when the box closed; opened again, it shows no
+// highlight until the mouse comes back.
+TEST_F(Boxes, AButtonIsNotLeftHighlightedWhenItsBoxOpensAgain) {
+    run_modal(form24, [](ui::Window& w) {
+        auto& box = static_cast<TForm24&>(w);
+        enter(&box.B_Zamknij);
+        EXPECT_EQ(box.B_Zamknij.Stan(), 1);
+        click(&box.B_Zamknij);
+    });
+    int stan = -1;
+    run_modal(form24, [&](ui::Window& w) {
+        stan = static_cast<TForm24&>(w).B_Zamknij.Stan();
+        w.close();
+    });
+    EXPECT_EQ(stan, 0);
+}
+
 TEST_F(Boxes, LayoutAndFallbackGround) {
     EXPECT_EQ(form20.size(), QSize(455, 101));
     EXPECT_EQ(form29.size(), QSize(455, 101));
@@ -190,7 +208,7 @@ TEST(BoxPictures, GrabEachBox) {
     const std::string demo = std::string(DEMO_PROGRAM_DIR) + "/";
     const bool artwork = std::filesystem::exists(demo + "gfx_s/form20.bmp") &&
                          std::filesystem::exists(demo + "but_s/podr_spis2.bmp");
-    if (!artwork) write_strips(dir.path(), paski_trenera(), look::klatki_paskow);
+    if (!artwork) write_strips(dir.path(), paski_trenera);
     const std::string saved = sciezka_programu;
     sciezka_programu = artwork ? demo : dir.path();
     {

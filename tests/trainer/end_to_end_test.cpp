@@ -18,7 +18,8 @@
 #include "shared/form9.h"
 #include "shared/forms.h"
 #include "trainer/demo_edition.h"
-#include "trainer/form1.h"
+#include "trainer/form1_geometry.h"
+#include "trainer/windows.h"
 #include "trainer/start.h"
 
 namespace {

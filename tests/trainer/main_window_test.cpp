@@ -15,7 +15,7 @@
 #include "shared/login.h"
 #include "shared/users.h"
 #include "trainer/demo_edition.h"
-#include "trainer/form1.h"
+#include "trainer/windows.h"
 #include "trainer/start.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include <QPainter>
 #include <filesystem>
 #include <optional>
@@ -10,9 +12,9 @@
 #include "platform_ui/pictures.h"
 #include "platform_ui/qt_app.h"
 #include "shared/form5.h"
-#include "shared/look.h"
 #include "shared/transparent_button.h"
 #include "support/temp_dir.h"
+#include "trainer/strip_files.h"
 
 namespace {
 
@@ -124,7 +126,7 @@ class Holder : public QtFixture {
         qt_app();
         saved = sciezka_programu;
         sciezka_programu = dir.path();
-        write_strips(dir.path(), paski_trenera(), look::klatki_paskow);
+        write_strips(dir.path(), paski_trenera);
     }
     void TearDown() override { sciezka_programu = saved; }
     TempDir dir;
@@ -140,8 +142,9 @@ TEST_F(Holder, LoadsTheStripsAndBindsButtonsMadeBefore) {
         TForm5 form5;
         ASSERT_EQ(form5.MyImageList1.Count(), 23);
         for (int i = 0; i < 23; ++i) {
-            EXPECT_EQ(form5.MyImageList1.GetFrameWidth(i), look::klatki_paskow[i].w) << i;
-            EXPECT_EQ(form5.MyImageList1.GetFrameHeight(i), look::klatki_paskow[i].h) << i;
+            const look::Size frame = opis_paska(paski_trenera[size_t(i)]).klatka;
+            EXPECT_EQ(form5.MyImageList1.GetFrameWidth(i), frame.w) << i;
+            EXPECT_EQ(form5.MyImageList1.GetFrameHeight(i), frame.h) << i;
         }
         EXPECT_EQ(early.ImageList(), &form5.MyImageList1);
         EXPECT_EQ(early.size(), QSize(260, 52));
@@ -168,10 +171,47 @@ TEST_F(Holder, AStripThatFailsStopsTheCreation) {
 }
 
 TEST_F(Holder, TheDictionaryLoadsItsOwnSix) {
-    TForm5 form5(paski_slownika());
+    TForm5 form5(paski_slownika);
     EXPECT_EQ(form5.MyImageList1.Count(), 6);
     EXPECT_EQ(form5.MyImageList1.GetFrameWidth(5), 150);
     EXPECT_EQ(form5.MyImageList1.GetFrameWidth(3), 28);
+}
+
+// A button names its strip; each program's list has it at its own place, or not at all.
+TEST_F(Holder, ButtonsFindTheirStripByNameInEitherList) {
+    QWidget host;
+    TTransparentButton cancel(&host, Pasek::anuluj2), user(&host, Pasek::nowy_user),
+        menu(&host, Pasek::m_slow_powt);
+    const struct {
+        const char* program;
+        std::span<const Pasek> list;
+        int cancel, user, menu;
+    } table[] = {
+        {"trainer", paski_trenera, 3, 11, 15},
+        {"dictionary", paski_slownika, 2, 5, -1},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.program);
+        TForm5 form5(row.list);
+        EXPECT_EQ(cancel.BitmapNormal(), row.cancel);
+        EXPECT_EQ(cancel.size(), QSize(64, 32));
+        EXPECT_EQ(user.BitmapNormal(), row.user);
+        EXPECT_EQ(user.size(), QSize(150, 32));
+        EXPECT_EQ(menu.BitmapNormal(), row.menu);
+        if (row.menu < 0) {
+            // Missing from this program's list: the out-of-range size, nothing
+            // painted over the host's ground, still a button.
+            EXPECT_EQ(menu.size(), QSize(33, 33));
+            int clicks = 0;
+            menu.OnClick = [&] { ++clicks; };
+            click(&menu);
+            EXPECT_EQ(clicks, 1);
+            QImage shot(menu.size(), QImage::Format_RGB32);
+            shot.fill(qRgb(1, 2, 3));
+            menu.render(&shot, QPoint(), QRegion(), QWidget::RenderFlags());
+            EXPECT_EQ(shot.pixel(16, 16), qRgb(1, 2, 3));
+        }
+    }
 }
 
 } // namespace

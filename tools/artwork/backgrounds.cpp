@@ -1,9 +1,16 @@
 #include "tools/artwork/backgrounds.h"
 
+#include "dictionary/slownik_geometry.h"
+#include "shared/form10_geometry.h"
+#include "shared/form20_geometry.h"
+#include "shared/form24_geometry.h"
+#include "shared/form29_geometry.h"
+#include "shared/form9_geometry.h"
 #include "shared/look.h"
 #include "tools/artwork/frames.h"
 #include "tools/artwork/icons.h"
 #include "tools/artwork/paint.h"
+#include "trainer/form1_geometry.h"
 
 #include <QPainterPath>
 #include <array>

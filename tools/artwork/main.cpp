@@ -2,8 +2,15 @@
 //   make_artwork <program folder>
 // and checks every strip as the image list will read it: width = frames x frame width,
 // and the key colour in the bottom-left pixel.
+#include "dictionary/slownik_geometry.h"
 #include "shared/examples_geometry.h"
+#include "shared/form10_geometry.h"
+#include "shared/form20_geometry.h"
+#include "shared/form24_geometry.h"
+#include "shared/form29_geometry.h"
+#include "shared/form9_geometry.h"
 #include "shared/look.h"
+#include "shared/strips.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/interlude_geometry.h"
 #include "tools/artwork/backgrounds.h"
@@ -12,6 +19,8 @@
 #include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
+#include "trainer/form1_geometry.h"
+#include "trainer/interlude_geometry.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -135,16 +144,16 @@ int main(int argc, char** argv) {
         check_strip(spec.file, spec.frame, folder);
         written.insert(spec.file);
     }
-    for (const char* file : look::paski_slownika)
-        if (!written.count(slashed(file)))
-            fail(slashed(file), "the dictionary's strip is not among the drawn ones");
+    for (Pasek p : paski_slownika)
+        if (!written.count(slashed(opis_paska(p).plik)))
+            fail(slashed(opis_paska(p).plik), "the dictionary's strip is not among the drawn ones");
 
     const QImage menu = menu_slow();
     write_picture(menu, folder, "gfx_s/menu_slow.bmp", look::okno_glowne);
     write_picture(powtorki_tlo2(menu), folder, "gfx_s/powtorki_tlo2.bmp",
                   {look::powtorki_tlo2.w, look::powtorki_tlo2.h});
     write_picture(form20(), folder, "gfx_s/form20.bmp", look::okno_info);
-    write_picture(form29(), folder, "gfx_s/form29.bmp", look::okno_info);
+    write_picture(form29(), folder, "gfx_s/form29.bmp", look::okno_pytania);
     write_picture(form24(), folder, "gfx_s/form24.bmp", look::okno_koniec);
     write_picture(form9(), folder, "gfx_s/form9.bmp", look::okno_uzytkownik);
     write_picture(form10(), folder, "gfx_s/form10.bmp", look::okno_nowy_uzytkownik);

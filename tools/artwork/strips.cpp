@@ -15,19 +15,18 @@ std::string slashed(std::string path) {
 
 namespace {
 
-StripSpec text_strip(int index, const char* file, const char* caption) {
-    return {std::string("but_s/") + file, look::klatki_paskow[size_t(index)], StripKind::text,
+StripSpec text_strip(Pasek p, const char* caption) {
+    return {slashed(opis_paska(p).plik), opis_paska(p).klatka, StripKind::text,
             QString::fromUtf8(caption), std::nullopt};
 }
 
-StripSpec menu_strip(int index, const char* file, const char* caption, Icon icon) {
-    return {std::string("but_s/") + file, look::klatki_paskow[size_t(index)], StripKind::menu,
+StripSpec menu_strip(Pasek p, const char* caption, Icon icon) {
+    return {slashed(opis_paska(p).plik), opis_paska(p).klatka, StripKind::menu,
             QString::fromUtf8(caption), icon};
 }
 
-StripSpec icon_strip(int index, const char* file, Icon icon) {
-    return {std::string("but_s/") + file, look::klatki_paskow[size_t(index)], StripKind::icon,
-            QString(), icon};
+StripSpec icon_strip(Pasek p, Icon icon) {
+    return {slashed(opis_paska(p).plik), opis_paska(p).klatka, StripKind::icon, QString(), icon};
 }
 
 QPainterPath button_shape(const QRectF& r, StripKind kind) {
@@ -109,40 +108,39 @@ void paint_frame(QPainter& p, const StripSpec& spec, const QRectF& frame, bool h
 
 std::vector<StripSpec> holder_strips() {
     return {
-        icon_strip(0, "glosnik2.bmp", Icon::speaker),
-        icon_strip(1, "mikrof2.bmp", Icon::microphone),
-        text_strip(2, "ok2.bmp", "OK"),
-        text_strip(3, "anuluj2.bmp", "Anuluj"),
-        text_strip(4, "umiem.bmp", "Umiem"),
-        text_strip(5, "nie_umiem.bmp", "Nie umiem"),
-        text_strip(6, "sprawdz.bmp", "Sprawdź"),
-        text_strip(7, "ok_duzy.bmp", "OK"),
-        text_strip(8, "nauka.bmp", "Nauka"),
-        text_strip(9, "podr_back2.bmp", "Wróć"),
-        text_strip(10, "podr_druk2.bmp", "Drukuj"),
-        text_strip(11, "nowy_user.bmp", "Nowy użytkownik"),
-        icon_strip(12, "glos_maly.bmp", Icon::speaker),
-        icon_strip(13, "op_gora.bmp", Icon::arrow_up),
-        icon_strip(14, "op_dol.bmp", Icon::arrow_down),
-        menu_strip(15, "m_slow_powt.bmp", "Powtórki", Icon::repeat),
-        menu_strip(16, "m_slow_cwicz.bmp", "Ćwiczenia", Icon::pencil),
-        menu_strip(17, "m_slow_wyniki.bmp", "Wyniki", Icon::chart),
-        menu_strip(18, "m_slow_gener.bmp", "Generator ćwiczeń", Icon::generator),
-        menu_strip(19, "m_slow_serwisy.bmp", "Serwisy", Icon::globe),
-        menu_strip(20, "m_slow_pomoc.bmp", "Pomoc", Icon::question),
-        menu_strip(21, "m_slow_ustawienia.bmp", "Ustawienia", Icon::gear),
-        text_strip(22, "podr_spis2.bmp", "Spis treści"),
+        icon_strip(Pasek::glosnik2, Icon::speaker),
+        icon_strip(Pasek::mikrof2, Icon::microphone),
+        text_strip(Pasek::ok2, "OK"),
+        text_strip(Pasek::anuluj2, "Anuluj"),
+        text_strip(Pasek::umiem, "Umiem"),
+        text_strip(Pasek::nie_umiem, "Nie umiem"),
+        text_strip(Pasek::sprawdz, "Sprawdź"),
+        text_strip(Pasek::ok_duzy, "OK"),
+        text_strip(Pasek::nauka, "Nauka"),
+        text_strip(Pasek::podr_back2, "Wróć"),
+        text_strip(Pasek::podr_druk2, "Drukuj"),
+        text_strip(Pasek::nowy_user, "Nowy użytkownik"),
+        icon_strip(Pasek::glos_maly, Icon::speaker),
+        icon_strip(Pasek::op_gora, Icon::arrow_up),
+        icon_strip(Pasek::op_dol, Icon::arrow_down),
+        menu_strip(Pasek::m_slow_powt, "Powtórki", Icon::repeat),
+        menu_strip(Pasek::m_slow_cwicz, "Ćwiczenia", Icon::pencil),
+        menu_strip(Pasek::m_slow_wyniki, "Wyniki", Icon::chart),
+        menu_strip(Pasek::m_slow_gener, "Generator ćwiczeń", Icon::generator),
+        menu_strip(Pasek::m_slow_serwisy, "Serwisy", Icon::globe),
+        menu_strip(Pasek::m_slow_pomoc, "Pomoc", Icon::question),
+        menu_strip(Pasek::m_slow_ustawienia, "Ustawienia", Icon::gear),
+        text_strip(Pasek::podr_spis2, "Spis treści"),
     };
 }
 
 std::vector<StripSpec> dictionary_window_strips() {
-    const char* captions[] = {"Szukaj", "Przykłady", "Do nauki", "Wszystkie"};
-    static_assert(std::size(captions) == look::paski_okna_slownika.size());
-    std::vector<StripSpec> out;
-    for (size_t i = 0; i < look::paski_okna_slownika.size(); ++i)
-        out.push_back({slashed(look::paski_okna_slownika[i]), look::klatka_slownika,
-                       StripKind::text, QString::fromUtf8(captions[i]), std::nullopt});
-    return out;
+    return {
+        text_strip(Pasek::sl_szukaj, "Szukaj"),
+        text_strip(Pasek::sl_zdania, "Przykłady"),
+        text_strip(Pasek::sl_do_nauki, "Do nauki"),
+        text_strip(Pasek::sl_wszystkie, "Wszystkie"),
+    };
 }
 
 QImage render_strip(const StripSpec& spec) {

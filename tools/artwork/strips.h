@@ -2,6 +2,7 @@
 // The button strips: two frames side by side (normal, highlighted), keyed outside the
 // rounded button shape with look::klucz_przezroczysty.
 #include "shared/look.h"
+#include "shared/strips.h"
 #include "tools/artwork/icons.h"
 
 #include <QImage>

@@ -1,0 +1,12 @@
+#pragma once
+// Geometry of the question box TForm29 (gfx_s\form29.bmp).
+#include "shared/look.h"
+
+namespace look {
+
+constexpr Size okno_pytania = {455, 101};
+constexpr Rect form29_Label1 = {18, 14, 282, 74};
+constexpr Rect form29_B_OK = {304, 35, 64, 32};
+constexpr Rect form29_B_Zamknij = {376, 35, 64, 32};
+
+}  // namespace look

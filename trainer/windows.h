@@ -1,0 +1,126 @@
+#pragma once
+// The trainer's windows, in one place: which exist, the order in which start-up
+// creates them (the main window first, so every later one may use the globals
+// its creation sets), and the global pointer of each. Code that opens another
+// window includes this header and uses its pointer.
+//
+// Turning a shell into the real window (the shells are the VOKARIN_SHELL lines
+// below):
+//  1. Write trainer/formN.h and trainer/formN.cpp with `class TFormN : public
+//     ui::Window`, its controls as members with the names the window's
+//     description gives, its handlers (K_OKClick, ...). The header declares no
+//     pointer; FormN is declared and defined here.
+//     - Geometry (window size, control rectangles) goes in trainer/formN_geometry.h,
+//       included by formN.cpp and by the artwork generator, never by other windows.
+//     - Buttons name their strip: TTransparentButton B_OK{this, Pasek::ok2}.
+//     - In the constructor: SetDefaultButton(&B_OK) for Enter, SetCancelButton(
+//       &B_Zamknij) for Esc, SetHelpPage("h_..html") for F1 (leave it unset when
+//       F1 opens the page asked for last); FormKeyDown only for other keys.
+//     - What the window decides (plans, verdicts, lists) goes in plain classes
+//       in files of their own that tests call without a window.
+//  2. Here: replace the window's VOKARIN_SHELL line with
+//     #include "trainer/formN.h". Nothing else: the list at the bottom already
+//     creates it in its place, and windows.cpp defines its pointer.
+//  3. A window both programs use is built in shared/ instead; move its entry
+//     in the list from OKNO to OKNO_WSPOLNE (its pointer is then defined in
+//     shared/).
+// A window whose constructor needs arguments, or whose failure to be created
+// must not stop the start, gets its own case in utworz_okna_trenera.
+#include "shared/form10.h"
+#include "shared/form14.h"
+#include "shared/form20.h"
+#include "shared/form24.h"
+#include "shared/form29.h"
+#include "shared/form5.h"
+#include "shared/form9.h"
+#include "shared/zestaw_okien.h"
+#include "trainer/form1.h"
+#include "trainer/form22.h"
+#include "trainer/form4.h"
+#include "trainer/shells.h"
+
+// Which view the lesson and exercise chooser opens: 1 exercises, 2 results.
+extern int tryb_wyboru;
+
+// The windows not built yet: class, size, title, help page of F1 (nullptr: the
+// page asked for last). The big windows take the main window's size.
+VOKARIN_SHELL(TForm2, 800, 600, "Generator ćwiczeń", "h_19_gener.html");
+VOKARIN_SHELL(TForm6, 455, 240, "Odpowiedź", nullptr);
+VOKARIN_SHELL(TForm7, 455, 240, "Ćwiczenie", nullptr);
+VOKARIN_SHELL(TForm8, 800, 600, "Wybór rodzaju ćwiczenia", nullptr);
+VOKARIN_SHELL(TForm11, 600, 420, "Powtórki", "h_13_powt.html");
+VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
+VOKARIN_SHELL(TForm13, 600, 420, "Edycja słówka", "h_19_gener.html");
+VOKARIN_SHELL(TForm15, 455, 260, "Parametry ćwiczenia", "h_19_gener.html");
+VOKARIN_SHELL(TForm16, 600, 480, "Obrazek", nullptr);
+VOKARIN_SHELL(TForm17, 600, 480, "Dopasowanie", "h_10_slow.html#cws_pary");
+VOKARIN_SHELL(TForm18, 455, 260, "Przysłowie", nullptr);
+VOKARIN_SHELL(TForm19, 455, 320, "Wybór nagrania", "");
+VOKARIN_SHELL(TForm21, 600, 420, "Powtórki w kolejnych dniach", "h_13_powt.html");
+VOKARIN_SHELL(TForm23, 455, 260, "Tavolent - szukaj...", nullptr);
+VOKARIN_SHELL(TForm25, 455, 260, "Statystyka ćwiczenia", nullptr);
+VOKARIN_SHELL(TForm26, 600, 420, "Słówka wybrane w słowniku", "");
+VOKARIN_SHELL(TForm27, 455, 200, "Komentarz", nullptr);
+VOKARIN_SHELL(TForm28, 800, 600, "Pomoc", nullptr);
+VOKARIN_SHELL(TForm30, 455, 320, "Oznacz rodzaje ćwiczeń", "h_10_slow.html");
+VOKARIN_SHELL(TForm3, 600, 420, "Import ", nullptr);
+VOKARIN_SHELL(TInformacjaForm, 600, 420, "Przykłady", nullptr);
+VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek", nullptr);
+
+// The lesson and exercise chooser is shown without making the main window
+// wait; it then switches to the view tryb_wyboru asks for.
+class TWyborZdanForm : public TOknoWPrzygotowaniu {
+  public:
+    TWyborZdanForm() : TOknoWPrzygotowaniu(800, 600, "Wybór lekcji i ćwiczenia", nullptr) {}
+    void pokaz_widok() {
+        SetHelpPage(tryb_wyboru == 1 ? "h_10_slow.html" : "h_12_wynik.html");
+        show_modeless();
+    }
+};
+
+// Every window in its order of creation: OKNO for the trainer's own (pointer
+// defined in windows.cpp), OKNO_WSPOLNE for those of shared/.
+#define VOKARIN_OKNA_TRENERA(OKNO, OKNO_WSPOLNE)                                                   \
+    OKNO(TForm1, Form1)                                                                            \
+    OKNO_WSPOLNE(TForm20, Form20)                                                                  \
+    OKNO_WSPOLNE(TForm9, Form9)                                                                    \
+    OKNO(TForm2, Form2)                                                                            \
+    OKNO(TForm4, Form4)                                                                            \
+    OKNO_WSPOLNE(TForm5, Form5)                                                                    \
+    OKNO(TForm6, Form6)                                                                            \
+    OKNO(TForm7, Form7)                                                                            \
+    OKNO(TForm8, Form8)                                                                            \
+    OKNO_WSPOLNE(TForm10, Form10)                                                                  \
+    OKNO(TForm11, Form11)                                                                          \
+    OKNO(TForm12, Form12)                                                                          \
+    OKNO(TForm13, Form13)                                                                          \
+    OKNO_WSPOLNE(TForm14, Form14)                                                                  \
+    OKNO(TForm15, Form15)                                                                          \
+    OKNO(TForm16, Form16)                                                                          \
+    OKNO(TForm17, Form17)                                                                          \
+    OKNO(TForm18, Form18)                                                                          \
+    OKNO(TForm19, Form19)                                                                          \
+    OKNO(TForm21, Form21)                                                                          \
+    OKNO(TForm22, Form22)                                                                          \
+    OKNO(TForm23, Form23)                                                                          \
+    OKNO_WSPOLNE(TForm24, Form24)                                                                  \
+    OKNO(TForm25, Form25)                                                                          \
+    OKNO(TForm26, Form26)                                                                          \
+    OKNO(TForm27, Form27)                                                                          \
+    OKNO(TForm28, Form28)                                                                          \
+    OKNO_WSPOLNE(TForm29, Form29)                                                                  \
+    OKNO(TForm30, Form30)                                                                          \
+    OKNO(TWyborZdanForm, WyborZdanForm)                                                            \
+    OKNO(TForm3, Form3)                                                                            \
+    OKNO(TInformacjaForm, InformacjaForm)                                                          \
+    OKNO(TForm31, Form31)
+
+#define VOKARIN_DEKLARACJA_OKNA(Klasa, wskaznik) extern Klasa* wskaznik;
+VOKARIN_OKNA_TRENERA(VOKARIN_DEKLARACJA_OKNA, VOKARIN_DEKLARACJA_OKNA)
+#undef VOKARIN_DEKLARACJA_OKNA
+
+// Creates every window in the order above into `okna`. A run-time error of
+// the main window's start-up passes on to the caller; the holder window
+// without its strips still comes up (buttons then paint nothing), with the
+// error shown.
+void utworz_okna_trenera(ZestawOkien& okna);

@@ -4,6 +4,12 @@
 
 namespace core {
 
+std::string cytat(std::string_view text) {
+    constexpr size_t najwyzej = 40;
+    if (text.size() <= najwyzej) return "'" + std::string(text) + "'";
+    return "'" + std::string(text.substr(0, najwyzej)) + "...'";
+}
+
 void rethrow_in_file(const std::string& file, int line) {
     try {
         throw;
@@ -13,7 +19,8 @@ void rethrow_in_file(const std::string& file, int line) {
 }
 
 FileError blad_odczytu(const std::string& path) {
-    return FileError(os::pl("Nie można odczytać pliku ") + path + ".");
+    return FileError(os::pl("Nie można odczytać pliku ") + path +
+                     os::pl(". Plik pozostanie bez zmian."));
 }
 
 std::string odmowa_nadpisania(const std::string& path) {

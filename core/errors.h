@@ -3,6 +3,7 @@
 // a failed file operation ends the current operation with a clear message.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace core {
 
@@ -22,6 +23,10 @@ class FileError : public RunTimeError {
   public:
     using RunTimeError::RunTimeError;
 };
+
+// A text from a file as a message quotes it: in single quotes, cut to a short
+// prefix and "..." (a damaged file may hold a line of megabytes).
+std::string cytat(std::string_view text);
 
 // Rethrows a ConversionError raised while reading line `line` of `file` with
 // the file and line named in its message.

@@ -13,19 +13,23 @@
 #include "platform/os/paths.h"
 #include "platform/os/random.h"
 
-std::array<int, MAX_LISTA + 1> lista_id{};
-int ile_w_liscie = 0;
-std::array<int, MAX_LISTA + 1> lista_cwiczenia{};
-int wybrany_typ = 0;
-int tryb_lekcji = 0;
-int lista_gotowa = 0;
+StanCwiczen stan_cwiczen;
 
-std::array<TPrzerywnik, MAX_PRZERYWNIKOW + 1> przerywniki;
+ListaPozycji& lista_id = stan_cwiczen.lista_id;
+int& ile_w_liscie = stan_cwiczen.ile_w_liscie;
+ListaPozycji& lista_cwiczenia = stan_cwiczen.lista_cwiczenia;
+int& wybrany_typ = stan_cwiczen.wybrany_typ;
+int& tryb_lekcji = stan_cwiczen.tryb_lekcji;
+int& lista_gotowa = stan_cwiczen.lista_gotowa;
+std::array<TPrzerywnik, MAX_PRZERYWNIKOW + 1>& przerywniki = stan_cwiczen.przerywniki;
+std::array<std::string, MAX_TEL + 1>& tla_cwiczen = stan_cwiczen.tla_cwiczen;
+std::array<bool, MAX_TEL + 1>& tla_uzyte = stan_cwiczen.tla_uzyte;
+int& ile_tel = stan_cwiczen.ile_tel;
+int& biezace_tlo = stan_cwiczen.biezace_tlo;
 
-std::array<std::string, MAX_TEL + 1> tla_cwiczen;
-std::array<bool, MAX_TEL + 1> tla_uzyte{};
-int ile_tel = 0;
-int biezace_tlo = 0;
+void wyczysc_cwiczenia() {
+    stan_cwiczen = {};
+}
 
 namespace {
 
@@ -96,26 +100,40 @@ std::string plik_cwiczen_tmp() {
     return sciezka_programu + "cw_tmp.txt";
 }
 
-bool linie_cwiczen_usera(std::vector<std::string>& lines) {
-    lines.clear();
-    std::string plik = plik_cwiczen_usera();
-    if (!os::file_exists(plik) && os::file_exists(plik_cwiczen_tmp())) plik = plik_cwiczen_tmp();
-    os::LineReader r;
-    if (!r.open(plik)) {
-        if (!os::file_exists(plik)) return true;
-        core::show_info(core::blad_odczytu(plik).what());
-        return false;
-    }
-    while (!r.eof())
-        lines.push_back(r.read_line());
-    return true;
+namespace {
+
+// The own list read through `plik`, which then writes it.
+bool wczytaj_liste_usera(core::PlikUcznia& plik, std::vector<std::string>& lines) {
+    std::string path = plik_cwiczen_usera();
+    if (!os::entry_exists(path) && os::file_exists(plik_cwiczen_tmp())) path = plik_cwiczen_tmp();
+    return plik.wczytaj_linie(path, lines);
 }
 
-void czytaj_liste_id(const std::string& file) {
+// A list the program reads but never writes; one that exists but cannot be
+// read is reported and reads as empty.
+std::vector<std::string> linie_listy(const std::string& path) {
+    std::vector<std::string> lines;
+    if (os::read_lines(path, lines) == os::ReadStatus::failed)
+        core::show_info(core::blad_odczytu(path).what());
+    return lines;
+}
+
+} // namespace
+
+bool linie_cwiczen_usera(std::vector<std::string>& lines) {
+    core::PlikUcznia plik;
+    return wczytaj_liste_usera(plik, lines);
+}
+
+bool czytaj_liste_id(const std::string& file) {
     wybrany_typ = 0;
     ile_w_liscie = 0;
     // The dictionary appends to the hand-off file under a lock: never half an append.
-    const std::vector<std::string> lines = os::read_lines_locked(file);
+    std::vector<std::string> lines;
+    if (os::read_lines_locked(file, lines) == os::ReadStatus::failed) {
+        core::show_info(core::blad_odczytu(file).what());
+        return false;
+    }
     BladLiczby blad(nazwa_pliku(file));
     for (size_t n = 10; n < lines.size() && ile_w_liscie < MAX_LISTA; ++n) {
         int id = 0;
@@ -128,6 +146,7 @@ void czytaj_liste_id(const std::string& file) {
         if (id < 1 || jest_w_liscie(id, ile_w_liscie)) continue;
         lista_id[++ile_w_liscie] = id;
     }
+    return true;
 }
 
 namespace {
@@ -166,7 +185,7 @@ void czytaj_cwiczenie(const std::string& name) {
     if (own)
         linie_cwiczen_usera(lines);
     else
-        lines = os::read_lines(plik_cwiczen());
+        lines = linie_listy(plik_cwiczen());
     BladLiczby blad(nazwa_pliku(own ? plik_cwiczen_usera() : plik_cwiczen()));
     for (size_t n = 0; n < lines.size(); ++n) {
         if (klucz_cwiczenia(pole_linii(lines[n], 2)) != key) continue;
@@ -190,12 +209,11 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
     const std::string tytul = zamien_rowna(title, 1);
 
     const std::string key = klucz_cwiczenia(name);
-    const bool have_list =
-        os::file_exists(plik_cwiczen_usera()) || os::file_exists(plik_cwiczen_tmp());
+    core::PlikUcznia plik;
+    std::vector<std::string> lines;
+    if (!wczytaj_liste_usera(plik, lines)) return false;
     std::vector<std::string> out;
-    if (have_list) {
-        std::vector<std::string> lines;
-        if (!linie_cwiczen_usera(lines)) return false;
+    if (plik.stan() != core::PlikUcznia::Stan::nowy) {
         const std::string replacement =
             "9=" + name + os::pl("= Ćwiczenie usera [") + tytul + "]" + cells;
         int highest = 0;
@@ -222,12 +240,7 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
         if (mode != 1) return true;
         out.push_back("9=" + name + "-0001=" + tytul + cells);
     }
-    if (!os::write_lines(plik_cwiczen_usera(), out)) {
-        core::show_info(os::pl("Nie można zapisać pliku ") + nazwa_pliku(plik_cwiczen_usera()) +
-                        os::pl(". Poprzednie ćwiczenia pozostały bez zmian."));
-        return false;
-    }
-    return true;
+    return plik.zapisz_do(plik_cwiczen_usera(), os::join_crlf(out));
 }
 
 void wybierz_do_cwiczenia() {
@@ -322,8 +335,13 @@ void wczytaj_przerywniki() {
         // Row 0 is unused in every table.
         s.kod = s.opis = s.sentencja = s.nagranie = s.tlumaczenie = {std::string()};
         const std::string bfile = sciezka_programu + "b" + IntToStr(k) + ".txt";
-        if (!os::file_exists(bfile)) continue;
-        const std::vector<std::string> b = os::read_lines(bfile);
+        std::vector<std::string> b;
+        const os::ReadStatus odczyt = os::read_lines(bfile, b);
+        if (odczyt == os::ReadStatus::missing) continue;
+        if (odczyt == os::ReadStatus::failed) {
+            core::show_info(core::blad_odczytu(bfile).what());
+            continue;
+        }
         auto line = [&](size_t n) { return n < b.size() ? Trim(b[n]) : std::string(); };
         try {
             s.okres = std::max(1, na_liczbe(line(3)));
@@ -331,12 +349,18 @@ void wczytaj_przerywniki() {
             BladLiczby(nazwa_pliku(bfile)).zglos(4, e);
             continue; // the set stays off
         }
-        s.jest = true;
         s.tytul = line(0);
         s.rodzaj = rodzaj_z_nazwy(line(1));
         s.plik = line(2);
+        s.jest = true;
         if (s.plik.empty() || s.rodzaj == PRZ_BRAK || s.rodzaj == PRZ_KOJARZENIE) continue;
-        const std::vector<std::string> data = os::read_lines(sciezka_programu + s.plik);
+        std::vector<std::string> data;
+        const std::string dfile = sciezka_programu + s.plik;
+        if (os::read_lines(dfile, data) == os::ReadStatus::failed) {
+            core::show_info(core::blad_odczytu(dfile).what());
+            s.jest = false;
+            continue;
+        }
         if (s.rodzaj == PRZ_SENTENCJE)
             wczytaj_sentencje(s, data);
         else

@@ -6,13 +6,7 @@
 
 constexpr int MAX_LISTA = 300;
 
-// The chosen item IDs and the run as item indexes, 1-based.
-extern std::array<int, MAX_LISTA + 1> lista_id;
-extern int ile_w_liscie;
-extern std::array<int, MAX_LISTA + 1> lista_cwiczenia;
-extern int wybrany_typ;
-extern int tryb_lekcji; // 1 lesson run, 0 repetition run
-extern int lista_gotowa;
+using ListaPozycji = std::array<int, MAX_LISTA + 1>;
 
 // Own-exercise names and titles as the statistics rows hold them.
 constexpr int MAX_NAZWA_CW = 24;
@@ -42,13 +36,15 @@ std::string plik_cwiczen_usera();
 std::string plik_cwiczen_tmp();
 // Lines of the own list. When cw?_su.txt is missing but cw_tmp.txt is there
 // (an interrupted save of an earlier version), that file is the list. False,
-// with no lines, when the list exists but cannot be read.
+// with no lines and a message, when the list exists but cannot be read.
 bool linie_cwiczen_usera(std::vector<std::string>& lines);
 
 // Reads an item-ID list file (the hand-off file): ten header lines, then one
-// ID a line; at most 300 distinct positive IDs.
-void czytaj_liste_id(const std::string& file);
-// Loads the named exercise's IDs into lista_id (empty when not found).
+// ID a line; at most 300 distinct positive IDs. False, with a message and an
+// empty list, when the file exists but cannot be read.
+bool czytaj_liste_id(const std::string& file);
+// Loads the named exercise's IDs into lista_id (empty when not found, or,
+// with a message, when its list cannot be read).
 void czytaj_cwiczenie(const std::string& name);
 // Mode 1 stores lista_id as the own exercise `name`; any other mode deletes
 // it. An "=" in the title is written as "#". Returns false (with a message)
@@ -58,7 +54,8 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
 // line 36 asks for them.
 void wybierz_do_cwiczenia();
 
-// Interlude sets b1.txt .. b7.txt.
+// Interlude sets b1.txt .. b7.txt. A set whose files cannot be read is
+// reported and stays off.
 constexpr int MAX_PRZERYWNIKOW = 7;
 constexpr int MAX_OBRAZKOW = 300;  // rows of a picture set
 constexpr int MAX_SENTENCJI = 200; // rows of a sayings set
@@ -86,16 +83,45 @@ struct TPrzerywnik {
     std::vector<std::string> nagranie;
     std::vector<std::string> tlumaczenie;
 };
-extern std::array<TPrzerywnik, MAX_PRZERYWNIKOW + 1> przerywniki;
 void wczytaj_przerywniki();
 
 // Exercise backgrounds: full paths of the .bmp files, 1-based.
 constexpr int MAX_TEL = 200;
-extern std::array<std::string, MAX_TEL + 1> tla_cwiczen;
-extern std::array<bool, MAX_TEL + 1> tla_uzyte;
-extern int ile_tel;
-extern int biezace_tlo; // 0 when there is no background
 void czytaj_tla();
+
+// The run's lists, the interlude sets and the backgrounds; wyczysc_cwiczenia()
+// resets it whole.
+struct StanCwiczen {
+    // The chosen item IDs and the run as item indexes, 1-based.
+    ListaPozycji lista_id{};
+    int ile_w_liscie = 0;
+    ListaPozycji lista_cwiczenia{};
+    int wybrany_typ = 0;
+    int tryb_lekcji = 0; // 1 lesson run, 0 repetition run
+    int lista_gotowa = 0;
+
+    std::array<TPrzerywnik, MAX_PRZERYWNIKOW + 1> przerywniki;
+
+    std::array<std::string, MAX_TEL + 1> tla_cwiczen; // full paths, 1-based
+    std::array<bool, MAX_TEL + 1> tla_uzyte{};
+    int ile_tel = 0;
+    int biezace_tlo = 0; // 0 when there is no background
+};
+extern StanCwiczen stan_cwiczen;
+
+extern ListaPozycji& lista_id;
+extern int& ile_w_liscie;
+extern ListaPozycji& lista_cwiczenia;
+extern int& wybrany_typ;
+extern int& tryb_lekcji;
+extern int& lista_gotowa;
+extern std::array<TPrzerywnik, MAX_PRZERYWNIKOW + 1>& przerywniki;
+extern std::array<std::string, MAX_TEL + 1>& tla_cwiczen;
+extern std::array<bool, MAX_TEL + 1>& tla_uzyte;
+extern int& ile_tel;
+extern int& biezace_tlo;
+
+void wyczysc_cwiczenia();
 
 // Name of an exercise type 1..14 or set kind 80..82; empty for other codes.
 std::string nazwa_cwiczenia(int code);

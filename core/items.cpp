@@ -13,17 +13,16 @@
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 
-TBazaSlowek baza;
+StanDanych stan_danych;
 
-int ile_powiazan = 0;
-std::vector<int32_t> powiazanie_slowo(MAX_POWIAZAN + 1);
-std::vector<int32_t> powiazanie_zdanie(MAX_POWIAZAN + 1);
-
-int ile_grup = 0;
-std::array<TGrupa, MAX_GRUP + 1> grupy;
-
-bool tryb_korekty = false;
-bool komentarze_zmienione = false;
+TBazaSlowek& baza = stan_danych.baza;
+int& ile_powiazan = stan_danych.ile_powiazan;
+std::vector<int32_t>& powiazanie_slowo = stan_danych.powiazanie_slowo;
+std::vector<int32_t>& powiazanie_zdanie = stan_danych.powiazanie_zdanie;
+int& ile_grup = stan_danych.ile_grup;
+std::array<TGrupa, MAX_GRUP + 1>& grupy = stan_danych.grupy;
+bool& tryb_korekty = stan_danych.tryb_korekty;
+bool& komentarze_zmienione = stan_danych.komentarze_zmienione;
 
 TBazaSlowek::TBazaSlowek()
     : grupa(MAX_SLOW + 1), slowo_usera(MAX_SLOW + 1), id_slowa(MAX_SLOW + 1), poziom(MAX_SLOW + 1),
@@ -51,22 +50,6 @@ void TBazaSlowek::wyczysc_pozycje(int i) {
 }
 
 namespace {
-
-// ID -> lowest index, and the item count it was built for.
-std::unordered_map<int32_t, int> g_indeks;
-int g_indeks_ile = -1;
-
-// Lines of a learner file that the store could not take (beyond the item cap,
-// or naming an item that is not loaded); written back after the store's lines.
-std::vector<std::string> g_reszta_usera;
-std::vector<std::string> g_reszta_komentarzy;
-std::vector<std::string> g_reszta_korekty;
-
-// Set while a learner file is being read; stays set when the read failed, so
-// the partial contents never overwrite the file.
-bool g_blad_usera = false;
-bool g_blad_komentarzy = false;
-bool g_blad_korekty = false;
 
 std::string plik(const std::string& name) {
     return sciezka_programu + name;
@@ -107,21 +90,43 @@ bool liczba_dodatnia(const std::string& s) {
     return StrToIntDef(Trim(s), 0) > 0;
 }
 
-// Reads the file line by line; a malformed number ends the read with the file
-// and line named. A missing file reads as empty; one that cannot be opened
-// throws, so the learner's file is never taken for empty and written over.
+// Reads a course file line by line; a malformed number ends the read with
+// the file and line named. A missing file reads as empty; one that exists but
+// cannot be read throws, so a store short of its items is never taken for whole.
 void czytaj_linie(const std::string& file, const std::function<bool(const std::string&)>& linia) {
-    os::LineReader r;
-    if (!r.open(file)) {
-        if (os::file_exists(file)) throw core::blad_odczytu(file);
+    std::vector<std::string> lines;
+    switch (os::read_lines(file, lines)) {
+    case os::ReadStatus::missing:
         return;
+    case os::ReadStatus::failed:
+        throw core::blad_odczytu(file);
+    case os::ReadStatus::ok:
+        break;
     }
-    try {
-        while (!r.eof())
-            if (!linia(r.read_line())) break;
-    } catch (const core::ConversionError&) {
-        core::rethrow_in_file(file, r.line_number());
+    for (size_t n = 0; n < lines.size(); ++n) {
+        try {
+            if (!linia(lines[n])) break;
+        } catch (const core::ConversionError&) {
+            core::rethrow_in_file(file, static_cast<int>(n) + 1);
+        }
     }
+}
+
+// The same for a learner file: one that cannot be read is reported and read
+// as nothing, and its writer stays blocked. False then.
+bool czytaj_linie_ucznia(core::PlikUcznia& plik_ucznia, const std::string& file,
+                         const std::function<bool(const std::string&)>& linia) {
+    std::vector<std::string> lines;
+    if (!plik_ucznia.wczytaj_linie(file, lines)) return false;
+    for (size_t n = 0; n < lines.size(); ++n) {
+        try {
+            if (!linia(lines[n])) break;
+        } catch (const core::ConversionError&) {
+            plik_ucznia.uszkodzony();
+            core::rethrow_in_file(file, static_cast<int>(n) + 1);
+        }
+    }
+    return true;
 }
 
 // Fills item i's common columns 1-13 and the foreign text; returns the pieces.
@@ -139,11 +144,15 @@ std::vector<std::string_view> czytaj_kolumny(int i, const std::string& s) {
 
 enum class Rodzaj { slowa, zdania };
 
-void wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::string>* reszta) {
+// Appends the items of a course file, or of the own words when `plik_ucznia`
+// is given (their lines beyond the store's limit go to `reszta`). False when
+// the own words could not be read.
+bool wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::string>* reszta,
+                     core::PlikUcznia* plik_ucznia = nullptr) {
     struct Indeks {
         ~Indeks() { przebuduj_indeks(); }
     } indeks;
-    czytaj_linie(file, [&](const std::string& raw) {
+    auto linia = [&](const std::string& raw) {
         const std::string s = Trim(raw);
         if (s.size() <= 7) return true;
         if (baza.ile_slow >= MAX_SLOW) {
@@ -186,17 +195,21 @@ void wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::st
             --baza.ile_slow;
         }
         return true;
-    });
+    };
+    if (plik_ucznia) return czytaj_linie_ucznia(*plik_ucznia, file, linia);
+    czytaj_linie(file, linia);
+    return true;
 }
 
 // Lines of the form ID = rest, at most ile_slow of them; `zastosuj` takes the
 // item index and the text after the first "=". Lines for items not in the
 // store, and lines beyond the limit, are kept for the rewrite.
-void wczytaj_wg_id(const std::string& file, std::vector<std::string>& reszta,
+void wczytaj_wg_id(core::PlikUcznia& plik_ucznia, const std::string& file,
+                   std::vector<std::string>& reszta,
                    const std::function<void(int, const std::string&)>& zastosuj) {
     reszta.clear();
     int przeczytane = 0;
-    czytaj_linie(file, [&](const std::string& s) {
+    czytaj_linie_ucznia(plik_ucznia, file, [&](const std::string& s) {
         const bool w_limicie = przeczytane < baza.ile_slow;
         if (w_limicie) ++przeczytane;
         const int eq = Pos("=", s);
@@ -211,10 +224,9 @@ void wczytaj_wg_id(const std::string& file, std::vector<std::string>& reszta,
     });
 }
 
-// Writes a learner file through the atomic replace, the kept lines after the
-// store's own, except those whose ID the store's own lines now carry. A
-// failure is reported.
-bool zapisz_plik(const std::string& path, std::vector<std::string> lines,
+// Writes a learner file, the kept lines after the store's own, except those
+// whose ID the store's own lines now carry.
+bool zapisz_plik(core::PlikUcznia& plik_ucznia, std::vector<std::string> lines,
                  const std::vector<std::string>& reszta, int32_t (*id_of)(const std::string&)) {
     std::unordered_set<int32_t> zapisane;
     for (const auto& s : lines)
@@ -223,34 +235,29 @@ bool zapisz_plik(const std::string& path, std::vector<std::string> lines,
         const int32_t id = id_of(s);
         if (id <= 0 || zapisane.count(id) == 0) lines.push_back(s);
     }
-    if (os::write_lines(path, lines)) return true;
-    os::show_message(os::pl("Nie udało się zapisać pliku ") + path);
-    return false;
-}
-
-bool odmowa_zapisu(const std::string& path) {
-    os::show_message(core::odmowa_nadpisania(path));
-    return false;
+    return plik_ucznia.zapisz_linie(lines);
 }
 
 } // namespace
 
 void przebuduj_indeks() {
-    g_indeks.clear();
-    g_indeks.reserve(static_cast<size_t>(baza.ile_slow) * 2);
+    auto& indeks = stan_danych.indeks;
+    indeks.clear();
+    indeks.reserve(static_cast<size_t>(baza.ile_slow) * 2);
     for (int i = 1; i <= baza.ile_slow; ++i)
-        g_indeks.emplace(baza.id_slowa[i], i); // keeps the lowest index
-    g_indeks_ile = baza.ile_slow;
+        indeks.emplace(baza.id_slowa[i], i); // keeps the lowest index
+    stan_danych.indeks_ile = baza.ile_slow;
 }
 
 int znajdz_slowko(int id) {
-    if (g_indeks_ile != baza.ile_slow) przebuduj_indeks();
-    auto it = g_indeks.find(id);
-    if (it != g_indeks.end() && baza.id_slowa[it->second] != id) {
+    auto& indeks = stan_danych.indeks;
+    if (stan_danych.indeks_ile != baza.ile_slow) przebuduj_indeks();
+    auto it = indeks.find(id);
+    if (it != indeks.end() && baza.id_slowa[it->second] != id) {
         przebuduj_indeks(); // the store changed without a rebuild
-        it = g_indeks.find(id);
+        it = indeks.find(id);
     }
-    return it == g_indeks.end() ? -1 : it->second;
+    return it == indeks.end() ? -1 : it->second;
 }
 
 void wczytaj_slowka(const std::string& file) {
@@ -281,7 +288,7 @@ void wczytaj_powiazania() {
 
 void wczytaj_grupy() {
     const std::string name = plik_edycji("gt?_s.txt");
-    if (name.empty() || !os::file_exists(plik(name))) return;
+    if (name.empty() || !os::entry_exists(plik(name))) return;
     ile_grup = 0;
     for (auto& g : grupy)
         g = TGrupa{};
@@ -304,27 +311,25 @@ void wczytaj_grupy() {
 void wczytaj_komentarze() {
     for (int i = 1; i <= baza.ile_slow; ++i)
         baza.komentarz[i].clear();
-    g_blad_komentarzy = true;
-    wczytaj_wg_id(plik("kom_user.txt"), g_reszta_komentarzy,
+    wczytaj_wg_id(stan_danych.komentarze, plik("kom_user.txt"), stan_danych.reszta_komentarzy,
                   [](int i, const std::string& rest) { baza.komentarz[i] = Trim(rest); });
-    g_blad_komentarzy = false;
 }
 
 bool zapisz_komentarze() {
-    const std::string path = plik("kom_user.txt");
-    if (g_blad_komentarzy) return odmowa_zapisu(path);
     std::vector<std::string> lines;
     for (int i = 1; i <= baza.ile_slow; ++i)
         if (!baza.komentarz[i].empty())
             lines.push_back(IntToStr(baza.id_slowa[i]) + " = " + baza.komentarz[i]);
-    if (!zapisz_plik(path, std::move(lines), g_reszta_komentarzy, id_wiersza)) return false;
+    if (!zapisz_plik(stan_danych.komentarze, std::move(lines), stan_danych.reszta_komentarzy,
+                     id_wiersza))
+        return false;
     komentarze_zmienione = false;
     return true;
 }
 
 bool zapisz_slowka_usera() {
-    const std::string path = plik("sbusr.txt");
-    if (g_blad_usera) return odmowa_zapisu(path);
+    if (!stan_danych.slowka_usera.zapis_dozwolony())
+        return stan_danych.slowka_usera.zapisz_linie({}); // refused, with its message
     core::progress_show("Zapisuje...", 0);
     std::vector<std::string> lines;
     auto z = [](const std::string& s) { return zamien_rowna(s, 1); };
@@ -337,7 +342,8 @@ bool zapisz_slowka_usera() {
             " = " + z(baza.tlumaczenie[i]) + " =" + z(baza.l_mnoga[i]) + "= " +
             z(baza.synonimy[i]) + "= " + z(baza.uwagi[i]) + " =" + z(baza.wymowa[i]) + "= = = =");
     }
-    const bool ok = zapisz_plik(path, std::move(lines), g_reszta_usera, id_pozycji);
+    const bool ok =
+        zapisz_plik(stan_danych.slowka_usera, std::move(lines), stan_danych.reszta_usera, id_pozycji);
     core::progress_hide();
     return ok;
 }
@@ -349,23 +355,20 @@ void czytaj_korekte() {
         baza.korekta_flagi[i] = {};
         baza.ma_korekte[i] = 0;
     }
-    g_blad_korekty = true;
-    wczytaj_wg_id(plik("korekta_dane.txt"), g_reszta_korekty, [](int i, const std::string& rest) {
-        auto p = pola(rest);
-        baza.korekta_tekst1[i] = pole(p, 0);
-        const std::string flagi = pole(p, 1);
-        for (int k = 0; k < 4; ++k)
-            baza.korekta_flagi[i][k] = Copy(flagi, k + 1, 1) == "1";
-        baza.korekta_tekst2[i] = pole(p, 2);
-        baza.ma_korekte[i] = 1;
-    });
-    g_blad_korekty = false;
+    wczytaj_wg_id(stan_danych.korekta, plik("korekta_dane.txt"), stan_danych.reszta_korekty,
+                  [](int i, const std::string& rest) {
+                      auto p = pola(rest);
+                      baza.korekta_tekst1[i] = pole(p, 0);
+                      const std::string flagi = pole(p, 1);
+                      for (int k = 0; k < 4; ++k)
+                          baza.korekta_flagi[i][k] = Copy(flagi, k + 1, 1) == "1";
+                      baza.korekta_tekst2[i] = pole(p, 2);
+                      baza.ma_korekte[i] = 1;
+                  });
 }
 
 bool zapisz_korekte() {
     if (!tryb_korekty) return true; // the file belongs to correction mode only
-    const std::string path = plik("korekta_dane.txt");
-    if (g_blad_korekty) return odmowa_zapisu(path);
     std::vector<std::string> lines;
     for (int i = 1; i <= baza.ile_slow; ++i) {
         if (!baza.ma_korekte[i]) continue;
@@ -377,27 +380,38 @@ bool zapisz_korekte() {
                         zamien_rowna(baza.korekta_tekst1[i], 1) + " = " + flagi + " =" +
                         zamien_rowna(baza.korekta_tekst2[i], 1) + "=");
     }
-    return zapisz_plik(path, std::move(lines), g_reszta_korekty, id_wiersza);
+    return zapisz_plik(stan_danych.korekta, std::move(lines), stan_danych.reszta_korekty,
+                       id_wiersza);
 }
 
 void wczytaj_dane() {
     baza.ile_slow = 0;
     baza.ile_slowek = 0;
     baza.max_id = 40000;
-    g_reszta_usera.clear();
-    g_blad_usera = g_blad_komentarzy = g_blad_korekty = true;
+    stan_danych.reszta_usera.clear();
+    // Until every file was read whole the store is short of items, and the
+    // learner files not read stay unwritable.
+    stan_danych.niepelna = true;
+    stan_danych.slowka_usera = {};
+    stan_danych.komentarze = {};
+    stan_danych.korekta = {};
     przebuduj_indeks();
     const std::string slowa = plik_edycji("sb?_slow.txt");
     if (slowa.empty()) return; // no edition read: nothing to load
     wczytaj_slowka(plik(slowa));
-    wczytaj_pozycje(plik("sbusr.txt"), Rodzaj::slowa, &g_reszta_usera);
-    g_blad_usera = false;
+    const bool usera = wczytaj_pozycje(plik("sbusr.txt"), Rodzaj::slowa,
+                                       &stan_danych.reszta_usera, &stan_danych.slowka_usera);
     baza.ile_slowek = baza.ile_slow;
     wczytaj_zdania(plik(plik_edycji("zd?.txt")));
     wczytaj_powiazania();
     wczytaj_komentarze();
     tryb_korekty = os::file_exists(plik("korekta_panel.cfg"));
     if (tryb_korekty) czytaj_korekte();
+    stan_danych.niepelna = !usera;
+}
+
+bool baza_niepelna() {
+    return stan_danych.niepelna;
 }
 
 std::string nazwa_grupy(int numer) {
@@ -417,22 +431,5 @@ void przygotuj_zdania() {
 }
 
 void wyczysc_baze() {
-    for (int i = 0; i <= MAX_SLOW; ++i)
-        baza.wyczysc_pozycje(i);
-    baza.ile_slow = 0;
-    baza.ile_slowek = 0;
-    baza.max_id = 40000;
-    ile_powiazan = 0;
-    std::fill(powiazanie_slowo.begin(), powiazanie_slowo.end(), 0);
-    std::fill(powiazanie_zdanie.begin(), powiazanie_zdanie.end(), 0);
-    ile_grup = 0;
-    for (auto& g : grupy)
-        g = TGrupa{};
-    tryb_korekty = false;
-    komentarze_zmienione = false;
-    g_reszta_usera.clear();
-    g_reszta_komentarzy.clear();
-    g_reszta_korekty.clear();
-    g_blad_usera = g_blad_komentarzy = g_blad_korekty = false;
-    przebuduj_indeks();
+    stan_danych = {};
 }

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/learner_file.h"
+
 constexpr int MAX_SLOW = 15000;
 constexpr int MAX_POWIAZAN = 15000;
 constexpr int MAX_GRUP = 100;
@@ -51,13 +53,6 @@ struct TBazaSlowek {
     void wyczysc_pozycje(int i); // empties every column of item i
 };
 
-extern TBazaSlowek baza;
-
-// Word-sentence links, 1-based.
-extern int ile_powiazan;
-extern std::vector<int32_t> powiazanie_slowo;  // word ID
-extern std::vector<int32_t> powiazanie_zdanie; // sentence ID
-
 struct TGrupa {
     int32_t numer = 0;
     uint8_t flaga = 0;
@@ -65,20 +60,65 @@ struct TGrupa {
     std::string nazwa; // nazwy_grup
     std::string tekst3;
 };
-extern int ile_grup;
-extern std::array<TGrupa, MAX_GRUP + 1> grupy;
 
-extern bool tryb_korekty;         // korekta_panel.cfg exists
-extern bool komentarze_zmienione; // set by the exercise windows
+// The item store and everything loaded beside it; wyczysc_baze() resets it whole.
+struct StanDanych {
+    TBazaSlowek baza;
+
+    // Word-sentence links, 1-based.
+    int ile_powiazan = 0;
+    std::vector<int32_t> powiazanie_slowo = std::vector<int32_t>(MAX_POWIAZAN + 1);  // word ID
+    std::vector<int32_t> powiazanie_zdanie = std::vector<int32_t>(MAX_POWIAZAN + 1); // sentence ID
+
+    int ile_grup = 0;
+    std::array<TGrupa, MAX_GRUP + 1> grupy;
+
+    bool tryb_korekty = false;         // korekta_panel.cfg exists
+    bool komentarze_zmienione = false; // set by the exercise windows
+
+    // ID -> lowest index, and the item count it was built for.
+    std::unordered_map<int32_t, int> indeks;
+    int indeks_ile = -1;
+
+    // The learner files of the store, and the lines of each that the store
+    // could not take (beyond its limits, or for items not loaded), written
+    // back after the store's own.
+    core::PlikUcznia slowka_usera; // sbusr.txt
+    core::PlikUcznia komentarze;   // kom_user.txt
+    core::PlikUcznia korekta;      // korekta_dane.txt
+    std::vector<std::string> reszta_usera;
+    std::vector<std::string> reszta_komentarzy;
+    std::vector<std::string> reszta_korekty;
+    // The last wczytaj_dane() did not read every file whole: items are
+    // missing, so repetition records would be dropped on a save.
+    bool niepelna = false;
+};
+extern StanDanych stan_danych;
+
+// The store's globals by their own names (members of stan_danych).
+extern TBazaSlowek& baza;
+extern int& ile_powiazan;
+extern std::vector<int32_t>& powiazanie_slowo;
+extern std::vector<int32_t>& powiazanie_zdanie;
+extern int& ile_grup;
+extern std::array<TGrupa, MAX_GRUP + 1>& grupy;
+extern bool& tryb_korekty;
+extern bool& komentarze_zmienione;
 
 void wczytaj_dane();
+// The last wczytaj_dane() left items out (a file that could not be read, or
+// one that ended the load with a run-time error).
+bool baza_niepelna();
 void wczytaj_slowka(const std::string& file); // full path
 void wczytaj_zdania(const std::string& file);
 void wczytaj_powiazania();
 void wczytaj_grupy();
 void wczytaj_komentarze();
-// The writers return false, with a message, when the write failed or the
-// file's load had failed (the old file is kept either way). Lines of the old
+// The learner files (sbusr.txt, kom_user.txt, korekta_dane.txt) go through
+// core::PlikUcznia: one that cannot be read is reported and not written in
+// this session; the course files throw core::FileError when they exist but
+// cannot be read. The writers return false, with a message, when the write
+// failed or the file's load had failed (the old file is kept either way). Lines of the old
 // file that the store could not take (beyond its limits, or for items not
 // loaded) are written back after the store's own.
 bool zapisz_komentarze();
@@ -94,5 +134,5 @@ std::string nazwa_grupy(int numer);
 std::string opis_slowa(int i);
 void przygotuj_zdania();
 
-// Empties the store, links, groups and flags (tests and a fresh start).
+// Resets the store, links, groups, flags and learner files (tests and a fresh start).
 void wyczysc_baze();

@@ -2,7 +2,12 @@
 
 #include "core/startup.h"
 
-char oczekujaca_litera = ' ';
+StanKlawiatury stan_klawiatury;
+char& oczekujaca_litera = stan_klawiatury.oczekujaca_litera;
+
+void wyczysc_klawiature() {
+    stan_klawiatury = {};
+}
 
 namespace {
 

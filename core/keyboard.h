@@ -8,9 +8,15 @@ constexpr unsigned ssShift = 1;
 constexpr unsigned ssCtrl = 2;
 constexpr unsigned ssAlt = 4;
 
-// The letter waiting to replace the typed character: a byte of the edition's
-// code page (Windows-1250 for German, Windows-1252 for French); ' ' is none.
-extern char oczekujaca_litera;
+struct StanKlawiatury {
+    // The letter waiting to replace the typed character: a byte of the
+    // edition's code page (Windows-1250 for German, Windows-1252 for French);
+    // ' ' is none.
+    char oczekujaca_litera = ' ';
+};
+extern StanKlawiatury stan_klawiatury;
+extern char& oczekujaca_litera;
+void wyczysc_klawiature();
 
 // key: the key's code; letters are their upper-case ASCII codes 'A'..'Z'.
 // Clears the pending letter, then with Ctrl (and not Alt) sets it from the

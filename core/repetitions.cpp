@@ -1,10 +1,9 @@
 #include "core/repetitions.h"
 
-#include "platform/os/read_file.h"
-
 #include "core/errors.h"
 #include "core/items.h"
 #include "core/settings.h"
+#include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/atomic_file.h"
@@ -13,6 +12,7 @@
 #include "platform/os/le_codec.h"
 #include "platform/os/line_file.h"
 #include "platform/os/paths.h"
+#include "platform/os/read_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,9 +22,11 @@
 #include <memory>
 #include <vector>
 
-std::array<TPowtorka, MAX_POWTOREK + 1> tab_powtorek;
-int ile_powtorek = 0;
-std::array<std::array<bool, TYPOW_POWTORKI + 1>, MAX_POWTOREK + 1> flagi_powtorek;
+StanPowtorek stan_powtorek;
+
+TabelaPowtorek& tab_powtorek = stan_powtorek.tab_powtorek;
+int& ile_powtorek = stan_powtorek.ile_powtorek;
+FlagiPowtorek& flagi_powtorek = stan_powtorek.flagi_powtorek;
 
 void TPowtorka::encode(unsigned char out[ROZMIAR_POWTORKI]) const {
     using namespace os::le;
@@ -65,28 +67,29 @@ namespace {
 
 constexpr uint8_t ZNACZNIK_FLAGI = 100; // added to a per-type byte in the file
 
-// Nothing may write the store before it was loaded: an empty store would
-// replace the learner's file.
-bool g_zapis_zablokowany = true;
-bool g_kopia_zablokowana = false;
-// The item store did not load whole: records of the missing items are dropped
-// by every load, so no write is allowed until the next login's load. A restore
-// or an import does not lift it.
-bool g_baza_niepelna = false;
+// Own words take IDs above 40000 and below the sentences' 60000: their
+// records may vanish with the word (it was deleted); a built-in item's may not.
+bool id_slowa_usera(int32_t id) {
+    return id > 40000 && id < 60000;
+}
 
 struct Magazyn {
     std::vector<TPowtorka> tab = std::vector<TPowtorka>(MAX_POWTOREK + 1);
     std::vector<std::array<bool, TYPOW_POWTORKI + 1>> flagi =
         std::vector<std::array<bool, TYPOW_POWTORKI + 1>>(MAX_POWTOREK + 1);
     int ile = 0;
+    int przeczytane = 0;        // whole records in the file
+    int dopasowane = 0;         // records put in place
+    std::string bez_pozycji;    // records of built-in items not in the store
+    int ile_bez_pozycji = 0;
+    bool bez_slowek = false;    // among them words (else only sentences)
+    bool bez_zdan = false;
+
+    int zachowane() const { return dopasowane + ile_bez_pozycji; }
 };
 
 std::string w_folderze_usera(const std::string& file) {
     return !file.empty() && file[0] == '/' ? file : sciezka_usera + file;
-}
-
-bool czytaj_plik(const std::string& path, std::string& bytes) {
-    return os::read_file(path, bytes);
 }
 
 int procent(long long n, long long z) {
@@ -94,17 +97,24 @@ int procent(long long n, long long z) {
     return static_cast<int>(std::min<long long>(100, std::llround(100.0 * n / z)));
 }
 
-// Puts the whole records of `bytes` into `m` by item index; returns the number
-// of records read (those of vanished items included).
-int rozloz_rekordy(const std::string& bytes, Magazyn& m) {
+// Puts the whole records of `bytes` into `m` by item index.
+void rozloz_rekordy(const std::string& bytes, Magazyn& m) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const int ile = static_cast<int>(bytes.size() / ROZMIAR_POWTORKI);
-    for (int n = 1; n <= ile; ++n, p += ROZMIAR_POWTORKI) {
+    m.przeczytane = static_cast<int>(bytes.size() / ROZMIAR_POWTORKI);
+    for (int n = 1; n <= m.przeczytane; ++n, p += ROZMIAR_POWTORKI) {
         if (n % 500 == 0) core::progress_position(procent(n, 10000));
         TPowtorka r;
         r.decode(p);
-        const int i = znajdz_slowko(r.id);
-        if (i < 1 || i > MAX_POWTOREK) continue;
+        const int i = r.id > 0 ? znajdz_slowko(r.id) : -1;
+        if (i < 1 || i > MAX_POWTOREK) {
+            if (r.id > 0 && !id_slowa_usera(r.id)) {
+                m.bez_pozycji.append(reinterpret_cast<const char*>(p), ROZMIAR_POWTORKI);
+                ++m.ile_bez_pozycji;
+                (r.id < 60000 ? m.bez_slowek : m.bez_zdan) = true;
+            }
+            continue;
+        }
+        ++m.dopasowane;
         m.ile = std::max(m.ile, i);
         for (int t = 1; t <= TYPOW_POWTORKI; ++t) {
             m.flagi[i][t] = r.typy[t] >= ZNACZNIK_FLAGI;
@@ -112,23 +122,45 @@ int rozloz_rekordy(const std::string& bytes, Magazyn& m) {
         }
         m.tab[i] = r;
     }
-    return ile;
+}
+
+// Records in the file, none of which fits the course: not a store of this
+// course (random bytes, another file) rather than a course short of items.
+bool obcy(const Magazyn& m) {
+    return m.przeczytane > 0 && m.dopasowane == 0 && baza.ile_slow > 0;
 }
 
 void przyjmij(const Magazyn& m) {
     std::copy(m.tab.begin(), m.tab.end(), tab_powtorek.begin());
     std::copy(m.flagi.begin(), m.flagi.end(), flagi_powtorek.begin());
     ile_powtorek = m.ile;
+    stan_powtorek.bez_pozycji = m.bez_pozycji;
 }
 
 std::string liczba_powtorek(int n) {
     return os::pl("Wczytano informacje o ") + IntToStr(n) + os::pl(" powtórkach.");
 }
 
+const std::string& odtworz_z_kopii() {
+    static const std::string s =
+        os::pl("Uszkodzone pliki można odtworzyć funkcją Ustawienia/Wczytaj powtórki z kopii.");
+    return s;
+}
+
+// The course files that lost the items of the records set aside.
+std::string zgloszenie_bez_pozycji(const Magazyn& m) {
+    std::string pliki;
+    if (m.bez_slowek) pliki = plik_edycji("sb?_slow.txt");
+    if (m.bez_zdan) pliki += (pliki.empty() ? "" : ", ") + plik_edycji("zd?.txt");
+    return os::pl("Plik kursu (") + pliki + os::pl(") jest uszkodzony: ") +
+           IntToStr(m.ile_bez_pozycji) +
+           os::pl(" powtórek dotyczy słówek lub zdań, których w nim nie ma. Powtórki zostaną "
+                  "zachowane, ale kopie powtórek nie będą zapisywane.");
+}
+
 void zglos_odrzucony_zapis(const std::string& file) {
     core::show_info(os::pl("Powtórki nie zostały zapisane do pliku ") + file +
-                    os::pl(", aby nie zastąpić go niepełnymi danymi. Uszkodzone pliki można "
-                           "odtworzyć funkcją Ustawienia/Wczytaj powtórki z kopii."));
+                    os::pl(", aby nie zastąpić go niepełnymi danymi. ") + odtworz_z_kopii());
 }
 
 struct WpisInfo {
@@ -147,68 +179,105 @@ double czas_wpisu(const WpisInfo& w) {
     return os::parse_date_time(w.czas, serial) ? serial : -std::numeric_limits<double>::infinity();
 }
 
+// p.i read through its learner file; false when it exists but cannot be read.
+bool czytaj_info(core::PlikUcznia& plik, std::vector<WpisInfo>& wpisy) {
+    std::vector<std::string> lines;
+    if (!plik.wczytaj_linie(sciezka_usera + "p.i", lines)) return false;
+    for (const std::string& raw : lines) {
+        const std::string line = Trim(raw);
+        if (line.empty()) continue;
+        size_t from = 0;
+        WpisInfo w;
+        w.nazwa = pole(line, from);
+        w.czas = pole(line, from);
+        w.ile = pole(line, from);
+        wpisy.push_back(std::move(w));
+    }
+    return true;
+}
+
+bool zapisz_info(core::PlikUcznia& plik, const std::vector<WpisInfo>& wpisy) {
+    std::vector<std::string> lines;
+    for (const WpisInfo& w : wpisy)
+        lines.push_back(w.nazwa + "=" + w.czas + "=" + w.ile + "= ");
+    return plik.zapisz_linie(lines);
+}
+
 } // namespace
 
 void wyczysc_powtorki() {
-    tab_powtorek.fill(TPowtorka{});
-    for (auto& f : flagi_powtorek)
-        f.fill(false);
-    ile_powtorek = 0;
+    stan_powtorek = {};
 }
 
 bool wczytaj_powtorki_z(const std::string& file, bool raport) {
     core::progress_show(os::pl("Czytam powtórki..."), 15);
-    if (!raport) g_baza_niepelna = false; // the login's load; the caller blocks again
     const std::string path = w_folderze_usera(file);
-    const bool jest = os::file_exists(path);
-    std::string bytes;
-    const bool czytelny = jest && czytaj_plik(path, bytes);
-    const bool niepelny = bytes.size() % ROZMIAR_POWTORKI != 0;
-
-    if (raport && (!czytelny || bytes.empty() || niepelny)) {
-        // A restore that cannot be used changes nothing, and the store may not
-        // be saved over p.b as if it had been restored.
-        core::progress_hide();
-        g_zapis_zablokowany = true;
-        std::string powod = !jest           ? os::pl("Brak pliku ") + file + "."
-                            : !czytelny     ? os::pl("Nie można odczytać pliku ") + file + "."
-                            : bytes.empty() ? os::pl("Plik ") + file + os::pl(" jest pusty.")
-                                            : os::pl("Plik ") + file + os::pl(" jest uszkodzony.");
-        core::show_info(powod + os::pl(" Powtórki nie zostały wczytane."));
-        return false;
-    }
-
-    auto m = std::make_unique<Magazyn>();
-    const int ile = rozloz_rekordy(bytes, *m);
-    przyjmij(*m);
+    StanPowtorek& st = stan_powtorek;
     int& linia52 = ustawienia.linia[52];
 
     if (raport) {
-        core::show_info(liczba_powtorek(ile));
+        // A restore reads the backup aside: one that cannot be used changes
+        // nothing, and the store may not be saved over p.b as if restored.
+        std::string bytes;
+        const os::ReadStatus odczyt = os::read_whole_file(path, bytes);
+        auto m = std::make_unique<Magazyn>();
+        if (odczyt == os::ReadStatus::ok) rozloz_rekordy(bytes, *m);
+        const std::string powod =
+            odczyt == os::ReadStatus::missing ? os::pl("Brak pliku ") + file + "."
+            : odczyt == os::ReadStatus::failed
+                ? os::pl("Nie można odczytać pliku ") + file + "."
+            : bytes.empty() ? os::pl("Plik ") + file + os::pl(" jest pusty.")
+            : bytes.size() % ROZMIAR_POWTORKI != 0 || obcy(*m)
+                ? os::pl("Plik ") + file + os::pl(" jest uszkodzony.")
+                : std::string();
         core::progress_hide();
-        linia52 = ile;
-        g_zapis_zablokowany = g_kopia_zablokowana = false;
+        if (!powod.empty()) {
+            st.plik.uszkodzony();
+            core::show_info(powod + os::pl(" Powtórki nie zostały wczytane."));
+            return false;
+        }
+        przyjmij(*m);
+        core::show_info(liczba_powtorek(m->zachowane()));
+        if (m->ile_bez_pozycji > 0) core::show_info(zgloszenie_bez_pozycji(*m));
+        linia52 = m->zachowane();
+        st.plik.zezwol();
+        st.kopia_zablokowana = m->ile_bez_pozycji > 0;
         return true;
     }
-    if (jest && (!czytelny || niepelny)) {
+
+    // The login's load: the item store it maps to decides first.
+    st.baza_niepelna = baza_niepelna();
+    st.kopia_zablokowana = false;
+    std::string bytes;
+    auto m = std::make_unique<Magazyn>();
+    // Unreadable: reported by the learner file; nothing of the store is
+    // written in this session.
+    const bool czytelny = st.plik.wczytaj(path, bytes);
+    if (czytelny) rozloz_rekordy(bytes, *m);
+    przyjmij(*m);
+    if (!czytelny) return false;
+
+    if (bytes.size() % ROZMIAR_POWTORKI != 0 || obcy(*m)) {
         // Keep the whole records, but never write this store over the file or
         // a backup: the damaged file may still be repaired from a copy.
-        g_zapis_zablokowany = true;
-        g_kopia_zablokowana = true;
+        st.plik.uszkodzony();
         core::show_info(os::pl("Plik ") + file + os::pl(" jest uszkodzony. ") +
-                        liczba_powtorek(ile) +
-                        os::pl(" Powtórki nie będą zapisywane. Uszkodzone pliki można odtworzyć "
-                               "funkcją Ustawienia/Wczytaj powtórki z kopii."));
+                        liczba_powtorek(m->dopasowane) +
+                        os::pl(" Powtórki nie będą zapisywane. ") + odtworz_z_kopii());
         return false;
     }
-    g_zapis_zablokowany = false;
-    if (linia52 <= ile) {
-        linia52 = ile;
-        g_kopia_zablokowana = false;
-        return true;
+    bool ok = true;
+    if (m->ile_bez_pozycji > 0) {
+        st.kopia_zablokowana = true;
+        core::show_info(zgloszenie_bez_pozycji(*m));
+        ok = false;
     }
-    g_kopia_zablokowana = true;
-    core::show_info(liczba_powtorek(ile) +
+    if (linia52 <= m->zachowane()) {
+        linia52 = m->zachowane();
+        return ok;
+    }
+    st.kopia_zablokowana = true;
+    core::show_info(liczba_powtorek(m->zachowane()) +
                     os::pl(" Uszkodzone pliki mozna odtworzyć funkcją Ustawienia/Wczytaj "
                            "powtórki z kopii."));
     return false;
@@ -231,7 +300,8 @@ bool zapisz_powtorki_do(const std::string& file) {
     ile_powtorek = std::clamp(baza.ile_slow, 0, MAX_POWTOREK);
 
     std::string bytes;
-    bytes.reserve(static_cast<size_t>(ile_powtorek) * ROZMIAR_POWTORKI);
+    bytes.reserve(static_cast<size_t>(ile_powtorek) * ROZMIAR_POWTORKI +
+                  stan_powtorek.bez_pozycji.size());
     unsigned char rec[ROZMIAR_POWTORKI];
     int zapisane = 0;
     for (int i = 1; i <= ile_powtorek; ++i) {
@@ -244,12 +314,18 @@ bool zapisz_powtorki_do(const std::string& file) {
         bytes.append(reinterpret_cast<const char*>(rec), ROZMIAR_POWTORKI);
         ++zapisane;
     }
+    // The records set aside go back as they were read.
+    const std::string& reszta = stan_powtorek.bez_pozycji;
+    for (size_t at = 0; at + ROZMIAR_POWTORKI <= reszta.size(); at += ROZMIAR_POWTORKI) {
+        if (znajdz_slowko(os::le::get_i32(
+                reinterpret_cast<const unsigned char*>(reszta.data()) + at)) >= 1)
+            continue; // the item is back and its record was written above
+        bytes.append(reszta, at, ROZMIAR_POWTORKI);
+        ++zapisane;
+    }
 
-    const std::string path = w_folderze_usera(file);
-    if (!os::atomic_replace(path, bytes)) {
+    if (!stan_powtorek.plik.zapisz_do(w_folderze_usera(file), bytes)) {
         core::progress_hide();
-        core::show_info(os::pl("Nie można zapisać pliku ") + path +
-                        os::pl(". Poprzednia zawartość pliku pozostała bez zmian."));
         return false;
     }
     ustawienia.linia[52] = zapisane;
@@ -271,29 +347,15 @@ std::string plik_kopii_powtorek(int licznik) {
 
 bool kopia_powtorek() {
     // A store that loaded short or damaged must not replace a good copy.
-    if (zapis_powtorek_zablokowany() || g_kopia_zablokowana) return false;
+    if (zapis_powtorek_zablokowany() || stan_powtorek.kopia_zablokowana) return false;
     return zapisz_powtorki_do(plik_kopii_powtorek(ustawienia.linia[51]));
 }
 
 bool zapisz_info_powtorek(const std::string& file, int count) {
-    const std::string path = sciezka_usera + "p.i";
-    os::LineReader r;
-    if (!r.open(path) && os::file_exists(path)) {
-        // Rewriting it from nothing would lose the lines of the other files.
-        core::show_info(core::blad_odczytu(path).what());
-        return false;
-    }
+    // Rewriting p.i from nothing would lose the lines of the other files.
+    core::PlikUcznia plik;
     std::vector<WpisInfo> wpisy;
-    while (!r.eof()) {
-        const std::string line = Trim(r.read_line());
-        if (line.empty()) continue;
-        size_t from = 0;
-        WpisInfo w;
-        w.nazwa = pole(line, from);
-        w.czas = pole(line, from);
-        w.ile = pole(line, from);
-        wpisy.push_back(std::move(w));
-    }
+    if (!czytaj_info(plik, wpisy)) return false;
 
     auto it = std::find_if(wpisy.begin(), wpisy.end(),
                            [&](const WpisInfo& w) { return w.nazwa == file; });
@@ -313,25 +375,52 @@ bool zapisz_info_powtorek(const std::string& file, int count) {
         wpisy.erase(wpisy.begin() + static_cast<std::ptrdiff_t>(najstarszy));
         if (najstarszy < biezacy) --biezacy;
     }
+    return zapisz_info(plik, wpisy);
+}
 
-    std::vector<std::string> lines;
+bool uzgodnij_info_powtorek() {
+    core::PlikUcznia plik;
+    std::vector<WpisInfo> wpisy;
+    if (!czytaj_info(plik, wpisy)) return false;
+    std::vector<std::string> nazwy = {"p.b", "p_kopia.b", "p_kopia_5.b", "p_kopia_10.b"};
     for (const WpisInfo& w : wpisy)
-        lines.push_back(w.nazwa + "=" + w.czas + "=" + w.ile + "= ");
-    if (!os::write_lines(path, lines)) {
-        core::show_info(os::pl("Nie można zapisać pliku ") + path + ".");
-        return false;
+        if (std::find(nazwy.begin(), nazwy.end(), w.nazwa) == nazwy.end() &&
+            w.nazwa.find_first_of("/\\") == std::string::npos)
+            nazwy.push_back(w.nazwa);
+
+    bool zmiana = false;
+    for (const std::string& nazwa : nazwy) {
+        const std::string path = sciezka_usera + nazwa;
+        const long long rozmiar = os::file_size(path);
+        const long long mtime = os::file_mtime(path);
+        if (rozmiar < 0 || mtime < 0 || rozmiar % ROZMIAR_POWTORKI != 0) continue;
+        const std::string ile = IntToStr(rozmiar / ROZMIAR_POWTORKI);
+        // Whole seconds, as p.i holds them.
+        const double zmieniony = std::floor(os::serial_of_unix_time(mtime) * 86400.0) / 86400.0;
+        auto it = std::find_if(wpisy.begin(), wpisy.end(),
+                               [&](const WpisInfo& w) { return w.nazwa == nazwa; });
+        if (it == wpisy.end()) {
+            if (wpisy.size() >= MAX_INFO_POWTOREK) continue;
+            it = wpisy.insert(wpisy.end(), WpisInfo{nazwa, "", ""});
+        } else if (it->ile == ile && czas_wpisu(*it) + 0.5 / 86400.0 >= zmieniony) {
+            continue;
+        }
+        it->czas = os::format_date_time(zmieniony);
+        it->ile = ile;
+        zmiana = true;
     }
-    return true;
+    return !zmiana || zapisz_info(plik, wpisy);
 }
 
 bool zapis_powtorek_zablokowany() {
-    return g_zapis_zablokowany || g_baza_niepelna;
+    return !stan_powtorek.plik.zapis_dozwolony() || stan_powtorek.baza_niepelna;
 }
 bool kopia_powtorek_zablokowana() {
-    return g_kopia_zablokowana;
+    return stan_powtorek.kopia_zablokowana;
 }
 void zezwol_na_zapis_powtorek() {
-    g_zapis_zablokowany = g_kopia_zablokowana = false;
+    stan_powtorek.plik.zezwol();
+    stan_powtorek.kopia_zablokowana = false;
 }
 
 bool powtorka_na_dzis(int i, double dzis) {
@@ -350,5 +439,7 @@ int ile_na_dzis() {
 }
 
 void zablokuj_zapis_powtorek() {
-    g_zapis_zablokowany = g_kopia_zablokowana = g_baza_niepelna = true;
+    stan_powtorek.plik.uszkodzony();
+    stan_powtorek.kopia_zablokowana = true;
+    stan_powtorek.baza_niepelna = true;
 }

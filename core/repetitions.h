@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/learner_file.h"
+
 constexpr int MAX_POWTOREK = 15000;
 constexpr int TYPOW_POWTORKI = 15; // exercise types 1..14 and one spare
 constexpr int ROZMIAR_POWTORKI = 60;
@@ -31,29 +33,57 @@ struct TPowtorka {
     void decode(const unsigned char in[ROZMIAR_POWTORKI]);
 };
 
-// Indexed by item index 1..MAX_POWTOREK ([0] unused).
-extern std::array<TPowtorka, MAX_POWTOREK + 1> tab_powtorek;
-extern int ile_powtorek; // highest index in use
-// Per item index and exercise type 1..15: the type is flagged (the word list).
-extern std::array<std::array<bool, TYPOW_POWTORKI + 1>, MAX_POWTOREK + 1> flagi_powtorek;
+using TabelaPowtorek = std::array<TPowtorka, MAX_POWTOREK + 1>;
+using FlagiPowtorek = std::array<std::array<bool, TYPOW_POWTORKI + 1>, MAX_POWTOREK + 1>;
 
-// Empties every record and flag; ile_powtorek := 0.
+// The store and what its loads decided; wyczysc_powtorki() resets it whole.
+struct StanPowtorek {
+    // Indexed by item index 1..MAX_POWTOREK ([0] unused).
+    TabelaPowtorek tab_powtorek{};
+    int ile_powtorek = 0; // highest index in use
+    // Per item index and exercise type 1..15: the type is flagged (the word list).
+    FlagiPowtorek flagi_powtorek{};
+
+    // p.b: its load decides whether the store may be written at all, the
+    // backups included. Not loaded yet: nothing may be written.
+    core::PlikUcznia plik;
+    // Backups are refused for the session: the load found fewer records than
+    // the last save, or records of built-in items the course no longer holds.
+    bool kopia_zablokowana = false;
+    // The item store did not load whole: every write is refused until the
+    // next login's load; a restore or an import does not lift it.
+    bool baza_niepelna = false;
+    // Records (file bytes) of built-in items missing from the item store:
+    // written back unchanged with every save, so a damaged course file
+    // loses nothing.
+    std::string bez_pozycji;
+};
+extern StanPowtorek stan_powtorek;
+
+extern TabelaPowtorek& tab_powtorek;
+extern int& ile_powtorek;
+extern FlagiPowtorek& flagi_powtorek;
+
+// Resets the store and every decision of its loads (nothing may be written
+// until the next load).
 void wyczysc_powtorki();
 
-// Loads p.b at login, without the count report. A shrunken store (fewer
-// records than settings line 52) is reported and blocks backups for the
-// session; a damaged p.b (not a whole number of records, unreadable) keeps its
-// whole records, is reported and blocks every write of the store. False when
-// anything was reported.
+// Loads p.b at login, without the count report. Reported, each with its
+// consequence: a p.b that cannot be read or is damaged (not a whole number of
+// records, or no record matching an item) blocks every write of the store; a
+// shrunken store (fewer records than settings line 52) and records of
+// built-in items the course files no longer hold block backups for the
+// session. False when anything was reported.
 bool wczytaj_powtorki();
 // Restores the store from a backup (file name in the user folder) with the
-// count report. A missing, empty or damaged file leaves the store as it was, is
-// reported, and blocks writes of the store until a good load. False then.
+// count report. A missing, unreadable, empty or damaged file leaves the store
+// as it was, is reported, and blocks writes of the store until a good load.
+// False then.
 bool wczytaj_powtorki_z_kopii(const std::string& file);
 // Writes p.b. False when refused (blocked) or failed; both are reported.
 bool zapisz_powtorki();
 // Writes the backup chosen by the run counter (settings line 51). False, and
-// nothing written, in a session whose load reported a shrunken or damaged store.
+// nothing written, in a session whose load reported a problem.
 bool kopia_powtorek();
 // Backup file name for a run counter: divisible by 10 p_kopia_10.b, by 5
 // p_kopia_5.b, else p_kopia.b.
@@ -66,12 +96,16 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport);
 // p.i keeps the newest MAX_INFO_POWTOREK lines. False, with a message, when
 // p.i exists but cannot be read (it is then left as it is) or the write failed.
 bool zapisz_info_powtorek(const std::string& file, int count);
+// Brings p.i into agreement with the record files in the user folder (a
+// process killed between writing a backup and p.i leaves them apart): a file
+// newer than its line, or holding another number of records, gets its time
+// and count; a record file without a line gets one. False when p.i could not
+// be read or written (reported).
+bool uzgodnij_info_powtorek();
 
-// Writes of the store are refused after a damaged load, backups also after a
-// shrunken one. A good load lifts both; a caller that filled the store itself
-// (the import) lifts them with zezwol_na_zapis_powtorek().
 bool zapis_powtorek_zablokowany();
 bool kopia_powtorek_zablokowana();
+// A caller that filled the store itself (the import) allows writes again.
 void zezwol_na_zapis_powtorek();
 // Refuses every write of the store for the session (the item store it maps to
 // did not load whole, so records would be dropped). Neither a restore nor

@@ -16,19 +16,17 @@
 #include <cmath>
 #include <vector>
 
-std::string sciezka_usera;
-std::string nazwa_usera;
-TUstawienia ustawienia;
+StanUstawien stan_ustawien;
+
+std::string& sciezka_usera = stan_ustawien.sciezka_usera;
+std::string& nazwa_usera = stan_ustawien.nazwa_usera;
+TUstawienia& ustawienia = stan_ustawien.ustawienia;
 
 namespace {
 
 constexpr double MNOZNIK_DOMYSLNY = 1.2;
 constexpr double MNOZNIK_MIN = 1.0;
 constexpr double MNOZNIK_MAX = 4.0;
-
-// Set while the file exists but could not be read: saving the defaults then
-// would replace the learner's settings.
-bool g_blad_odczytu = false;
 
 enum class Rodzaj { logiczna, liczba, mnoznik, licznik };
 
@@ -99,7 +97,7 @@ double na_liczbe_rzeczywista(std::string_view text) {
     const char* end = t.data() + t.size();
     auto [p, ec] = std::from_chars(t.data(), end, v, std::chars_format::fixed);
     if (ec != std::errc() || p != end || !std::isfinite(v))
-        throw core::ConversionError("'" + t + "' is not a valid floating point value");
+        throw core::ConversionError(core::cytat(t) + " is not a valid floating point value");
     return v;
 }
 
@@ -139,16 +137,16 @@ std::string plik_ustawien() {
     return sciezka_usera + "ustaw_" + kod_zestawu + ".txt";
 }
 
+void wyczysc_ustawienia() {
+    stan_ustawien = {};
+}
+
 void czytaj_ustawienia() {
     ustawienia.domyslne();
     const std::string plik = plik_ustawien();
-    os::LineReader r;
-    g_blad_odczytu = false;
-    if (!r.open(plik)) {
-        g_blad_odczytu = os::file_exists(plik);
-        if (g_blad_odczytu) throw core::blad_odczytu(plik);
-        return;
-    }
+    std::vector<std::string> lines;
+    // Unreadable: reported; the defaults stand and are never saved over it.
+    if (!stan_ustawien.plik.wczytaj_linie(plik, lines)) return;
 
     // A line that is not a number keeps its default and the rest of the file is
     // still read, so saving later loses nothing but that one value; the first
@@ -157,8 +155,8 @@ void czytaj_ustawienia() {
     TUstawienia nowe;
     int zla_linia = 0;
     std::string blad;
-    for (int n = 1; n <= LINII_USTAWIEN && !r.eof(); ++n) {
-        const std::string tekst = r.read_line();
+    for (int n = 1; n <= LINII_USTAWIEN && n <= static_cast<int>(lines.size()); ++n) {
+        const std::string& tekst = lines[static_cast<size_t>(n - 1)];
         try {
             if (opisy[n].rodzaj == Rodzaj::mnoznik)
                 nowe.mnoznik = przytnij_mnoznik(na_liczbe_rzeczywista(tekst));
@@ -183,10 +181,6 @@ void czytaj_ustawienia() {
 bool zapisz_ustawienia() {
     bool ok = true;
     if (tryb_korekty) ok = zapisz_korekte();
-    if (g_blad_odczytu) {
-        core::show_info(core::odmowa_nadpisania(plik_ustawien()));
-        return false;
-    }
 
     const auto& opisy = opisy_linii();
     std::vector<std::string> linie;
@@ -201,13 +195,7 @@ bool zapisz_ustawienia() {
         else
             linie.push_back(IntToStr(ustawienia.linia[n]));
     }
-    const std::string plik = plik_ustawien();
-    if (!os::write_lines(plik, linie)) {
-        core::show_info(os::pl("Nie można zapisać pliku ustawień ") + plik +
-                        os::pl(". Poprzednie ustawienia pozostały bez zmian."));
-        return false;
-    }
-    return ok;
+    return stan_ustawien.plik.zapisz_linie(linie) && ok;
 }
 
 int wymagane_odpowiedzi() {

@@ -5,9 +5,7 @@
 #include <array>
 #include <string>
 
-// The logged-in user: folder (program folder + ID + "/") and name.
-extern std::string sciezka_usera;
-extern std::string nazwa_usera;
+#include "core/learner_file.h"
 
 constexpr int LINII_USTAWIEN = 54;
 constexpr int ZESTAWOW_PRZERYWNIKOW = 7;
@@ -29,7 +27,20 @@ struct TUstawienia {
     int& wiersz_przerywnika(int k) { return linia[18 + 2 * k]; }
 };
 
-extern TUstawienia ustawienia;
+// The logged-in user and the settings; wyczysc_ustawienia() resets it whole.
+struct StanUstawien {
+    std::string sciezka_usera; // program folder + ID + "/"
+    std::string nazwa_usera;
+    TUstawienia ustawienia;
+    core::PlikUcznia plik; // the settings file
+};
+extern StanUstawien stan_ustawien;
+
+extern std::string& sciezka_usera;
+extern std::string& nazwa_usera;
+extern TUstawienia& ustawienia;
+
+void wyczysc_ustawienia();
 
 // Full path of the settings file of the current user and data set.
 std::string plik_ustawien();
@@ -38,8 +49,8 @@ std::string plik_ustawien();
 // out-of-range values take their replacement; the run counter (line 51) goes
 // up by one. A line that is not a number keeps its default, the rest of the
 // file is still read, and then core::ConversionError names the file and the
-// first such line. A file that exists but cannot be read throws
-// core::FileError, and the settings file is not written until a good read.
+// first such line. A file that exists but cannot be read is reported, the
+// defaults stand, and the file is not written until a good read.
 void czytaj_ustawienia();
 
 // Writes the correction file first when correction mode is on, then the

@@ -25,7 +25,12 @@ RecorderDevice* recorder() {
 
 } // namespace core
 
-bool nagrywanie = false;
+StanDzwieku stan_dzwieku;
+bool& nagrywanie = stan_dzwieku.nagrywanie;
+
+void wyczysc_dzwiek() {
+    stan_dzwieku = {};
+}
 
 namespace {
 

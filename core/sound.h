@@ -44,8 +44,14 @@ RecorderDevice* recorder();
 
 } // namespace core
 
-// A recording is in progress (between nagrywaj and zatrzymaj_nagrywanie).
-extern bool nagrywanie;
+struct StanDzwieku {
+    // A recording is in progress (between nagrywaj and zatrzymaj_nagrywanie).
+    bool nagrywanie = false;
+};
+extern StanDzwieku stan_dzwieku;
+extern bool& nagrywanie;
+// Resets the state; the recording device stays installed.
+void wyczysc_dzwiek();
 
 // Plays the file when the name is not empty and the file exists (the path
 // goes through os::resolve); otherwise nothing.

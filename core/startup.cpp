@@ -3,31 +3,34 @@
 #include "core/errors.h"
 #include "core/items.h"
 #include "core/text.h"
+#include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/line_file.h"
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 
-std::string sciezka_programu;
-std::string dysk_cd;
-std::string sciezka_cd;
-int jezyk_cd = 0;
+#include <algorithm>
+#include <vector>
 
-std::string tytul_edycji;
-int jezyk_edycji = 0;
-bool flaga_l_mnogiej = false;
-std::string dopisek_tytulu;
-bool flaga_6 = false;
-std::string tytul_slownika;
-std::string kod_zestawu;
-std::string czcionka;
-int czcionka_charset = 238;
+StanStartu stan_startu;
 
-int ile_ss = 0;
-std::array<std::string, MAX_SS + 1> ss_klucze;
-std::array<std::string, MAX_SS + 1> ss_wartosci;
-
-int licznik_przerywnika = 0;
+std::string& sciezka_programu = stan_startu.sciezka_programu;
+std::string& dysk_cd = stan_startu.dysk_cd;
+std::string& sciezka_cd = stan_startu.sciezka_cd;
+int& jezyk_cd = stan_startu.jezyk_cd;
+std::string& tytul_edycji = stan_startu.tytul_edycji;
+int& jezyk_edycji = stan_startu.jezyk_edycji;
+bool& flaga_l_mnogiej = stan_startu.flaga_l_mnogiej;
+std::string& dopisek_tytulu = stan_startu.dopisek_tytulu;
+bool& flaga_6 = stan_startu.flaga_6;
+std::string& tytul_slownika = stan_startu.tytul_slownika;
+std::string& kod_zestawu = stan_startu.kod_zestawu;
+std::string& czcionka = stan_startu.czcionka;
+int& czcionka_charset = stan_startu.czcionka_charset;
+int& ile_ss = stan_startu.ile_ss;
+std::array<std::string, MAX_SS + 1>& ss_klucze = stan_startu.ss_klucze;
+std::array<std::string, MAX_SS + 1>& ss_wartosci = stan_startu.ss_wartosci;
+int& licznik_przerywnika = stan_startu.licznik_przerywnika;
 
 namespace {
 
@@ -44,17 +47,14 @@ const char* persona(int jezyk) {
     }
 }
 
-[[noreturn]] void fatal(const std::string& utf8_text) {
-    os::show_message(os::pl(utf8_text));
+// Shows the 8-bit text and ends the start-up.
+[[noreturn]] void zatrzymaj(const std::string& text) {
+    os::show_message(text);
     os::halt(1);
 }
 
-void wyczysc_ss() {
-    ile_ss = 0;
-    for (int i = 0; i <= MAX_SS; ++i) {
-        ss_klucze[i].clear();
-        ss_wartosci[i].clear();
-    }
+[[noreturn]] void fatal(const std::string& utf8_text) {
+    zatrzymaj(os::pl(utf8_text));
 }
 
 void brak_plyty() {
@@ -86,32 +86,47 @@ std::string plik_edycji(const std::string& pattern) {
     return s;
 }
 
+namespace {
+
+// The lines of a file the start-up needs; one that exists but cannot be read
+// ends the program with a message naming it.
+std::vector<std::string> linie_systemowe(const std::string& path, os::ReadStatus& status) {
+    std::vector<std::string> lines;
+    status = os::read_lines(path, lines);
+    if (status == os::ReadStatus::failed)
+        zatrzymaj(os::pl("Nie można odczytać pliku ") + path +
+                  os::pl(", proszę powtórzyć instalację programu!"));
+    return lines;
+}
+
+} // namespace
+
 void szukaj_plyty() {
     const std::string ini = sciezka_programu + "ts40.ini";
-    if (!os::file_exists(ini))
+    os::ReadStatus status;
+    const std::vector<std::string> ini_linie = linie_systemowe(ini, status);
+    if (status == os::ReadStatus::missing)
         fatal("Brak plików systemowych, proszę powtórzyć instalację programu!");
 
     // Of the first two lines the later one read names the disc root.
     std::string linia;
-    {
-        os::LineReader r(ini);
-        for (int n = 0; n < 2 && !r.eof(); ++n)
-            linia = r.read_line();
-    }
+    for (size_t n = 0; n < 2 && n < ini_linie.size(); ++n)
+        linia = ini_linie[n];
     linia = Trim(linia);
     const int eq = Pos("=", linia);
     const std::string tekst = eq > 0 ? Trim(linia.substr(static_cast<size_t>(eq))) : "";
-    dysk_cd = tekst.empty() ? "" : os::disc_root_from(tekst);
+    // No root at all: the installation file is damaged, not the disc missing.
+    if (tekst.empty())
+        zatrzymaj(os::pl("Plik ") + ini +
+                  os::pl(" jest uszkodzony, proszę powtórzyć instalację programu!"));
+    dysk_cd = os::disc_root_from(tekst);
     if (dysk_cd.empty()) brak_plyty();
     sciezka_cd = os::with_slash(dysk_cd) + "bsslow3/";
 
     const std::string ptxt = dysk_cd + "p.txt";
-    if (!os::file_exists(ptxt)) brak_plyty();
-    std::string pierwsza;
-    {
-        os::LineReader r(ptxt);
-        if (!r.eof()) pierwsza = r.read_line();
-    }
+    const std::vector<std::string> p_linie = linie_systemowe(ptxt, status);
+    if (status == os::ReadStatus::missing) brak_plyty();
+    const std::string pierwsza = p_linie.empty() ? std::string() : p_linie[0];
     const std::string znak = Copy(LowerCase(Trim(pierwsza)), 2, 1);
     jezyk_cd = 0;
     if (znak == "h")
@@ -130,19 +145,32 @@ void szukaj_plyty() {
 
 bool czytaj_opis_wersji() {
     const std::string plik = sciezka_programu + "tavo_sk.txt";
-    if (!os::file_exists(plik)) {
-        os::show_message(os::pl("Brak plików systemowych programu!"));
+    auto koniec = [](const std::string& tekst) {
+        os::show_message(tekst);
         os::request_terminate();
         return false;
+    };
+    std::vector<std::string> lines;
+    switch (os::read_lines(plik, lines)) {
+    case os::ReadStatus::missing:
+        return koniec(os::pl("Brak plików systemowych programu!"));
+    case os::ReadStatus::failed:
+        return koniec(core::blad_odczytu(plik).what() + os::pl(" Brak plików systemowych programu!"));
+    case os::ReadStatus::ok:
+        break;
     }
-    os::LineReader r(plik);
+    // An empty description would start the program without a title.
+    if (std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return Trim(l).empty(); }))
+        return koniec(os::pl("Plik ") + plik + os::pl(" jest pusty. Brak plików systemowych programu!"));
+
     // A line missing at the end of the file reads as empty.
-    auto linia = [&r]() { return r.eof() ? std::string() : r.read_line(); };
+    size_t nastepna = 0;
+    auto linia = [&]() { return nastepna < lines.size() ? lines[nastepna++] : std::string(); };
     auto liczba = [&](const std::string& s) {
         try {
             return na_liczbe(s);
         } catch (const core::ConversionError&) {
-            core::rethrow_in_file(plik, r.line_number());
+            core::rethrow_in_file(plik, static_cast<int>(nastepna));
         }
     };
 
@@ -151,9 +179,7 @@ bool czytaj_opis_wersji() {
     if (jezyk_edycji == 0) jezyk_edycji = 1;
     if (jezyk_edycji < 1 || jezyk_edycji > 3) {
         jezyk_edycji = 0;
-        os::show_message(os::pl("Brak plików systemowych programu!"));
-        os::request_terminate();
-        return false;
+        return koniec(os::pl("Brak plików systemowych programu!"));
     }
     czcionka = "Arial";
     czcionka_charset = jezyk_edycji == 3 ? 0 : 238;
@@ -176,10 +202,16 @@ bool czytaj_opis_wersji() {
 }
 
 void czytaj_ss() {
-    wyczysc_ss();
-    os::LineReader r(sciezka_programu + "ss_sk.t");
-    while (!r.eof() && ile_ss < MAX_SS) {
-        const std::string s = r.read_line();
+    ile_ss = 0;
+    ss_klucze = {};
+    ss_wartosci = {};
+    const std::string plik = sciezka_programu + "ss_sk.t";
+    std::vector<std::string> lines;
+    // Unreadable: the typed answers are checked without the variants.
+    if (os::read_lines(plik, lines) == os::ReadStatus::failed)
+        core::show_info(core::blad_odczytu(plik).what());
+    for (const std::string& s : lines) {
+        if (ile_ss >= MAX_SS) break;
         const int eq = Pos("=", s);
         if (eq <= 1) continue; // no "=", or an empty key
         ++ile_ss;
@@ -198,19 +230,5 @@ void start_programu() {
 }
 
 void wyczysc_start() {
-    sciezka_programu.clear();
-    dysk_cd.clear();
-    sciezka_cd.clear();
-    jezyk_cd = 0;
-    tytul_edycji.clear();
-    jezyk_edycji = 0;
-    flaga_l_mnogiej = false;
-    dopisek_tytulu.clear();
-    flaga_6 = false;
-    tytul_slownika.clear();
-    kod_zestawu.clear();
-    czcionka.clear();
-    czcionka_charset = 238;
-    wyczysc_ss();
-    licznik_przerywnika = 0;
+    stan_startu = {};
 }

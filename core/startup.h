@@ -4,29 +4,53 @@
 #include <array>
 #include <string>
 
-extern std::string sciezka_programu; // program folder
-extern std::string dysk_cd;          // disc root
-extern std::string sciezka_cd;       // disc data folder: root + "bsslow3/"
-extern int jezyk_cd;                 // 0 none, 1 English, 2 German, 3 French
-
-// The edition description (tavo_sk.txt).
-extern std::string tytul_edycji;
-extern int jezyk_edycji; // 1 English, 2 German, 3 French
-extern bool flaga_l_mnogiej;
-extern std::string dopisek_tytulu;
-extern bool flaga_6;
-extern std::string tytul_slownika;
-extern std::string kod_zestawu; // "tas_40", "tbs_40", "tcs_40"
-extern std::string czcionka;
-extern int czcionka_charset; // 238, or 0 for the French edition
-
-// Answer-variant table from ss_sk.t, 1-based.
 constexpr int MAX_SS = 30;
-extern int ile_ss;
-extern std::array<std::string, MAX_SS + 1> ss_klucze;
-extern std::array<std::string, MAX_SS + 1> ss_wartosci;
 
-extern int licznik_przerywnika;
+// Everything the start-up sets, in one place; wyczysc_start() resets it whole.
+struct StanStartu {
+    std::string sciezka_programu; // program folder
+    std::string dysk_cd;          // disc root
+    std::string sciezka_cd;       // disc data folder: root + "bsslow3/"
+    int jezyk_cd = 0;             // 0 none, 1 English, 2 German, 3 French
+
+    // The edition description (tavo_sk.txt).
+    std::string tytul_edycji;
+    int jezyk_edycji = 0; // 1 English, 2 German, 3 French
+    bool flaga_l_mnogiej = false;
+    std::string dopisek_tytulu;
+    bool flaga_6 = false;
+    std::string tytul_slownika;
+    std::string kod_zestawu; // "tas_40", "tbs_40", "tcs_40"
+    std::string czcionka;
+    int czcionka_charset = 238; // 238, or 0 for the French edition
+
+    // Answer-variant table from ss_sk.t, 1-based.
+    int ile_ss = 0;
+    std::array<std::string, MAX_SS + 1> ss_klucze;
+    std::array<std::string, MAX_SS + 1> ss_wartosci;
+
+    int licznik_przerywnika = 0;
+};
+extern StanStartu stan_startu;
+
+// The start-up's globals by their own names (members of stan_startu).
+extern std::string& sciezka_programu;
+extern std::string& dysk_cd;
+extern std::string& sciezka_cd;
+extern int& jezyk_cd;
+extern std::string& tytul_edycji;
+extern int& jezyk_edycji;
+extern bool& flaga_l_mnogiej;
+extern std::string& dopisek_tytulu;
+extern bool& flaga_6;
+extern std::string& tytul_slownika;
+extern std::string& kod_zestawu;
+extern std::string& czcionka;
+extern int& czcionka_charset;
+extern int& ile_ss;
+extern std::array<std::string, MAX_SS + 1>& ss_klucze;
+extern std::array<std::string, MAX_SS + 1>& ss_wartosci;
+extern int& licznik_przerywnika;
 
 // File letter of the edition: 'a', 'n' or 'f'.
 char litera_jezyka();
@@ -42,5 +66,5 @@ void szukaj_plyty();
 bool czytaj_opis_wersji();
 void czytaj_ss();
 
-// Clears every global of this file (tests and a fresh start).
+// Resets every global of this file (tests and a fresh start).
 void wyczysc_start();

@@ -1,12 +1,11 @@
 #include "core/statistics.h"
 
-#include "platform/os/read_file.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/errors.h"
@@ -22,8 +21,10 @@
 #include "platform/os/line_file.h"
 #include "platform/os/paths.h"
 
-std::array<TCwInfo, max_cw_info + 1> tab_cw_info;
-int ile_cw_info = 0;
+StanStatystyk stan_statystyk;
+
+TabelaCwInfo& tab_cw_info = stan_statystyk.tab_cw_info;
+int& ile_cw_info = stan_statystyk.ile_cw_info;
 
 namespace {
 
@@ -41,10 +42,6 @@ std::string get_short_string(const unsigned char* p, int size) {
     const int n = std::min(static_cast<int>(p[0]), size);
     return std::string(reinterpret_cast<const char*>(p + 1), static_cast<size_t>(n));
 }
-
-// Set while the file exists but could not be read whole: writing the table
-// then would replace the learner's results.
-bool g_blad_odczytu = false;
 
 void blad_pelnej_tabeli() {
     core::show_info(os::pl("Błąd [max_cw_info] !"));
@@ -72,6 +69,15 @@ bool opisz_nazwe(TCwInfo& row, bool& zgloszono) {
     return true;
 }
 
+// The built-in exercise list; throws core::FileError when it exists but
+// cannot be read.
+std::vector<std::string> linie_cwiczen() {
+    std::vector<std::string> lines;
+    if (os::read_lines(plik_cwiczen(), lines) == os::ReadStatus::failed)
+        throw core::blad_odczytu(plik_cwiczen());
+    return lines;
+}
+
 TCwInfo nowy_wiersz(const std::string& name, const std::string& title, int kind) {
     TCwInfo row;
     row.nazwa = name;
@@ -79,6 +85,14 @@ TCwInfo nowy_wiersz(const std::string& name, const std::string& title, int kind)
     row.rodzaj = static_cast<uint8_t>(kind);
     row.data = os::now();
     return row;
+}
+
+// The seed row of a built-in list line; false when the line makes none.
+bool wiersz_wbudowany(const std::string& line, TCwInfo& row, bool& zgloszono) {
+    if (ile_rownosci(line) < 3) return false;
+    row = nowy_wiersz(klucz_cwiczenia(pole_linii(line, 2)), pole_linii(line, 3),
+                      Trim(pole_linii(line, 1)) == "7" ? CW_SLOWKA : CW_ZDANIA);
+    return !row.nazwa.empty() && opisz_nazwe(row, zgloszono);
 }
 
 void ustaw_wynik(TCwInfo& row, int result, bool finished) {
@@ -122,34 +136,38 @@ std::string plik_statystyk() {
     return sciezka_usera + kod_zestawu;
 }
 
-void czytaj_statystyki() {
+void wyczysc_statystyki() {
+    stan_statystyk = {};
+}
+
+bool czytaj_statystyki() {
     ile_cw_info = 0;
-    g_blad_odczytu = false;
     const std::string plik = plik_statystyk();
-    std::FILE* f = os::open_for_reading(plik);
-    if (!f) {
-        g_blad_odczytu = os::file_exists(plik);
-        if (g_blad_odczytu) throw core::blad_odczytu(plik);
-        return;
+    std::string bytes;
+    if (!stan_statystyk.plik.wczytaj(plik, bytes)) return false;
+    const size_t wiersze = bytes.size() / TCwInfo::ROZMIAR;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (size_t n = 0; n < wiersze && n < static_cast<size_t>(max_cw_info); ++n)
+        tab_cw_info[++ile_cw_info] = TCwInfo::decode(p + n * TCwInfo::ROZMIAR);
+    // Written back, a part row or the rows beyond the limit would be lost.
+    if (wiersze > static_cast<size_t>(max_cw_info)) {
+        stan_statystyk.plik.uszkodzony();
+        core::show_info(os::pl("Błąd [max_cw_info] ! Plik statystyk ") + plik +
+                        os::pl(" ma więcej wierszy, niż program może zapisać. Plik pozostanie "
+                               "bez zmian, wyniki nie będą w nim zapisywane."));
+        return false;
     }
-    unsigned char buf[TCwInfo::ROZMIAR];
-    while (std::fread(buf, 1, sizeof buf, f) == sizeof buf) {
-        if (ile_cw_info >= max_cw_info) {
-            blad_pelnej_tabeli();
-            break;
-        }
-        tab_cw_info[++ile_cw_info] = TCwInfo::decode(buf);
+    if (bytes.size() % TCwInfo::ROZMIAR != 0) {
+        stan_statystyk.plik.uszkodzony();
+        core::show_info(os::pl("Plik statystyk ") + plik +
+                        os::pl(" jest uszkodzony. Plik pozostanie bez zmian, wyniki nie będą w "
+                               "nim zapisywane."));
+        return false;
     }
-    g_blad_odczytu = std::ferror(f) != 0;
-    std::fclose(f);
-    if (g_blad_odczytu) throw core::blad_odczytu(plik);
+    return true;
 }
 
 bool zapisz_statystyki() {
-    if (g_blad_odczytu) {
-        core::show_info(core::odmowa_nadpisania(plik_statystyk()));
-        return false;
-    }
     std::string out;
     unsigned char buf[TCwInfo::ROZMIAR];
     for (int pass = 0; pass < 2; ++pass) {
@@ -160,26 +178,48 @@ bool zapisz_statystyki() {
             out.append(reinterpret_cast<const char*>(buf), sizeof buf);
         }
     }
-    if (os::atomic_replace(plik_statystyk(), out)) return true;
-    core::show_info(os::pl("Nie można zapisać pliku statystyk ") + kod_zestawu +
-                    os::pl(". Poprzednie wyniki pozostały bez zmian."));
-    return false;
+    return stan_statystyk.plik.zapisz(out);
 }
 
 void zaloz_statystyki() {
     ile_cw_info = 0;
     bool zgloszono = false;
-    for (const std::string& line : os::read_lines(plik_cwiczen())) {
-        if (ile_rownosci(line) < 3) continue;
-        TCwInfo row = nowy_wiersz(klucz_cwiczenia(pole_linii(line, 2)), pole_linii(line, 3),
-                                  Trim(pole_linii(line, 1)) == "7" ? CW_SLOWKA : CW_ZDANIA);
-        if (row.nazwa.empty() || !opisz_nazwe(row, zgloszono)) continue;
+    for (const std::string& line : linie_cwiczen()) {
+        TCwInfo row;
+        if (!wiersz_wbudowany(line, row, zgloszono)) continue;
         if (ile_cw_info >= max_cw_info) {
             blad_pelnej_tabeli();
             break;
         }
         tab_cw_info[++ile_cw_info] = row;
     }
+}
+
+int uzupelnij_statystyki() {
+    if (!stan_statystyk.plik.zapis_dozwolony()) return 0;
+    std::vector<std::string> lines;
+    try {
+        lines = linie_cwiczen();
+    } catch (const core::FileError& e) {
+        core::show_info(e.what());
+        return 0;
+    }
+    std::unordered_set<std::string> sa;
+    for (int i = 1; i <= ile_cw_info; ++i)
+        sa.insert(tab_cw_info[i].nazwa);
+    int dodane = 0;
+    bool zgloszono = false;
+    for (const std::string& line : lines) {
+        TCwInfo row;
+        if (!wiersz_wbudowany(line, row, zgloszono) || !sa.insert(row.nazwa).second) continue;
+        if (ile_cw_info >= max_cw_info) {
+            blad_pelnej_tabeli();
+            break;
+        }
+        tab_cw_info[++ile_cw_info] = row;
+        ++dodane;
+    }
+    return dodane;
 }
 
 bool dodaj_cwiczenia_usera() {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/learner_file.h"
+
 constexpr int max_cw_info = 10000;
 
 // Set kinds of a seed row; a run row holds the exercise type 1..14 instead.
@@ -33,21 +35,40 @@ struct TCwInfo {
     static TCwInfo decode(const unsigned char* p);
 };
 
-extern std::array<TCwInfo, max_cw_info + 1> tab_cw_info; // 1-based
-extern int ile_cw_info;
+using TabelaCwInfo = std::array<TCwInfo, max_cw_info + 1>;
+
+// The table and its file; wyczysc_statystyki() resets it whole.
+struct StanStatystyk {
+    TabelaCwInfo tab_cw_info; // 1-based
+    int ile_cw_info = 0;
+    core::PlikUcznia plik; // the statistics file
+};
+extern StanStatystyk stan_statystyk;
+
+extern TabelaCwInfo& tab_cw_info;
+extern int& ile_cw_info;
+
+void wyczysc_statystyki();
 
 // Full path of the statistics file of the current user.
 std::string plik_statystyk();
 
-// Reads the file (missing: empty table). Beyond max_cw_info rows a message
-// is shown and the rest is ignored. A file that exists but cannot be read
-// throws core::FileError, and the file is not written until a good read.
-void czytaj_statystyki();
+// Reads the file (missing: empty table). False when it was not read whole,
+// which is reported and keeps the file as it is for the session (no write):
+// it cannot be read (the table stays empty), it is not a whole number of rows
+// or it holds more than max_cw_info rows (the whole rows up to the limit are
+// in the table).
+bool czytaj_statystyki();
 // Rewrites the file: built-in exercises first, own ones ("2...") after them,
 // holes left out. False (with a message) when the write failed or was refused.
 bool zapisz_statystyki();
 // Seeds the table from the built-in exercise list (the table is cleared).
+// A list that exists but cannot be read throws core::FileError.
 void zaloz_statystyki();
+// Adds a seed row for every built-in exercise that has no row (a first login
+// that could not read the list left them out). The number added; none when
+// the list cannot be read (reported) or the table was not read whole.
+int uzupelnij_statystyki();
 // Adds rows for new own exercises, empties the rows of vanished ones and
 // writes the file. False when a row could not be added or the write failed.
 bool dodaj_cwiczenia_usera();

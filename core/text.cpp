@@ -94,7 +94,7 @@ bool parse_int(std::string_view s, int& out) {
 int StrToInt(std::string_view s) {
     int v = 0;
     if (!parse_int(s, v))
-        throw core::ConversionError("'" + std::string(s) + "' is not a valid integer value");
+        throw core::ConversionError(core::cytat(s) + " is not a valid integer value");
     return v;
 }
 
@@ -129,8 +129,13 @@ int na_liczbe(std::string_view text) {
     return StrToInt(t);
 }
 
-std::string tekst_do_podzialu;
-int pozycja_tekstu = 1;
+StanTekstu stan_tekstu;
+std::string& tekst_do_podzialu = stan_tekstu.tekst_do_podzialu;
+int& pozycja_tekstu = stan_tekstu.pozycja_tekstu;
+
+void wyczysc_tekst() {
+    stan_tekstu = {};
+}
 
 void ustaw_tekst(std::string_view s) {
     tekst_do_podzialu = Trim(s);

@@ -30,9 +30,15 @@ std::string liczba_z_zerami(int width, long long n);
 // Trimmed text to a number; empty gives 0; non-numeric throws ConversionError.
 int na_liczbe(std::string_view text);
 
-// Tokenizer over one text at a time.
-extern std::string tekst_do_podzialu;
-extern int pozycja_tekstu;
+// Tokenizer over one text at a time; wyczysc_tekst() resets it.
+struct StanTekstu {
+    std::string tekst_do_podzialu;
+    int pozycja_tekstu = 1;
+};
+extern StanTekstu stan_tekstu;
+extern std::string& tekst_do_podzialu;
+extern int& pozycja_tekstu;
+void wyczysc_tekst();
 void ustaw_tekst(std::string_view s);
 std::string nastepne_slowo();
 

@@ -7,7 +7,8 @@
 namespace core {
 
 struct UiHooks {
-    // The information box with one OK button, shown modally.
+    // The information box with one OK button, shown modally. Unset: the
+    // message goes to os::show_message, so none is lost.
     std::function<void(const std::string& text)> info;
     // The progress window: caption and position 0..100, shown modelessly.
     std::function<void(const std::string& caption, int position)> progress_show;
@@ -21,7 +22,7 @@ struct UiHooks {
     std::function<void()> close_player;
 };
 
-UiHooks& ui();       // the hooks in force; unset ones do nothing
+UiHooks& ui();       // the hooks in force; unset ones do nothing (but info)
 void reset_ui();     // back to doing nothing
 
 // Convenience calls that do nothing when the hook is unset.

@@ -8,6 +8,7 @@
 #include "core/statistics.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
@@ -34,23 +35,33 @@ bool krok(void (*zaladuj)()) {
 } // namespace
 
 bool ustaw_usera(int id, const std::string& nazwa) {
+    // The user becomes current only once the folder is there.
+    const std::string folder = folder_usera(id);
+    if (!os::folder_exists(folder) && !os::make_folder(folder)) {
+        os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + folder);
+        return false;
+    }
     nazwa_usera = Trim(nazwa);
-    sciezka_usera = folder_usera(id);
-    if (os::folder_exists(sciezka_usera) || os::make_folder(sciezka_usera)) return true;
-    os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + sciezka_usera);
-    return false;
+    sciezka_usera = folder;
+    return true;
 }
 
 void wczytaj_profil() {
     core::progress_show(os::pl("Czytam..."), 5);
+    // What a write cut short by a crash left behind, and a p.i that a crash
+    // left apart from the backups.
+    os::remove_stale_temp_files(sciezka_usera);
+    krok([] { uzgodnij_info_powtorek(); });
     core::progress_position(7);
 
     krok([] {
-        czytaj_statystyki();
+        if (!czytaj_statystyki()) return; // reported; the file stays as it is
         if (ile_cw_info == 0) {
             core::progress_show(os::pl("Tworzę profil użytkownika ..."), 9);
             zaloz_statystyki();
             core::progress_position(11);
+            zapisz_statystyki();
+        } else if (uzupelnij_statystyki() > 0) {
             zapisz_statystyki();
         }
     });
@@ -59,14 +70,15 @@ void wczytaj_profil() {
     krok([] { dodaj_cwiczenia_usera(); });
 
     if (!dane_wczytane) {
-        const bool baza_cala = krok([] {
+        // An item store that did not load whole keeps the repetition store
+        // from being written (its load sees to that).
+        krok([] {
             wczytaj_dane();
             przygotuj_zdania();
         });
         krok(czytaj_ustawienia);
         krok(wczytaj_przerywniki);
         krok([] { wczytaj_powtorki(); });
-        if (!baza_cala) zablokuj_zapis_powtorek();
     }
 }
 

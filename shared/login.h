@@ -8,13 +8,16 @@
 extern bool dane_wczytane;
 
 // The first step of a login: the user's name and folder, the folder made when
-// missing. False, with the message shown, when it could not be made; the user
-// choice then stays open and nothing is loaded.
+// missing. False, with the message shown, when it could not be made: the user
+// globals are then left as they were, the user choice stays open and nothing
+// is loaded.
 bool ustaw_usera(int id, const std::string& nazwa);
 
-// The rest of the login under the progress window: the statistics (seeded on
-// the first login), the own exercises, then the item store, settings,
-// interludes and repetition store. A load that fails shows its message and the
+// The rest of the login under the progress window: the leftovers of a crash
+// cleared from the user folder and p.i brought into agreement with the
+// backups, the statistics (seeded on the first login, topped up with built-in
+// exercises that have no row), the own exercises, then the item store,
+// settings, interludes and repetition store. A load that fails shows its message and the
 // later loads still run; when the item store did not load whole, the
 // repetition store is not written back in this session.
 void wczytaj_profil();

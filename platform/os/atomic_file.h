@@ -10,6 +10,12 @@ namespace os {
 
 bool atomic_replace(const std::string& path, std::string_view content);
 
+// Removes from `folder` the temporary files of atomic_replace ("<name>.tmp-"
+// and six characters) whose writer died before its rename. A writer holds a
+// lock on its temporary file until the rename, so a file still being written
+// (by this or the other program) is left alone. The number removed.
+int remove_stale_temp_files(const std::string& folder);
+
 // Failure injection for tests: called before each step ("open", "write",
 // "flush", "rename"); returning true makes that step fail.
 using AtomicFailHook = std::function<bool(const std::string& step)>;

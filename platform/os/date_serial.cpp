@@ -67,13 +67,17 @@ Parts split(double serial) {
     return p;
 }
 
+double local_serial(time_t seconds) {
+    tm local;
+    ::localtime_r(&seconds, &local);
+    return date_serial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+           time_fraction(local.tm_hour, local.tm_min, local.tm_sec);
+}
+
 double system_now() {
     timespec ts;
     ::clock_gettime(CLOCK_REALTIME, &ts);
-    tm local;
-    ::localtime_r(&ts.tv_sec, &local);
-    return date_serial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-           time_fraction(local.tm_hour, local.tm_min, local.tm_sec) +
+    return local_serial(ts.tv_sec) +
            static_cast<double>(ts.tv_nsec / 1000000) / static_cast<double>(kMsPerDay);
 }
 
@@ -116,6 +120,10 @@ double today() {
 
 double date_serial(int year, int month, int day) {
     return static_cast<double>(days_from_civil(year, month, day) + kEpochSerial);
+}
+
+double serial_of_unix_time(int64_t seconds) {
+    return local_serial(static_cast<time_t>(seconds));
 }
 
 double time_fraction(int hour, int minute, int second) {

@@ -9,6 +9,8 @@ namespace os {
 double now();   // date and time
 double today(); // whole days
 double date_serial(int year, int month, int day);
+// The local date and time of a moment given in seconds since 1970 (UTC).
+double serial_of_unix_time(int64_t seconds);
 double time_fraction(int hour, int minute, int second);
 
 // "yyyy-mm-dd" and "yyyy-mm-dd hh:nn:ss" (the time part only when not midnight).

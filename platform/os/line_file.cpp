@@ -12,8 +12,6 @@
 
 namespace os {
 
-namespace {
-
 std::string join_crlf(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) {
@@ -22,8 +20,6 @@ std::string join_crlf(const std::vector<std::string>& lines) {
     }
     return out;
 }
-
-} // namespace
 
 LineReader::LineReader(const std::string& path) {
     open(path);
@@ -39,9 +35,15 @@ bool LineReader::open(const std::string& path) {
     return f_ != nullptr;
 }
 
+int LineReader::next_char() {
+    const int c = getc_unlocked(f_);
+    if (c == EOF && std::ferror(f_)) failed_ = true;
+    return c;
+}
+
 bool LineReader::eof() {
-    if (!f_) return true;
-    int c = getc_unlocked(f_);
+    if (!f_ || failed_) return true;
+    int c = next_char();
     if (c == EOF) return true;
     std::ungetc(c, f_);
     return false;
@@ -49,13 +51,13 @@ bool LineReader::eof() {
 
 std::string LineReader::read_line() {
     std::string line;
-    if (!f_) return line;
-    int c = getc_unlocked(f_);
+    if (!f_ || failed_) return line;
+    int c = next_char();
     if (c == EOF) return line;
     ++line_;
     while (c != EOF && c != '\n') {
         line += static_cast<char>(c);
-        c = getc_unlocked(f_);
+        c = next_char();
     }
     if (c == '\n' && !line.empty() && line.back() == '\r') line.pop_back();
     return line;
@@ -65,13 +67,37 @@ void LineReader::close() {
     if (f_) std::fclose(f_);
     f_ = nullptr;
     line_ = 0;
+    failed_ = false;
+}
+
+std::vector<std::string> split_lines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    size_t from = 0;
+    while (from < bytes.size()) {
+        size_t nl = bytes.find('\n', from);
+        if (nl == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(from));
+            break;
+        }
+        size_t end = nl;
+        if (end > from && bytes[end - 1] == '\r') --end;
+        lines.emplace_back(bytes.substr(from, end - from));
+        from = nl + 1;
+    }
+    return lines;
+}
+
+ReadStatus read_lines(const std::string& path, std::vector<std::string>& lines) {
+    lines.clear();
+    std::string bytes;
+    const ReadStatus status = read_whole_file(path, bytes);
+    if (status == ReadStatus::ok) lines = split_lines(bytes);
+    return status;
 }
 
 std::vector<std::string> read_lines(const std::string& path) {
     std::vector<std::string> lines;
-    LineReader r(path);
-    while (!r.eof())
-        lines.push_back(r.read_line());
+    read_lines(path, lines);
     return lines;
 }
 
@@ -91,14 +117,20 @@ bool append_lines_locked(const std::string& path, const std::vector<std::string>
     return ok;
 }
 
-std::vector<std::string> read_lines_locked(const std::string& path) {
+ReadStatus read_lines_locked(const std::string& path, std::vector<std::string>& lines) {
     // The lock sits on a descriptor of its own; it is released when that closes.
     int fd = ::open(resolve(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return read_lines(path);
+    if (fd < 0) return read_lines(path, lines);
     while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {
     }
-    std::vector<std::string> lines = read_lines(path);
+    const ReadStatus status = read_lines(path, lines);
     ::close(fd);
+    return status;
+}
+
+std::vector<std::string> read_lines_locked(const std::string& path) {
+    std::vector<std::string> lines;
+    read_lines_locked(path, lines);
     return lines;
 }
 

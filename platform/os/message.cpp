@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 
 namespace os {
 
@@ -32,7 +31,7 @@ void set_message_hook(MessageHook hook) {
 
 void halt(int code) {
     if (g_halt_hook) g_halt_hook(code);
-    std::exit(code);
+    throw Halt{code};
 }
 
 void set_halt_hook(HaltHook hook) {

@@ -11,8 +11,13 @@ void show_message(const std::string& text);
 using MessageHook = std::function<void(const std::string& text)>;
 void set_message_hook(MessageHook hook); // empty: the default
 
-// Ends the process at once. A test hook may throw instead; if the hook
-// returns, the process ends anyway.
+// Ends the program after a fatal start-up condition: throws Halt, which the
+// program's start catches, so everything made so far unwinds before the
+// process ends with `code`. Not a std::exception, so no handler of run-time
+// errors takes it for one. A test hook runs first and may throw instead.
+struct Halt {
+    int code = 0;
+};
 [[noreturn]] void halt(int code = 0);
 using HaltHook = std::function<void(int code)>;
 void set_halt_hook(HaltHook hook);

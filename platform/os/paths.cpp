@@ -168,6 +168,10 @@ bool file_exists(const std::string& path) {
     return stat_path(path, st) && S_ISREG(st.st_mode);
 }
 
+bool entry_exists(const std::string& path) {
+    return name_exists(resolve(path));
+}
+
 bool folder_exists(const std::string& path) {
     struct stat st;
     return stat_path(path, st) && S_ISDIR(st.st_mode);
@@ -187,7 +191,7 @@ bool remove_file(const std::string& path) {
     return ::unlink(resolve(path).c_str()) == 0;
 }
 
-bool rename_file(const std::string& from, const std::string& to) {
+bool move_file(const std::string& from, const std::string& to) {
     return ::rename(resolve(from).c_str(), resolve(to).c_str()) == 0;
 }
 
@@ -195,6 +199,12 @@ long long file_size(const std::string& path) {
     struct stat st;
     if (!stat_path(path, st) || !S_ISREG(st.st_mode)) return -1;
     return static_cast<long long>(st.st_size);
+}
+
+long long file_mtime(const std::string& path) {
+    struct stat st;
+    if (!stat_path(path, st) || !S_ISREG(st.st_mode)) return -1;
+    return static_cast<long long>(st.st_mtime);
 }
 
 std::string with_slash(const std::string& folder) {

@@ -21,11 +21,21 @@ void set_program_folder(const std::string& folder); // empty: back to the execut
 std::string resolve(const std::string& path);
 
 bool file_exists(const std::string& path);   // a regular file (after resolve)
+// Anything under that name: a file, a folder, a link (even a broken one). A
+// reader that finds this but cannot read the file must report it, not take
+// the file for missing.
+bool entry_exists(const std::string& path);
 bool folder_exists(const std::string& path); // a folder (after resolve)
 bool make_folder(const std::string& path);   // creates it (and parents); true when it exists after
 bool remove_file(const std::string& path);   // true when removed
-bool rename_file(const std::string& from, const std::string& to); // atomic replace of `to`
-long long file_size(const std::string& path);                     // -1 when missing
+// Renames `from` to `to`, replacing an existing `to` in one step, so a reader
+// sees the old or the new file, never neither. Nothing is flushed to disk:
+// after a power failure the old state may come back. Learner files are
+// written with atomic_replace, which flushes.
+bool move_file(const std::string& from, const std::string& to);
+long long file_size(const std::string& path); // -1 when missing
+// Last change of a regular file, in seconds since 1970; -1 when missing.
+long long file_mtime(const std::string& path);
 
 // Appends "/" when the folder does not end in a separator; "" stays "".
 std::string with_slash(const std::string& folder);

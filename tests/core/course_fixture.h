@@ -2,7 +2,7 @@
 // A minimal valid English edition laid out in a temporary folder: a program
 // folder with ts40.ini, tavo_sk.txt and a few course files, and a disc folder
 // with p.txt and the probe picture. Messages are collected; the halt hook
-// throws Halted. Every global of the start-up and the item store is reset on
+// throws Halted. Every module's state of the data routines is reset on
 // construction and destruction.
 #include <cstdio>
 #include <stdexcept>
@@ -11,6 +11,7 @@
 
 #include "core/items.h"
 #include "core/startup.h"
+#include "core/state.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
@@ -25,8 +26,7 @@
 namespace testsupport {
 
 inline void reset_course_globals() {
-    wyczysc_start();
-    wyczysc_baze();
+    core::wyczysc_stan();
     os::clear_terminate_request();
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/errors.h"
 #include "course_fixture.h"
@@ -65,13 +66,66 @@ TEST_F(Startup, Ts40IniLaterOfTheFirstTwoLinesGivesTheRoot) {
     }
 }
 
-TEST_F(Startup, Ts40IniWithoutAUsableRootGivesTheDiscMessage) {
+TEST_F(Startup, Ts40IniWithoutAUsableRootHalts) {
     f.lay_out();
     ::unsetenv("VOKARIN_DRIVE_Q");
-    for (const char* ini : {"", "x", "x=", "x=   ", "=", "Q:\\", "x=Q:\\"}) {
+    // No root at all is a damaged file, named; a root that is not there is
+    // a missing disc.
+    const std::string damaged = os::pl("Plik ") + f.program() +
+                                os::pl("ts40.ini jest uszkodzony, proszę powtórzyć instalację "
+                                       "programu!");
+    struct Case {
+        const char* ini;
+        bool disc;
+    } cases[] = {{"", false},   {"x", false},     {"x=", false},    {"x=   ", false},
+                 {"=", false},  {"Q:\\", false}, {"x=Q:\\", true}, {"x=/nowhere/", true}};
+    for (const Case& c : cases) {
         f.messages.clear();
-        f.write_program("ts40.ini", std::string(ini) + "\r\n");
-        EXPECT_EQ(start_expecting_halt(), kBrakPlyty) << "'" << ini << "'";
+        f.write_program("ts40.ini", std::string(c.ini) + "\r\n");
+        EXPECT_EQ(start_expecting_halt(), c.disc ? kBrakPlyty : damaged) << "'" << c.ini << "'";
+    }
+}
+
+TEST_F(Startup, AnUnreadableSystemFileHaltsNamingIt) {
+    f.lay_out();
+    for (const std::string& path : {f.program() + "ts40.ini", f.disc() + "p.txt"}) {
+        testsupport::reset_course_globals();
+        f.messages.clear();
+        f.lay_out();
+        std::filesystem::remove(path);
+        std::filesystem::create_directory(path); // a folder in its place
+        EXPECT_EQ(start_expecting_halt(), os::pl("Nie można odczytać pliku ") + path +
+                                              os::pl(", proszę powtórzyć instalację programu!"));
+        std::filesystem::remove(path);
+    }
+}
+
+TEST_F(Startup, AnEmptyOrUnreadableEditionFileEndsLikeAMissingOne) {
+    const std::string plik = f.program() + "tavo_sk.txt";
+    struct Case {
+        const char* what;
+        std::string bytes; // empty: a folder in its place
+        std::string message;
+    } cases[] = {
+        {"empty", "\r\n  \r\n", os::pl("Plik ") + plik + os::pl(" jest pusty.")},
+        {"a folder", "", os::pl("Nie można odczytać pliku ") + plik},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::reset_course_globals();
+        f.messages.clear();
+        f.lay_out();
+        std::filesystem::remove(plik);
+        if (c.bytes.empty())
+            std::filesystem::create_directory(plik);
+        else
+            f.write_program("tavo_sk.txt", c.bytes);
+        start_programu();
+        EXPECT_TRUE(os::terminate_requested());
+        EXPECT_TRUE(tytul_edycji.empty());
+        ASSERT_EQ(f.messages.size(), 1u);
+        EXPECT_EQ(f.messages[0].rfind(c.message, 0), 0u) << f.messages[0];
+        std::filesystem::remove(plik);
     }
 }
 

@@ -39,13 +39,11 @@ class StatisticsTest : public ::testing::Test {
         os::make_folder(sciezka_usera);
         core::ui().info = [this](const std::string& t) { info.push_back(t); };
         os::set_clock([] { return kNow; });
-        ile_cw_info = 0;
+        ASSERT_TRUE(czytaj_statystyki()); // a new user's login: no file yet
     }
     void TearDown() override {
         os::set_atomic_fail_hook({});
         os::set_clock({});
-        ile_cw_info = 0;
-        sciezka_usera.clear();
     }
     static void set_table(const std::vector<TCwInfo>& rows) {
         ile_cw_info = 0;
@@ -219,22 +217,48 @@ TEST_F(StatisticsTest, ARunCountAtItsTopDoesNotWrap) {
 
 // ---- Reading and writing the file ----
 
-TEST_F(StatisticsTest, ReadingStopsAfter10000RowsWithAMessage) {
-    czytaj_statystyki();
-    EXPECT_EQ(ile_cw_info, 0); // no file yet
-
+std::string rows_file(int n) {
     std::string bytes;
     unsigned char buf[128];
-    for (int i = 1; i <= max_cw_info + 1; ++i) {
+    for (int i = 1; i <= n; ++i) {
         row("0" + liczba_z_zerami(5, i), CW_SLOWKA).encode(buf);
         bytes.append(reinterpret_cast<char*>(buf), 128);
     }
-    bytes += "partial";
-    course.dir.write("program/1/tas_40", bytes);
-    czytaj_statystyki();
-    EXPECT_EQ(ile_cw_info, max_cw_info);
-    EXPECT_EQ(tab_cw_info[max_cw_info].nazwa, "0" + liczba_z_zerami(5, max_cw_info));
-    EXPECT_EQ(info, (std::vector<std::string>{os::pl("Błąd [max_cw_info] !")}));
+    return bytes;
+}
+
+TEST_F(StatisticsTest, AFileTooLongOrWithAPartRowIsReportedAndKept) {
+    // Written back, the rows beyond the limit or the part row would be lost.
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int rows;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"10001 rows", rows_file(max_cw_info + 1), max_cw_info, "Błąd [max_cw_info] !"},
+        {"a byte short", rows_file(3).substr(0, 3 * 128 - 1), 2, "uszkodzony"},
+        {"a byte over", rows_file(2) + "x", 2, "uszkodzony"},
+    };
+    const std::string path = course.program() + "1/tas_40";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        course.dir.write("program/1/tas_40", c.bytes);
+        info.clear();
+        EXPECT_FALSE(czytaj_statystyki());
+        EXPECT_EQ(ile_cw_info, c.rows);
+        EXPECT_EQ(tab_cw_info[c.rows].nazwa, "0" + liczba_z_zerami(5, c.rows));
+        ASSERT_EQ(info.size(), 1u);
+        EXPECT_NE(os::cp1250_to_utf8(info[0]).find(c.message), std::string::npos) << info[0];
+        EXPECT_NE(info[0].find(path), std::string::npos);
+
+        // Neither a run nor the own exercises write it; no further message.
+        EXPECT_TRUE(zapisz_wynik(50, tab_cw_info[c.rows].nazwa, 6, 0, true));
+        EXPECT_FALSE(zapisz_statystyki());
+        EXPECT_FALSE(dodaj_cwiczenia_usera());
+        EXPECT_EQ(info.size(), 1u);
+        EXPECT_EQ(stats_file(), c.bytes);
+    }
 }
 
 TEST_F(StatisticsTest, FailedWriteKeepsTheOldFileAtEveryStep) {
@@ -259,11 +283,12 @@ TEST_F(StatisticsTest, AnUnreadableFileIsNotReplacedByASeededOne) {
     const std::string old = stats_file();
     const std::string path = course.program() + "1/tas_40";
     if (!testsupport::make_unreadable(path)) GTEST_SKIP() << "this process reads every file";
-    EXPECT_THROW(czytaj_statystyki(), core::FileError);
+    EXPECT_FALSE(czytaj_statystyki());
     zaloz_statystyki();
     EXPECT_FALSE(zapisz_statystyki());
     EXPECT_FALSE(dodaj_cwiczenia_usera());
-    EXPECT_EQ(info.size(), 2u);
+    ASSERT_EQ(info.size(), 1u); // the read, naming the file; the refusals are quiet
+    EXPECT_NE(info[0].find(path), std::string::npos);
     ::chmod(path.c_str(), 0600);
     EXPECT_EQ(stats_file(), old);
 
@@ -290,6 +315,26 @@ TEST_F(StatisticsTest, SeedingFromTheBuiltInList) {
     EXPECT_EQ(tab_cw_info[3].kategoria, 0); // a name shorter than 5 characters
     ASSERT_EQ(info.size(), 1u);             // the non-digit category of 010-x-c
     EXPECT_NE(info[0].find("010-x-c"), std::string::npos);
+}
+
+TEST_F(StatisticsTest, BuiltInExercisesWithoutARowAreToppedUp) {
+    // A first login that could not read the built-in list seeded none of them.
+    course.write_program("cwa_s.txt", crlf({"7=010-1-a=Dom=00101", "1=110-2-b=Zdania=60001"}));
+    const std::string list = course.program() + "cwa_s.txt";
+    if (!testsupport::make_unreadable(list)) GTEST_SKIP() << "this process reads every file";
+    EXPECT_THROW(zaloz_statystyki(), core::FileError);
+    set_table({row("203-1-0001", CW_USERA), row("110-2-b", 12, 1)});
+    EXPECT_EQ(uzupelnij_statystyki(), 0);
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_NE(info[0].find(list), std::string::npos);
+
+    // Once the list reads, the missing ones come in; an exercise with run
+    // rows keeps them and gets no seed row.
+    ::chmod(list.c_str(), 0600);
+    os::set_read_fail_hook({});
+    EXPECT_EQ(uzupelnij_statystyki(), 1);
+    EXPECT_EQ(names(), (std::vector<std::string>{"203-1-0001/82", "110-2-b/12", "010-1-a/80"}));
+    EXPECT_EQ(uzupelnij_statystyki(), 0);
 }
 
 TEST_F(StatisticsTest, OwnExercisesAreAddedAndVanishedOnesRemoved) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <chrono>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -48,6 +49,43 @@ TEST(LineReader, MissingFileIsAtEnd) {
     EXPECT_TRUE(r.eof());
     EXPECT_EQ(r.read_line(), "");
     EXPECT_TRUE(os::read_lines(tmp.file("none.txt")).empty());
+}
+
+// What a reader finds at a name. A folder or an I/O error in place of the file
+// must never read as an empty or missing file.
+TEST(LineFiles, AReadThatFailsIsNeverTheEndOfTheFile) {
+    testsupport::TempDir tmp;
+    tmp.write("good.txt", "a\r\nb\r\n");
+    tmp.write("empty.txt", "");
+    std::filesystem::create_directory(tmp.file("folder.txt"));
+    // Reading one's own memory at offset 0 fails with EIO, even as root.
+    std::filesystem::create_symlink("/proc/self/mem", tmp.file("eio.txt"));
+    std::filesystem::create_symlink(tmp.file("nowhere"), tmp.file("dangling.txt"));
+    struct Case {
+        const char* name;
+        os::ReadStatus status;
+        Lines lines;
+    } cases[] = {
+        {"good.txt", os::ReadStatus::ok, {"a", "b"}},
+        {"GOOD.TXT", os::ReadStatus::ok, {"a", "b"}},
+        {"empty.txt", os::ReadStatus::ok, {}},
+        {"missing.txt", os::ReadStatus::missing, {}},
+        {"folder.txt", os::ReadStatus::failed, {}},
+        {"eio.txt", os::ReadStatus::failed, {}},
+        {"dangling.txt", os::ReadStatus::failed, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Lines got{"stale"};
+        EXPECT_EQ(os::read_lines(tmp.file(c.name), got), c.status);
+        EXPECT_EQ(got, c.lines);
+        EXPECT_EQ(os::read_lines_locked(tmp.file(c.name), got), c.status);
+
+        os::LineReader r(tmp.file(c.name));
+        while (!r.eof())
+            r.read_line();
+        EXPECT_EQ(r.failed(), c.status == os::ReadStatus::failed && r.is_open());
+    }
 }
 
 TEST(LineFiles, WriteUsesCrLfAfterEveryLine) {

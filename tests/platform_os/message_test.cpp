@@ -43,13 +43,14 @@ TEST_F(MessageTest, HaltCallsHookThatMayThrow) {
     }
 }
 
-TEST_F(MessageTest, HaltEndsTheProcessWhenTheHookReturns) {
-    EXPECT_EXIT(
-        {
-            os::set_halt_hook([](int) {});
-            os::halt(7);
-        },
-        testing::ExitedWithCode(7), "");
+TEST_F(MessageTest, HaltUnwindsWithItsCodeWhenTheHookReturns) {
+    os::set_halt_hook([](int) {});
+    try {
+        os::halt(7);
+        FAIL() << "halt returned";
+    } catch (const os::Halt& h) {
+        EXPECT_EQ(h.code, 7);
+    }
 }
 
 TEST_F(MessageTest, TerminateRequest) {

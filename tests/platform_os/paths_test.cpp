@@ -70,7 +70,7 @@ TEST_F(PathsTest, FileQueriesAndFolders) {
     EXPECT_TRUE(tmp.exists("Gfx_S/x/y"));
     EXPECT_TRUE(os::make_folder(tmp.path() + "gfx_s")); // already there
 
-    ASSERT_TRUE(os::rename_file(tmp.path() + "gfx_s\\menu_slow.bmp", tmp.path() + "moved.bmp"));
+    ASSERT_TRUE(os::move_file(tmp.path() + "gfx_s\\menu_slow.bmp", tmp.path() + "moved.bmp"));
     EXPECT_EQ(tmp.read("moved.bmp"), "bmp");
     EXPECT_TRUE(os::remove_file(tmp.path() + "MOVED.BMP"));
     EXPECT_FALSE(os::remove_file(tmp.path() + "moved.bmp"));

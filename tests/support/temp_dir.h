@@ -29,7 +29,11 @@ public:
 
     // Writes bytes as they stand (creates parent folders).
     void write(const std::string& name, const std::string& bytes) const {
-        std::filesystem::path p(path_ + name);
+        write_to(path_ + name, bytes);
+    }
+    // Writes bytes to a full path (creates parent folders).
+    static void write_to(const std::string& path, const std::string& bytes) {
+        std::filesystem::path p(path);
         std::filesystem::create_directories(p.parent_path());
         std::ofstream f(p, std::ios::binary | std::ios::trunc);
         f << bytes;

@@ -11,6 +11,7 @@
 #include "core/repetitions.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "core/state.h"
 #include "core/ui_hooks.h"
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
@@ -67,11 +68,7 @@ class DemoEdition {
 
   private:
     static void reset() {
-        wyczysc_start();
-        wyczysc_baze();
-        wyczysc_powtorki();
-        ustawienia.domyslne();
-        sciezka_usera.clear();
+        core::wyczysc_stan();
         os::clear_terminate_request();
     }
 };

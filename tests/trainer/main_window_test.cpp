@@ -198,10 +198,10 @@ TEST_F(MainWindow, ClosingWritesTheSettingsAndTheBackupTheRunCounterPicks) {
         SCOPED_TRACE(c.kopia);
         const std::string folder = std::to_string(user) + "/";
         if (c.licznik_w_pliku > 0) {
-            ustawienia.domyslne();
-            ustawienia.linia[51] = c.licznik_w_pliku;
             sciezka_usera = demo.program() + folder;
             os::make_folder(sciezka_usera);
+            czytaj_ustawienia(); // none yet: the defaults
+            ustawienia.linia[51] = c.licznik_w_pliku;
             ASSERT_TRUE(zapisz_ustawienia());
         }
         ASSERT_TRUE(zaloguj(user, "U" + std::to_string(user)));

@@ -5,6 +5,7 @@
 
 #include "core/settings.h"
 #include "core/startup.h"
+#include "core/state.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/message.h"
@@ -22,6 +23,7 @@ class UserWindows : public testsupport::QtFixture {
     std::vector<std::string> info;
 
     void SetUp() override {
+        core::wyczysc_stan();
         sciezka_programu = dir.path();
         core::ui().info = [this](const std::string& t) { info.push_back(os::cp1250_to_utf8(t)); };
     }
@@ -30,7 +32,7 @@ class UserWindows : public testsupport::QtFixture {
         Form10 = nullptr;
         core::reset_ui();
         os::clear_terminate_request();
-        sciezka_programu.clear();
+        core::wyczysc_stan();
     }
 };
 
@@ -107,6 +109,9 @@ TEST_F(UserWindows, AUserFolderThatCannotBeMadeKeepsTheChoiceOpen) {
     EXPECT_TRUE(still_open);
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_FALSE(loading);
+    // Nobody became the current user.
+    EXPECT_TRUE(sciezka_usera.empty());
+    EXPECT_TRUE(nazwa_usera.empty());
     EXPECT_EQ(r, 0);
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/startup.h"
+#include "core/state.h"
 #include "core/text.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
@@ -13,11 +14,14 @@ namespace {
 
 class Users : public ::testing::Test {
   protected:
-    Users() { sciezka_programu = dir.path(); }
+    Users() {
+        core::wyczysc_stan();
+        sciezka_programu = dir.path();
+    }
     ~Users() override {
         os::set_atomic_fail_hook({});
         os::set_read_fail_hook({});
-        sciezka_programu.clear();
+        core::wyczysc_stan();
     }
     void lista(const std::string& bytes) {
         dir.write("usr.t", bytes);

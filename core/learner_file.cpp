@@ -1,0 +1,72 @@
+#include "core/learner_file.h"
+
+#include "core/errors.h"
+#include "core/ui_hooks.h"
+#include "platform/os/atomic_file.h"
+#include "platform/os/codepage.h"
+#include "platform/os/line_file.h"
+#include "platform/os/read_file.h"
+
+namespace core {
+
+bool PlikUcznia::wczytaj(const std::string& path, std::string& bytes) {
+    sciezka_ = path;
+    odmowa_pokazana_ = false;
+    switch (os::read_whole_file(path, bytes)) {
+    case os::ReadStatus::ok:
+        stan_ = Stan::wczytany;
+        return true;
+    case os::ReadStatus::missing:
+        stan_ = Stan::nowy;
+        return true;
+    case os::ReadStatus::failed:
+        break;
+    }
+    bytes.clear();
+    stan_ = Stan::zly;
+    // The message says the file stays as it is: no refusal message follows.
+    odmowa_pokazana_ = true;
+    show_info(blad_odczytu(path).what());
+    return false;
+}
+
+bool PlikUcznia::wczytaj_linie(const std::string& path, std::vector<std::string>& lines) {
+    std::string bytes;
+    const bool ok = wczytaj(path, bytes);
+    lines = os::split_lines(bytes);
+    return ok;
+}
+
+void PlikUcznia::uszkodzony() {
+    stan_ = Stan::zly;
+    odmowa_pokazana_ = true;
+}
+
+void PlikUcznia::zezwol() {
+    stan_ = Stan::wczytany;
+    odmowa_pokazana_ = false;
+}
+
+bool PlikUcznia::odmowa(const std::string& path) {
+    if (!odmowa_pokazana_) show_info(odmowa_nadpisania(path));
+    odmowa_pokazana_ = true;
+    return false;
+}
+
+bool PlikUcznia::zapisz(std::string_view bytes) {
+    return zapisz_do(sciezka_, bytes);
+}
+
+bool PlikUcznia::zapisz_linie(const std::vector<std::string>& lines) {
+    return zapisz(os::join_crlf(lines));
+}
+
+bool PlikUcznia::zapisz_do(const std::string& path, std::string_view bytes) {
+    if (path.empty() || !zapis_dozwolony()) return odmowa(path);
+    if (os::atomic_replace(path, bytes)) return true;
+    show_info(os::pl("Nie można zapisać pliku ") + path +
+              os::pl(". Poprzednia zawartość pliku pozostała bez zmian."));
+    return false;
+}
+
+} // namespace core

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsdl2-dev libsndfile1-dev
   zlib1g-dev libjpeg62-turbo-dev
+  libpng-dev libgif-dev
   libgtest-dev
   espeak-ng
   fonts-liberation2 fontconfig

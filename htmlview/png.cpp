@@ -378,29 +378,29 @@ TChunkIDAT::TChunkIDAT(TChunkList* owner) : TChunk(owner) { TakeRegisteredName()
 namespace {
 
 inline int Paeth(int a, int b, int c) {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
     if (pa <= pb && pa <= pc) return a;
     return pb <= pc ? b : c;
 }
 
-// Undoes the row filter in place. `row` and `prev` have `bpp` zero bytes
-// before their first byte, so the left neighbour needs no test.
-void Unfilter(int type, uint8_t* row, const uint8_t* prev, int64_t len, int bpp) {
+// Undoes the row filter: `raw` as read, `row` the result. `row` and `prev`
+// have `bpp` zero bytes before their first byte, so the left neighbour needs
+// no test.
+void Unfilter(int type, const uint8_t* raw, uint8_t* row, const uint8_t* prev, int64_t len, int bpp) {
     switch (type) {
-    case 0: break;
+    case 0: std::memcpy(row, raw, size_t(len)); break;
     case 1:
-        for (int64_t i = 0; i < len; ++i) row[i] = uint8_t(row[i] + row[i - bpp]);
+        for (int64_t i = 0; i < len; ++i) row[i] = uint8_t(raw[i] + row[i - bpp]);
         break;
     case 2:
-        for (int64_t i = 0; i < len; ++i) row[i] = uint8_t(row[i] + prev[i]);
+        for (int64_t i = 0; i < len; ++i) row[i] = uint8_t(raw[i] + prev[i]);
         break;
     case 3:
-        for (int64_t i = 0; i < len; ++i) row[i] = uint8_t(row[i] + ((row[i - bpp] + prev[i]) >> 1));
+        for (int64_t i = 0; i < len; ++i) row[i] = uint8_t(raw[i] + ((row[i - bpp] + prev[i]) >> 1));
         break;
     case 4:
         for (int64_t i = 0; i < len; ++i)
-            row[i] = uint8_t(row[i] + Paeth(row[i - bpp], prev[i], prev[i - bpp]));
+            row[i] = uint8_t(raw[i] + Paeth(row[i - bpp], prev[i], prev[i - bpp]));
         break;
     default: Fail(kPngUnknownFilter);
     }
@@ -485,14 +485,14 @@ void TChunkIDAT::Decode() {
 
     // Enough compressed data for the rows the header promises? Checked before
     // any memory is taken for them.
-    int64_t raw = 0;
+    int64_t raw_size = 0;
     const bool adam7 = h.Interlace() == 1;
     for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
         const Pass ps = adam7 ? kAdam7[p] : Pass{0, 0, 1, 1};
         const int64_t pw = PassSize(width, ps.col0, ps.dcol), ph = PassSize(height, ps.row0, ps.drow);
-        if (pw > 0 && ph > 0) raw += ph * (RowLength(ct, depth, pw) + 1);
+        if (pw > 0 && ph > 0) raw_size += ph * (RowLength(ct, depth, pw) + 1);
     }
-    if (raw > int64_t(Data.size()) * kMaxInflateRatio + 64) Fail(kPngCorrupt);
+    if (raw_size > int64_t(Data.size()) * kMaxInflateRatio + 64) Fail(kPngCorrupt);
 
     Palette pal;
     PixelFormat pf = PixelFormat::Bit24;
@@ -528,7 +528,16 @@ void TChunkIDAT::Decode() {
     const int bpp = std::max(1, depth * Channels(ct) / 8);
     const RowWriter writer{img, ct, depth, ct == 2 || ct == 6 ? (gamma ? gamma->Forward : nullptr) : nullptr};
     const int64_t max_len = RowLength(ct, depth, width);
-    std::vector<uint8_t> buf_a(static_cast<size_t>(max_len + 1 + bpp)), buf_b(buf_a.size());
+    std::vector<uint8_t> buf_a(static_cast<size_t>(max_len + bpp)), buf_b(buf_a.size());
+    // A pass's rows as read (filter byte and row each), inflated in one go:
+    // zlib's fast path runs on large outputs.
+    int64_t raw_max = 0;
+    for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
+        const Pass ps = adam7 ? kAdam7[p] : Pass{0, 0, 1, 1};
+        const int64_t pw = PassSize(width, ps.col0, ps.dcol), ph = PassSize(height, ps.row0, ps.drow);
+        if (pw > 0 && ph > 0) raw_max = std::max(raw_max, ph * (RowLength(ct, depth, pw) + 1));
+    }
+    const std::unique_ptr<uint8_t[]> raw(new uint8_t[size_t(raw_max)]);
     for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
         const Pass ps = adam7 ? kAdam7[p] : Pass{0, 0, 1, 1};
         const int64_t pw = PassSize(width, ps.col0, ps.dcol), ph = PassSize(height, ps.row0, ps.drow);
@@ -536,14 +545,14 @@ void TChunkIDAT::Decode() {
         const int64_t len = RowLength(ct, depth, pw);
         std::fill(buf_a.begin(), buf_a.end(), 0);
         std::fill(buf_b.begin(), buf_b.end(), 0);
-        // Layout of a buffer: bpp zeros, then the filter byte's slot is the
-        // byte just before the row.
+        // Each row buffer: bpp zeros, then the row.
         uint8_t* cur = buf_a.data() + bpp;
         uint8_t* prev = buf_b.data() + bpp;
+        const int64_t pass_bytes = ph * (len + 1);
+        if (z.Read(raw.get(), pass_bytes) != pass_bytes) Fail(kPngCorrupt);
         for (int64_t r = 0; r < ph; ++r) {
-            uint8_t filter = 0;
-            if (z.Read(&filter, 1) != 1 || z.Read(cur, len) != len) Fail(kPngCorrupt);
-            Unfilter(filter, cur, prev, len, bpp);
+            const uint8_t* line = raw.get() + r * (len + 1);
+            Unfilter(line[0], line + 1, cur, prev, len, bpp);
             writer.Put(cur, pw, int(ps.row0 + r * ps.drow), ps.col0, ps.dcol);
             std::swap(cur, prev);
             if (!adam7 && img.OnProgress) img.OnProgress(int(r * 100 / height));

@@ -52,6 +52,7 @@ class TMemoryStream : public TStream {
 class TViewStream : public TStream {
   public:
     explicit TViewStream(std::string_view bytes) : data_(bytes) {}
+    TViewStream(std::string&&) = delete; // would outlive its bytes
     int64_t Read(void* buffer, int64_t count) override;
     int64_t Write(const void*, int64_t) override { return 0; }
     int64_t Seek(int64_t offset, SeekOrigin origin) override;

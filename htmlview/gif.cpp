@@ -436,32 +436,40 @@ TBitmap TGif::BuildFrameStrip(TBitmap* mask) const {
     const int w = GetWidth(), h = GetHeight(), n = GetImageCount();
     const bool transparent = GetIsTransparent();
     const int64_t strip_bytes = RowBytesFor(int64_t(w) * n, 24) * h;
-    const int64_t mask_bytes = transparent ? RowBytesFor(int64_t(w) * n, 1) * h : 0;
-    if (int64_t(w) * n > 0x7FFFFFFF || strip_bytes + mask_bytes > kMaxPixels * 3)
+    const int64_t mask_bytes = transparent ? RowBytesFor(int64_t(w) * n, 8) * h : 0;
+    if (int64_t(w) * n > 0x7FFFFFFF || strip_bytes + mask_bytes > kMaxPixels * 4)
         throw EOutOfMemory("Out of memory");
     TBitmap strip(w * n, h, PixelFormat::Bit24);
     TBitmap m;
+    if (strip.Empty()) {
+        if (mask) *mask = TBitmap();
+        return strip; // a screen of no pixels shows nothing
+    }
     if (transparent) {
+        // One byte per pixel (0 opaque, 1 transparent), so slots copy by rows.
+        m = TBitmap(w * n, h, PixelFormat::Bit8);
+        m.palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
         // What frame 0 does not cover shows through.
-        m = NewMask(w * n, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) m.SetPixelIndex(x, y, 1);
+        for (int y = 0; y < h; ++y) std::memset(m.ScanLine(y), 1, size_t(w));
     }
     for (int k = 0; k < n; ++k) {
-        const int x0 = k * w;
+        const size_t x0 = size_t(k) * size_t(w);
         if (k > 0) {
             for (int y = 0; y < h; ++y) {
                 uint8_t* row = strip.ScanLine(y);
-                std::memcpy(row + size_t(x0) * 3, row + size_t(x0 - w) * 3, size_t(w) * 3);
-                if (transparent)
-                    for (int x = 0; x < w; ++x) m.SetPixelIndex(x0 + x, y, m.PixelIndex(x0 - w + x, y));
+                std::memcpy(row + x0 * 3, row + (x0 - size_t(w)) * 3, size_t(w) * 3);
+                if (transparent) {
+                    uint8_t* mrow = m.ScanLine(y);
+                    std::memcpy(mrow + x0, mrow + x0 - size_t(w), size_t(w));
+                }
             }
             const int d = GetImageDisposal(k - 1);
             if (transparent && (d == 2 || d == 3)) {
                 const GifImageDescriptor& p = images_[size_t(k - 1)];
                 const int right = std::min<int>(w, p.left + p.width), bottom = std::min<int>(h, p.top + p.height);
-                for (int y = p.top; y < bottom; ++y)
-                    for (int x = p.left; x < right; ++x) m.SetPixelIndex(x0 + x, y, 1);
+                if (right > p.left)
+                    for (int y = p.top; y < bottom; ++y)
+                        std::memset(m.ScanLine(y) + x0 + p.left, 1, size_t(right - p.left));
             }
         }
         const GifImageDescriptor& img = images_[size_t(k)];
@@ -470,23 +478,21 @@ TBitmap TGif::BuildFrameStrip(TBitmap* mask) const {
         // The frame's rectangle, cut to the screen.
         const int right = std::min<int>(w, img.left + img.width), bottom = std::min<int>(h, img.top + img.height);
         for (int y = img.top; y < bottom; ++y) {
-            uint8_t* row = strip.ScanLine(y);
+            uint8_t* row = strip.ScanLine(y) + x0 * 3;
+            uint8_t* mrow = transparent ? m.ScanLine(y) + x0 : nullptr;
             const uint8_t* src = img.pixels.data() + size_t(y - img.top) * img.width;
             for (int x = img.left; x < right; ++x) {
                 const int idx = src[x - img.left];
+                uint8_t* d = row + size_t(x) * 3;
                 if (idx == ti) {
-                    if (k == 0) {
-                        uint8_t* d = row + size_t(x0 + x) * 3;
-                        d[0] = d[1] = d[2] = 0;
-                    }
+                    if (k == 0) d[0] = d[1] = d[2] = 0;
                     continue;
                 }
                 const QRgb c = table.colors[size_t(idx)];
-                uint8_t* d = row + size_t(x0 + x) * 3;
                 d[0] = uint8_t(qBlue(c));
                 d[1] = uint8_t(qGreen(c));
                 d[2] = uint8_t(qRed(c));
-                if (transparent) m.SetPixelIndex(x0 + x, y, 0);
+                if (mrow) mrow[x] = 0;
             }
         }
     }

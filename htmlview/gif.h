@@ -119,7 +119,7 @@ class TGif {
   public:
     // Every decoded image's pixels together may not pass this many bytes,
     // nor may the frame strip with its mask.
-    static constexpr int64_t kMaxPixels = int64_t(64) << 20;
+    static constexpr int64_t kMaxPixels = int64_t(32) << 20;
 
     TGif();
     void LoadFromStream(TStream& stream);
@@ -136,7 +136,8 @@ class TGif {
     int GetImageDisposal(int i) const;
     int GetTransparentIndex(int i) const;
     // The strip of all frames side by side (24 bits) and, when transparent,
-    // its mask (white = transparent); frame k is composed over frame k - 1.
+    // its mask (8 bits, index 1 white = transparent); frame k is composed
+    // over frame k - 1.
     TBitmap BuildFrameStrip(TBitmap* mask) const;
 
     std::string Header = "------";

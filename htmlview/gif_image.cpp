@@ -32,7 +32,7 @@ void ThtBitmap::StretchDraw(ui::HtmlCanvas& canvas, const QRect& dest, const QRe
     if (image_.isNull()) image_ = ToImage();
     const ui::Rect d = ui::Rect::from(dest);
     if (StripMask && IsTransparent) {
-        if (mask_image_.isNull()) mask_image_ = StripMask->ToImage();
+        if (mask_image_.isNull()) mask_image_ = StripMask->ToImage().convertToFormat(QImage::Format_RGB32);
         canvas.DrawMasked(d, image_, src, mask_image_);
     } else {
         canvas.StretchBlt(d.Left, d.Top, d.Width(), d.Height(), image_, src.x(), src.y(), src.width(),
@@ -107,11 +107,11 @@ const TBitmap& TGIFImage::GetMergedBitmap() {
             for (int y = 0; y < Height; ++y)
                 std::copy_n(Strip->ScanLine(y), size_t(Width) * 3, merged_->ScanLine(y));
             merged_->palette = Strip->palette;
-            if (Strip->StripMask) {
-                merged_mask_ = std::make_unique<TBitmap>(NewMask(Width, Height));
-                for (int y = 0; y < Height; ++y)
-                    for (int x = 0; x < Width; ++x)
-                        merged_mask_->SetPixelIndex(x, y, Strip->StripMask->PixelIndex(x, y));
+            if (const TBitmap* sm = Strip->StripMask.get()) {
+                merged_mask_ = std::make_unique<TBitmap>(Width, Height, sm->Format());
+                merged_mask_->palette = sm->palette;
+                const size_t row = size_t(RowBytesFor(Width, BitsPerPixel(sm->Format())));
+                for (int y = 0; y < Height; ++y) std::copy_n(sm->ScanLine(y), row, merged_mask_->ScanLine(y));
             }
         }
     }

@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 
 #include "htmlview/gif.h"
 #include "htmlview/gif_image.h"
 #include "htmlview/images.h"
 #include "htmlview/png.h"
+#include "platform_ui/qt_app.h"
 #include "tools/pictures/corpus.h"
 
 using namespace htmlview;
@@ -30,10 +30,7 @@ QImage Checkered(const TBitmap& pic, const TBitmap* mask) {
 } // namespace
 
 TEST(ContactSheet, WholeCorpusDecodes) {
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+    testsupport::qt_app();
 
     struct Cell {
         std::string name;

@@ -306,6 +306,15 @@ TEST(GifDecode, OddSizesNeverOverrun) {
         EXPECT_EQ(int64_t(gif.Images()[0].pixels.size()), int64_t(w) * h);
         EXPECT_EQ(gif.BuildFrameStrip(nullptr).Width(), 0);
     }
+    // A screen with no columns but rows, two transparent frames.
+    GifSpec flat = OneFrame(2, 2, 4);
+    flat.frames[0].control = true, flat.frames[0].transparent = 1;
+    flat.frames.push_back(flat.frames[0]);
+    std::string bytes = corpus::MakeGif(flat);
+    bytes[6] = bytes[7] = '\0';
+    TBitmap mask;
+    EXPECT_TRUE(Decode(bytes).BuildFrameStrip(&mask).Empty());
+    EXPECT_TRUE(mask.Empty());
 }
 
 TEST(GifDecode, HugeImagesAreRefused) {

@@ -11,6 +11,7 @@
 #include "htmlview/images.h"
 #include "platform/ui/html_canvas.h"
 #include "tools/pictures/gif_maker.h"
+#include "platform_ui/qt_app.h"
 #include "tools/pictures/png_maker.h"
 
 using namespace htmlview;
@@ -182,8 +183,8 @@ TEST_F(LoadScreen, PalettedScreenGetsTheSharedPalette) {
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
                 const QRgb c = bmp->Pixel(x, y);
-                ASSERT_NE(std::find(Display().ThePalette.begin(), Display().ThePalette.end(), c),
-                          Display().ThePalette.end())
+                ASSERT_NE(std::find(htmlview::Display().ThePalette.begin(), htmlview::Display().ThePalette.end(), c),
+                          htmlview::Display().ThePalette.end())
                     << fmt;
             }
     }
@@ -267,6 +268,7 @@ TEST(Images, EnlargeForTiling) {
 }
 
 TEST(Images, DrawsThroughTheMask) {
+    testsupport::qt_app();
     TBitmap pic(4, 4, PixelFormat::Bit24);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) pic.SetPixel(x, y, qRgb(0, 0, 200));
@@ -307,6 +309,7 @@ TEST(Images, DrawsThroughTheMask) {
 }
 
 TEST(Images, OwnPicturesAndCursors) {
+    testsupport::qt_app();
     for (const TBitmap* b : {&BrokenImageBitmap(), &PlaceholderBitmap()}) {
         EXPECT_EQ(b->Width(), 16);
         EXPECT_EQ(b->Height(), 16);
@@ -428,6 +431,7 @@ TEST(GifAnimation, DelaysAndFrameSteps) {
 }
 
 TEST(GifAnimation, MergedBitmapIsTheFirstFrame) {
+    testsupport::qt_app();
     corpus::GifSpec g;
     g.width = 2, g.height = 2, g.global_table = 4;
     corpus::GifFrame a;

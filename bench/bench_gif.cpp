@@ -122,12 +122,6 @@ size_t DecodeGiflib(const std::string& bytes) {
     return n;
 }
 
-double Seconds(const std::function<void()>& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -170,14 +164,14 @@ int main(int argc, char** argv) {
     }
     std::vector<double> ours, theirs, compose;
     for (int r = 0; r < rounds; ++r) {
-        ours.push_back(Seconds([&] {
+        ours.push_back(bench::seconds([&] {
             for (const std::string& f : files) {
                 TGif gif;
                 TViewStream in(f);
                 gif.LoadFromStream(in);
             }
         }));
-        theirs.push_back(Seconds([&] {
+        theirs.push_back(bench::seconds([&] {
             for (const std::string& f : files) DecodeGiflib(f);
         }));
     }
@@ -187,7 +181,7 @@ int main(int argc, char** argv) {
         decoded[i].LoadFromStream(in);
     }
     for (int r = 0; r < rounds; ++r)
-        compose.push_back(Seconds([&] {
+        compose.push_back(bench::seconds([&] {
             for (const TGif& g : decoded) {
                 TBitmap mask;
                 g.BuildFrameStrip(&mask);

@@ -167,12 +167,6 @@ void DecodeOurs(const std::string& bytes, std::vector<uint8_t>& out, int& w, int
     }
 }
 
-double Seconds(const std::function<void()>& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -210,10 +204,10 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> rows;
     int w, h;
     for (int r = 0; r < rounds; ++r) {
-        ours.push_back(Seconds([&] {
+        ours.push_back(bench::seconds([&] {
             for (const std::string& f : files) DecodeOurs(f, rows, w, h);
         }));
-        theirs.push_back(Seconds([&] {
+        theirs.push_back(bench::seconds([&] {
             for (const std::string& f : files) DecodeLibpng(f, rows, w, h);
         }));
     }

@@ -118,14 +118,21 @@ void TBitmap::SetPixelFormat(PixelFormat pf) {
         const size_t max_entries = size_t(1) << BitsPerPixel(pf);
         out.palette = palette.empty() ? SystemPalette20() : palette;
         if (out.palette.size() > max_entries) out.palette.resize(max_entries);
+        // Indices that fit the new table are kept; other pixels take the
+        // nearest entry.
+        const bool keep = IsPaletteFormat(format_) && !palette.empty();
+        // The nearest entry, searched once per 5-5-5 colour cell.
+        std::vector<int16_t> cache(32768, -1);
+        auto nearest = [&](QRgb c) {
+            int16_t& slot = cache[size_t((qRed(c) >> 3) | (qGreen(c) >> 3) << 5 | (qBlue(c) >> 3) << 10)];
+            if (slot < 0) slot = int16_t(Nearest(out.palette, c));
+            return int(slot);
+        };
         for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                out.SetPixelIndex(x, y,
-                                  IsPaletteFormat(format_) &&
-                                          static_cast<size_t>(PixelIndex(x, y)) < max_entries &&
-                                          out.palette == palette
-                                      ? PixelIndex(x, y)
-                                      : Nearest(out.palette, Pixel(x, y)));
+            for (int x = 0; x < width_; ++x) {
+                const int i = keep ? PixelIndex(x, y) : -1;
+                out.SetPixelIndex(x, y, i >= 0 && size_t(i) < out.palette.size() ? i : nearest(Pixel(x, y)));
+            }
     } else if (pf == PixelFormat::Bit24 && format_ == PixelFormat::Device) {
         for (int y = 0; y < height_; ++y) {
             const uint8_t* s = ScanLine(y);

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -119,11 +120,15 @@ bool font_installed(const std::string& face) {
     if (key.empty()) return false;
     const auto it = known.find(key);
     if (it != known.end()) return it->second;
+    // Without an application there is no font database: only the aliases count.
+    const bool database = QGuiApplication::instance() != nullptr;
     bool ok = false;
     if (const char* f = metric_alias(key))
-        ok = QFontDatabase::hasFamily(QString::fromLatin1(f));
-    else
+        ok = !database || QFontDatabase::hasFamily(QString::fromLatin1(f));
+    else if (database)
         ok = QFontDatabase::hasFamily(QString::fromStdString(trimmed(face)));
+    if (!database) return ok; // not remembered: the database may come later
+    if (known.size() >= 4096) known.clear(); // pages may name any number of faces
     known.emplace(key, ok);
     return ok;
 }

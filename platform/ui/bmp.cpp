@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/os/atomic_file.h"
 #include "platform/os/paths.h"
 
 namespace ui {
@@ -250,15 +251,12 @@ bool save_bmp(const QImage& image, const std::string& path) {
         }
     }
 
+    // A failed write leaves a picture that was there as it was.
     const std::string real = os::resolve(path);
     std::error_code ec;
     const auto parent = std::filesystem::path(real).parent_path();
     if (!parent.empty()) std::filesystem::create_directories(parent, ec);
-    std::ofstream f(real, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(out.data(), static_cast<std::streamsize>(out.size()));
-    f.close();
-    return static_cast<bool>(f);
+    return os::atomic_replace(real, out);
 }
 
 QRgb default_transparent_color(const QImage& image) {

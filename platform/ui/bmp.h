@@ -25,7 +25,8 @@ QImage decode_bmp(const std::string& bytes, const std::string& name = "bitmap");
 // false (and no exception) where load_bmp would throw; `error` gets the message.
 bool try_load_bmp(const std::string& path, QImage& out, std::string* error = nullptr);
 
-// Writes a 24-bit bottom-up file; creates missing folders. false on failure.
+// Writes a 24-bit bottom-up file through the atomic replace (a failed write
+// leaves an existing file as it was); creates missing folders. false on failure.
 bool save_bmp(const QImage& image, const std::string& path);
 
 // The bitmap's default transparent colour: its bottom-left pixel, opaque;

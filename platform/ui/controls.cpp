@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <algorithm>
 
 #include "platform/ui/bmp.h"
@@ -355,6 +357,329 @@ void CheckBox::SetFont(const Font& font) {
     font_ = font;
     setFont(qfont(font));
     setText(to_qt(caption_, font_.charset));
+}
+
+void CheckBox::AttachLabel(Label& label) {
+    label.OnClick = [this] {
+        if (isEnabled()) click();
+    };
+    hand_cursor(&label);
+}
+
+// ---- RadioButton
+
+RadioButton::RadioButton(QWidget* parent) : Control<QRadioButton>(parent) {
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && OnClick) OnClick();
+    });
+}
+
+void RadioButton::SetChecked(bool on) {
+    setChecked(on);
+}
+
+void RadioButton::SetCaption(const std::string& text) {
+    caption_ = text;
+    setText(to_qt(text, font_.charset));
+}
+
+void RadioButton::SetFont(const Font& font) {
+    font_ = font;
+    setFont(qfont(font));
+    setText(to_qt(caption_, font_.charset));
+}
+
+// ---- RadioGroup
+
+RadioGroup::RadioGroup(QWidget* parent) : Control<QGroupBox>(parent) {}
+
+RadioGroup::~RadioGroup() = default;
+
+int RadioGroup::count() const {
+    return static_cast<int>(items_.size());
+}
+
+std::string RadioGroup::get(int i) const {
+    return items_[static_cast<size_t>(i)];
+}
+
+void RadioGroup::insert(int i, const std::string& s) {
+    items_.insert(items_.begin() + i, s);
+    auto* b = new QRadioButton(to_qt(s, font_.charset), this);
+    b->setFont(qfont(font_));
+    buttons_.insert(buttons_.begin() + i, b);
+    connect(b, &QRadioButton::clicked, this, [this, b] {
+        const auto it = std::find(buttons_.begin(), buttons_.end(), b);
+        const int picked = static_cast<int>(it - buttons_.begin());
+        if (picked == index_) return;
+        index_ = picked;
+        if (OnClick) OnClick();
+    });
+    if (index_ >= i) ++index_;
+    lay_out();
+    b->show();
+}
+
+void RadioGroup::remove(int i) {
+    delete buttons_[static_cast<size_t>(i)];
+    buttons_.erase(buttons_.begin() + i);
+    items_.erase(items_.begin() + i);
+    if (index_ == i)
+        index_ = -1;
+    else if (index_ > i)
+        --index_;
+    lay_out();
+}
+
+void RadioGroup::set(int i, const std::string& s) {
+    items_[static_cast<size_t>(i)] = s;
+    buttons_[static_cast<size_t>(i)]->setText(to_qt(s, font_.charset));
+}
+
+void RadioGroup::clear() {
+    for (QRadioButton* b : buttons_)
+        delete b;
+    buttons_.clear();
+    items_.clear();
+    index_ = -1;
+}
+
+void RadioGroup::SetItemIndex(int index) {
+    index_ = index >= 0 && index < count() ? index : -1;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        // Unchecking needs the group's exclusivity off for a moment.
+        buttons_[i]->setAutoExclusive(false);
+        buttons_[i]->setChecked(static_cast<int>(i) == index_);
+        buttons_[i]->setAutoExclusive(true);
+    }
+}
+
+void RadioGroup::SetCaption(const std::string& text) {
+    setTitle(to_qt(text, font_.charset));
+}
+
+void RadioGroup::SetColumns(int n) {
+    columns_ = std::max(1, n);
+    lay_out();
+}
+
+void RadioGroup::SetFont(const Font& font) {
+    font_ = font;
+    setFont(qfont(font));
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setText(to_qt(items_[i], font_.charset));
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* e) {
+    QGroupBox::resizeEvent(e);
+    lay_out();
+}
+
+void RadioGroup::lay_out() {
+    // Items fill the columns top to bottom, the rows sharing the height below the caption.
+    const int n = count();
+    if (n == 0) return;
+    const int top = title().isEmpty() ? 4 : fontMetrics().height() + 2;
+    const int rows = (n + columns_ - 1) / columns_;
+    const int col_w = (width() - 12) / columns_;
+    const int row_h = std::max(1, (height() - top - 4) / rows);
+    for (int i = 0; i < n; ++i) {
+        const int c = i / rows, r = i % rows;
+        buttons_[static_cast<size_t>(i)]->setGeometry(8 + c * col_w, top + r * row_h, col_w - 4,
+                                                      row_h);
+    }
+}
+
+// ---- ScrollBar
+
+ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation kind) : Control<QScrollBar>(kind, parent) {
+    setRange(0, 100);
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (OnChange) OnChange();
+    });
+}
+
+void ScrollBar::SetRange(int min, int max) {
+    setRange(min, std::max(min, max));
+}
+
+void ScrollBar::SetPosition(int pos) {
+    setValue(std::clamp(pos, minimum(), maximum()));
+}
+
+// ---- Panel
+
+Panel::Panel(QWidget* parent) : Control<QWidget>(parent) {}
+
+void Panel::SetColor(QRgb color) {
+    color_ = color;
+    transparent_ = false;
+    update();
+}
+
+void Panel::SetTransparent(bool on) {
+    transparent_ = on;
+    update();
+}
+
+void Panel::SetBevel(Bevel b) {
+    bevel_ = b;
+    update();
+}
+
+void Panel::SetCaption(const std::string& text) {
+    caption_ = text;
+    update();
+}
+
+void Panel::SetFont(const Font& font) {
+    font_ = font;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    Canvas c(p, e->rect());
+    const QRect r = rect();
+    if (!transparent_) c.FillRect(r, color_);
+    if (bevel_ != Bevel::none) {
+        const QColor light(255, 255, 255), dark(128, 128, 128);
+        const QColor& tl = bevel_ == Bevel::raised ? light : dark;
+        const QColor& br = bevel_ == Bevel::raised ? dark : light;
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), tl);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), tl);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), br);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), br);
+    }
+    if (!caption_.empty()) {
+        c.SetFont(font_);
+        c.DrawText(r, caption_, Qt::AlignCenter, false);
+    }
+}
+
+// ---- Memo
+
+Memo::Memo(QWidget* parent) : Control<QPlainTextEdit>(parent) {
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (max_length_ > 0 && toPlainText().size() > max_length_) {
+            // Typed or pasted past the limit: the end is cut off.
+            QTextCursor cur = textCursor();
+            const QSignalBlocker block(this);
+            setPlainText(toPlainText().left(max_length_));
+            cur.setPosition(max_length_);
+            setTextCursor(cur);
+        }
+        if (OnChange) OnChange();
+    });
+}
+
+std::string Memo::Text() const {
+    std::string out;
+    const std::vector<std::string> lines = Lines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) out += "\r\n";
+        out += lines[i];
+    }
+    return out;
+}
+
+void Memo::SetText(const std::string& text) {
+    setPlainText(to_qt(text, font_.charset));
+}
+
+std::vector<std::string> Memo::Lines() const {
+    std::vector<std::string> out;
+    const QString all = toPlainText();
+    if (all.isEmpty()) return out;
+    for (const QString& l : all.split(QChar('\n')))
+        out.push_back(from_qt(l, font_.charset));
+    return out;
+}
+
+void Memo::SetLines(const std::vector<std::string>& lines) {
+    QStringList q;
+    for (const auto& l : lines)
+        q.push_back(to_qt(l, font_.charset));
+    setPlainText(q.join(QChar('\n')));
+}
+
+void Memo::SetFont(const Font& font) {
+    font_ = font;
+    setFont(qfont(font));
+}
+
+void Memo::SetWordWrap(bool on) {
+    setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void Memo::SetMaxLength(int n) {
+    max_length_ = std::max(0, n);
+}
+
+void Memo::keyPressEvent(QKeyEvent* e) {
+    if (swallowed(OnKeyDown, e)) return;
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+// ---- CheckListBox
+
+CheckListBox::CheckListBox(QWidget* parent) : Control<QListWidget>(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* it) {
+        if (setting_ || !OnClickCheck) return;
+        OnClickCheck(row(it));
+    });
+    connect(this, &QListWidget::itemClicked, this, [this] {
+        if (OnClick) OnClick();
+    });
+}
+
+bool CheckListBox::Checked(int i) const {
+    return i >= 0 && i < QListWidget::count() && item(i)->checkState() == Qt::Checked;
+}
+
+void CheckListBox::SetChecked(int i, bool on) {
+    if (i < 0 || i >= QListWidget::count()) return;
+    setting_ = true;
+    item(i)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    setting_ = false;
+}
+
+void CheckListBox::SetItemIndex(int index) {
+    setCurrentRow(index >= 0 && index < QListWidget::count() ? index : -1);
+}
+
+void CheckListBox::SetFont(const Font& font) {
+    font_ = font;
+    setFont(qfont(font));
+}
+
+std::string CheckListBox::get(int i) const {
+    return from_qt(item(i)->text(), font_.charset);
+}
+
+void CheckListBox::insert(int i, const std::string& s) {
+    auto* it = new QListWidgetItem(to_qt(s, font_.charset));
+    it->setFlags(it->flags() | Qt::ItemIsUserCheckable);
+    setting_ = true;
+    it->setCheckState(Qt::Unchecked);
+    insertItem(i, it);
+    setting_ = false;
+}
+
+void CheckListBox::remove(int i) {
+    delete takeItem(i);
+}
+
+void CheckListBox::set(int i, const std::string& s) {
+    setting_ = true;
+    item(i)->setText(to_qt(s, font_.charset));
+    setting_ = false;
+}
+
+void CheckListBox::clear() {
+    QListWidget::clear();
 }
 
 // ---- ProgressBar

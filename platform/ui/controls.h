@@ -5,6 +5,10 @@
 // unset one does nothing.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -321,9 +325,162 @@ class CheckBox : public Control<QCheckBox> {
 
     NotifyEvent OnClick;
 
+    // A label beside the box that toggles it when clicked (with a hand
+    // pointer), as the box's own caption does.
+    void AttachLabel(Label& label);
+
   private:
     std::string caption_;
     Font font_;
+};
+
+// A round choice button. Buttons with the same parent exclude each other.
+class RadioButton : public Control<QRadioButton> {
+  public:
+    explicit RadioButton(QWidget* parent);
+
+    bool Checked() const { return isChecked(); }
+    void SetChecked(bool on); // fires OnClick when it becomes checked
+    void SetCaption(const std::string& text);
+    const std::string& Caption() const { return caption_; }
+    void SetFont(const Font& font);
+
+    NotifyEvent OnClick; // it became the checked one
+
+  private:
+    std::string caption_;
+    Font font_;
+};
+
+// A framed group of choice buttons made from its items, in one or more
+// columns; exactly one is checked once the learner or ItemIndex picks one.
+class RadioGroup : public Control<QGroupBox>, private Strings::Host {
+  public:
+    explicit RadioGroup(QWidget* parent);
+    ~RadioGroup() override;
+
+    Strings Items() { return Strings(*this); }
+    int ItemIndex() const { return index_; } // -1 for none
+    void SetItemIndex(int index);            // out of range: none; fires nothing
+    void SetCaption(const std::string& text);
+    void SetColumns(int n);
+    void SetFont(const Font& font);
+
+    NotifyEvent OnClick; // the learner picked another item
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+  private:
+    int count() const override;
+    std::string get(int i) const override;
+    void insert(int i, const std::string& s) override;
+    void remove(int i) override;
+    void set(int i, const std::string& s) override;
+    void clear() override;
+    void lay_out();
+
+    std::vector<QRadioButton*> buttons_;
+    std::vector<std::string> items_;
+    int index_ = -1;
+    int columns_ = 1;
+    Font font_;
+};
+
+// A scroll bar on its own: a position in Min..Max, moved by SmallChange
+// (arrows) and LargeChange (the track).
+class ScrollBar : public Control<QScrollBar> {
+  public:
+    explicit ScrollBar(QWidget* parent, Qt::Orientation kind = Qt::Vertical);
+
+    int Min() const { return minimum(); }
+    int Max() const { return maximum(); }
+    void SetRange(int min, int max); // max below min becomes min
+    int Position() const { return value(); }
+    void SetPosition(int pos); // clamped; fires OnChange when it moves
+    void SetSmallChange(int n) { setSingleStep(n); }
+    void SetLargeChange(int n) { setPageStep(n); }
+
+    NotifyEvent OnChange; // the position moved, by the learner or by SetPosition
+};
+
+// A container with a ground colour (or none) and an optional one-pixel
+// bevel, raised or lowered; its caption is centred.
+class Panel : public Control<QWidget> {
+  public:
+    enum class Bevel { none, raised, lowered };
+    explicit Panel(QWidget* parent);
+
+    void SetColor(QRgb color);
+    void SetTransparent(bool on);
+    void SetBevel(Bevel b);
+    void SetCaption(const std::string& text);
+    const std::string& Caption() const { return caption_; }
+    void SetFont(const Font& font);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    QRgb color_ = 0xFFF0F0F0u;
+    bool transparent_ = false;
+    Bevel bevel_ = Bevel::none;
+    std::string caption_;
+    Font font_;
+};
+
+// A text box of several lines. Lines() are 8-bit; line breaks CR LF when
+// read as one text.
+class Memo : public Control<QPlainTextEdit> {
+  public:
+    explicit Memo(QWidget* parent);
+
+    std::string Text() const; // lines joined with CR LF
+    void SetText(const std::string& text);
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+    void SetFont(const Font& font);
+    const Font& GetFont() const { return font_; }
+    void SetReadOnly(bool on) { setReadOnly(on); }
+    void SetWordWrap(bool on);
+    void SetMaxLength(int n); // 0: no limit; longer typed text is cut
+
+    NotifyEvent OnChange;
+    KeyEvent OnKeyDown;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    Font font_;
+    int max_length_ = 0;
+};
+
+// A list whose items each carry a check box.
+class CheckListBox : public Control<QListWidget>, private Strings::Host {
+  public:
+    explicit CheckListBox(QWidget* parent);
+
+    Strings Items() { return Strings(*this); }
+    bool Checked(int i) const; // false outside the list
+    void SetChecked(int i, bool on); // ignored outside; fires nothing
+    int ItemIndex() const { return currentRow(); }
+    void SetItemIndex(int index);
+    void SetFont(const Font& font);
+
+    std::function<void(int index)> OnClickCheck; // the learner ticked or cleared item `index`
+    NotifyEvent OnClick;
+
+  private:
+    int count() const override { return QListWidget::count(); }
+    std::string get(int i) const override;
+    void insert(int i, const std::string& s) override;
+    void remove(int i) override;
+    void set(int i, const std::string& s) override;
+    void clear() override;
+
+    Font font_;
+    bool setting_ = false;
 };
 
 class ProgressBar : public Control<QProgressBar> {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/os/atomic_file.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -276,6 +277,22 @@ TEST(BmpFile, SaveWritesTwentyFourBitsAndLoadsBack) {
         for (int x = 0; x < 7; ++x)
             EXPECT_EQ(back.pixel(x, y), img.pixel(x, y)) << x << "," << y;
     EXPECT_EQ(ui::default_transparent_color(back), img.pixel(0, 4));
+}
+
+TEST(BmpFile, AFailedSaveLeavesTheOldPicture) {
+    testsupport::TempDir dir;
+    QImage old(2, 2, QImage::Format_RGB32);
+    old.fill(qRgb(10, 20, 30));
+    ASSERT_TRUE(ui::save_bmp(old, dir.file("p.bmp")));
+    const std::string before = dir.read("p.bmp");
+    QImage next(3, 3, QImage::Format_RGB32);
+    next.fill(qRgb(200, 0, 0));
+    for (const char* step : {"open", "write", "flush", "rename"}) {
+        os::set_atomic_fail_hook([step](const std::string& s) { return s == step; });
+        EXPECT_FALSE(ui::save_bmp(next, dir.file("p.bmp"))) << step;
+        EXPECT_EQ(dir.read("p.bmp"), before) << step;
+    }
+    os::set_atomic_fail_hook({});
 }
 
 TEST(BmpFile, MissingFileNamesThePath) {

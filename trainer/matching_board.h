@@ -31,6 +31,8 @@ class TPlanszaKojarzenia {
 
     const std::string& lewy(int wiersz) const { return slowa_.obce.at(wiersz); }
     const std::string& prawy(int wiersz) const { return prawe_.at(wiersz); }
+    // The Polish text that belongs to row `wiersz`.
+    const std::string& polski(int wiersz) const { return slowa_.polskie.at(wiersz); }
     int wybrany_lewy() const { return wybrany_lewy_; }   // 0 none
     int wybrany_prawy() const { return wybrany_prawy_; } // 0 none
     bool sprawdzony() const { return sprawdzony_; }

@@ -13,6 +13,7 @@
 #include "platform/ui/bmp.h"
 #include "shared/forms.h"
 #include "shared/sound_glue.h"
+#include "trainer/przerywnik.h"
 #include "trainer/windows.h"
 
 SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
@@ -85,6 +86,7 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     ustaw_pokaz_pomoc([] {
         if (Form28) Form28->show_modal();
     });
+    TForm4::ustaw_przerywnik(Przerywnik);
     // A termination asked for during start-up ends the program here.
     if (os::terminate_requested()) return 0;
 

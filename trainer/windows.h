@@ -33,8 +33,12 @@
 #include "shared/form29.h"
 #include "shared/form5.h"
 #include "shared/form9.h"
+#include "shared/informacja.h"
 #include "shared/zestaw_okien.h"
 #include "trainer/form1.h"
+#include "trainer/form16.h"
+#include "trainer/form17.h"
+#include "trainer/form18.h"
 #include "trainer/form22.h"
 #include "trainer/form4.h"
 #include "trainer/shells.h"
@@ -52,9 +56,6 @@ VOKARIN_SHELL(TForm11, 600, 420, "Powtórki", "h_13_powt.html");
 VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
 VOKARIN_SHELL(TForm13, 600, 420, "Edycja słówka", "h_19_gener.html");
 VOKARIN_SHELL(TForm15, 455, 260, "Parametry ćwiczenia", "h_19_gener.html");
-VOKARIN_SHELL(TForm16, 600, 480, "Obrazek", nullptr);
-VOKARIN_SHELL(TForm17, 600, 480, "Dopasowanie", "h_10_slow.html#cws_pary");
-VOKARIN_SHELL(TForm18, 455, 260, "Przysłowie", nullptr);
 VOKARIN_SHELL(TForm19, 455, 320, "Wybór nagrania", "");
 VOKARIN_SHELL(TForm21, 600, 420, "Powtórki w kolejnych dniach", "h_13_powt.html");
 VOKARIN_SHELL(TForm23, 455, 260, "Tavolent - szukaj...", nullptr);
@@ -64,7 +65,6 @@ VOKARIN_SHELL(TForm27, 455, 200, "Komentarz", nullptr);
 VOKARIN_SHELL(TForm28, 800, 600, "Pomoc", nullptr);
 VOKARIN_SHELL(TForm30, 455, 320, "Oznacz rodzaje ćwiczeń", "h_10_slow.html");
 VOKARIN_SHELL(TForm3, 600, 420, "Import ", nullptr);
-VOKARIN_SHELL(TInformacjaForm, 600, 420, "Przykłady", nullptr);
 VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek", nullptr);
 
 // The lesson and exercise chooser is shown without making the main window
@@ -112,7 +112,7 @@ class TWyborZdanForm : public TOknoWPrzygotowaniu {
     OKNO(TForm30, Form30)                                                                          \
     OKNO(TWyborZdanForm, WyborZdanForm)                                                            \
     OKNO(TForm3, Form3)                                                                            \
-    OKNO(TInformacjaForm, InformacjaForm)                                                          \
+    OKNO_WSPOLNE(TInformacjaForm, InformacjaForm)                                                  \
     OKNO(TForm31, Form31)
 
 #define VOKARIN_DEKLARACJA_OKNA(Klasa, wskaznik) extern Klasa* wskaznik;

@@ -1,8 +1,10 @@
 #include "tools/artwork/interludes.h"
 
-#include "shared/examples_geometry.h"
+#include "shared/informacja_geometry.h"
 #include "tools/artwork/frames.h"
-#include "trainer/interlude_geometry.h"
+#include "trainer/form16_geometry.h"
+#include "trainer/form17_geometry.h"
+#include "trainer/form18_geometry.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -3,7 +3,7 @@
 // and checks every strip as the image list will read it: width = frames x frame width,
 // and the key colour in the bottom-left pixel.
 #include "dictionary/slownik_geometry.h"
-#include "shared/examples_geometry.h"
+#include "shared/informacja_geometry.h"
 #include "shared/form10_geometry.h"
 #include "shared/form20_geometry.h"
 #include "shared/form24_geometry.h"
@@ -12,7 +12,6 @@
 #include "shared/look.h"
 #include "shared/strips.h"
 #include "trainer/form4_geometry.h"
-#include "trainer/interlude_geometry.h"
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/bmp24.h"
 #include "tools/artwork/exercise.h"
@@ -20,7 +19,9 @@
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
 #include "trainer/form1_geometry.h"
-#include "trainer/interlude_geometry.h"
+#include "trainer/form16_geometry.h"
+#include "trainer/form17_geometry.h"
+#include "trainer/form18_geometry.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -124,7 +124,7 @@ TForm4::TForm4()
         l.Tag = n + 1;
         l.OnClick = [this, n] { Odp_Click(n + 1); };
         l.OnMouseEnter = [&l] { l.SetFontColor(niebieski); };
-        l.OnMouseLeave = [&l] { l.SetFontColor(czarny); };
+        l.OnMouseLeave = [&l] { l.SetFontColor(0xFF000000u | look::tekst); };
         ui::hand_cursor(&l);
     }
 
@@ -192,11 +192,15 @@ TForm4::TForm4()
                         {&Ch_Kor_Wywalic, "wywalić"},
                         {&CH_Kor_Zmienic_gr, "zmienić grupę"}}) {
         c->SetBounds(8, y, 168, 22);
+        c->SetFont(czcionka_komunikatu());
         c->SetCaption(os::pl(t));
         y += 26;
     }
     Edit_Kor.SetBounds(8, y + 4, 168, 24);
     Edit_Kor_podp.SetBounds(8, y + 34, 168, 24);
+    for (ui::Edit* e : {&Edit_Kor, &Edit_Kor_podp})
+        e->SetFont(czcionka_komunikatu());
+    Label2.SetFont(czcionka_komunikatu());
     Label2.SetBounds(8, y + 66, 168, 120);
     Label2.SetWordWrap(true);
     Panel_Kor.SetVisible(false);

@@ -111,13 +111,19 @@ inline int run_modal(ui::Window& w, std::function<void(ui::Window&)> act) {
         acted = true;
         act(shown);
     });
-    QTimer::singleShot(5000, &w, [&w] {
+    // The watchdog ends with this show: a window shown again later is not
+    // closed by an earlier show's timer.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &w, [&w] {
         if (w.isVisible()) {
             ADD_FAILURE() << "modal window left open";
             w.close();
         }
     });
+    watchdog.start(5000);
     const int r = w.show_modal();
+    watchdog.stop();
     ui::set_next_modal_hook(nullptr);
     EXPECT_TRUE(acted);
     return r;

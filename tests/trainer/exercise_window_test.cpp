@@ -341,13 +341,45 @@ TEST_F(ExerciseWindow, PicturesFitTheirControls) {
 }
 
 TEST_F(ExerciseWindow, BackgroundsWithPHideTheStrip) {
-    for (int n = 0; n < 40; ++n) {
+    os::set_rand_seed(3);
+    bool z_paskiem = false, bez_paska = false;
+    for (int n = 0; n < 2 * ile_tel; ++n) {
         form4->Losuj_tlo();
         const bool p =
             Pos("p_", std::filesystem::path(tla_cwiczen[biezace_tlo]).filename().string()) > 0;
         EXPECT_EQ(form4->Image2.isHidden(), p);
         EXPECT_EQ(form4->Image1.Picture().size(), QSize(800, 600));
+        (p ? bez_paska : z_paskiem) = true;
     }
+    EXPECT_TRUE(z_paskiem);
+    EXPECT_TRUE(bez_paska);
+}
+
+TEST_F(ExerciseWindow, CorrectionPanelKeepsWhatWasEnteredPerItem) {
+    tryb_korekty = true;
+    const int house = item("house"), flat = item("flat");
+    baza.korekta_tekst1[house] = "stary tekst";
+    baza.korekta_flagi[house] = {false, true, false, false};
+    plan({house, flat}, 4);
+    uruchom([&](TForm4& f) {
+        EXPECT_TRUE(f.Panel_Kor.Visible());
+        EXPECT_EQ(f.Edit_Kor.Text(), "stary tekst");
+        EXPECT_TRUE(f.Ch_kor_dodac_zd.Checked());
+        EXPECT_EQ(f.Label2.Caption(), baza.synonimy[house]);
+        f.Edit_Kor.SetText("nowy tekst");
+        f.Ch_Kor_Wywalic.SetChecked(true);
+        zla_odpowiedz(f);
+        key_click(&f, Qt::Key_Return); // the next item stores the panel
+        EXPECT_EQ(f.silnik().biezace_slowko(), flat);
+        f.Edit_Kor_podp.SetText(os::pl("podpowiedź"));
+        zrzut(f, "correction", 4);
+    });
+    // Closing stores the last item's panel too.
+    EXPECT_EQ(baza.korekta_tekst1[house], "nowy tekst");
+    EXPECT_EQ(baza.korekta_flagi[house], (std::array<bool, 4>{false, true, true, false}));
+    EXPECT_EQ(baza.ma_korekte[house], 1);
+    EXPECT_EQ(baza.korekta_tekst2[flat], os::pl("podpowiedź"));
+    EXPECT_EQ(baza.ma_korekte[flat], 1);
 }
 
 class GermanExerciseWindow : public ExerciseWindow {

@@ -21,7 +21,6 @@
 #include "trainer/interludes.h"
 #include "trainer/windows.h"
 
-
 namespace {
 
 constexpr QRgb czarny = 0xFF000000u;
@@ -73,13 +72,14 @@ TForm4::TForm4()
       L_Odp4(this), E_Wpisana(this), E_Wpis1(this), E_Wpis2(this), E_Wpis3(this), L_Poprawna(this),
       L_Poprawna2(this), Tlo_umiesz(this), B_OK(this, Pasek::ok_duzy),
       B_Sprawdz(this, Pasek::sprawdz), B_Umiesz(this, Pasek::umiem),
-      B_Nie_umiesz(this, Pasek::nie_umiem), TransparentButton1(this, Pasek::glosnik2), K_Zaakceptuj(this), L_kom_panel(this),
-      L_Kom(this), L_przyklady(this), L_Stat1(this), L_Stat2(this), L_Stat3(this), I_powtorki(this),
-      L_Powtorki(this), L_pokaz_id(this), Panel_Kor(this), CH_Kor_Tylko_zd(&Panel_Kor),
-      Ch_kor_dodac_zd(&Panel_Kor), Ch_Kor_Wywalic(&Panel_Kor), CH_Kor_Zmienic_gr(&Panel_Kor),
-      Edit_Kor(&Panel_Kor), Edit_Kor_podp(&Panel_Kor), Label2(&Panel_Kor),
-      silnik_(sesja.plan, *this, miernik_) {
+      B_Nie_umiesz(this, Pasek::nie_umiem), TransparentButton1(this, Pasek::glosnik2),
+      K_Zaakceptuj(this), L_kom_panel(this), L_Kom(this), L_przyklady(this), L_Stat1(this),
+      L_Stat2(this), L_Stat3(this), I_powtorki(this), L_Powtorki(this), L_pokaz_id(this),
+      Panel_Kor(this), CH_Kor_Tylko_zd(&Panel_Kor), Ch_kor_dodac_zd(&Panel_Kor),
+      Ch_Kor_Wywalic(&Panel_Kor), CH_Kor_Zmienic_gr(&Panel_Kor), Edit_Kor(&Panel_Kor),
+      Edit_Kor_podp(&Panel_Kor), Label2(&Panel_Kor), silnik_(sesja.plan, *this, miernik_) {
     SetCaption("Tavolent 4.0");
+    SetHelpPage("h_10_slow.html");
     wyr = {&Wyr1, &Wyr2, &wyr3, &wyr4};
     odp = {&L_Odp1, &L_Odp2, &L_Odp3, &L_Odp4};
     wpis = {&E_Wpis1, &E_Wpis2, &E_Wpis3};
@@ -167,6 +167,9 @@ TForm4::TForm4()
 
     etykieta(L_przyklady, geo4::L_przyklady, arial(15, true, look::morski));
     L_przyklady.SetCaption(os::pl("Przykłady (F7)"));
+    L_przyklady.OnClick = [] {
+        if (InformacjaForm) InformacjaForm->show_modal();
+    };
     ui::hand_cursor(&L_przyklady);
 
     for (auto [l, r] : {std::pair{&L_Stat1, geo4::L_Stat1},
@@ -263,14 +266,11 @@ void TForm4::Losuj_tlo() {
 // ---- Steps ----
 
 void TForm4::krok(const std::function<void()>& co) {
-    if (w_kroku_) return;
-    w_kroku_ = true;
     try {
         co();
     } catch (const std::exception& e) {
         os::show_message(e.what());
     }
-    w_kroku_ = false;
     if (isVisible()) pokaz_ekran();
 }
 
@@ -324,7 +324,6 @@ bool TForm4::pole_wpisywania() const {
 }
 
 bool TForm4::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
-    if (w_kroku_) return true; // the step under way finishes first
     const Akcja a =
         akcja_klawisza(key, trainer::shift_state(mods), silnik_.stan_klawiszy(pole_wpisywania()));
     using A = AkcjaKlawisza;
@@ -353,9 +352,7 @@ bool TForm4::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
         B_Nie_umieszClick();
         break;
     case A::pomoc:
-        strona_pomocy = "h_10_slow.html";
-        pokaz_pomoc();
-        break;
+        return false; // the window's help page
     case A::grupa:
         krok([this] { silnik_.Pokaz_grupe(); });
         break;

@@ -99,8 +99,8 @@ class TForm4 : public ui::Window, private UslugiCwiczenia {
     void koniec_pytania() override;
     void nowe_pytanie() override;
 
-    // Runs one step of the engine and shows its result; a step that comes
-    // while another one waits (a sound played to its end) is dropped.
+    // Runs one step of the engine and shows its result. (While a step waits
+    // for a sound, the window's input gate drops further clicks and keys.)
     void krok(const std::function<void()>& co);
     void pokaz_ekran();
     void rysuj_ramke(ui::Canvas& c);
@@ -111,7 +111,6 @@ class TForm4 : public ui::Window, private UslugiCwiczenia {
 
     MiernikCzcionki miernik_;
     SilnikCwiczenia silnik_;
-    bool w_kroku_ = false;
     bool nowe_pytanie_ = false;
     bool korekta_wypelniona_ = false;
     int slowko_korekty_ = 0;

@@ -245,7 +245,8 @@ TEST_F(ExerciseWindow, TheBadSoundIsWaitedForWithTheWindowResponsive) {
         QTimer::singleShot(100, &f, [&] {
             timer = true;
             klik_w_trakcie = f.silnik().odpowiedziano();
-            f.I_OKClick();
+            click(&f.B_OK);
+            key_click(&f, Qt::Key_Return);
         });
         QElapsedTimer czas;
         czas.start();
@@ -321,6 +322,11 @@ TEST_F(ExerciseWindow, KeysOfTheWindow) {
         EXPECT_EQ(f.L_pokaz_id.Caption(), "Id: 2");
         key_click(&f, Qt::Key_F2);
         EXPECT_EQ(os::cp1250_to_utf8(f.L_grupa_tem.Caption()), "Dom i mieszkanie");
+        std::string strona;
+        ustaw_pokaz_pomoc([&] { strona = strona_pomocy; });
+        key_click(&f, Qt::Key_F1);
+        ustaw_pokaz_pomoc(nullptr);
+        EXPECT_EQ(strona, "h_10_slow.html");
         // A digit goes into the box, not to a choice.
         key_click(&f.E_Wpisana, Qt::Key_1, Qt::NoModifier, "1");
         EXPECT_EQ(f.E_Wpisana.Text(), "1");

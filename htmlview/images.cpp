@@ -44,7 +44,12 @@ std::unique_ptr<TBitmap> FromQImage(const QImage& img) {
         const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < img.height(); ++y) {
             const QRgb* s = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-            for (int x = 0; x < img.width(); ++x) b->SetPixel(x, y, s[x]);
+            uint8_t* d = b->ScanLine(y);
+            for (int x = 0; x < img.width(); ++x, d += 3) {
+                d[0] = uint8_t(qBlue(s[x]));
+                d[1] = uint8_t(qGreen(s[x]));
+                d[2] = uint8_t(qRed(s[x]));
+            }
         }
     }
     return b;

@@ -18,6 +18,7 @@ TForm10::TForm10()
     ustaw_tlo(Image1, "gfx_s\\form10.bmp", look::okno_nowy_uzytkownik);
     ustaw_komunikat(Label1, look::form10_Label1);
     Label1.SetWordWrap(false);
+    Label1.SetFont(czcionka_arial(15)); // the same as the edit box's text
     Label1.SetCaption(os::pl("Imię:"));
     umiesc(Edit1, look::form10_Edit1);
     Edit1.SetFont(czcionka_arial(15));

@@ -8,6 +8,7 @@ TForm20::TForm20()
       B_OK(this, Pasek::ok2) {
     ustaw_tlo(Image1, "gfx_s\\form20.bmp", look::okno_info);
     ustaw_komunikat(Label1, look::form20_Label1);
+    Label1.SetLayout(Qt::AlignVCenter); // a short message stands beside the icon, not above a gap
     ustaw_przycisk(B_OK, look::form20_B_OK, [this] { B_OKClick(); });
     SetDefaultButton(&B_OK);
     SetCancelButton(&B_OK);

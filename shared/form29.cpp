@@ -10,5 +10,6 @@ TForm29::TForm29()
                   look::form29_B_Zamknij),
       Label1(this) {
     ustaw_komunikat(Label1, look::form29_Label1);
+    Label1.SetLayout(Qt::AlignVCenter);
     SetDefaultButton(&B_OK);
 }

@@ -5,7 +5,7 @@
 namespace look {
 
 constexpr Size okno_pytania = {455, 101};
-constexpr Rect form29_Label1 = {18, 14, 282, 74};
+constexpr Rect form29_Label1 = {64, 12, 230, 77};
 constexpr Rect form29_B_OK = {304, 35, 64, 32};
 constexpr Rect form29_B_Zamknij = {376, 35, 64, 32};
 

@@ -21,6 +21,7 @@ TForm9::TForm9()
     ustaw_tlo(Image1, "gfx_s\\form9.bmp", look::okno_uzytkownik);
     ustaw_komunikat(Label1, look::form9_Label1);
     Label1.SetWordWrap(false);
+    Label1.SetFont(czcionka_arial(15)); // the same as the list's text
     umiesc(ComboBox1, look::form9_ComboBox1);
     ComboBox1.SetFont(czcionka_arial(15));
     ComboBox1.OnClick = [this] { ComboBox1Click(); };
@@ -75,7 +76,15 @@ void TForm9::B_ZamknijClick() {
 
 void TForm9::TransparentButton1Click() {
     const int przed = ile_userow;
-    if (Form10) Form10->show_modal();
+    const std::string wybrany = ComboBox1.Text();
+    const bool dodany = Form10 && Form10->show_modal() == 1;
     wypelnij_liste();
-    if (ile_userow > przed) K_OKClick();
+    if (dodany && ile_userow > przed) {
+        K_OKClick();
+        return;
+    }
+    // Nobody was added: the learner's pick stays, so Enter logs in whom they chose.
+    const int i = ComboBox1.Items().IndexOf(wybrany);
+    if (i >= 0) ComboBox1.SetItemIndex(i);
+    pokaz_ok();
 }

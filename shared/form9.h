@@ -21,6 +21,8 @@ class TForm9 : public ui::Window {
 
     void K_OKClick(); // log in and load
     void B_ZamknijClick();
+    // The new-user window; a user added there is logged in at once, else the
+    // learner's pick stays selected.
     void TransparentButton1Click();
     void ComboBox1Click();
 

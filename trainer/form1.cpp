@@ -22,10 +22,12 @@ bool z_generatora = false;
 
 namespace {
 
-std::function<void(const std::string&)>& otwieracz() {
-    static std::function<void(const std::string&)> f = [](const std::string& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(os::resolve(path))));
-    };
+bool otworz_na_pulpicie(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(os::resolve(path))));
+}
+
+std::function<bool(const std::string&)>& otwieracz() {
+    static std::function<bool(const std::string&)> f = otworz_na_pulpicie;
     return f;
 }
 
@@ -159,7 +161,13 @@ void TForm1::btn_pomocClick() {
 }
 
 void TForm1::btn_serwisyClick() {
-    otwieracz()(strona_serwisow());
+    const std::string strona = strona_serwisow();
+    if (os::file_exists(strona) && otwieracz()(strona)) return;
+    // No browser (or no page): the learner is told where the page lies.
+    const std::string sciezka = os::resolve(strona);
+    core::show_info(os::pl("Nie udało się otworzyć strony w przeglądarce. Można ją otworzyć "
+                           "samodzielnie: ") +
+                    (os::is_valid_utf8(sciezka) ? os::from_utf8(sciezka, 238) : sciezka));
 }
 
 void TForm1::L_napis_vidavidodaClick() {
@@ -185,8 +193,8 @@ void TForm1::OnClose() {
     if (ile_powtorek > 0) kopia_powtorek();
 }
 
-void TForm1::ustaw_otwieracz(std::function<void(const std::string&)> otworz) {
-    otwieracz() = std::move(otworz);
+void TForm1::ustaw_otwieracz(std::function<bool(const std::string&)> otworz) {
+    otwieracz() = otworz ? std::move(otworz) : otworz_na_pulpicie;
 }
 
 std::string TForm1::strona_serwisow() {

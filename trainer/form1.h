@@ -53,8 +53,10 @@ class TForm1 : public ui::Window {
     void czy_powtorki();
     int ile_do_powtorki() const { return do_powtorki_; }
 
-    // How btn_serwisy opens the project's page (tests replace it).
-    static void ustaw_otwieracz(std::function<void(const std::string& path)> otworz);
+    // How btn_serwisy opens the project's page (tests replace it); false when
+    // nothing could open it, and the learner is then told the page's path. An
+    // empty function puts back the desktop's opener.
+    static void ustaw_otwieracz(std::function<bool(const std::string& path)> otworz);
     // The page btn_serwisy opens: serwisy.html in the program folder.
     static std::string strona_serwisow();
 

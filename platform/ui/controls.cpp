@@ -176,6 +176,8 @@ void PaintBox::paintEvent(QPaintEvent* e) {
 // ---- Edit
 
 Edit::Edit(QWidget* parent) : Control<QLineEdit>(parent) {
+    // Typed text keeps clear of the box's border.
+    setTextMargins(4, 0, 4, 0);
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (OnChange) OnChange();
     });

@@ -24,6 +24,8 @@ namespace {
 std::function<void(Window&)> g_modal_hook;
 std::function<void(Window&)> g_help_handler;
 int g_waits = 0; // waits (process_events_while_waiting) running, nested
+// Windows whose input is being handled, innermost last.
+std::vector<QPointer<QWidget>> g_handling;
 
 bool is_enter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -60,6 +62,37 @@ class EdgeMark : public QWidget {
         p.drawRect(r.adjusted(1, 1, -2, -2));
     }
 };
+
+// The shade over a window while a modal box stands over it, so the box reads
+// as the layer in front.
+class DimMark : public QWidget {
+  public:
+    explicit DimMark(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("ui_dim"));
+        setAttribute(Qt::WA_TransparentForMouseEvents, true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0x10, 0x18, 0x22, 96));
+    }
+};
+
+// Shows or hides the shade over `owner` (kept as a child of it).
+void dim(QWidget* owner, bool on) {
+    if (!owner) return;
+    auto* mark = owner->findChild<DimMark*>(QStringLiteral("ui_dim"), Qt::FindDirectChildrenOnly);
+    if (!on) {
+        if (mark) mark->hide();
+        return;
+    }
+    if (!mark) mark = new DimMark(owner);
+    mark->setGeometry(owner->rect());
+    mark->raise();
+    mark->show();
+}
 
 } // namespace
 
@@ -108,9 +141,11 @@ class InputGate : public QObject {
 
         if (++win->busy_ == 1) win->busy_waits_ = g_waits;
         delivering_.push_back(e);
+        g_handling.push_back(win.data());
         if (e->type() != QEvent::KeyPress || !preview(*win, static_cast<QKeyEvent*>(e)))
             QApplication::instance()->notify(w, e);
         delivering_.pop_back();
+        g_handling.pop_back();
         if (win) --win->busy_;
         e->accept();
         return true;
@@ -216,15 +251,24 @@ int Window::show_modal() {
     result_pending_ = false;
     closed_ = false;
     // Stacked above the window it was opened from, with no task-bar entry of its own.
-    QWidget* owner = QApplication::activeModalWidget();
-    if (!owner || owner == this) owner = QApplication::activeWindow();
-    owner_ = owner && owner != this && owner->isVisible() ? owner->window() : nullptr;
+    // The owner: the modal window on top, else the active one, else the one
+    // whose click or key is opening this.
+    owner_ = nullptr;
+    for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow(),
+                       g_handling.empty() ? nullptr : g_handling.back().data()}) {
+        if (w && w->window() != this && w->window()->isVisible()) {
+            owner_ = w->window();
+            break;
+        }
+    }
     const Qt::WindowFlags type = owner_ ? Qt::Dialog : Qt::Window;
     if ((windowFlags() & Qt::WindowType_Mask) != type)
         setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | type);
     if (!windowHandle()) create();
     if (windowHandle()) windowHandle()->setTransientParent(owner_ ? owner_->windowHandle() : nullptr);
     show_edge(windowFlags() & Qt::FramelessWindowHint);
+    QPointer<QWidget> dimmed(owner_);
+    dim(dimmed, true);
     setWindowModality(Qt::ApplicationModal);
     show();
     bring_to_front(this);
@@ -239,6 +283,7 @@ int Window::show_modal() {
     QEventLoop loop;
     loop_ = &loop;
     if (isVisible()) loop.exec(QEventLoop::DialogExec);
+    dim(dimmed, false);
     if (!alive) return 0; // destroyed while shown
     loop_ = nullptr;
     if (!closed_) {

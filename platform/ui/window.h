@@ -6,6 +6,9 @@
 // result 0 (cancel); so does a modal loop that ends without a close (the window
 // hidden, the application quitting), which OnClose then hears of as well.
 //
+// A window shown modally stands above the window it was opened from (its
+// owner), which is shaded while it shows; a borderless one gets a dark edge.
+//
 // Keys after FormKeyDown: Enter presses the focused button, else the default
 // button while it is visible and enabled; Esc presses the cancel button; F1
 // goes to the program's help handler with the window's help page; Tab and
@@ -82,7 +85,7 @@ class Window : public QWidget {
     static void set_help_handler(std::function<void(Window&)> handler);
 
     // The window that was active when this one was last shown modally (its
-    // owner, which it stays above), or nullptr.
+    // owner, which it stays above and which is shaded meanwhile), or nullptr.
     QWidget* owner() const { return owner_; }
 
     // True while a handler started by a click or key in this window runs.

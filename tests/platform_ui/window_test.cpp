@@ -255,9 +255,10 @@ TEST(Window, AModalBoxStandsOverItsOwnerWithAVisibleEdge) {
     testsupport::activate(owner);
     Box box;
     QWidget* focus_inside = nullptr;
-    QRgb corner = 0, inside = 0;
+    QRgb corner = 0, inside = 0, owner_during = 0;
     testsupport::run_modal(box, [&](ui::Window& w) {
         testsupport::activate(w);
+        owner_during = owner.grab().toImage().pixel(150, 70);
         focus_inside = QApplication::focusWidget();
         const QImage shot = w.grab().toImage();
         corner = shot.pixel(0, 0);
@@ -274,6 +275,9 @@ TEST(Window, AModalBoxStandsOverItsOwnerWithAVisibleEdge) {
     EXPECT_EQ(box.cancels, 1);
     EXPECT_LT(qGray(corner), 80);             // the dark edge
     EXPECT_NE(corner, inside);
+    // The owner is shaded while the box stands over it, and only then.
+    const QRgb owner_after = owner.grab().toImage().pixel(150, 70);
+    EXPECT_LT(qGray(owner_during) + 30, qGray(owner_after));
 
     // Shown alone, it has no owner.
     owner.close();

@@ -2,6 +2,8 @@
 // due indicator, the first-activation hint and what closing writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <memory>
 
 #include "core/exercises.h"
@@ -226,12 +228,34 @@ TEST_F(MainWindow, ANewUserWithoutRecordsGetsNoBackup) {
     EXPECT_FALSE(demo.exists("1/p_kopia.b"));
 }
 
-TEST_F(MainWindow, TheServicesButtonOpensTheLocalPage) {
-    std::string opened;
-    TForm1::ustaw_otwieracz([&](const std::string& p) { opened = p; });
-    okno->btn_serwisyClick();
-    EXPECT_EQ(opened, demo.program() + "serwisy.html");
-    EXPECT_TRUE(demo.exists("serwisy.html"));
+TEST_F(MainWindow, TheServicesButtonOpensTheLocalPageOrSaysWhereItIs) {
+    const struct {
+        const char* name;
+        bool opener_works, page_there;
+        bool opened, told;
+    } table[] = {
+        {"opened", true, true, true, false},
+        {"no desktop opener", false, true, true, true},
+        {"no page", true, false, false, true},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.name);
+        if (!row.page_there) std::filesystem::remove(demo.program() + "serwisy.html");
+        std::string opened;
+        TForm1::ustaw_otwieracz([&](const std::string& p) {
+            opened = p;
+            return row.opener_works;
+        });
+        info.clear();
+        okno->btn_serwisyClick();
+        EXPECT_EQ(opened, row.opened ? demo.program() + "serwisy.html" : "");
+        ASSERT_EQ(info.size(), row.told ? 1u : 0u);
+        if (row.told)
+            EXPECT_NE(os::cp1250_to_utf8(info[0]).find(demo.program() + "serwisy.html"),
+                      std::string::npos)
+                << info[0];
+    }
+    TForm1::ustaw_otwieracz(nullptr);
 }
 
 } // namespace

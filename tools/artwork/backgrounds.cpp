@@ -49,8 +49,8 @@ void accent_line(QImage& img, const QColor& accent) {
                vertical(QRectF(0, 0, 1, 4), accent, mix(accent, granat, 0.3)));
 }
 
-// The message boxes: light ground, a coloured top line, the text area left plain and an
-// action column on the right with the box's icon above the buttons.
+// The message boxes: light ground, a coloured top line, the box's icon left of
+// the text, and an action panel on the right behind the buttons.
 QImage message_box(const look::Rect& label, std::initializer_list<look::Rect> buttons,
                    const QColor& accent, Icon icon) {
     QImage img = canvas(look::okno_info.w, look::okno_info.h, krem);
@@ -60,14 +60,10 @@ QImage message_box(const look::Rect& label, std::initializer_list<look::Rect> bu
     panel(img, QRectF(column, 10, img.width() - column - 8, img.height() - 18), 10,
           alpha(piasek, 150));
     button_shadows(img, buttons);
-    double left = 1e9, right = 0;
-    for (const auto& b : buttons) {
-        left = std::min(left, double(b.x));
-        right = std::max(right, double(b.x + b.w));
-    }
     QPainter p(&img);
     prepare(p);
-    icon_badge(p, QPointF((left + right) / 2, 21), 11, accent, icon);
+    icon_badge(p, QPointF(look::info_ikona_x, (img.height() + 4) / 2.0), look::info_ikona_r,
+               accent, icon);
     p.end();
     window_edge(img);
     return img;
@@ -252,8 +248,9 @@ QImage form24() {
     {
         QPainter p(&img);
         prepare(p);
-        const QRectF text(10, 8, img.width() - 20, 42);
-        p.setFont(font(14, true));
+        // Clear of the top line, centred over the buttons.
+        const QRectF text(12, 10, img.width() - 24, 42);
+        p.setFont(font(13, true));
         p.setPen(tekst);
         p.drawText(text, Qt::AlignCenter,
                    QString::fromUtf8("Czy na pewno chcesz zakończyć\npracę z programem?"));

@@ -19,8 +19,7 @@ void rethrow_in_file(const std::string& file, int line) {
 }
 
 FileError blad_odczytu(const std::string& path) {
-    return FileError(os::pl("Nie można odczytać pliku ") + path +
-                     os::pl(". Plik pozostanie bez zmian."));
+    return FileError(os::pl("Nie można odczytać pliku ") + path + ".");
 }
 
 std::string odmowa_nadpisania(const std::string& path) {

@@ -403,11 +403,12 @@ void wczytaj_dane() {
                                        &stan_danych.reszta_usera, &stan_danych.slowka_usera);
     baza.ile_slowek = baza.ile_slow;
     wczytaj_zdania(plik(plik_edycji("zd?.txt")));
+    // Every item is in; what follows only adds to them.
+    stan_danych.niepelna = !usera;
     wczytaj_powiazania();
     wczytaj_komentarze();
     tryb_korekty = os::file_exists(plik("korekta_panel.cfg"));
     if (tryb_korekty) czytaj_korekte();
-    stan_danych.niepelna = !usera;
 }
 
 bool baza_niepelna() {

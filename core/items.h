@@ -89,7 +89,7 @@ struct StanDanych {
     std::vector<std::string> reszta_usera;
     std::vector<std::string> reszta_komentarzy;
     std::vector<std::string> reszta_korekty;
-    // The last wczytaj_dane() did not read every file whole: items are
+    // The last wczytaj_dane() did not read every item file whole: items are
     // missing, so repetition records would be dropped on a save.
     bool niepelna = false;
 };
@@ -106,8 +106,8 @@ extern bool& tryb_korekty;
 extern bool& komentarze_zmienione;
 
 void wczytaj_dane();
-// The last wczytaj_dane() left items out (a file that could not be read, or
-// one that ended the load with a run-time error).
+// The last wczytaj_dane() left items out (an item file that could not be
+// read, or one that ended the load with a run-time error).
 bool baza_niepelna();
 void wczytaj_slowka(const std::string& file); // full path
 void wczytaj_zdania(const std::string& file);

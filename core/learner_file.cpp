@@ -26,7 +26,7 @@ bool PlikUcznia::wczytaj(const std::string& path, std::string& bytes) {
     stan_ = Stan::zly;
     // The message says the file stays as it is: no refusal message follows.
     odmowa_pokazana_ = true;
-    show_info(blad_odczytu(path).what());
+    show_info(blad_odczytu(path).what() + os::pl(" Plik pozostanie bez zmian."));
     return false;
 }
 

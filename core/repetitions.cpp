@@ -73,6 +73,11 @@ bool id_slowa_usera(int32_t id) {
     return id > 40000 && id < 60000;
 }
 
+// Item IDs are five digits; anything else is no record of this program's.
+bool id_mozliwe(int32_t id) {
+    return id > 0 && id <= 99999;
+}
+
 struct Magazyn {
     std::vector<TPowtorka> tab = std::vector<TPowtorka>(MAX_POWTOREK + 1);
     std::vector<std::array<bool, TYPOW_POWTORKI + 1>> flagi =
@@ -82,6 +87,7 @@ struct Magazyn {
     int dopasowane = 0;         // records put in place
     std::string bez_pozycji;    // records of built-in items not in the store
     int ile_bez_pozycji = 0;
+    int niemozliwe = 0;         // records whose ID no item can have
     bool bez_slowek = false;    // among them words (else only sentences)
     bool bez_zdan = false;
 
@@ -107,7 +113,9 @@ void rozloz_rekordy(const std::string& bytes, Magazyn& m) {
         r.decode(p);
         const int i = r.id > 0 ? znajdz_slowko(r.id) : -1;
         if (i < 1 || i > MAX_POWTOREK) {
-            if (r.id > 0 && !id_slowa_usera(r.id)) {
+            if (!id_mozliwe(r.id)) {
+                ++m.niemozliwe;
+            } else if (!id_slowa_usera(r.id)) {
                 m.bez_pozycji.append(reinterpret_cast<const char*>(p), ROZMIAR_POWTORKI);
                 ++m.ile_bez_pozycji;
                 (r.id < 60000 ? m.bez_slowek : m.bez_zdan) = true;
@@ -124,10 +132,11 @@ void rozloz_rekordy(const std::string& bytes, Magazyn& m) {
     }
 }
 
-// Records in the file, none of which fits the course: not a store of this
-// course (random bytes, another file) rather than a course short of items.
+// Records in the file, none of which fits the course, and some that no item
+// could have: not a store at all (random bytes, another file) rather than a
+// course short of its items.
 bool obcy(const Magazyn& m) {
-    return m.przeczytane > 0 && m.dopasowane == 0 && baza.ile_slow > 0;
+    return m.przeczytane > 0 && m.dopasowane == 0 && m.niemozliwe > 0;
 }
 
 void przyjmij(const Magazyn& m) {
@@ -179,10 +188,15 @@ double czas_wpisu(const WpisInfo& w) {
     return os::parse_date_time(w.czas, serial) ? serial : -std::numeric_limits<double>::infinity();
 }
 
-// p.i read through its learner file; false when it exists but cannot be read.
+// p.i read through its learner file; false when it exists but cannot be read
+// (reported the first time).
 bool czytaj_info(core::PlikUcznia& plik, std::vector<WpisInfo>& wpisy) {
+    if (stan_powtorek.info_nieczytelne) return false;
     std::vector<std::string> lines;
-    if (!plik.wczytaj_linie(sciezka_usera + "p.i", lines)) return false;
+    if (!plik.wczytaj_linie(sciezka_usera + "p.i", lines)) {
+        stan_powtorek.info_nieczytelne = true;
+        return false;
+    }
     for (const std::string& raw : lines) {
         const std::string line = Trim(raw);
         if (line.empty()) continue;
@@ -266,10 +280,13 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
                         os::pl(" Powtórki nie będą zapisywane. ") + odtworz_z_kopii());
         return false;
     }
+    // An item store that did not load whole was reported: it, not p.b or a
+    // course file, is why records find no item, and nothing is written.
+    const bool zglos = !st.baza_niepelna;
     bool ok = true;
     if (m->ile_bez_pozycji > 0) {
         st.kopia_zablokowana = true;
-        core::show_info(zgloszenie_bez_pozycji(*m));
+        if (zglos) core::show_info(zgloszenie_bez_pozycji(*m));
         ok = false;
     }
     if (linia52 <= m->zachowane()) {
@@ -277,9 +294,10 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
         return ok;
     }
     st.kopia_zablokowana = true;
-    core::show_info(liczba_powtorek(m->zachowane()) +
-                    os::pl(" Uszkodzone pliki mozna odtworzyć funkcją Ustawienia/Wczytaj "
-                           "powtórki z kopii."));
+    if (zglos)
+        core::show_info(liczba_powtorek(m->zachowane()) +
+                        os::pl(" Uszkodzone pliki mozna odtworzyć funkcją Ustawienia/Wczytaj "
+                               "powtórki z kopii."));
     return false;
 }
 

@@ -57,6 +57,8 @@ struct StanPowtorek {
     // written back unchanged with every save, so a damaged course file
     // loses nothing.
     std::string bez_pozycji;
+    // p.i could not be read: it is left alone, and said so once.
+    bool info_nieczytelne = false;
 };
 extern StanPowtorek stan_powtorek;
 

@@ -3,7 +3,6 @@
 #include "core/errors.h"
 #include "core/items.h"
 #include "core/text.h"
-#include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/line_file.h"
 #include "platform/os/message.h"
@@ -209,7 +208,7 @@ void czytaj_ss() {
     std::vector<std::string> lines;
     // Unreadable: the typed answers are checked without the variants.
     if (os::read_lines(plik, lines) == os::ReadStatus::failed)
-        core::show_info(core::blad_odczytu(plik).what());
+        os::show_message(core::blad_odczytu(plik).what());
     for (const std::string& s : lines) {
         if (ile_ss >= MAX_SS) break;
         const int eq = Pos("=", s);

@@ -52,16 +52,16 @@ bool wlasne(const std::string& name) {
 }
 
 // Category and section of a new row from its name. A non-digit at character
-// 5 is reported (once per read) and the row is not made.
-bool opisz_nazwe(TCwInfo& row, bool& zgloszono) {
+// 5 is reported (once per read of the list `plik`) and the row is not made.
+bool opisz_nazwe(TCwInfo& row, bool& zgloszono, const std::string& plik) {
     row.dzial = Copy(row.nazwa, 2, 2);
     row.kategoria = 0;
     if (row.nazwa.size() < 5) return true;
     const std::string digit = Copy(row.nazwa, 5, 1);
     if (digit[0] < '0' || digit[0] > '9') {
         if (!zgloszono)
-            core::show_info(os::pl("Ćwiczenie ") + row.nazwa + ": '" + digit +
-                            "' is not a valid integer value");
+            core::show_info(plik + os::pl(": ćwiczenie ") + row.nazwa + ": " + core::cytat(digit) +
+                            " is not a valid integer value");
         zgloszono = true;
         return false;
     }
@@ -92,7 +92,7 @@ bool wiersz_wbudowany(const std::string& line, TCwInfo& row, bool& zgloszono) {
     if (ile_rownosci(line) < 3) return false;
     row = nowy_wiersz(klucz_cwiczenia(pole_linii(line, 2)), pole_linii(line, 3),
                       Trim(pole_linii(line, 1)) == "7" ? CW_SLOWKA : CW_ZDANIA);
-    return !row.nazwa.empty() && opisz_nazwe(row, zgloszono);
+    return !row.nazwa.empty() && opisz_nazwe(row, zgloszono, plik_cwiczen());
 }
 
 void ustaw_wynik(TCwInfo& row, int result, bool finished) {
@@ -231,20 +231,29 @@ bool dodaj_cwiczenia_usera() {
     // would lose its rows.
     std::vector<std::string> lines;
     if (!linie_cwiczen_usera(lines)) return false;
+    // A line that is no exercise line at all (cut short, overwritten): the
+    // list is damaged, and the rows of the exercises it lacks are kept.
+    const bool uszkodzona = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return !Trim(l).empty() && ile_rownosci(l) < 3;
+    });
+    if (uszkodzona)
+        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + plik_cwiczen_usera() +
+                        os::pl(" jest uszkodzona. Wyniki ćwiczeń, których w niej brak, zostają "
+                               "zachowane."));
     bool ok = true;
     bool zgloszono = false;
     for (const std::string& line : lines) {
         // Only names beginning with "2" are own exercises; another name would
         // be added again at every login.
         const std::string name = klucz_cwiczenia(pole_linii(line, 2));
-        if (!wlasne(name)) continue;
+        if (!wlasne(name) || ile_rownosci(line) < 3) continue;
         auto it = widziane.find(name);
         if (it != widziane.end()) {
             it->second = true;
             continue;
         }
         TCwInfo row = nowy_wiersz(name, pole_linii(line, 3), CW_USERA);
-        if (!opisz_nazwe(row, zgloszono)) continue;
+        if (!opisz_nazwe(row, zgloszono, plik_cwiczen_usera())) continue;
         if (ile_cw_info >= max_cw_info) {
             if (ok) blad_pelnej_tabeli();
             ok = false;
@@ -254,7 +263,7 @@ bool dodaj_cwiczenia_usera() {
         widziane.emplace(name, true);
     }
 
-    for (int i = 1; i <= ile_cw_info; ++i) {
+    for (int i = 1; i <= ile_cw_info && !uszkodzona; ++i) {
         TCwInfo& row = tab_cw_info[i];
         auto it = widziane.find(row.nazwa);
         if (it != widziane.end() && !it->second) {

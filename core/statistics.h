@@ -70,7 +70,9 @@ void zaloz_statystyki();
 // the list cannot be read (reported) or the table was not read whole.
 int uzupelnij_statystyki();
 // Adds rows for new own exercises, empties the rows of vanished ones and
-// writes the file. False when a row could not be added or the write failed.
+// writes the file. A list holding a line that is no exercise line is damaged:
+// reported, and no rows are emptied. False when the list cannot be read, a
+// row could not be added or the write failed.
 bool dodaj_cwiczenia_usera();
 // Records one run; false when nothing was recorded (unknown exercise, or no
 // room left in the table, which is reported).

@@ -65,7 +65,6 @@ void TForm10::B_OKClick() {
                                "Użytkownik nie został dodany."));
         return;
     case WynikDodania::blad_odczytu:
-        core::show_info(core::odmowa_nadpisania(sciezka_programu + "usr.t"));
-        return;
+        return; // the read said so, naming the file
     }
 }

@@ -1,78 +1,118 @@
 #include "shared/users.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "core/errors.h"
 #include "core/startup.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
-#include "platform/os/line_file.h"
+#include "platform/os/file_lock.h"
 #include "platform/os/paths.h"
 
-int ile_userow = 0;
-std::array<int, MAX_USEROW + 1> id_userow{};
-std::array<std::string, MAX_USEROW + 1> nazwy_userow{};
+StanUserow stan_userow;
+
+int& ile_userow = stan_userow.ile_userow;
+IdUserow& id_userow = stan_userow.id_userow;
+NazwyUserow& nazwy_userow = stan_userow.nazwy_userow;
 
 namespace {
-std::vector<std::string> g_nadmiar;
-bool g_blad_odczytu = false;
 
 std::string plik_userow() {
     return sciezka_programu + "usr.t";
 }
-} // namespace
 
-const std::vector<std::string>& nadmiarowi_userzy() {
-    return g_nadmiar;
-}
-
-void wczytaj_userow() {
-    ile_userow = 0;
-    g_nadmiar.clear();
-    os::LineReader f;
-    g_blad_odczytu = !f.open(plik_userow()) && os::file_exists(plik_userow());
-    while (!f.eof()) {
-        std::string linia = f.read_line();
-        int p = Pos("=", linia);
-        if (p < 1) continue;
-        int id = 0;
-        try {
-            id = StrToInt(Trim(Copy(linia, 1, p - 1)));
-        } catch (...) {
-            g_nadmiar.push_back(linia); // an ID that is not a number: kept, not used
-            continue;
-        }
-        if (ile_userow >= MAX_USEROW) {
-            g_nadmiar.push_back(linia);
-            continue;
-        }
-        ++ile_userow;
-        id_userow[ile_userow] = id;
-        nazwy_userow[ile_userow] = Trim(Copy(linia, p + 1, static_cast<int>(linia.size())));
+// The ID of a line "ID=name" whose "=" stands at p; false when it is not a number.
+bool id_linii(const std::string& linia, int p, int& id) {
+    try {
+        id = StrToInt(Trim(Copy(linia, 1, p - 1)));
+        return true;
+    } catch (const core::ConversionError&) {
+        return false;
     }
 }
 
-WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
-    if (g_blad_odczytu) return WynikDodania::blad_odczytu;
-    std::string n = Trim(nazwa);
-    std::string klucz = LowerCase(n);
-    for (int i = 1; i <= ile_userow; ++i)
-        if (LowerCase(nazwy_userow[i]) == klucz) return WynikDodania::istnieje;
-    if (ile_userow >= MAX_USEROW) return WynikDodania::pelna_lista;
+// Reads usr.t into `stan` through its learner file; false when unreadable.
+bool czytaj(StanUserow& stan) {
+    std::vector<std::string> lines;
+    if (!stan.plik.wczytaj_linie(plik_userow(), lines)) return false;
+    for (const std::string& linia : lines) {
+        const int p = Pos("=", linia);
+        if (p < 1) continue;
+        int id = 0;
+        if (!id_linii(linia, p, id) || stan.ile_userow >= MAX_USEROW) {
+            stan.nadmiar.push_back(linia);
+            continue;
+        }
+        ++stan.ile_userow;
+        stan.id_userow[stan.ile_userow] = id;
+        stan.nazwy_userow[stan.ile_userow] = Trim(Copy(linia, p + 1, static_cast<int>(linia.size())));
+    }
+    return true;
+}
 
+// The highest ID in use: in the list, in its lines kept aside, and among the
+// numbered folders of the program folder.
+int najwyzsze_id(const StanUserow& stan) {
     int najwyzsze = 0;
-    for (int i = 1; i <= ile_userow; ++i)
-        najwyzsze = std::max(najwyzsze, id_userow[i]);
-    std::vector<std::string> linie;
-    for (int i = 1; i <= ile_userow; ++i)
-        linie.push_back(IntToStr(id_userow[i]) + "=" + nazwy_userow[i]);
-    linie.push_back(IntToStr(najwyzsze + 1) + "=" + n);
-    linie.insert(linie.end(), g_nadmiar.begin(), g_nadmiar.end());
-    if (!os::write_lines(plik_userow(), linie)) return WynikDodania::blad_zapisu;
+    for (int i = 1; i <= stan.ile_userow; ++i)
+        najwyzsze = std::max(najwyzsze, stan.id_userow[i]);
+    for (const std::string& linia : stan.nadmiar) {
+        int id = 0;
+        if (id_linii(linia, Pos("=", linia), id)) najwyzsze = std::max(najwyzsze, id);
+    }
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(os::resolve(sciezka_programu), ec)) {
+        const std::string name = e.path().filename().string();
+        std::error_code ec2;
+        if (name.empty() || name.size() > 9 || !e.is_directory(ec2) ||
+            !std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        najwyzsze = std::max(najwyzsze, std::stoi(name));
+    }
+    return najwyzsze;
+}
 
-    ++ile_userow;
-    id_userow[ile_userow] = najwyzsze + 1;
-    nazwy_userow[ile_userow] = n;
-    if (nowe_id) *nowe_id = najwyzsze + 1;
+} // namespace
+
+void wyczysc_userow() {
+    stan_userow = {};
+}
+
+const std::vector<std::string>& nadmiarowi_userzy() {
+    return stan_userow.nadmiar;
+}
+
+void wczytaj_userow() {
+    stan_userow = {};
+    czytaj(stan_userow);
+}
+
+WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
+    const std::string n = Trim(nazwa);
+    os::FileLock blokada(plik_userow() + ".lock");
+    if (!blokada.held()) return WynikDodania::blad_zapisu;
+
+    StanUserow plik;
+    if (!czytaj(plik)) return WynikDodania::blad_odczytu;
+    const std::string klucz = LowerCase(n);
+    for (int i = 1; i <= plik.ile_userow; ++i)
+        if (LowerCase(plik.nazwy_userow[i]) == klucz) return WynikDodania::istnieje;
+    if (plik.ile_userow >= MAX_USEROW) return WynikDodania::pelna_lista;
+
+    const int id = najwyzsze_id(plik) + 1;
+    std::vector<std::string> linie;
+    for (int i = 1; i <= plik.ile_userow; ++i)
+        linie.push_back(IntToStr(plik.id_userow[i]) + "=" + plik.nazwy_userow[i]);
+    linie.push_back(IntToStr(id) + "=" + n);
+    linie.insert(linie.end(), plik.nadmiar.begin(), plik.nadmiar.end());
+    if (!plik.plik.zapisz_linie(linie)) return WynikDodania::blad_zapisu;
+
+    ++plik.ile_userow;
+    plik.id_userow[plik.ile_userow] = id;
+    plik.nazwy_userow[plik.ile_userow] = n;
+    stan_userow = std::move(plik);
+    if (nowe_id) *nowe_id = id;
     return WynikDodania::dodany;
 }
 

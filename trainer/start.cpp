@@ -3,9 +3,15 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <exception>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 #include "platform/os/codepage.h"
 #include "platform/os/instance_lock.h"
@@ -53,6 +59,74 @@ class DoZamkniecia : public QObject {
     bool zamkniete_ = false;
 };
 
+// SIGTERM and SIGHUP (a logout, kill) end the program as closing the main
+// window does, with its save. The handler only writes a byte to a pipe; the
+// event loop reads it and closes the windows from there, the open modal ones
+// first, one a turn, so each returns to the code that opened it.
+class KoniecNaSygnal {
+  public:
+    KoniecNaSygnal() {
+        if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) return;
+        fd_zapisu = pipe_[1];
+        struct sigaction sa = {};
+        sa.sa_handler = &KoniecNaSygnal::obsluga;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &sa, &stary_term_);
+        sigaction(SIGHUP, &sa, &stary_hup_);
+        notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { odebrany(); });
+        QObject::connect(&zamykanie_, &QTimer::timeout, [] { zamknij_nastepne(); });
+    }
+    ~KoniecNaSygnal() {
+        if (!notifier_) return;
+        sigaction(SIGTERM, &stary_term_, nullptr);
+        sigaction(SIGHUP, &stary_hup_, nullptr);
+        fd_zapisu = -1;
+        notifier_.reset();
+        ::close(pipe_[0]);
+        ::close(pipe_[1]);
+    }
+    KoniecNaSygnal(const KoniecNaSygnal&) = delete;
+    KoniecNaSygnal& operator=(const KoniecNaSygnal&) = delete;
+
+  private:
+    static void obsluga(int) {
+        const int zachowany = errno;
+        const char c = 's';
+        if (fd_zapisu >= 0) {
+            const ssize_t n = ::write(fd_zapisu, &c, 1);
+            (void)n; // a full pipe already holds the news
+        }
+        errno = zachowany;
+    }
+
+    void odebrany() {
+        char buf[16];
+        while (::read(pipe_[0], buf, sizeof buf) > 0) {
+        }
+        os::request_terminate();
+        zamykanie_.start(10);
+    }
+
+    // One window a turn: the topmost modal one, else the main window, whose
+    // close saves. Before the login there is only the user choice to close.
+    static void zamknij_nastepne() {
+        if (QWidget* modalne = QApplication::activeModalWidget()) {
+            modalne->close();
+            return;
+        }
+        if (Form1 && Form1->isVisible()) Form1->close();
+    }
+
+    static inline volatile sig_atomic_t fd_zapisu = -1;
+    int pipe_[2] = {-1, -1};
+    struct sigaction stary_term_ = {};
+    struct sigaction stary_hup_ = {};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QTimer zamykanie_;
+};
+
 } // namespace
 
 int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
@@ -75,9 +149,14 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     podlacz_okna_do_core();
     podlacz_dzwiek_do_core();
 
+    KoniecNaSygnal sygnaly;
     ZestawOkien okna;
     try {
         utworz_okna_trenera(okna);
+    } catch (const os::Halt& h) {
+        // A fatal start-up condition, already shown: the windows made so far
+        // go with `okna`.
+        return h.code;
     } catch (const std::exception& e) {
         // A run-time error of the start-up (a malformed edition or group file).
         os::show_message(e.what());

@@ -25,5 +25,7 @@ struct SprawdzenieEkranu {
 SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi);
 
 // Runs the trainer; the process's exit code. A second instance returns 0 at
-// once, showing nothing.
+// once, showing nothing. A fatal start-up condition returns after its message
+// with every window made so far deleted. SIGTERM and SIGHUP close the open
+// windows and the main window, which saves as its close always does.
 int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje = {});

@@ -384,6 +384,16 @@ TEST_F(StatisticsTest, AnUnreadableOwnListKeepsTheOwnRows) {
     EXPECT_EQ(info.size(), 1u);
 }
 
+TEST_F(StatisticsTest, ADamagedOwnListKeepsTheRowsOfTheExercisesItLacks) {
+    // Cut short in the middle of its second line.
+    course.write_program("cwa_su.txt", crlf({"9=205-3-0003=New=00102", "9=203-2"}));
+    set_table({row("203-2-0002", CW_USERA), row("203-2-0002", 6, 3)});
+    EXPECT_TRUE(dodaj_cwiczenia_usera());
+    EXPECT_EQ(names(), (std::vector<std::string>{"203-2-0002/82", "203-2-0002/6", "205-3-0003/82"}));
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_NE(info[0].find(course.program() + "cwa_su.txt"), std::string::npos);
+}
+
 TEST_F(StatisticsTest, OwnExercisesFromALeftoverTemporaryFile) {
     course.write_program("cw_tmp.txt", crlf({"9=203-1-0001=From tmp=00101"}));
     set_table({row("010-1-a", CW_SLOWKA)});

@@ -38,8 +38,9 @@ public:
         std::ofstream f(p, std::ios::binary | std::ios::trunc);
         f << bytes;
     }
-    std::string read(const std::string& name) const {
-        std::ifstream f(path_ + name, std::ios::binary);
+    std::string read(const std::string& name) const { return read_from(path_ + name); }
+    static std::string read_from(const std::string& path) {
+        std::ifstream f(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), {});
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(path_ + name); }

@@ -24,6 +24,7 @@ class UserWindows : public testsupport::QtFixture {
 
     void SetUp() override {
         core::wyczysc_stan();
+        wyczysc_userow();
         sciezka_programu = dir.path();
         core::ui().info = [this](const std::string& t) { info.push_back(os::cp1250_to_utf8(t)); };
     }
@@ -33,6 +34,7 @@ class UserWindows : public testsupport::QtFixture {
         core::reset_ui();
         os::clear_terminate_request();
         core::wyczysc_stan();
+        wyczysc_userow();
     }
 };
 

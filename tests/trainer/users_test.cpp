@@ -1,8 +1,14 @@
 // The user list usr.t: reading, the duplicate check, new IDs and folders.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "core/startup.h"
 #include "core/state.h"
+#include "support/temp_dir.h"
 #include "core/text.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
@@ -16,12 +22,14 @@ class Users : public ::testing::Test {
   protected:
     Users() {
         core::wyczysc_stan();
+        wyczysc_userow();
         sciezka_programu = dir.path();
     }
     ~Users() override {
         os::set_atomic_fail_hook({});
         os::set_read_fail_hook({});
         core::wyczysc_stan();
+        wyczysc_userow();
     }
     void lista(const std::string& bytes) {
         dir.write("usr.t", bytes);
@@ -69,6 +77,88 @@ TEST_F(Users, TheNewIdFollowsTheHighestAndNamesTheFolder) {
     ASSERT_EQ(dodaj_usera("Nowy", &id), WynikDodania::dodany);
     EXPECT_EQ(id, 8);
     EXPECT_EQ(folder_usera(id), dir.path() + "8/");
+}
+
+// A numbered folder holds some learner's data even when usr.t has lost the
+// line: a new user never inherits it.
+TEST_F(Users, TheNewIdIsAboveEveryNumberedUserFolderToo) {
+    struct Case {
+        const char* list;
+        std::vector<std::string> folders, files;
+        int id;
+    } cases[] = {
+        {"1=A\r\n", {}, {}, 2},
+        {"", {"1"}, {}, 2},
+        {"1=A\r\n", {"12", "abc", "3x"}, {"40"}, 13},
+        {"", {"007"}, {}, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list + std::to_string(c.id));
+        testsupport::TempDir fresh;
+        sciezka_programu = fresh.path();
+        fresh.write("usr.t", c.list);
+        for (const auto& f : c.folders)
+            std::filesystem::create_directory(fresh.file(f));
+        for (const auto& f : c.files)
+            fresh.write(f, "a file, not a user");
+        wczytaj_userow();
+        int id = 0;
+        ASSERT_EQ(dodaj_usera("Nowy", &id), WynikDodania::dodany);
+        EXPECT_EQ(id, c.id);
+    }
+}
+
+// The list may have changed since it was shown: the other program adds users too.
+TEST_F(Users, AUserTheOtherProgramAddedMeanwhileIsNeitherLostNorTakenTwice) {
+    lista("1=Anna\r\n");
+    dir.write("usr.t", "1=Anna\r\n2=Piotr\r\n");
+    std::filesystem::create_directory(dir.file("2"));
+    EXPECT_EQ(dodaj_usera("piotr"), WynikDodania::istnieje);
+    EXPECT_EQ(ile_userow, 1); // nothing added: the list shown stays
+
+    int id = 0;
+    ASSERT_EQ(dodaj_usera("Ewa", &id), WynikDodania::dodany);
+    EXPECT_EQ(id, 3);
+    EXPECT_EQ(dir.read("usr.t"), "1=Anna\r\n2=Piotr\r\n3=Ewa\r\n");
+    ASSERT_EQ(ile_userow, 3);
+    EXPECT_EQ(nazwy_userow[2], "Piotr");
+    EXPECT_EQ(nazwy_userow[3], "Ewa");
+}
+
+// Two programs adding users at the same time, each its own process.
+TEST_F(Users, TwoWritersAtOnceLoseNobodyAndShareNoId) {
+    constexpr int each = 12;
+    const std::string program = dir.path();
+    auto spawn = [&](const char* prefix) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            execl(TRAINER_CHILD, TRAINER_CHILD, "add-users", program.c_str(), prefix,
+                  std::to_string(each).c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        return pid;
+    };
+    const pid_t a = spawn("Ala"), b = spawn("Bartek");
+    for (pid_t pid : {a, b}) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    wczytaj_userow();
+    ASSERT_EQ(ile_userow, 2 * each) << dir.read("usr.t");
+    std::set<int> ids;
+    std::set<std::string> names;
+    for (int i = 1; i <= ile_userow; ++i) {
+        ids.insert(id_userow[i]);
+        names.insert(nazwy_userow[i]);
+    }
+    EXPECT_EQ(ids.size(), static_cast<size_t>(2 * each));
+    EXPECT_EQ(*ids.rbegin(), 2 * each);
+    for (int i = 1; i <= each; ++i) {
+        EXPECT_TRUE(names.count("Ala" + std::to_string(i))) << i;
+        EXPECT_TRUE(names.count("Bartek" + std::to_string(i))) << i;
+    }
+    EXPECT_TRUE(nadmiarowi_userzy().empty());
 }
 
 TEST_F(Users, AFiftyFirstUserIsRefusedAndExtraLinesAreKept) {

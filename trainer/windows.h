@@ -41,17 +41,15 @@
 #include "trainer/form18.h"
 #include "trainer/form22.h"
 #include "trainer/form4.h"
+#include "trainer/form8.h"
 #include "trainer/shells.h"
-
-// Which view the lesson and exercise chooser opens: 1 exercises, 2 results.
-extern int tryb_wyboru;
+#include "trainer/wybor_zdan_form.h"
 
 // The windows not built yet: class, size, title, help page of F1 (nullptr: the
 // page asked for last). The big windows take the main window's size.
 VOKARIN_SHELL(TForm2, 800, 600, "Generator ćwiczeń", "h_19_gener.html");
 VOKARIN_SHELL(TForm6, 455, 240, "Odpowiedź", nullptr);
 VOKARIN_SHELL(TForm7, 455, 240, "Ćwiczenie", nullptr);
-VOKARIN_SHELL(TForm8, 800, 600, "Wybór rodzaju ćwiczenia", nullptr);
 VOKARIN_SHELL(TForm11, 600, 420, "Powtórki", "h_13_powt.html");
 VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
 VOKARIN_SHELL(TForm13, 600, 420, "Edycja słówka", "h_19_gener.html");
@@ -66,17 +64,6 @@ VOKARIN_SHELL(TForm28, 800, 600, "Pomoc", nullptr);
 VOKARIN_SHELL(TForm30, 455, 320, "Oznacz rodzaje ćwiczeń", "h_10_slow.html");
 VOKARIN_SHELL(TForm3, 600, 420, "Import ", nullptr);
 VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek", nullptr);
-
-// The lesson and exercise chooser is shown without making the main window
-// wait; it then switches to the view tryb_wyboru asks for.
-class TWyborZdanForm : public TOknoWPrzygotowaniu {
-  public:
-    TWyborZdanForm() : TOknoWPrzygotowaniu(800, 600, "Wybór lekcji i ćwiczenia", nullptr) {}
-    void pokaz_widok() {
-        SetHelpPage(tryb_wyboru == 1 ? "h_10_slow.html" : "h_12_wynik.html");
-        show_modeless();
-    }
-};
 
 // Every window in its order of creation: OKNO for the trainer's own (pointer
 // defined in windows.cpp), OKNO_WSPOLNE for those of shared/.

@@ -12,8 +12,11 @@
 #include "shared/look.h"
 #include "shared/strips.h"
 #include "trainer/form4_geometry.h"
+#include "trainer/form8_geometry.h"
+#include "trainer/wybor_zdan_geometry.h"
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/bmp24.h"
+#include "tools/artwork/chooser_art.h"
 #include "tools/artwork/exercise.h"
 #include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
@@ -165,6 +168,11 @@ int main(int argc, char** argv) {
     write_picture(form18(), folder, "gfx_s/form18.bmp", geo18::okno);
     write_picture(form16(), folder, "gfx_s/form16.bmp", geo16::tlo);
     write_jpeg(kojarzenie(), folder, "gfx_s/kojarzenie.jpg", geo17::okno);
+    write_picture(wybor_cw_a(), folder, "gfx_s/wybor_cw_a.bmp", look::okno_wyboru);
+    write_picture(wybor_cw_2_a(), folder, "gfx_s/wybor_cw_2_a.bmp", look::okno_wyboru);
+    write_picture(artwork::form8(), folder, "gfx_s/form8.bmp", look::okno_typow);
+    for (const auto& pic : chooser_pictures())
+        write_keyed(pic.image, folder, pic.file);
 
     // The exercise window.
     write_picture(cw_pasek(), folder, "gfx_s/cw_pasek.bmp", {geo4::Image2.w, geo4::Image2.h});

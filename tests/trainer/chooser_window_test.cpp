@@ -1,0 +1,305 @@
+// The lesson and exercise chooser and the exercise-type chooser on the demo
+// edition: the way from the main window to a lesson's types, the three views,
+// the arrows and keys, and deleting an own exercise.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <unistd.h>
+
+#include "core/exercises.h"
+#include "core/repetitions.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/statistics.h"
+#include "core/text.h"
+#include "platform/os/codepage.h"
+#include "platform_ui/qt_app.h"
+#include "shared/form29.h"
+#include "shared/forms.h"
+#include "shared/login.h"
+#include "trainer/demo_edition.h"
+#include "trainer/form1.h"
+#include "trainer/windows.h"
+#include "trainer/start.h"
+#include "trainer/wybor_zdan_geometry.h"
+
+namespace {
+
+using testsupport::key_click;
+
+// Position in the chooser's exercise list of the exercise named `nazwa`; 0 when absent.
+int pozycja(const TWyborZdanForm& w, const std::string& nazwa) {
+    for (size_t k = 0; k < w.paczki().size(); ++k)
+        if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa)
+            return static_cast<int>(k) + 1;
+    return 0;
+}
+
+// A press in the middle of screen row r of a list.
+void wiersz(ui::PaintBox& pb, int r) {
+    testsupport::press(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
+    testsupport::release(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
+}
+
+std::vector<std::string> wiersze(ui::ListBox& l) {
+    std::vector<std::string> out;
+    for (int i = 0; i < l.Items().Count(); ++i)
+        out.push_back(os::cp1250_to_utf8(l.Items()[i]));
+    return out;
+}
+
+// Results of a few runs and repetition records of group 1, so that the bars
+// of every view have something to show.
+void wyniki_i_powtorki() {
+    zapisz_wynik(80, "001-1-01", 5, 0, true);
+    zapisz_wynik(60, "001-1-01", 6, 0, true);
+    zapisz_wynik(100, "001-1", 2, 0, true);
+    zapisz_wynik(45, "101-2", 10, 0, false);
+    zapisz_wynik(90, "002-1", 1, 0, true);
+    ASSERT_TRUE(zapisz_statystyki()); // the chooser reads them from the file
+    for (int i = 1; i <= 14; ++i) {
+        tab_powtorek[i].id = baza.id_slowa[i];
+        tab_powtorek[i].interwal = i <= 10 ? 3 : 30;
+        ile_powtorek = std::max(ile_powtorek, i);
+    }
+}
+
+TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
+    testsupport::qt_app();
+    testsupport::DemoEdition demo;
+    demo.write("usr.t", "1=Anna\r\n");
+
+    bool doszedl = false;
+    std::vector<std::string> typy;
+    std::string podpis8;
+    // The user choice: log in as the listed user.
+    ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); });
+    OpcjeStartu opcje;
+    opcje.token = "vokarin-test-" + std::to_string(getpid());
+    opcje.okna_komunikatow = false;
+    opcje.po_pokazaniu = [&](TForm1& f) {
+        // The help hint of the first activation.
+        ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
+        testsupport::wait_ms(200);
+        wyniki_i_powtorki();
+
+        f.btn_cwiczenia.Click();
+        ASSERT_NE(WyborZdanForm, nullptr);
+        TWyborZdanForm& w = *WyborZdanForm;
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(w.isModal());
+        EXPECT_EQ(tryb_wyboru, 1);
+        ASSERT_EQ(w.dzialy().size(), 8u);
+        EXPECT_EQ(os::cp1250_to_utf8(w.dzialy()[0].nazwa), "Dom i mieszkanie");
+        EXPECT_TRUE(w.Shape2.Visible());
+        EXPECT_EQ(w.Shape2.Tag, 1);
+        EXPECT_FALSE(w.btn_wyniki.Visible()) << "the tabs belong to the result views";
+        ASSERT_EQ(w.lista_paczek().dlugosc(), 21);
+        EXPECT_TRUE(w.btn_dn.Visible());
+        EXPECT_FALSE(w.btn_up.Visible());
+        EXPECT_FALSE(w.B_OK.Visible());
+
+        // Picking an exercise shows its results and the start button.
+        const int lekcja = pozycja(w, "001-1-01");
+        ASSERT_GE(lekcja, 1);
+        ASSERT_LE(lekcja, 18);
+        wiersz(w.pb_paczki, lekcja);
+        EXPECT_TRUE(w.Shape3.Visible());
+        EXPECT_TRUE(w.B_OK.Visible());
+        EXPECT_FALSE(w.k_usun.Visible());
+        EXPECT_NE(os::cp1250_to_utf8(w.lbl_info.Caption()).find("Dyktando, ostatnio:"),
+                  std::string::npos);
+        ui::grab_to_png(w, testsupport::output_path("trainer/chooser_exercises.png"));
+
+        // The keys walk the whole list: down to the last entry and back to the first.
+        wiersz(w.pb_paczki, 1);
+        for (int k = 0; k < 20; ++k)
+            key_click(&w, Qt::Key_Down);
+        EXPECT_EQ(w.lista_paczek().wybrana(), 21);
+        EXPECT_EQ(w.Shape3.Tag, 18);
+        EXPECT_EQ(w.lista_paczek().przesuniecie(), 3);
+        EXPECT_TRUE(w.btn_up.Visible());
+        for (int k = 0; k < 25; ++k)
+            key_click(&w, Qt::Key_Up);
+        EXPECT_EQ(w.lista_paczek().wybrana(), 1);
+        EXPECT_FALSE(w.btn_up.Visible());
+
+        // The lesson: its types are what the plan gives, with their counts.
+        wiersz(w.pb_paczki, pozycja(w, "001-1-01"));
+        ui::set_next_modal_hook([&](ui::Window& okno) {
+            doszedl = &okno == Form8;
+            podpis8 = os::cp1250_to_utf8(okno.Caption());
+            typy = wiersze(Form8->ListBox1);
+            EXPECT_TRUE(Form8->CB_Bez_powtorki.Visible()) << "a lesson run";
+            ui::grab_to_png(okno, testsupport::output_path("trainer/type_chooser.png"));
+            key_click(&okno, Qt::Key_Escape);
+        });
+        key_click(&w, Qt::Key_Return);
+        EXPECT_EQ(sesja.biezace_cw, "001-1-01");
+        EXPECT_EQ(ile_w_liscie, 5);
+
+        // Results by exercise, from the main window's "Wyniki".
+        f.btn_wyniki.Click();
+        EXPECT_EQ(tryb_wyboru, 2);
+        EXPECT_TRUE(w.btn_wyniki.Visible());
+        EXPECT_TRUE(w.Shape1.Visible());
+        EXPECT_EQ(w.Shape1.geometry().center(), w.btn_wyniki.geometry().center());
+        EXPECT_EQ(w.paczki()[static_cast<size_t>(pozycja(w, "001-1-01") - 1)].procent, 70);
+        wiersz(w.pb_paczki, pozycja(w, "001-1-01"));
+        ui::grab_to_png(w, testsupport::output_path("trainer/chooser_results.png"));
+
+        // Results by group: the first group has 14 of its 33 items in repetition.
+        w.btnWyniki_powtorek.Click();
+        EXPECT_EQ(tryb_wyboru, 3);
+        EXPECT_FALSE(w.pb_paczki.Visible());
+        EXPECT_FALSE(w.btn_dn.Visible());
+        EXPECT_EQ(w.dzialy()[0].procent, 42);
+        EXPECT_EQ(os::cp1250_to_utf8(w.lbl_info.Caption()), "Uczysz się 14 z 33 słówek i zdań.");
+        EXPECT_TRUE(w.L_Stat.Visible());
+        EXPECT_EQ(os::cp1250_to_utf8(w.L_Stat.Caption()).rfind("Uczysz się 14 z ", 0), 0u);
+        ui::grab_to_png(w, testsupport::output_path("trainer/chooser_groups.png"));
+        w.k_wynik_powt_2.Click();
+        EXPECT_EQ(w.dzialy()[0].procent, 12); // 4 of 33 above the known interval
+        EXPECT_EQ(os::cp1250_to_utf8(w.lbl_info.Caption()), "Umiesz 4 z 33 słówek i zdań.");
+
+        w.close();
+        f.close();
+    };
+    QTimer straz;
+    QObject::connect(&straz, &QTimer::timeout, [] {
+        ADD_FAILURE() << "a window was left open";
+        if (QWidget* m = QApplication::activeModalWidget()) m->close();
+        if (WyborZdanForm) WyborZdanForm->close();
+        if (Form1) Form1->close();
+    });
+    straz.start(20000);
+    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
+    ui::set_next_modal_hook(nullptr);
+
+    ASSERT_TRUE(doszedl);
+    EXPECT_EQ(podpis8, "Rodzaje ćwiczeń");
+    // Five words with recordings; English: no articles. Lesson runs list every
+    // type with work in type order.
+    ASSERT_FALSE(typy.empty());
+    EXPECT_EQ(typy[0], "Rozpoznawanie ze słuchu (5)");
+    EXPECT_NE(std::find(typy.begin(), typy.end(), "Dyktando (5)"), typy.end());
+    for (const auto& t : typy) {
+        EXPECT_EQ(t.find("rodzajnika"), std::string::npos) << t;
+        EXPECT_EQ(t.find("Zdania"), std::string::npos) << t;
+    }
+}
+
+// The chooser alone, after a login on the demo edition.
+class Chooser : public testsupport::QtFixture {
+  protected:
+    void SetUp() override {
+        demo.write(plik_usera(), os::pl(
+            "9=201-1-0001=Moje słówka=40001=40002\r\n"));
+        start_programu();
+        ASSERT_TRUE(zaloguj(1, "Anna"));
+        ile_w_liscie = 0;
+        wyczysc_sesje();
+        Form29 = new TForm29;
+        okno = std::make_unique<TWyborZdanForm>();
+        okno->show();
+        okno->btn_cwiczClick();
+        ustaw_pokaz_pomoc([this] { strony.push_back(strona_pomocy); });
+    }
+    void TearDown() override {
+        ustaw_pokaz_pomoc({});
+        okno.reset();
+        delete Form29;
+        Form29 = nullptr;
+    }
+    static std::string plik_usera() { return "cwa_su.txt"; }
+
+    testsupport::DemoEdition demo;
+    std::unique_ptr<TWyborZdanForm> okno;
+    std::vector<std::string> strony;
+};
+
+TEST_F(Chooser, AnOwnExerciseCanBeDeletedOnlyFromTheExercisesView) {
+    const int p = pozycja(*okno, "201-1-0001");
+    ASSERT_GE(p, 1);
+    const int dlugosc = okno->lista_paczek().dlugosc();
+
+    okno->btn_wynikiClick();
+    wiersz(okno->pb_paczki, p);
+    EXPECT_FALSE(okno->k_usun.Visible()) << "not in the results view";
+
+    okno->btn_cwiczClick();
+    wiersz(okno->pb_paczki, p);
+    ASSERT_TRUE(okno->k_usun.Visible());
+    wiersz(okno->pb_paczki, pozycja(*okno, "001-1"));
+    EXPECT_FALSE(okno->k_usun.Visible()) << "a built-in exercise cannot be deleted";
+
+    struct Przypadek {
+        const char* nazwa;
+        int klawisz;
+        bool usuniete;
+    } przypadki[] = {{"no", Qt::Key_Escape, false}, {"yes", Qt::Key_Return, true}};
+    for (const auto& c : przypadki) {
+        SCOPED_TRACE(c.nazwa);
+        wiersz(okno->pb_paczki, pozycja(*okno, "201-1-0001"));
+        std::string pytanie;
+        ui::set_next_modal_hook([&](ui::Window& box) {
+            pytanie = os::cp1250_to_utf8(Form29->Label1.Caption());
+            key_click(&box, c.klawisz);
+        });
+        okno->k_usun.Click();
+        EXPECT_EQ(pytanie, "Czy chcesz usunąć Ćwiczenie: Moje słówka ?");
+        EXPECT_EQ(pozycja(*okno, "201-1-0001") == 0, c.usuniete);
+        EXPECT_EQ(okno->lista_paczek().dlugosc(), c.usuniete ? dlugosc - 1 : dlugosc);
+        EXPECT_EQ(demo.read(plik_usera()).find("201-1-0001") == std::string::npos, c.usuniete);
+        EXPECT_EQ(okno->k_usun.Visible(), !c.usuniete);
+    }
+    ui::set_next_modal_hook(nullptr);
+}
+
+TEST_F(Chooser, HelpPageFollowsTheView) {
+    key_click(okno.get(), Qt::Key_F1);
+    okno->btn_wynikiClick();
+    key_click(okno.get(), Qt::Key_F1);
+    okno->k_wynik_powt_2Click();
+    key_click(okno.get(), Qt::Key_F1);
+    EXPECT_EQ(strony, (std::vector<std::string>{"h_10_slow.html", "h_12_wynik.html",
+                                                 "h_12_wynik.html"}));
+}
+
+TEST_F(Chooser, TabMovesBetweenTheListsAndEnterStartsOnlyWithASelection) {
+    EXPECT_EQ(okno->shp_focus.Tag, 1);
+    key_click(okno.get(), Qt::Key_Return);
+    EXPECT_EQ(sesja.biezace_cw, "") << "nothing selected, nothing started";
+
+    key_click(okno.get(), Qt::Key_Tab);
+    EXPECT_EQ(okno->shp_focus.Tag, 2);
+    EXPECT_EQ(okno->lista_paczek().wybrana(), 1);
+    EXPECT_TRUE(okno->B_OK.Visible());
+
+    // Scrolling the selection away hides it and the start button; back, both return.
+    for (int k = 0; k < 3; ++k)
+        okno->btn_dnClick();
+    EXPECT_FALSE(okno->Shape3.Visible());
+    EXPECT_FALSE(okno->B_OK.Visible());
+    for (int k = 0; k < 3; ++k)
+        okno->btn_upClick();
+    EXPECT_TRUE(okno->Shape3.Visible());
+
+    key_click(okno.get(), Qt::Key_Tab);
+    EXPECT_EQ(okno->shp_focus.Tag, 1);
+    key_click(okno.get(), Qt::Key_Down);
+    EXPECT_EQ(okno->lista_dzialow().wybrana(), 2);
+    EXPECT_FALSE(okno->B_OK.Visible()) << "a new section has nothing selected";
+}
+
+TEST_F(Chooser, TheTypeChooserClosesItselfWhenThePlanHasNoWork) {
+    TForm8 f8;
+    ile_w_liscie = 0;
+    testsupport::run_modal(f8, [](ui::Window&) {});
+    EXPECT_FALSE(f8.isVisible());
+    EXPECT_EQ(f8.Caption(), "Koniec!");
+    EXPECT_FALSE(f8.B_OK.Visible());
+}
+
+} // namespace

@@ -1,0 +1,46 @@
+#pragma once
+// The exercise-type chooser: lists the exercise types the run plan has work
+// in, with their counts, and runs the exercise window for the chosen one. It
+// closes itself with "Koniec!" when no type has work left.
+#include <vector>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/window.h"
+#include "shared/transparent_button.h"
+
+class TForm8 : public ui::Window {
+    Q_OBJECT
+
+  public:
+    TForm8();
+
+    ui::Image Image1;
+    ui::ListBox ListBox1;
+    ui::CheckBox CB_Bez_powtorki;
+    ui::Label Label1;
+    ui::CheckBox CB_Info_po_cwicz;
+    ui::Label Label2;
+    TTransparentButton B_OK;
+    TTransparentButton B_Zamknij;
+
+    // Rebuilds the list from the plan; the exercise window calls it after
+    // every run.
+    void Ustaw_cw();
+    void K_OKClick();
+    void ListBox1DblClick() { K_OKClick(); }
+    void K_KoniecClick();
+    void K_Next_CwClick() { Ustaw_cw(); }
+    void K_Od_poczatkuClick() { Ustaw_cw(); }
+
+    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
+
+    // The exercise type of each row of ListBox1.
+    const std::vector<int>& typy_wierszy() const { return typy_wierszy_; }
+
+  protected:
+    void OnShow() override;
+    void OnActivate() override;
+
+  private:
+    std::vector<int> typy_wierszy_;
+};

@@ -235,48 +235,32 @@ void TWyborZdanForm::zaznacz_zakladke(ui::Image* z) {
     Shape1.raise();
 }
 
-void TWyborZdanForm::btn_cwiczClick() {
-    tryb_wyboru = 1;
-    zaznacz_zakladke(nullptr);
-    tlo("gfx_s\\wybor_cw_a.bmp");
-    pb_paczki.SetVisible(true);
-    L_Stat.SetVisible(false);
-    zbuduj_dzialy(Widok::cwiczenia);
+void TWyborZdanForm::otworz_widok(Widok w, ui::Image* zakladka) {
+    tryb_wyboru = w == Widok::cwiczenia ? (zakladka ? 2 : 1) : 3;
+    zaznacz_zakladke(zakladka);
+    tlo(tryb_wyboru == 3 ? "gfx_s\\wybor_cw_2_a.bmp" : "gfx_s\\wybor_cw_a.bmp");
+    pb_paczki.SetVisible(tryb_wyboru != 3);
+    L_Stat.SetCaption("");
+    lbl_info.SetCaption("");
+    zbuduj_dzialy(w);
+    L_Stat.SetVisible(tryb_wyboru == 3);
     Wybierz_dzial(1);
+}
+
+void TWyborZdanForm::btn_cwiczClick() {
+    otworz_widok(Widok::cwiczenia, nullptr);
 }
 
 void TWyborZdanForm::btn_wynikiClick() {
-    tryb_wyboru = 2;
-    zaznacz_zakladke(&btn_wyniki);
-    tlo("gfx_s\\wybor_cw_a.bmp");
-    pb_paczki.SetVisible(true);
-    L_Stat.SetVisible(false);
-    L_Stat.SetCaption("");
-    lbl_info.SetCaption("");
-    zbuduj_dzialy(Widok::cwiczenia);
-    Wybierz_dzial(1);
+    otworz_widok(Widok::cwiczenia, &btn_wyniki);
 }
 
 void TWyborZdanForm::btnWyniki_powtorekClick() {
-    tryb_wyboru = 3;
-    zaznacz_zakladke(&btnWyniki_powtorek);
-    tlo("gfx_s\\wybor_cw_2_a.bmp");
-    pb_paczki.SetVisible(false);
-    lbl_info.SetCaption("");
-    zbuduj_dzialy(Widok::grupy_w_powtorce);
-    L_Stat.SetVisible(true);
-    Wybierz_dzial(1);
+    otworz_widok(Widok::grupy_w_powtorce, &btnWyniki_powtorek);
 }
 
 void TWyborZdanForm::k_wynik_powt_2Click() {
-    tryb_wyboru = 3;
-    zaznacz_zakladke(&k_wynik_powt_2);
-    tlo("gfx_s\\wybor_cw_2_a.bmp");
-    pb_paczki.SetVisible(false);
-    lbl_info.SetCaption("");
-    zbuduj_dzialy(Widok::grupy_umiesz);
-    L_Stat.SetVisible(true);
-    Wybierz_dzial(1);
+    otworz_widok(Widok::grupy_umiesz, &k_wynik_powt_2);
 }
 
 // ---- Selection

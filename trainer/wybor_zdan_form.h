@@ -90,6 +90,8 @@ class TWyborZdanForm : public ui::Window {
 
   private:
     enum class Widok { cwiczenia, grupy_w_powtorce, grupy_umiesz };
+    // The exercises view (no tab) or a result view with its tab framed.
+    void otworz_widok(Widok w, ui::Image* zakladka);
     void zbuduj_dzialy(Widok w);
     void zbuduj_paczki();
     void zaznacz_zakladke(ui::Image* zakladka);

@@ -6,7 +6,6 @@
 namespace look {
 
 constexpr Size okno_wyboru = {800, 600};
-constexpr int wybor_pasek = 52; // the title band of the pictures
 
 // The view tabs (views 2 and 3), each a picture of its own size.
 constexpr Rect wybor_btn_wyniki = {388, 60, 122, 30};

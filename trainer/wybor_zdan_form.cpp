@@ -183,6 +183,8 @@ TWyborZdanForm::TWyborZdanForm()
 }
 
 void TWyborZdanForm::tlo(const char* plik) {
+    if (plik_tla_ == plik) return;
+    plik_tla_ = plik;
     img_tlo.SetPicture(tlo_okna(plik, look::okno_wyboru));
 }
 
@@ -463,6 +465,7 @@ void TWyborZdanForm::OnActivate() {
 
 void TWyborZdanForm::OnClose() {
     img_tlo.SetPicture(QImage());
+    plik_tla_.clear();
 }
 
 // ---- Painting

@@ -108,6 +108,7 @@ class TWyborZdanForm : public ui::Window {
     std::vector<TPaczka> paczki_;
     TPrzewijanaLista lista_dzialow_;
     TPrzewijanaLista lista_paczek_;
+    std::string plik_tla_; // the background shown, empty once released
     std::string nazwa_usera_;
     std::string tytul_usera_;
 };

@@ -5,7 +5,6 @@
 #include "trainer/wybor_zdan_geometry.h"
 
 #include <QPainterPath>
-#include <functional>
 
 namespace artwork {
 namespace {
@@ -41,26 +40,6 @@ void info_panel(QImage& img) {
     raised_panel(img, rect(look::wybor_lbl_info).adjusted(-8, -4, 8, 2), alpha(white, 130));
 }
 
-// Paints on a white ground, then keys every pixel outside `shape` (a pixel
-// belongs to the picture when its centre lies in the shape).
-QImage keyed(int w, int h, const QPainterPath& shape, const std::function<void(QPainter&)>& paint) {
-    QImage img = canvas(w, h, white);
-    QImage mask(w, h, QImage::Format_ARGB32);
-    mask.fill(Qt::transparent);
-    {
-        QPainter p(&img);
-        prepare(p);
-        paint(p);
-        QPainter m(&mask);
-        m.fillPath(shape, Qt::black);
-    }
-    const QRgb key = QRgb(0xFF000000u | look::klucz_przezroczysty);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (qAlpha(mask.pixel(x, y)) < 128) img.setPixel(x, y, key);
-    return img;
-}
-
 QPainterPath whole(int w, int h) {
     QPainterPath p;
     p.addRect(0, 0, w, h);
@@ -71,7 +50,7 @@ constexpr int I = look::wybor_ikona;
 
 // Category: one, two or three rising bars.
 QImage category(int n) {
-    return keyed(I, I, whole(I, I), [n](QPainter& p) {
+    return keyed(I, I, white, whole(I, I), [n](QPainter& p) {
         for (int k = 0; k < 3; ++k) {
             const double h = 5 + 4 * k;
             const QRectF bar(1.5 + 5 * k, I - 1.5 - h, 3.5, h);
@@ -84,7 +63,7 @@ QImage category(int n) {
 
 // Run at least once: a tick in a disc; never run: an empty ring.
 QImage run_mark(bool yes) {
-    return keyed(I, I, whole(I, I), [yes](QPainter& p) {
+    return keyed(I, I, white, whole(I, I), [yes](QPainter& p) {
         const QRectF disc(1.5, 1.5, I - 3, I - 3);
         if (!yes) {
             p.setPen(QPen(mix(piasek, granat, 0.3), 1.4));
@@ -105,7 +84,7 @@ QImage run_mark(bool yes) {
 // Kind of exercise: a tile with "Aa" (words), text lines (sentences) or a
 // pencil (the learner's own).
 QImage kind_tile(int kind) {
-    return keyed(I, I, whole(I, I), [kind](QPainter& p) {
+    return keyed(I, I, white, whole(I, I), [kind](QPainter& p) {
         const QRectF tile(0.5, 0.5, I - 1, I - 1);
         const QColor fill = kind == 0 ? jasny : kind == 1 ? granat : pomarancz;
         p.setPen(Qt::NoPen);
@@ -126,7 +105,7 @@ QImage kind_tile(int kind) {
 
 QImage progress_bar() {
     const look::Size s = look::wybor_img_progress;
-    return keyed(s.w, s.h, whole(s.w, s.h), [s](QPainter& p) {
+    return keyed(s.w, s.h, white, whole(s.w, s.h), [s](QPainter& p) {
         const QRectF r(0, 0, s.w, s.h);
         p.fillRect(r, vertical(r, mix(pomarancz, white, 0.25), mix(pomarancz, granat, 0.15)));
         p.fillRect(QRectF(0, 0, s.w, s.h / 2.0), QColor(255, 255, 255, 50));
@@ -136,7 +115,7 @@ QImage progress_bar() {
 QImage progress_back() {
     const look::Size s = look::wybor_img_progress_back;
     const QPainterPath shape = rounded(QRectF(0, 0, s.w, s.h), 3);
-    return keyed(s.w, s.h, shape, [s](QPainter& p) {
+    return keyed(s.w, s.h, white, shape, [s](QPainter& p) {
         p.setPen(QPen(mix(granat, white, 0.35), 1));
         p.setBrush(mix(piasek, white, 0.55));
         p.drawRoundedRect(QRectF(0.5, 0.5, s.w - 1, s.h - 1), 3, 3);
@@ -151,7 +130,7 @@ QImage tab(const look::Rect& r, const char* caption, Icon icon) {
     int px = 13;
     for (const char* z : zakladki)
         px = std::min(px, fitting_size(QString::fromUtf8(z), 13, 10, 120 - 34, true));
-    return keyed(r.w, r.h, shape, [r, caption, icon, px](QPainter& p) {
+    return keyed(r.w, r.h, white, shape, [r, caption, icon, px](QPainter& p) {
         const QRectF body(0.5, 0.5, r.w - 1, r.h - 1);
         p.fillPath(rounded(body, 8), vertical(body, mix(piasek, white, 0.5), piasek));
         p.setPen(QPen(alpha(granat, 90), 1));
@@ -167,7 +146,7 @@ QImage tab(const look::Rect& r, const char* caption, Icon icon) {
 QImage delete_button() {
     const look::Rect r = look::wybor_k_usun;
     const QPainterPath shape = rounded(QRectF(0, 0, r.w, r.h), 9);
-    return keyed(r.w, r.h, shape, [r](QPainter& p) {
+    return keyed(r.w, r.h, white, shape, [r](QPainter& p) {
         const QRectF body(0.5, 0.5, r.w - 1, r.h - 1);
         p.fillPath(rounded(body, 9), vertical(body, white, mix(piasek, white, 0.4)));
         p.setPen(QPen(pomarancz, 1.4));

@@ -5,7 +5,6 @@
 
 #include <QPainterPath>
 #include <cmath>
-#include <functional>
 
 namespace artwork {
 namespace {
@@ -13,27 +12,6 @@ namespace {
 const QRectF card = rect(geo4::karta);
 const QRectF band = rect(geo4::pasek_licznikow);
 const int W = geo4::okno.w, H = geo4::okno.h, STRIP_H = geo4::Image2.h;
-
-// Paints on `ground` with `paint`, then keys every pixel whose centre lies
-// outside `shape` (hard-edged, so no blend with the key colour remains).
-QImage keyed(int w, int h, const QColor& ground, const QPainterPath& shape,
-             const std::function<void(QPainter&)>& paint) {
-    QImage img = canvas(w, h, ground);
-    QImage mask(img.size(), QImage::Format_ARGB32);
-    mask.fill(Qt::transparent);
-    {
-        QPainter p(&img);
-        prepare(p);
-        paint(p);
-        QPainter m(&mask);
-        m.fillPath(shape, Qt::black);
-    }
-    const QRgb key = QRgb(0xFF000000u | look::klucz_przezroczysty);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (qAlpha(mask.pixel(x, y)) < 128) img.setPixel(x, y, key);
-    return img;
-}
 
 // The ground shared by every background: light, the card with a soft shadow,
 // and the band for the counters.

@@ -85,4 +85,23 @@ QImage dialog(look::Size size, const char* heading, Icon icon) {
     return img;
 }
 
+QImage keyed(int w, int h, const QColor& ground, const QPainterPath& shape,
+             const std::function<void(QPainter&)>& paint) {
+    QImage img = canvas(w, h, ground);
+    QImage mask(img.size(), QImage::Format_ARGB32);
+    mask.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        prepare(p);
+        paint(p);
+        QPainter m(&mask);
+        m.fillPath(shape, Qt::black);
+    }
+    const QRgb key = QRgb(0xFF000000u | look::klucz_przezroczysty);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (qAlpha(mask.pixel(x, y)) < 128) img.setPixel(x, y, key);
+    return img;
+}
+
 } // namespace artwork

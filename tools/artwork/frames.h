@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
+#include <functional>
 #include <initializer_list>
 
 namespace artwork {
@@ -40,5 +41,9 @@ void panel(QImage& img, const QRectF& r, double radius, const QColor& tint);
 void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons);
 // Light window with a 52-pixel header band carrying a heading and an icon.
 QImage dialog(look::Size size, const char* heading, Icon icon);
+// Paints on `ground` with `paint`, then keys every pixel whose centre lies
+// outside `shape` (hard-edged, so no blend with the key colour remains).
+QImage keyed(int w, int h, const QColor& ground, const QPainterPath& shape,
+             const std::function<void(QPainter&)>& paint);
 
 } // namespace artwork

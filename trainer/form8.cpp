@@ -1,12 +1,10 @@
 #include "trainer/form8.h"
 
 #include <QTimer>
-#include <exception>
 
 #include "core/exercises.h"
 #include "core/settings.h"
 #include "platform/os/codepage.h"
-#include "platform/os/message.h"
 #include "shared/forms.h"
 #include "trainer/form8_geometry.h"
 #include "trainer/run_plan.h"
@@ -14,14 +12,18 @@
 
 TForm8::TForm8()
     : ui::Window(look::okno_typow.w, look::okno_typow.h), Image1(this), ListBox1(this),
-      CB_Bez_powtorki(this), Label1(this), CB_Info_po_cwicz(this), Label2(this), B_OK(this, 8),
-      B_Zamknij(this, 3) {
+      CB_Bez_powtorki(this), Label1(this), CB_Info_po_cwicz(this), Label2(this),
+      B_OK(this, Pasek::nauka), B_Zamknij(this, Pasek::anuluj2) {
     SetCaption(os::pl("Rodzaje ćwiczeń"));
     ustaw_tlo(Image1, "gfx_s\\form8.bmp", look::okno_typow);
 
     umiesc(ListBox1, look::form8_ListBox1);
-    ListBox1.SetFont(czcionka_arial(15, false, look::tekst));
-    ListBox1.OnDblClick = [this] { ListBox1DblClick(); };
+    ListBox1.SetFont(czcionka_arial(14, false, look::tekst));
+    ListBox1.SetItemHeight(look::form8_wiersz);
+    ListBox1.OnDrawItem = [this](ui::Canvas& c, int i, const QRect& r, ui::DrawnList::State s) {
+        rysuj_wiersz(c, i, r, s);
+    };
+    ListBox1.OnDblClick = [this](int) { ListBox1DblClick(); };
 
     auto pole = [](ui::CheckBox& cb, const look::Rect& r, ui::Label& l, const look::Rect& lr,
                    const char* tekst) {
@@ -41,6 +43,21 @@ TForm8::TForm8()
 
     ustaw_przycisk(B_OK, look::form8_B_OK, [this] { K_OKClick(); });
     ustaw_przycisk(B_Zamknij, look::form8_B_Zamknij, [this] { K_KoniecClick(); });
+    SetDefaultButton(&B_OK);
+    SetCancelButton(&B_Zamknij);
+}
+
+void TForm8::rysuj_wiersz(ui::Canvas& c, int i, const QRect& r, ui::DrawnList::State s) {
+    if (i < 0 || i >= static_cast<int>(wiersze_.size())) return;
+    if (s.selected)
+        c.FillRect(r, 0xFF000000u | look::morski);
+    else if (s.hot)
+        c.FillRect(r, 0xFF000000u | look::piasek);
+    ui::Font f = c.GetFont();
+    f.color = 0xFF000000u | (s.selected ? 0xFFFFFFu : look::tekst);
+    c.SetFont(f);
+    c.TextOut(r.left() + 8, r.top() + (r.height() - c.TextHeight()) / 2,
+              wiersze_[static_cast<size_t>(i)]);
 }
 
 void TForm8::OnShow() {
@@ -58,20 +75,22 @@ void TForm8::OnActivate() {
 }
 
 void TForm8::Ustaw_cw() {
-    const std::vector<TWierszTypu> wiersze = typy_z_praca(sesja.plan);
-    ListBox1.Items().Clear();
+    wiersze_.clear();
     typy_wierszy_.clear();
-    for (const TWierszTypu& w : wiersze) {
-        ListBox1.Items().Add(opis_wiersza_typu(w));
+    for (const TWierszTypu& w : typy_z_praca(sesja.plan)) {
+        wiersze_.push_back(opis_wiersza_typu(w));
         typy_wierszy_.push_back(w.typ);
     }
-    if (typy_wierszy_.empty()) {
+    ListBox1.SetItemIndex(-1);
+    ListBox1.SetCount(static_cast<int>(wiersze_.size()));
+    ListBox1.SetTopIndex(0);
+    if (wiersze_.empty()) {
         B_OK.SetVisible(false);
         SetCaption("Koniec!");
         // Not from inside the show or a run's close: the window closes once
         // the current step is over.
         QTimer::singleShot(0, this, [this] {
-            if (isVisible() && typy_wierszy_.empty()) close();
+            if (isVisible() && wiersze_.empty()) close();
         });
         return;
     }
@@ -91,21 +110,4 @@ void TForm8::K_OKClick() {
 
 void TForm8::K_KoniecClick() {
     close();
-}
-
-bool TForm8::FormKeyDown(int key, Qt::KeyboardModifiers) {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (B_OK.Visible()) K_OKClick();
-        return true;
-    case Qt::Key_Escape:
-        K_KoniecClick();
-        return true;
-    case Qt::Key_F1:
-        pokaz_pomoc();
-        return true;
-    default:
-        return false;
-    }
 }

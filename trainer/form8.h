@@ -2,9 +2,11 @@
 // The exercise-type chooser: lists the exercise types the run plan has work
 // in, with their counts, and runs the exercise window for the chosen one. It
 // closes itself with "Koniec!" when no type has work left.
+#include <string>
 #include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/drawn_list.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
 
@@ -15,7 +17,7 @@ class TForm8 : public ui::Window {
     TForm8();
 
     ui::Image Image1;
-    ui::ListBox ListBox1;
+    ui::DrawnList ListBox1;
     ui::CheckBox CB_Bez_powtorki;
     ui::Label Label1;
     ui::CheckBox CB_Info_po_cwicz;
@@ -32,9 +34,8 @@ class TForm8 : public ui::Window {
     void K_Next_CwClick() { Ustaw_cw(); }
     void K_Od_poczatkuClick() { Ustaw_cw(); }
 
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
-
-    // The exercise type of each row of ListBox1.
+    // The rows of ListBox1 ("Dyktando (12)") and the exercise type of each.
+    const std::vector<std::string>& wiersze() const { return wiersze_; }
     const std::vector<int>& typy_wierszy() const { return typy_wierszy_; }
 
   protected:
@@ -42,5 +43,8 @@ class TForm8 : public ui::Window {
     void OnActivate() override;
 
   private:
+    void rysuj_wiersz(ui::Canvas& c, int i, const QRect& r, ui::DrawnList::State s);
+
+    std::vector<std::string> wiersze_;
     std::vector<int> typy_wierszy_;
 };

@@ -17,7 +17,6 @@
 #include "platform/ui/bmp.h"
 #include "shared/form29.h"
 #include "shared/forms.h"
-#include "trainer/form1.h"
 #include "trainer/windows.h"
 #include "trainer/wybor_zdan_geometry.h"
 
@@ -92,7 +91,7 @@ TWyborZdanForm::TWyborZdanForm()
       btnWyniki_powtorek(this), k_wynik_powt_2(this), Shape1(this), btn_cwicz(this),
       pb_dzialy2(this), pb_paczki(this), Shape2(this), Shape3(this), shp_focus(this),
       L_btn_up(this), L_btn_dn(this), btn_up(this), btn_dn(this), L_Stat(this), lbl_info(this),
-      k_usun(this), B_OK(this, 8), B_Zamknij(this, 3), poz_1(this), poz_2(this), poz_3(this),
+      k_usun(this), B_OK(this, Pasek::nauka), B_Zamknij(this, Pasek::anuluj2), poz_1(this), poz_2(this), poz_3(this),
       rob_yes(this), rob_no(this), cw_slowka(this), cw_zdania(this), cw_usera(this),
       img_progress(this), img_progress_back(this) {
     SetCaption(tytul_edycji);
@@ -166,6 +165,8 @@ TWyborZdanForm::TWyborZdanForm()
     ustaw_przycisk(B_OK, look::wybor_B_OK, [this] { krok([this] { B_OKClick(); }); });
     ustaw_przycisk(B_Zamknij, look::wybor_B_Zamknij, [this] { B_ZamknijClick(); });
     B_OK.SetVisible(false);
+    SetDefaultButton(&B_OK);
+    SetCancelButton(&B_Zamknij);
 
     obrazek_w(poz_1, "gfx_s\\wybor_poz_1.bmp");
     obrazek_w(poz_2, "gfx_s\\wybor_poz_2.bmp");
@@ -193,6 +194,7 @@ void TWyborZdanForm::pokaz_widok() {
     show_modeless();
     raise();
     activateWindow();
+    SetHelpPage(widok == 1 ? "h_10_slow.html" : "h_12_wynik.html");
     L_Stat.SetCaption("");
     lbl_info.SetCaption("");
     tlo("gfx_s\\wybor_cw_a.bmp");
@@ -239,6 +241,7 @@ void TWyborZdanForm::zaznacz_zakladke(ui::Image* z) {
 
 void TWyborZdanForm::otworz_widok(Widok w, ui::Image* zakladka) {
     tryb_wyboru = w == Widok::cwiczenia ? (zakladka ? 2 : 1) : 3;
+    SetHelpPage(tryb_wyboru == 1 ? "h_10_slow.html" : "h_12_wynik.html");
     zaznacz_zakladke(zakladka);
     tlo(tryb_wyboru == 3 ? "gfx_s\\wybor_cw_2_a.bmp" : "gfx_s\\wybor_cw_a.bmp");
     pb_paczki.SetVisible(tryb_wyboru != 3);
@@ -428,17 +431,6 @@ bool TWyborZdanForm::FormKeyDown(int key, Qt::KeyboardModifiers) {
         } else if (lista_paczek_.dlugosc() > 0) {
             krok([this] { Wybierz_paczke(1); });
         }
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (B_OK.Visible()) B_OK.Click();
-        return true;
-    case Qt::Key_F1:
-        strona_pomocy = tryb_wyboru == 1 ? "h_10_slow.html" : "h_12_wynik.html";
-        pokaz_pomoc();
-        return true;
-    case Qt::Key_Escape:
-        close();
         return true;
     default:
         return false;

@@ -42,10 +42,10 @@ void wiersz(ui::PaintBox& pb, int r) {
     testsupport::release(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
 }
 
-std::vector<std::string> wiersze(ui::ListBox& l) {
+std::vector<std::string> wiersze(const TForm8& f) {
     std::vector<std::string> out;
-    for (int i = 0; i < l.Items().Count(); ++i)
-        out.push_back(os::cp1250_to_utf8(l.Items()[i]));
+    for (const auto& w : f.wiersze())
+        out.push_back(os::cp1250_to_utf8(w));
     return out;
 }
 
@@ -130,7 +130,7 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
         ui::set_next_modal_hook([&](ui::Window& okno) {
             doszedl = &okno == Form8;
             podpis8 = os::cp1250_to_utf8(okno.Caption());
-            typy = wiersze(Form8->ListBox1);
+            typy = wiersze(*Form8);
             EXPECT_TRUE(Form8->CB_Bez_powtorki.Visible()) << "a lesson run";
             ui::grab_to_png(okno, testsupport::output_path("trainer/type_chooser.png"));
             key_click(&okno, Qt::Key_Escape);

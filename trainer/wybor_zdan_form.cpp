@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "core/statistics.h"
 #include "core/text.h"
+#include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/int_math.h"
 #include "platform/os/message.h"
@@ -201,7 +202,7 @@ void TWyborZdanForm::pokaz_widok() {
     krok([this, widok] {
         czytaj_statystyki();
         if (ile_cw_info < 1) {
-            pokaz_informacje(os::pl("Brak informacji o cwiczeniach!"));
+            core::show_info(os::pl("Brak informacji o cwiczeniach!"));
             return;
         }
         btn_cwiczClick();

@@ -11,10 +11,12 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <vector>
 
 #include "platform/os/codepage.h"
+#include "platform/os/message.h"
 #include "platform/os/paths.h"
 
 namespace ui {
@@ -142,8 +144,14 @@ class InputGate : public QObject {
         if (++win->busy_ == 1) win->busy_waits_ = g_waits;
         delivering_.push_back(e);
         g_handling.push_back(win.data());
-        if (e->type() != QEvent::KeyPress || !preview(*win, static_cast<QKeyEvent*>(e)))
-            QApplication::instance()->notify(w, e);
+        try {
+            if (e->type() != QEvent::KeyPress || !preview(*win, static_cast<QKeyEvent*>(e)))
+                QApplication::instance()->notify(w, e);
+        } catch (const std::exception& ex) {
+            // A run-time error of a handler ends that step with its message;
+            // it never unwinds through Qt's event delivery.
+            os::show_message(ex.what());
+        }
         delivering_.pop_back();
         g_handling.pop_back();
         if (win) --win->busy_;

@@ -17,7 +17,8 @@
 // One step at a time: while a handler that a click or key started in a window
 // waits and lets events through (ui::process_events_while_waiting), further
 // clicks and keys meant for that window are dropped, so none of its handlers
-// runs in the middle of another. Other windows go on taking input.
+// runs in the middle of another. Other windows go on taking input. A
+// run-time error (exception) of a handler ends that step with its message.
 #include <QWidget>
 #include <functional>
 #include <optional>

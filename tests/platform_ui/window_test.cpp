@@ -4,10 +4,12 @@
 
 #include <QScreen>
 #include <QWindow>
+#include <stdexcept>
 #include <QTimer>
 #include <filesystem>
 #include <vector>
 
+#include "platform/os/message.h"
 #include "platform/ui/controls.h"
 #include "platform_ui/qt_app.h"
 
@@ -317,6 +319,23 @@ TEST(Window, InputWaitsWhileAHandlerOfTheSameWindowWaits) {
     EXPECT_EQ(entered, 2);
     b.close();
     other.close();
+}
+
+TEST(Window, AHandlersRunTimeErrorIsShownAndTheWindowGoesOn) {
+    testsupport::qt_app();
+    std::vector<std::string> shown;
+    os::set_message_hook([&](const std::string& t) { shown.push_back(t); });
+    Box b;
+    b.show_modeless();
+    b.ok.OnClick = [] { throw std::runtime_error("Nie można odczytać pliku"); };
+    testsupport::click(&b.ok);
+    testsupport::key_click(&b.edit, Qt::Key_Return); // the same through the default button
+    EXPECT_EQ(shown, (std::vector<std::string>{"Nie można odczytać pliku", "Nie można odczytać pliku"}));
+    EXPECT_FALSE(b.busy());
+    testsupport::click(&b.cancel); // the window still takes input
+    EXPECT_EQ(b.cancels, 1);
+    os::set_message_hook({});
+    b.close();
 }
 
 } // namespace

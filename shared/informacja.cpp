@@ -34,6 +34,10 @@ TInformacjaForm::TInformacjaForm(bool slownik)
     Pb1.setMouseTracking(true);
     Pb1.OnPaint = [this](ui::Canvas& c) { Rysuj_tekst(c); };
     Pb1.OnMouseMove = [this](Qt::KeyboardModifiers, int x, int y) { Pb1MouseMove(x, y); };
+    // The spot under a press counts even when no move came before it.
+    Pb1.OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        Pb1MouseMove(x, y);
+    };
     Pb1.OnClick = [this] { Pb1Click(); };
 
     Label1.SetVisible(false);

@@ -133,8 +133,10 @@ TEST_F(ExamplesWindow, SignsWithoutAnItemOfTheStorePlayNothing) {
     run_modal(*okno, [&](ui::Window& w) {
         const auto punkty = okno->tekst().uklad().punkty;
         ASSERT_EQ(punkty.size(), 3u);
-        for (const Punkt& p : punkty)
+        for (const Punkt& p : punkty) {
             click(&okno->Pb1, srodek(p));
+            EXPECT_GE(okno->tekst().goracy(), 0);
+        }
         for (int n = 0; n < 3; ++n)
             key_click(okno.get(), Qt::Key_Space);
         w.close();

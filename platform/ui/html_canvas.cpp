@@ -1,5 +1,7 @@
 #include "platform/ui/html_canvas.h"
 
+#include "platform/ui/canvas.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -93,25 +95,31 @@ std::string trimmed(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
-// Names the font configuration maps to a metric-compatible family.
+// Names the font configuration maps to a metric-compatible family, beyond
+// those the windows use (family_for).
 const char* metric_alias(const std::string& lower_face) {
     static const std::pair<const char*, const char*> kAliases[] = {
-        {"arial", "Liberation Sans"},          {"helvetica", "Liberation Sans"},
-        {"ms sans serif", "Liberation Sans"},  {"times new roman", "Liberation Serif"},
-        {"times", "Liberation Serif"},         {"courier new", "Liberation Mono"},
-        {"courier", "Liberation Mono"},
+        {"helvetica", "Liberation Sans"}, {"times", "Liberation Serif"}, {"courier", "Liberation Mono"},
     };
     for (const auto& [name, family] : kAliases)
         if (lower_face == name) return family;
     return nullptr;
 }
 
+// The family standing in for an aliased face; empty for other names.
+QString alias_family(const std::string& face) {
+    const QString mapped = family_for(face);
+    if (mapped != QString::fromStdString(face)) return mapped;
+    if (const char* f = metric_alias(lower(face))) return QString::fromLatin1(f);
+    return QString();
+}
+
 } // namespace
 
 QString html_family(const std::string& face) {
     const std::string t = trimmed(face);
-    if (const char* f = metric_alias(lower(t))) return QString::fromLatin1(f);
-    return QString::fromStdString(t);
+    const QString alias = alias_family(t);
+    return alias.isEmpty() ? QString::fromStdString(t) : alias;
 }
 
 bool font_installed(const std::string& face) {
@@ -122,9 +130,10 @@ bool font_installed(const std::string& face) {
     if (it != known.end()) return it->second;
     // Without an application there is no font database: only the aliases count.
     const bool database = QGuiApplication::instance() != nullptr;
+    const QString alias = alias_family(trimmed(face));
     bool ok = false;
-    if (const char* f = metric_alias(key))
-        ok = !database || QFontDatabase::hasFamily(QString::fromLatin1(f));
+    if (!alias.isEmpty())
+        ok = !database || QFontDatabase::hasFamily(alias);
     else if (database)
         ok = QFontDatabase::hasFamily(QString::fromStdString(trimmed(face)));
     if (!database) return ok; // not remembered: the database may come later
@@ -515,11 +524,12 @@ void HtmlCanvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect,
     else if (vert == TextAlign::Bottom)
         baseline = y - tm.descent;
 
+    // Only the clip is put back afterwards: the justification count and the
+    // current position move on.
     const bool clipped = (options & kEtoClipped) && rect;
-    if (clipped) {
-        SaveDC();
-        IntersectClipRect(*rect);
-    }
+    const bool had_clip = s_.has_clip;
+    const QRegion old_clip = s_.clip;
+    if (clipped) IntersectClipRect(*rect);
     if ((options & kEtoOpaque) && rect) FillRect(*rect, s_.bk_color);
     if (s_.bk_mode == BkMode::Opaque && width > 0)
         FillRect({x0, baseline - tm.ascent, x0 + width, baseline + tm.descent}, s_.bk_color);
@@ -535,7 +545,7 @@ void HtmlCanvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect,
             FillRect({x0, top, x0 + width, top + lw}, s_.text_color);
         }
     }
-    if (clipped) RestoreDC();
+    if (clipped) set_clip(had_clip, old_clip);
     if (align & TextAlign::UpdateCP) {
         if (horz == TextAlign::Right)
             s_.pos = QPoint(x0, y);

@@ -136,6 +136,34 @@ TEST_F(HtmlCanvasText, CurrentPositionContinuesWhereTheLastTextEnded) {
     EXPECT_EQ(pieces, whole);
 }
 
+TEST_F(HtmlCanvasText, JustificationSpreadsOverTheNextSpacesAcrossCalls) {
+    // 7 extra pixels over 3 spaces, drawn in two pieces (one of them
+    // clipped) or in one: the same picture, the same end.
+    const Rect wide{0, 0, 400, 60};
+    int end_pieces = 0, end_whole = 0, plain = 0;
+    const QImage pieces = paint(400, 60, [&](HtmlCanvas& c) {
+        c.SelectFont(arial(-16));
+        c.SetTextAlign(TA::Baseline | TA::UpdateCP);
+        c.MoveTo(5, 40);
+        c.SetTextJustification(7, 3);
+        c.ExtTextOut(0, 0, HtmlCanvas::kEtoClipped, &wide, u"one two ");
+        c.TextOut(0, 0, u"three four");
+        end_pieces = c.CurrentPosition().x();
+        plain = c.TextWidth(u"one two three four");
+    });
+    const QImage whole = paint(400, 60, [&](HtmlCanvas& c) {
+        c.SelectFont(arial(-16));
+        c.SetTextAlign(TA::Baseline | TA::UpdateCP);
+        c.MoveTo(5, 40);
+        c.SetTextJustification(7, 3);
+        c.TextOut(0, 0, u"one two three four");
+        end_whole = c.CurrentPosition().x();
+    });
+    EXPECT_EQ(pieces, whole);
+    EXPECT_EQ(end_pieces, 5 + plain + 7);
+    EXPECT_EQ(end_whole, end_pieces);
+}
+
 TEST_F(HtmlCanvasText, OpaqueModeFillsTheCellsAndTransparentLeavesTheGround) {
     const ui::ColorRef red = ui::rgb_ref(255, 0, 0);
     int w = 0, h = 0;

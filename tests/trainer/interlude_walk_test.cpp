@@ -4,13 +4,10 @@
 // a picture and the matching game, which the learner plays to "100 %".
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
 #include "core/repetitions.h"
 #include "core/ui_hooks.h"
@@ -20,6 +17,7 @@
 #include "trainer/demo_edition.h"
 #include "trainer/form1.h"
 #include "trainer/start.h"
+#include "trainer/trainer_run.h"
 #include "trainer/windows.h"
 #include "trainer/wybor_zdan_geometry.h"
 
@@ -135,31 +133,23 @@ TEST(InterludeWalk, ThreeLessonRunsBringASayingAPictureAndTheMatchingGame) {
         WyborZdanForm->close();
     };
 
+    // The user choice: log in as the listed user.
     ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); });
-    OpcjeStartu opcje;
-    opcje.token = "vokarin-test-" + std::to_string(getpid());
-    opcje.okna_komunikatow = false;
-    opcje.po_pokazaniu = [&](TForm1& f) {
-        // The help hint of the first activation.
-        ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
-        wait_ms(200);
-        ui::set_next_modal_hook(nullptr);
-        EXPECT_EQ(ile_powtorek, 150);
-        core::ui().play_wav = [](const std::string&, bool) {}; // quiet and quick
-        for (int run = 0; run < 3; ++run)
-            lekcja(f);
-        f.close();
-    };
-    QTimer straz;
-    QObject::connect(&straz, &QTimer::timeout, [] {
-        ADD_FAILURE() << "a window was left open";
-        if (QWidget* m = QApplication::activeModalWidget()) m->close();
-        if (WyborZdanForm) WyborZdanForm->close();
-        if (Form1) Form1->close();
-    });
-    straz.start(60000);
-    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
-    straz.stop();
+    const TrainerRun run = run_trainer_once(
+        [&](TForm1& f) {
+            // The help hint of the first activation.
+            ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
+            wait_ms(200);
+            ui::set_next_modal_hook(nullptr);
+            EXPECT_EQ(ile_powtorek, 150);
+            core::ui().play_wav = [](const std::string&, bool) {}; // quiet and quick
+            for (int n = 0; n < 3; ++n)
+                lekcja(f);
+            f.close();
+        },
+        60000);
+    EXPECT_TRUE(run.main_window);
+    EXPECT_EQ(run.code, 0);
 
     EXPECT_EQ(przerywniki_pokazane, (std::vector<std::string>{"saying", "picture", "matching"}));
     EXPECT_EQ(po_odpowiedziach, (std::vector<int>{20, 15, 10}));

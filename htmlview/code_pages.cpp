@@ -163,7 +163,7 @@ const Codec& codec_for(int code_page) {
     return *result;
 }
 
-void append_code_point(std::u16string& out, long c) {
+void append_code_point(WideString& out, long c) {
     if (c < 0) {
         out += kReplacement;
     } else if (c > 0xFFFF) {
@@ -175,7 +175,7 @@ void append_code_point(std::u16string& out, long c) {
     }
 }
 
-size_t decode(const Codec& c, std::string_view s, size_t i, std::u16string& out) {
+size_t decode(const Codec& c, std::string_view s, size_t i, WideString& out) {
     const unsigned char b = static_cast<unsigned char>(s[i]);
     switch (c.kind) {
     case Kind::Single: out += c.single[b]; return 1;
@@ -226,20 +226,32 @@ const std::vector<std::uint32_t>& encode_table(const Codec& cc) {
 
 } // namespace
 
-size_t DecodeChar(int code_page, std::string_view s, size_t i, std::u16string& out) {
-    return decode(codec_for(code_page), s, i, out);
+const char16_t* SingleByteChars(int code_page) {
+    const Codec& c = codec_for(code_page);
+    return c.kind == Kind::Single ? c.single.data() : nullptr;
 }
 
-std::u16string MultibyteToWide(int code_page, std::string_view s) {
+void DecodeWithPositions(int code_page, std::string_view s, const int* positions,
+                         WideString& out, std::vector<int>& out_positions) {
     const Codec& c = codec_for(code_page);
-    std::u16string out;
+    for (size_t i = 0; i < s.size();) {
+        const size_t first = i;
+        const size_t before = out.size();
+        i += decode(c, s, i, out);
+        for (size_t k = before; k < out.size(); ++k) out_positions.push_back(positions[first]);
+    }
+}
+
+WideString MultibyteToWide(int code_page, std::string_view s) {
+    const Codec& c = codec_for(code_page);
+    WideString out;
     out.reserve(s.size());
     for (size_t i = 0; i < s.size();)
         i += decode(c, s, i, out);
     return out;
 }
 
-std::string WideToMultibyte(int code_page, std::u16string_view w) {
+std::string WideToMultibyte(int code_page, WideView w) {
     const Codec& c = codec_for(code_page);
     std::string out;
     out.reserve(w.size());

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "htmlview/wide_string.h"
 
 namespace htmlview {
 
@@ -13,22 +16,24 @@ namespace htmlview {
 constexpr int kSystemCodePage = 1250;
 constexpr int kUtf8CodePage = 65001;
 
-// Length in bytes of the character that starts at s[i] (1 .. 4, never past
-// the end): double-byte code pages by their lead-byte ranges, UTF-8 by its
-// sequences (a malformed byte counts alone).
-std::size_t CharLength(int code_page, std::string_view s, std::size_t i);
+// Decodes `s` onto `out`. Each character is one UTF-16 unit, or two beyond
+// U+FFFF; double-byte code pages are walked by their lead-byte ranges and
+// UTF-8 by its sequences. Every unit is given the position of its
+// character's first byte (`positions` holds one per byte of `s`). Bytes the
+// code page does not define give U+FFFD, except in single-byte code pages,
+// where they give the code point of the same number.
+void DecodeWithPositions(int code_page, std::string_view s, const int* positions,
+                         WideString& out, std::vector<int>& out_positions);
 
-// Decodes one character at s[i] into `out` (one UTF-16 unit, or two for a
-// character beyond U+FFFF) and returns its length in bytes. Bytes the code
-// page does not define give U+FFFD, except in single-byte code pages, where
-// they give the code point of the same number.
-std::size_t DecodeChar(int code_page, std::string_view s, std::size_t i, std::u16string& out);
+// The 256 characters of a single-byte code page (a code page unknown here
+// being the system one), or nullptr for a multi-byte code page.
+const char16_t* SingleByteChars(int code_page);
 
 // Whole-text conversions. An empty result for non-empty input (the code page
 // unknown here) falls back to the system code page. Characters the code page
 // cannot hold become '?'; lone surrogates too.
-std::u16string MultibyteToWide(int code_page, std::string_view s);
-std::string WideToMultibyte(int code_page, std::u16string_view w);
+WideString MultibyteToWide(int code_page, std::string_view s);
+std::string WideToMultibyte(int code_page, WideView w);
 
 // Byte conversions to Shift-JIS: ISO-2022-JP (escape sequences switch
 // between single and double bytes) and EUC-JP.

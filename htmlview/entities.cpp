@@ -1,7 +1,8 @@
 #include "htmlview/entities.h"
 
-#include <algorithm>
 #include <array>
+
+#include "htmlview/name_table.h"
 
 namespace htmlview {
 
@@ -78,9 +79,9 @@ static_assert(sorted_by_name());
 } // namespace
 
 long EntityValue(std::string_view name) {
-    auto it = std::lower_bound(kEntities.begin(), kEntities.end(), name,
-                               [](const Entity& e, std::string_view n) { return e.name < n; });
-    return it != kEntities.end() && it->name == name ? it->value : -1;
+    static const NameTable<Entity, kEntityCount> table(kEntities);
+    const Entity* e = table.Find(name);
+    return e ? e->value : -1;
 }
 
 } // namespace htmlview

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "htmlview/ascii.h"
+#include "htmlview/name_table.h"
+
 namespace htmlview {
 
 namespace {
@@ -65,39 +68,17 @@ static_assert(static_cast<int>(Sym::LabelEnd) - kFirstEnd + 1 == kPairedTagCount
 static_assert(static_cast<int>(Sym::Label) - kFirstTag + 1 == kPairedTagCount);
 static_assert(static_cast<int>(Sym::LeftMargin) - kFirstAttr + 1 == kAttributeCount - 7);
 
-// Name tables sorted by name, for a bisection lookup.
+// Name tables sorted by name, for the lookup.
 template <size_t N>
 std::array<Named, N> sorted(std::array<Named, N> a) {
     std::sort(a.begin(), a.end(), [](const Named& x, const Named& y) { return x.name < y.name; });
     return a;
 }
 
-const std::array<Named, kTagCount>& tags_by_name() {
-    static const auto table = [] {
-        std::array<Named, kTagCount> a{};
-        for (int i = 0; i < kTagCount; ++i) a[i] = {kTagNames[i], static_cast<Sym>(kFirstTag + i)};
-        return sorted(a);
-    }();
-    return table;
-}
-
-const std::array<Named, kAttributeCount>& attributes_by_name() {
-    static const auto table = sorted(kAttributes);
-    return table;
-}
-
 template <size_t N>
-Sym lookup(const std::array<Named, N>& table, std::string_view name, Sym missing) {
-    auto it = std::lower_bound(table.begin(), table.end(), name,
-                               [](const Named& e, std::string_view n) { return e.name < n; });
-    return it != table.end() && it->name == name ? it->sym : missing;
-}
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
+Sym lookup(const NameTable<Named, N>& table, std::string_view name, Sym missing) {
+    const Named* e = table.Find(name);
+    return e ? e->sym : missing;
 }
 
 bool is_start_tag(Sym s) {
@@ -113,11 +94,17 @@ bool is_end_tag(Sym s) {
 } // namespace
 
 Sym TagSymbol(std::string_view upper_name) {
-    return lookup(tags_by_name(), upper_name, Sym::UnknownTag);
+    static const NameTable<Named, kTagCount> table(sorted([] {
+        std::array<Named, kTagCount> a{};
+        for (int i = 0; i < kTagCount; ++i) a[i] = {kTagNames[i], static_cast<Sym>(kFirstTag + i)};
+        return a;
+    }()));
+    return lookup(table, upper_name, Sym::UnknownTag);
 }
 
 Sym AttributeSymbol(std::string_view upper_name) {
-    return lookup(attributes_by_name(), upper_name, Sym::UnknownAttr);
+    static const NameTable<Named, kAttributeCount> table(sorted(kAttributes));
+    return lookup(table, upper_name, Sym::UnknownAttr);
 }
 
 Sym EndSymbolOf(Sym start) {
@@ -127,12 +114,12 @@ Sym EndSymbolOf(Sym start) {
 }
 
 std::string StartTagName(Sym start) {
-    return is_start_tag(start) ? lower(kTagNames[static_cast<int>(start) - kFirstTag])
+    return is_start_tag(start) ? LowerCase(kTagNames[static_cast<int>(start) - kFirstTag])
                                : std::string();
 }
 
 std::string EndTagName(Sym end) {
-    return is_end_tag(end) ? lower(kTagNames[static_cast<int>(end) - kFirstEnd]) : std::string();
+    return is_end_tag(end) ? LowerCase(kTagNames[static_cast<int>(end) - kFirstEnd]) : std::string();
 }
 
 std::string_view SymbolName(Sym s) {

@@ -5,16 +5,10 @@
 namespace htmlview {
 
 void TokenObj::AddString(const TCharCollection& chars, int code_page) {
-    const std::string& s = chars.Chars;
-    for (size_t i = 0; i < s.size();) {
-        const size_t first = i;
-        const size_t before = C.size();
-        i += DecodeChar(code_page, s, i, C);
-        I.insert(I.end(), C.size() - before, chars.Indices[first]);
-    }
+    DecodeWithPositions(code_page, chars.Chars, chars.Indices.data(), C, I);
 }
 
-void WriteLine(std::u16string& buffer, std::u16string_view text) {
+void WriteLine(WideString& buffer, WideView text) {
     buffer += text;
     buffer += u"\r\n";
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "htmlview/wide_string.h"
+
 namespace htmlview {
 
 class TCharCollection {
@@ -39,18 +41,18 @@ class TokenObj {
     // UTF-16 unit carries the position of the first byte of the character
     // it came from (both units of a surrogate pair alike).
     void AddString(const TCharCollection& chars, int code_page);
-    const std::u16string& S() const { return C; }
+    const WideString& S() const { return C; }
     int Leng() const { return static_cast<int>(C.size()); }
     void Clear() {
         C.clear();
         I.clear();
     }
 
-    std::u16string C;
+    WideString C;
     std::vector<int> I;
 };
 
 // Appends a line and CR LF to a clipboard text.
-void WriteLine(std::u16string& buffer, std::u16string_view text);
+void WriteLine(WideString& buffer, WideView text);
 
 } // namespace htmlview

@@ -178,6 +178,18 @@ void exercise_seeds() {
                  head("obrazki1.txt", 5), "2-moje-0001"}));
 }
 
+// The exercise engine: word texts, a sentence with its options and translation, an answer.
+void question_seeds() {
+    seed("fuzz_exercise", "one_gap",
+         joined({"flat", "mieszkanie", "apartment/", "flats", "I can't find my <keys>.",
+                 "walls/weather/hungry/keys", "Nie mogę znaleźć kluczy.", "flats"}));
+    seed("fuzz_exercise", "gaps",
+         joined({"go", "iść", "leave//", "", "<A> <b> <c> <d>@e <f", "a...b/c ... d//", "", "a"}));
+    seed("fuzz_exercise", "no_gap",
+         joined({"der Hund", "pies", "Hund#e", "Hunde", "It's <cold and it's> raining>", "", "x",
+                 "it is cold and it's"}));
+}
+
 // ---- Records ----
 
 std::string record(int32_t id, double last, int32_t interval, uint8_t type_byte) {
@@ -244,6 +256,7 @@ int main(int argc, char** argv) {
     settings_seeds();
     text_seeds();
     exercise_seeds();
+    question_seeds();
     repetition_seeds();
     statistics_seeds();
     return 0;

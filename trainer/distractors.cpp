@@ -121,6 +121,7 @@ PulaDystraktorow Zbierz_dystraktory(int rodzaj, int i) {
 }
 
 Wybory Losuj_odpowiedzi(bool obce, const std::string& poprawna, const PulaDystraktorow& pula) {
+    if (poprawna.empty()) return {};
     if (pula.ile() < 4) return Losuj_odpowiedzi_z_bazy(obce, poprawna);
     Wybory w = z_poprawna(poprawna);
     if (!wypelnij(w, pula.ile(), [&pula](int k) -> const std::string& { return pula.tekst(k); }))
@@ -130,6 +131,7 @@ Wybory Losuj_odpowiedzi(bool obce, const std::string& poprawna, const PulaDystra
 }
 
 Wybory Losuj_odpowiedzi_z_bazy(bool obce, const std::string& poprawna) {
+    if (poprawna.empty()) return {};
     Wybory w = z_poprawna(poprawna);
     wypelnij_z_bazy(w, obce);
     scal(w);

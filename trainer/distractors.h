@@ -36,6 +36,7 @@ struct Wybory {
 // entries draws from the whole store instead (Losuj_odpowiedzi_z_bazy).
 // Every draw is bounded: when the pool runs out of distinct texts the store
 // fills the rest, and when the store has none either, fewer choices show.
+// An empty right text gives no choices at all.
 Wybory Losuj_odpowiedzi(bool obce, const std::string& poprawna, const PulaDystraktorow& pula);
 Wybory Losuj_odpowiedzi_z_bazy(bool obce, const std::string& poprawna);
 

@@ -1,5 +1,7 @@
 #include "trainer/question.h"
 
+#include <algorithm>
+
 #include "core/items.h"
 #include "core/repetitions.h"
 #include "core/sound.h"
@@ -52,11 +54,14 @@ ZdanieZLukami luki_wyboru(const std::string& s) {
 
 void ustaw_wybory(Ekran& e, Pytanie& p, const std::array<std::string, 4>& teksty, int poprawny) {
     // Only choices with a text show; the right one keeps its place among them,
-    // and a wrong one that reads the same as the right one is left out.
+    // and a wrong one that reads the same as the right one or as one shown
+    // before it is left out.
     int ile = 0;
     for (int k = 0; k < 4; ++k) {
         if (teksty[k].empty()) continue;
         if (k + 1 != poprawny && poprawny >= 1 && teksty[k] == teksty[poprawny - 1]) continue;
+        if (std::find(e.odp.begin(), e.odp.begin() + ile, teksty[k]) != e.odp.begin() + ile)
+            continue;
         if (k + 1 == poprawny) p.poprawny_wybor = ile + 1;
         e.odp[ile] = teksty[k];
         e.odp_widoczna[ile] = true;
@@ -205,6 +210,7 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
     auto wybor_z_puli = [&](int pula, bool obce_teksty, const std::string& poprawna) {
         p.forma = Forma::wybor;
         p.oczekiwana = poprawna;
+        if (poprawna.empty()) return; // nothing to offer as the right choice
         const Wybory w = Losuj_odpowiedzi(obce_teksty, poprawna, Zbierz_dystraktory(pula, i));
         ustaw_wybory(e, p, w.teksty, w.poprawny);
     };
@@ -336,6 +342,12 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         Pokaz_tekst(e, p, baza.tlumaczenie_zdania[i], false, CHARSET_POLSKI, m);
         samoocena(usun_znaczniki(obce));
         break;
+    }
+    // A choice without a right answer among its texts (an item whose text is
+    // empty) is no question.
+    if (p.forma == Forma::wybor && p.poprawny_wybor < 1) {
+        p.da_sie = false;
+        return;
     }
     p.graj_pytanie = !p.dzwiek_pytania.empty() && typ != 8;
     e.graj = !p.dzwiek_pytania.empty();

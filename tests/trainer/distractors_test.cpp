@@ -99,6 +99,14 @@ TEST(DistractorDraw, EveryDrawEnds) {
     }
 }
 
+TEST(DistractorDraw, AnEmptyRightTextGivesNoChoices) {
+    SmallStore s;
+    for (int k = 1; k <= 6; ++k)
+        s.add({k, 1, "b" + std::to_string(k), "p" + std::to_string(k), 1});
+    EXPECT_EQ(Losuj_odpowiedzi(false, "", Zbierz_dystraktory(PULA_ZNACZENIE, 1)).ile, 0);
+    EXPECT_EQ(Losuj_odpowiedzi_z_bazy(true, "").ile, 0);
+}
+
 TEST(DistractorDraw, TheStoreWideDrawTakesWordsOfASmallStore) {
     SmallStore s;
     s.add({1, 1, "bag", "torba", 1});

@@ -1,9 +1,12 @@
 // The set-up of one question of each exercise type on a small store.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/startup.h"
 #include "platform/os/codepage.h"
 #include "platform/os/date_serial.h"
+#include "platform/os/random.h"
 #include "trainer/question.h"
 #include "trainer/small_store.h"
 
@@ -171,9 +174,28 @@ TEST_F(EnglishQuestion, ChoiceSentenceWithTwoGaps) {
     }
 }
 
-TEST_F(EnglishQuestion, ChoiceSentenceWithoutAGapIsNotAsked) {
+TEST_F(EnglishQuestion, RepeatedOptionsShowOnce) {
+    const int zdanie = add({60010, 5, "A <b> c.", "b", 1, "", "b", "", "", "", "", "x/x/b/b"});
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+        os::set_rand_seed(seed);
+        setup(10, zdanie);
+        std::vector<std::string> pokazane;
+        for (int k = 0; k < 4; ++k)
+            if (e.odp_widoczna[k]) pokazane.push_back(e.odp[k]);
+        std::sort(pokazane.begin(), pokazane.end());
+        EXPECT_EQ(pokazane, (std::vector<std::string>{"b", "x"}));
+        EXPECT_EQ(e.odp[p.poprawny_wybor - 1], "b");
+    }
+}
+
+TEST_F(EnglishQuestion, QuestionsWithoutARightAnswerAreNotAsked) {
     setup(10, no_gap);
     EXPECT_FALSE(p.da_sie);
+    const int bez_polskiego = add({7, 1, "hut", "", 1});
+    setup(2, bez_polskiego); // the right choice would be an empty text
+    EXPECT_FALSE(p.da_sie);
+    setup(4, bez_polskiego);
+    EXPECT_TRUE(p.da_sie);
     setup(10, 0);
     EXPECT_FALSE(p.da_sie);
     setup(1, baza.ile_slow + 1);

@@ -189,6 +189,8 @@ void TForm1::L_KoniecClick() {
 
 void TForm1::OnClose() {
     Timer1.SetEnabled(false);
+    // Nobody logged in: there is no learner's state to save.
+    if (sciezka_usera.empty()) return;
     zapisz_ustawienia();
     if (ile_powtorek > 0) kopia_powtorek();
 }

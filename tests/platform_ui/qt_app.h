@@ -103,6 +103,10 @@ inline void leave(QWidget* w) {
     QApplication::sendEvent(w, &e);
 }
 
+// Time a test gives a window before taking it as left open: long enough for
+// a sanitizer build on a busy machine, short of ctest's own timeout.
+constexpr int watchdog_ms = 30000;
+
 // Shows `w` modally with `act` applied once it is up; a watchdog closes it if
 // the action does not, so a fault fails the test instead of hanging it.
 inline int run_modal(ui::Window& w, std::function<void(ui::Window&)> act) {
@@ -121,7 +125,7 @@ inline int run_modal(ui::Window& w, std::function<void(ui::Window&)> act) {
             w.close();
         }
     });
-    watchdog.start(5000);
+    watchdog.start(watchdog_ms);
     const int r = w.show_modal();
     watchdog.stop();
     ui::set_next_modal_hook(nullptr);

@@ -125,7 +125,7 @@ Start uruchom(std::function<void(ui::Window&)> w_wyborze) {
         else if (Form1)
             Form1->close();
     });
-    straz.start(5000);
+    straz.start(testsupport::watchdog_ms);
     s.kod = uruchom_trenera(0, nullptr, opcje);
     ui::set_next_modal_hook(nullptr);
     return s;

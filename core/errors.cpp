@@ -22,9 +22,5 @@ FileError blad_odczytu(const std::string& path) {
     return FileError(os::pl("Nie można odczytać pliku ") + path + ".");
 }
 
-std::string odmowa_nadpisania(const std::string& path) {
-    return os::pl("Plik ") + path +
-           os::pl(" nie został poprawnie wczytany i nie zostanie nadpisany.");
-}
 
 } // namespace core

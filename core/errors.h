@@ -35,7 +35,5 @@ std::string cytat(std::string_view text);
 // The error of a file that exists but cannot be opened. A load that meets it
 // must not pass for "no file": a later save would replace the learner's data.
 FileError blad_odczytu(const std::string& path);
-// The message of a save refused because the file's last load failed.
-std::string odmowa_nadpisania(const std::string& path);
 
 } // namespace core

@@ -11,7 +11,6 @@ namespace core {
 
 bool PlikUcznia::wczytaj(const std::string& path, std::string& bytes) {
     sciezka_ = path;
-    odmowa_pokazana_ = false;
     switch (os::read_whole_file(path, bytes)) {
     case os::ReadStatus::ok:
         stan_ = Stan::wczytany;
@@ -24,8 +23,6 @@ bool PlikUcznia::wczytaj(const std::string& path, std::string& bytes) {
     }
     bytes.clear();
     stan_ = Stan::zly;
-    // The message says the file stays as it is: no refusal message follows.
-    odmowa_pokazana_ = true;
     show_info(blad_odczytu(path).what() + os::pl(" Plik pozostanie bez zmian."));
     return false;
 }
@@ -39,18 +36,10 @@ bool PlikUcznia::wczytaj_linie(const std::string& path, std::vector<std::string>
 
 void PlikUcznia::uszkodzony() {
     stan_ = Stan::zly;
-    odmowa_pokazana_ = true;
 }
 
 void PlikUcznia::zezwol() {
     stan_ = Stan::wczytany;
-    odmowa_pokazana_ = false;
-}
-
-bool PlikUcznia::odmowa(const std::string& path) {
-    if (!odmowa_pokazana_) show_info(odmowa_nadpisania(path));
-    odmowa_pokazana_ = true;
-    return false;
 }
 
 bool PlikUcznia::zapisz(std::string_view bytes) {
@@ -62,7 +51,7 @@ bool PlikUcznia::zapisz_linie(const std::vector<std::string>& lines) {
 }
 
 bool PlikUcznia::zapisz_do(const std::string& path, std::string_view bytes) {
-    if (path.empty() || !zapis_dozwolony()) return odmowa(path);
+    if (path.empty() || !zapis_dozwolony()) return false;
     if (os::atomic_replace(path, bytes)) return true;
     show_info(os::pl("Nie można zapisać pliku ") + path +
               os::pl(". Poprzednia zawartość pliku pozostała bez zmian."));

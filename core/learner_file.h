@@ -16,8 +16,10 @@
 // A missing file is a good load (a new learner): saving creates it. A file
 // that exists but cannot be read (no permission, a folder in its place, an
 // I/O error) is reported with its name and stays as it is for the session.
-// A save refused before any load, and a failed write, are shown with the
-// file's name; the old file is always kept. Messages go through core::show_info.
+// A refused save is silent: the load's message already said the file is
+// kept, or nothing was loaded and there is nothing of the learner's to save.
+// A failed write is shown with the file's name; the old file is always kept.
+// Messages go through core::show_info.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,14 +41,14 @@ class PlikUcznia {
     bool wczytaj_linie(const std::string& path, std::vector<std::string>& lines);
 
     // The content read is damaged (the caller has shown why, and that the
-    // file is kept): saving is refused, silently, until the next good load.
+    // file is kept): saving is refused until the next good load.
     void uszkodzony();
     // The caller filled the table from another source the learner chose (a
     // restore, an import): saving is allowed again.
     void zezwol();
 
     // Writes the remembered file through the atomic replace. False when
-    // refused or failed; both are shown.
+    // refused or failed (a failure is shown).
     bool zapisz(std::string_view bytes);
     bool zapisz_linie(const std::vector<std::string>& lines);
     // Writes another file from the same table (a backup of p.b), under the
@@ -58,11 +60,8 @@ class PlikUcznia {
     const std::string& sciezka() const { return sciezka_; }
 
   private:
-    bool odmowa(const std::string& path);
-
     std::string sciezka_;
     Stan stan_ = Stan::nie_wczytany;
-    bool odmowa_pokazana_ = false; // one refusal message per load
 };
 
 } // namespace core

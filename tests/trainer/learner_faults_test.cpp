@@ -94,7 +94,7 @@ Outcome run_trainer(std::vector<std::string>& os_messages) {
     });
     boxes.start(20);
     const testsupport::TrainerRun run =
-        testsupport::run_trainer_once([](TForm1& f) { f.close(); }, 10000);
+        testsupport::run_trainer_once([](TForm1& f) { f.close(); });
     out.code = run.code;
     out.main_window = run.main_window;
     for (const std::string& m : os_messages)

@@ -22,7 +22,7 @@ struct TrainerRun {
 };
 
 inline TrainerRun run_trainer_once(const std::function<void(TForm1&)>& on_main,
-                                   int guard_ms = 5000) {
+                                   int guard_ms = 20000) {
     TrainerRun run;
     OpcjeStartu opcje;
     static int starts = 0;
@@ -32,13 +32,17 @@ inline TrainerRun run_trainer_once(const std::function<void(TForm1&)>& on_main,
         run.main_window = true;
         on_main(f);
     };
+    // Each turn closes one window, from a call of its own: a close that
+    // opens a box must not stop the guard's next turn.
     QTimer guard;
     QObject::connect(&guard, &QTimer::timeout, [] {
         ADD_FAILURE() << "a window was left open";
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-        else if (Form1)
-            Form1->close();
+        QTimer::singleShot(0, [] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+            else if (Form1)
+                Form1->close();
+        });
     });
     guard.start(guard_ms);
     run.code = uruchom_trenera(0, nullptr, opcje);

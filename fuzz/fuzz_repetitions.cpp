@@ -3,7 +3,8 @@
 // the restore flag (bit 0) and the record count of settings line 52 (the
 // rest); the remaining bytes are p.b. Then the store is written to a backup
 // file, which must work unless the load blocked writes, and a reload of that
-// file gives the same records.
+// file gives the same records, and sets aside the same records of items the
+// store lacks.
 #include <algorithm>
 #include <array>
 
@@ -48,6 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     small_store();
     empty_records();
     ustawienia.linia[52] = data[1] >> 1;
+    // What earlier loads decided (the records are emptied above).
+    stan_powtorek.plik = {};
+    stan_powtorek.kopia_zablokowana = stan_powtorek.baza_niepelna = false;
+    stan_powtorek.info_nieczytelne = false;
+    stan_powtorek.bez_pozycji.clear();
     fuzz::write_file(sciezka_usera + "p.i",
                      std::string_view(reinterpret_cast<const char*>(data + 2), info_len));
     fuzz::write_file(
@@ -71,9 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!written) return 0;
     fuzz::check(os::read_lines(sciezka_usera + "p.i").size() <= MAX_INFO_POWTOREK);
 
+    const std::string aside = stan_powtorek.bez_pozycji;
     empty_records();
-    fuzz::check(wczytaj_powtorki_z("kopia.b", false));
+    (void)wczytaj_powtorki_z("kopia.b", false); // tells of the records set aside again
     for (int i = 1; i <= baza.ile_slow; ++i)
         fuzz::check(tab_powtorek[i].id == loaded[static_cast<size_t>(i)]);
+    fuzz::check(stan_powtorek.bez_pozycji == aside);
     return 0;
 }

@@ -1,9 +1,11 @@
 // The statistics file on any bytes as the rows of the data set's file. The
 // bytes after the last whole row choose the run to record: result, exercise
 // type, direction and finished flag, and which loaded row names the exercise.
-// The run is recorded, the rows described and the file written back.
+// The run is recorded, the rows described and the file written back, unless
+// it was no whole number of rows: then it stays as it was.
 #include "core/statistics.h"
 #include "fuzz/fuzz_support.h"
+#include "platform/os/read_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::fresh_start();
@@ -24,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)zapisz_wynik(result, name, kind, direction, finished);
     fuzz::check(ile_cw_info >= before && ile_cw_info <= max_cw_info);
     (void)opis_statystyki(name);
-    fuzz::check(zapisz_statystyki());
+    const bool whole = size % TCwInfo::ROZMIAR == 0;
+    fuzz::check(zapisz_statystyki() == whole);
+    std::string kept;
+    if (!whole) fuzz::check(os::read_file(plik_statystyk(), kept) && kept == fuzz::as_text(data, size));
     return 0;
 }

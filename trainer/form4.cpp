@@ -18,6 +18,7 @@
 #include "shared/forms.h"
 #include "trainer/exercise_keys.h"
 #include "trainer/form4_geometry.h"
+#include "trainer/form8.h"
 #include "trainer/interludes.h"
 #include "trainer/windows.h"
 
@@ -245,6 +246,8 @@ void TForm4::OnClose() {
     zapisz_korekte();
     // An interlude due at the end of the exercise (interludes only at the end).
     if (czas_na_przerywnik(true)) przerywnik();
+    // The type chooser lists what is left.
+    if (Form8) Form8->Ustaw_cw();
 }
 
 void TForm4::Losuj_tlo() {

@@ -1,0 +1,169 @@
+// A learner on the demo edition, from the main window through the lesson
+// chooser and the exercise-type chooser into the exercise window: a word
+// lesson and a sentence lesson, every type the chooser offers worked to the
+// end, until the type chooser says "Koniec!".
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <set>
+#include <unistd.h>
+
+#include "core/exercises.h"
+#include "core/statistics.h"
+#include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
+#include "platform_ui/qt_app.h"
+#include "trainer/demo_edition.h"
+#include "trainer/form1.h"
+#include "trainer/form4.h"
+#include "trainer/form8.h"
+#include "trainer/start.h"
+#include "trainer/windows.h"
+#include "trainer/wybor_zdan_geometry.h"
+
+namespace {
+
+using testsupport::click;
+using testsupport::key_click;
+
+// Position in the chooser's exercise list of the exercise named `nazwa`; 0 when absent.
+int pozycja(const TWyborZdanForm& w, const std::string& nazwa) {
+    for (size_t k = 0; k < w.paczki().size(); ++k)
+        if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa)
+            return static_cast<int>(k) + 1;
+    return 0;
+}
+
+void wiersz(ui::PaintBox& pb, int r) {
+    testsupport::click(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
+}
+
+// Answers the question on screen rightly, as a learner who knows it would,
+// and goes on to the next one.
+void odpowiedz_dobrze(TForm4& f) {
+    const Pytanie& p = f.silnik().pytanie();
+    switch (p.forma) {
+    case Forma::wybor:
+        click(f.odp[p.poprawny_wybor - 1]);
+        break;
+    case Forma::wpisywanie:
+        f.E_Wpisana.SetText(p.oczekiwana);
+        key_click(&f.E_Wpisana, Qt::Key_Return);
+        break;
+    case Forma::luki:
+        for (int g = 0; g < 3; ++g)
+            f.wpis[g]->SetText(p.luki[g]);
+        click(&f.B_OK);
+        break;
+    case Forma::samoocena:
+        key_click(&f, Qt::Key_Return); // the answer
+        key_click(&f, Qt::Key_1);      // "Umiem", and on at once
+        return;
+    case Forma::wymowa:
+        click(&f.B_Umiesz);
+        return;
+    }
+    EXPECT_TRUE(f.silnik().werdykt()) << "type " << p.typ << ": " << p.oczekiwana;
+    key_click(&f, Qt::Key_Return);
+}
+
+// Every window shown modally from now on (the interludes between
+// questions) is looked at and closed.
+int przerywniki = 0;
+void zamykaj_przerywniki() {
+    ui::set_next_modal_hook([](ui::Window& w) {
+        ++przerywniki;
+        zamykaj_przerywniki();
+        w.close();
+    });
+}
+
+// Arms the type chooser, shown next, to work every type it lists, first row
+// first, until it closes; the types run go to `typy`, its rows to `wiersze`.
+void przerob_lekcje(std::vector<int>& typy, std::vector<std::string>& wiersze) {
+    ui::set_next_modal_hook([&](ui::Window& okno8) {
+        EXPECT_EQ(&okno8, Form8);
+        for (int runda = 0; runda < 20 && okno8.isVisible(); ++runda) {
+            for (const auto& w : Form8->wiersze())
+                wiersze.push_back(os::cp1250_to_utf8(w));
+            ui::set_next_modal_hook([&](ui::Window& okno4) {
+                TForm4& f = static_cast<TForm4&>(okno4);
+                typy.push_back(wybrany_typ);
+                zamykaj_przerywniki();
+                for (int n = 0; n < 200 && f.isVisible(); ++n) {
+                    odpowiedz_dobrze(f);
+                    QApplication::processEvents();
+                }
+                EXPECT_FALSE(f.isVisible()) << "type " << wybrany_typ << " never ended";
+            });
+            key_click(&okno8, Qt::Key_Return); // the first row
+            testsupport::wait_ms(10);
+        }
+    });
+}
+
+TEST(LessonWalk, AWordLessonAndASentenceLessonThroughEveryTypeTheyOffer) {
+    testsupport::qt_app();
+    testsupport::DemoEdition demo;
+    demo.write("usr.t", "1=Anna\r\n");
+
+    przerywniki = 0;
+    std::vector<int> typy_slow, typy_zdan;
+    std::vector<std::string> wiersze;
+    ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); }); // log in
+    OpcjeStartu opcje;
+    opcje.token = "vokarin-test-" + std::to_string(getpid());
+    opcje.okna_komunikatow = false;
+    opcje.po_pokazaniu = [&](TForm1& f) {
+        ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
+        testsupport::wait_ms(200);
+        core::ui().play_wav = [](const std::string&, bool) {};
+
+        f.btn_cwiczenia.Click();
+        ASSERT_NE(WyborZdanForm, nullptr);
+        TWyborZdanForm& w = *WyborZdanForm;
+
+        // Five words of the first section.
+        wiersz(w.pb_paczki, pozycja(w, "001-1-01"));
+        ASSERT_TRUE(w.B_OK.Visible());
+        przerob_lekcje(typy_slow, wiersze);
+        w.B_OKClick();
+
+        // The sentences of the weather section.
+        w.Wybierz_dzial(8);
+        const int zdania = pozycja(w, "108-2");
+        ASSERT_GE(zdania, 1);
+        wiersz(w.pb_paczki, zdania);
+        przerob_lekcje(typy_zdan, wiersze);
+        w.B_OKClick();
+
+        w.close();
+        f.close();
+    };
+    QTimer straz;
+    QObject::connect(&straz, &QTimer::timeout, [] {
+        ADD_FAILURE() << "a window was left open";
+        for (int k = 0; k < 5; ++k)
+            if (QWidget* m = QApplication::activeModalWidget()) m->close();
+        if (WyborZdanForm) WyborZdanForm->close();
+        if (Form1) Form1->close();
+    });
+    straz.start(60000);
+    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
+    ui::set_next_modal_hook(nullptr);
+
+    // 5 x 8 word questions and 12 + 10 + 11 + 11 + 12 + 12 sentence questions:
+    // an interlude after every 21 of them.
+    EXPECT_EQ(przerywniki, 5);
+    // Words: every word type of the English demo; sentences: every sentence type.
+    EXPECT_EQ(typy_slow, (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9}));
+    EXPECT_EQ(typy_zdan, (std::vector<int>{9, 10, 11, 12, 13, 14}));
+    // The type list shrinks as types are done.
+    ASSERT_FALSE(wiersze.empty());
+    EXPECT_EQ(wiersze.front(), "Rozpoznawanie ze słuchu (5)");
+    EXPECT_NE(std::find(wiersze.begin(), wiersze.end(), "Zdania - tłumaczenie (a->p) (12)"),
+              wiersze.end());
+}
+
+} // namespace

@@ -20,8 +20,8 @@ struct TDzial {
 };
 
 struct TPaczka {
-    int wiersz = 0;   // the exercise's last statistics row, 1-based
-    int procent = 0;  // truncated mean of its rows' results
+    int wiersz = 0;  // the exercise's last statistics row, 1-based
+    int procent = 0; // truncated mean of its rows' results
 };
 
 // Section text of a group number as the statistics rows carry it: "07", "12".

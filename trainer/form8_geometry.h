@@ -14,4 +14,4 @@ constexpr Rect form8_Label2 = {48, 364, 348, 20};
 constexpr Rect form8_B_OK = {196, 394, 120, 36};
 constexpr Rect form8_B_Zamknij = {332, 396, 64, 32};
 
-}  // namespace look
+} // namespace look

@@ -154,9 +154,8 @@ TPlan zbuduj_plan(std::span<const int> lista, const TWarunkiPlanu& w, const TBaz
         if (i == 0) continue; // a missing item gets no work
 
         for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t)
-            r.typ[t].pozostalo = w.tryb_lekcji == 1
-                                     ? w.wymagane
-                                     : w_powtorce(t, w, rekordy[i].typy[t], flagi[i][t]);
+            r.typ[t].pozostalo =
+                w.tryb_lekcji == 1 ? w.wymagane : w_powtorce(t, w, rekordy[i].typy[t], flagi[i][t]);
         if (w.tryb_lekcji != 1 && jest_zdaniem(b.id_slowa[i])) {
             wymagaj(r, w.typ_zdan, w.wymagane);
             if (w.typ_zdan == 13 || w.typ_zdan == 14) wymagaj(r, 12, w.wymagane);
@@ -196,6 +195,7 @@ std::string opis_wiersza_typu(const TWierszTypu& w) {
 void Plan_sesji() {
     wybrany_typ = 0;
     const int n = std::clamp(ile_w_liscie, 0, MAX_LISTA);
-    sesja.plan = zbuduj_plan(std::span<const int>(lista_cwiczenia).subspan(1, static_cast<size_t>(n)),
-                             TWarunkiPlanu::biezace(), baza, tab_powtorek, flagi_powtorek);
+    sesja.plan =
+        zbuduj_plan(std::span<const int>(lista_cwiczenia).subspan(1, static_cast<size_t>(n)),
+                    TWarunkiPlanu::biezace(), baza, tab_powtorek, flagi_powtorek);
 }

@@ -32,7 +32,7 @@ struct TPlanSlowka {
 
 struct TPlan {
     std::array<TPlanSlowka, MAX_LISTA + 1> plan_cwiczenia{}; // positions 1..ile_w_planie
-    std::array<int, MAX_LISTA + 1> pozycje_planu{};         // item index; 0 = not in the store
+    std::array<int, MAX_LISTA + 1> pozycje_planu{};          // item index; 0 = not in the store
     int ile_w_planie = 0;
     // The order in which the chooser offers the types.
     std::vector<int> typy;
@@ -49,9 +49,9 @@ struct TWarunkiPlanu {
     // Per type 1..15 which items a repetition run takes (settings lines 2..16):
     // 0 not accepted yet, 1 all, 2 none, 3 flagged, 4 flagged or not accepted.
     std::array<int, TYPOW_PLANU + 1> tryb_typu{};
-    int wymagane = 1;   // correct answers required per slot
+    int wymagane = 1;    // correct answers required per slot
     bool l_mnoga = true; // the edition has the plural exercise
-    int jezyk = 1;      // 1 English, 2 German, 3 French
+    int jezyk = 1;       // 1 English, 2 German, 3 French
 
     // From the learner's settings, the edition and the current run kind.
     static TWarunkiPlanu biezace();

@@ -92,9 +92,9 @@ TWyborZdanForm::TWyborZdanForm()
       btnWyniki_powtorek(this), k_wynik_powt_2(this), Shape1(this), btn_cwicz(this),
       pb_dzialy2(this), pb_paczki(this), Shape2(this), Shape3(this), shp_focus(this),
       L_btn_up(this), L_btn_dn(this), btn_up(this), btn_dn(this), L_Stat(this), lbl_info(this),
-      k_usun(this), B_OK(this, Pasek::nauka), B_Zamknij(this, Pasek::anuluj2), poz_1(this), poz_2(this), poz_3(this),
-      rob_yes(this), rob_no(this), cw_slowka(this), cw_zdania(this), cw_usera(this),
-      img_progress(this), img_progress_back(this) {
+      k_usun(this), B_OK(this, Pasek::nauka), B_Zamknij(this, Pasek::anuluj2), poz_1(this),
+      poz_2(this), poz_3(this), rob_yes(this), rob_no(this), cw_slowka(this), cw_zdania(this),
+      cw_usera(this), img_progress(this), img_progress_back(this) {
     SetCaption(tytul_edycji);
     umiesc(img_tlo, {0, 0, look::okno_wyboru.w, look::okno_wyboru.h});
     tlo("gfx_s\\wybor_cw_a.bmp");
@@ -193,8 +193,6 @@ void TWyborZdanForm::tlo(const char* plik) {
 void TWyborZdanForm::pokaz_widok() {
     const int widok = tryb_wyboru;
     show_modeless();
-    raise();
-    activateWindow();
     SetHelpPage(widok == 1 ? "h_10_slow.html" : "h_12_wynik.html");
     L_Stat.SetCaption("");
     lbl_info.SetCaption("");
@@ -213,7 +211,8 @@ void TWyborZdanForm::pokaz_widok() {
 // ---- Views
 
 void TWyborZdanForm::zbuduj_dzialy(Widok w) {
-    const std::span<const TGrupa> tabela(&grupy[1], static_cast<size_t>(std::clamp(ile_grup, 0, MAX_GRUP)));
+    const std::span<const TGrupa> tabela(&grupy[1],
+                                         static_cast<size_t>(std::clamp(ile_grup, 0, MAX_GRUP)));
     if (w == Widok::cwiczenia) {
         dzialy_ = dzialy_cwiczen(tabela, wiersze_statystyk());
     } else {
@@ -481,7 +480,8 @@ namespace {
 // Text cut with an ellipsis to the width, at the top-left of its row.
 void tekst(ui::Canvas& c, int x, int y, int szer, const std::string& s) {
     const QFont f = ui::qfont(c.GetFont());
-    const QString q = QFontMetrics(f).elidedText(ui::to_qt(s, c.GetFont().charset), Qt::ElideRight, szer);
+    const QString q =
+        QFontMetrics(f).elidedText(ui::to_qt(s, c.GetFont().charset), Qt::ElideRight, szer);
     c.TextOut(x, y, ui::from_qt(q, c.GetFont().charset));
 }
 
@@ -496,7 +496,8 @@ void TWyborZdanForm::maluj_dzialy(ui::Canvas& c) {
         const TDzial& d = dzialy_[static_cast<size_t>(p - 1)];
         const int y = (r - 1) * WIERSZ;
         const int x = look::wybor_tekst_lewa;
-        tekst(c, x, y + 1, (wyniki ? look::wybor_dzial_procent : pb_dzialy2.width()) - x - 6, d.nazwa);
+        tekst(c, x, y + 1, (wyniki ? look::wybor_dzial_procent : pb_dzialy2.width()) - x - 6,
+              d.nazwa);
         if (!wyniki) continue;
         c.TextOut(look::wybor_dzial_procent, y + 1, IntToStr(d.procent) + "%");
         pasek(c, look::wybor_dzial_pasek, y, d.procent);

@@ -39,8 +39,8 @@ constexpr int wybor_dzial_procent = 190;
 constexpr int wybor_dzial_pasek = 230;
 constexpr int wybor_paczka_procent = wybor_pb_paczki.w - 126; // 250
 constexpr int wybor_paczka_pasek = wybor_pb_paczki.w - 86;    // 290
-constexpr Size wybor_img_progress = {75, 12};      // a full bar
-constexpr Size wybor_img_progress_back = {79, 16}; // its frame, 2 around the bar
+constexpr Size wybor_img_progress = {75, 12};                 // a full bar
+constexpr Size wybor_img_progress_back = {79, 16};            // its frame, 2 around the bar
 
 constexpr Rect wybor_L_Stat = {36, 452, 280, 18};
 constexpr Rect wybor_lbl_info = {36, 476, 728, 76};
@@ -49,4 +49,4 @@ constexpr Rect wybor_k_usun = {36, 560, 150, 30};
 constexpr Rect wybor_B_OK = {572, 556, 120, 36};
 constexpr Rect wybor_B_Zamknij = {700, 558, 64, 32};
 
-}  // namespace look
+} // namespace look

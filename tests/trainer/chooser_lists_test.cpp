@@ -33,11 +33,11 @@ TEST(ChooserLists, SectionAveragesRoundHalvesToEvenAndSkipBadSections) {
     const std::vector<TGrupa> grupy = {grupa(1, "Dom"), grupa(2, "Praca"), grupa(3, "Pusta"),
                                        grupa(12, "Sport")};
     const std::vector<TCwInfo> w = {
-        wiersz("101-1", "01", 50), wiersz("101-2", "01", 51), // 50.5 -> 50
-        wiersz("102-1", "02", 51), wiersz("102-1", "02", 52), // 51.5 -> 52
-        wiersz("1x2-1", "x2", 100),                           // not a number: no section
-        wiersz("", "", 100),                                  // a hole
-        wiersz("112-1", "12", 33), wiersz("112-2", "12", 34), wiersz("112-3", "12", 34),
+        wiersz("101-1", "01", 50),  wiersz("101-2", "01", 51), // 50.5 -> 50
+        wiersz("102-1", "02", 51),  wiersz("102-1", "02", 52), // 51.5 -> 52
+        wiersz("1x2-1", "x2", 100),                            // not a number: no section
+        wiersz("", "", 100),                                   // a hole
+        wiersz("112-1", "12", 33),  wiersz("112-2", "12", 34), wiersz("112-3", "12", 34),
     };
     const auto d = dzialy_cwiczen(grupy, w);
     ASSERT_EQ(d.size(), 4u);
@@ -53,10 +53,10 @@ TEST(ChooserLists, ConsecutiveRowsOfOneExerciseMakeOneEntryWithTheTruncatedMean)
     const std::vector<TCwInfo> w = {
         wiersz("201-1", "01", 50), wiersz("201-1", "01", 70), wiersz("201-1", "01", 91), // 70.3
         wiersz("201-2", "01", 1),  wiersz("201-2", "01", 2),                             // 1.5
-        wiersz("301-1", "03", 10),                         // another section in between
-        wiersz("201-2", "01", 80),                         // same name again, not consecutive
-        wiersz("", "", 0),                                 // a hole never belongs
-        wiersz("201-3", "1", 100),                         // "1" is not the section "01"
+        wiersz("301-1", "03", 10), // another section in between
+        wiersz("201-2", "01", 80), // same name again, not consecutive
+        wiersz("", "", 0),         // a hole never belongs
+        wiersz("201-3", "1", 100), // "1" is not the section "01"
         wiersz("201-4", "01", 40),
     };
     const auto p = Paczki_dzialu(1, w);
@@ -84,7 +84,7 @@ TEST(ChooserLists, SortByCategoryThenTitleWithinCategoriesOneToThree) {
         int kategoria;
         const char* tytul;
     };
-    const Wpis wpisy[] = {{2, "b"}, {4, "z"}, {1, "c"}, {3, "a"}, {0, "y"},
+    const Wpis wpisy[] = {{2, "b"}, {4, "z"}, {1, "c"}, {3, "a"},    {0, "y"},
                           {2, "a"}, {1, "B"}, {4, "a"}, {1, "\xA3"}, {0, "b"}};
     std::vector<TCwInfo> w;
     std::vector<TPaczka> p;

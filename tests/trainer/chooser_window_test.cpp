@@ -194,8 +194,7 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
 class Chooser : public testsupport::QtFixture {
   protected:
     void SetUp() override {
-        demo.write(plik_usera(), os::pl(
-            "9=201-1-0001=Moje słówka=40001=40002\r\n"));
+        demo.write(plik_usera(), os::pl("9=201-1-0001=Moje słówka=40001=40002\r\n"));
         start_programu();
         ASSERT_TRUE(zaloguj(1, "Anna"));
         ile_w_liscie = 0;
@@ -263,8 +262,8 @@ TEST_F(Chooser, HelpPageFollowsTheView) {
     key_click(okno.get(), Qt::Key_F1);
     okno->k_wynik_powt_2Click();
     key_click(okno.get(), Qt::Key_F1);
-    EXPECT_EQ(strony, (std::vector<std::string>{"h_10_slow.html", "h_12_wynik.html",
-                                                 "h_12_wynik.html"}));
+    EXPECT_EQ(strony,
+              (std::vector<std::string>{"h_10_slow.html", "h_12_wynik.html", "h_12_wynik.html"}));
 }
 
 TEST_F(Chooser, TabMovesBetweenTheListsAndEnterStartsOnlyWithASelection) {

@@ -56,7 +56,8 @@ class Plan : public ::testing::Test {
 const Pozycja rzeczownik{101, 1, "der Hund", "101", "Hunde", "", ""};
 const Pozycja bez_nagrania{102, 3, "go", "", "", "", ""};
 const Pozycja dieb{103, 1, "Dieb", "103", "", "", ""};
-const Pozycja zdanie_z_luka{60001, 5, "I <go> home.", "60001", "", "went/gone", os::pl("Idę do domu.")};
+const Pozycja zdanie_z_luka{60001, 5,           "I <go> home.",        "60001",
+                            "",    "went/gone", os::pl("Idę do domu.")};
 const Pozycja zdanie_bez_luki{60002, 5, "A big house.", "", "", "a/b/c", os::pl("Duży dom.")};
 const Pozycja luka_bez_opcji{60003, 5, "A <big> house.", "", "", "", ""};
 const Pozycja graniczne{60000, 2, "edge", "60000", "", "", ""};
@@ -78,7 +79,11 @@ TEST_F(Plan, LessonRunGivesEachItemTheTypesItCanBePractisedIn) {
         {"no recording, no plural", bez_nagrania, 1, true, 12, {2, 4, 6}},
         {"'die' without a blank is no article", dieb, 2, true, 12, {1, 2, 3, 4, 5, 6, 9}},
         {"ID 60000 is still a word", graniczne, 1, true, 12, {1, 2, 3, 4, 5, 6, 9}},
-        {"sentence with gap, options, translation", zdanie_z_luka, 1, true, 12,
+        {"sentence with gap, options, translation",
+         zdanie_z_luka,
+         1,
+         true,
+         12,
          {9, 10, 11, 12, 13, 14}},
         {"options without a gap: no choosing", zdanie_bez_luki, 1, true, 12, {13, 14}},
         {"gap without options, choosing primary", luka_bez_opcji, 1, true, 10, {11, 12}},
@@ -148,13 +153,13 @@ struct PrzypadekTrybu {
 TEST_F(Plan, RepetitionModeDecidesPerTypeFromStatusAndFlag) {
     const int i = dodaj(rzeczownik);
     const PrzypadekTrybu przypadki[] = {
-        {0, 0, false, false}, {0, 1, false, true},  {0, 2, false, false}, {1, 0, false, true},
-        {1, 2, true, true},   {2, 1, true, false},  {3, 1, false, false}, {3, 0, true, true},
-        {4, 0, false, false}, {4, 1, false, true},  {4, 2, true, true},   {4, 2, false, false},
+        {0, 0, false, false}, {0, 1, false, true}, {0, 2, false, false}, {1, 0, false, true},
+        {1, 2, true, true},   {2, 1, true, false}, {3, 1, false, false}, {3, 0, true, true},
+        {4, 0, false, false}, {4, 1, false, true}, {4, 2, true, true},   {4, 2, false, false},
     };
     for (const auto& c : przypadki) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.tryb << " status " << int(c.status)
-                                        << " flag " << c.flaga);
+        SCOPED_TRACE(testing::Message()
+                     << "mode " << c.tryb << " status " << int(c.status) << " flag " << c.flaga);
         (*rekordy)[i].typy[3] = c.status;
         (*flagi)[i][3] = c.flaga;
         TWarunkiPlanu w;

@@ -212,7 +212,8 @@ QImage wybor_cw_2_a() {
             draw_icon(p, a.icon, QRectF(x + 5, y + 5, 16, 16), white);
             p.setPen(tekst);
             const QRectF box(x + 38, y, w - 38, 64);
-            p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(a.text));
+            p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                       QString::fromUtf8(a.text));
             y += 74;
         }
     }
@@ -225,9 +226,10 @@ QImage wybor_cw_2_a() {
 QImage form8() {
     QImage img = dialog(look::okno_typow, "Rodzaje ćwiczeń", Icon::pencil);
     raised_panel(img, rect(look::form8_ListBox1).adjusted(-6, -6, 6, 6), white);
-    raised_panel(img,
-                 rect(look::form8_CB_Bez_powtorki).united(rect(look::form8_Label2)).adjusted(-8, -6, 8, 6),
-                 alpha(white, 130));
+    raised_panel(
+        img,
+        rect(look::form8_CB_Bez_powtorki).united(rect(look::form8_Label2)).adjusted(-8, -6, 8, 6),
+        alpha(white, 130));
     button_shadows(img, {look::form8_B_Zamknij});
     window_edge(img);
     return img;
@@ -246,7 +248,8 @@ std::vector<SmallPicture> chooser_pictures() {
         {"gfx_s/wybor_progress.bmp", progress_bar()},
         {"gfx_s/wybor_progress_back.bmp", progress_back()},
         {"gfx_s/wybor_zakl_wyniki.bmp", tab(look::wybor_btn_wyniki, zakladki[0], Icon::chart)},
-        {"gfx_s/wybor_zakl_powt.bmp", tab(look::wybor_btnWyniki_powtorek, zakladki[1], Icon::repeat)},
+        {"gfx_s/wybor_zakl_powt.bmp",
+         tab(look::wybor_btnWyniki_powtorek, zakladki[1], Icon::repeat)},
         {"gfx_s/wybor_zakl_umiesz.bmp", tab(look::wybor_k_wynik_powt_2, zakladki[2], Icon::book)},
         {"gfx_s/wybor_k_usun.bmp", delete_button()},
     };

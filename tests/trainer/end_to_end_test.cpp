@@ -21,6 +21,7 @@
 #include "trainer/form1_geometry.h"
 #include "trainer/windows.h"
 #include "trainer/start.h"
+#include "trainer/trainer_run.h"
 
 namespace {
 
@@ -107,27 +108,11 @@ Start uruchom(std::function<void(ui::Window&)> w_wyborze) {
         s.wybor = &w == Form9;
         w_wyborze(w);
     });
-    OpcjeStartu opcje;
-    // The process keeps every token it took: each start has its own.
-    static int starty = 0;
-    opcje.token = "vokarin-test-" + std::to_string(getpid()) + "-" + std::to_string(++starty);
-    opcje.okna_komunikatow = false;
-    opcje.po_pokazaniu = [&](TForm1& f) {
+    const testsupport::TrainerRun run = testsupport::run_trainer_once([&](TForm1& f) {
         s.glowne = true;
         f.close();
-    };
-    // A window nobody closes fails the test instead of hanging it.
-    QTimer straz;
-    QObject::connect(&straz, &QTimer::timeout, [] {
-        ADD_FAILURE() << "a window was left open";
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-        else if (Form1)
-            Form1->close();
     });
-    straz.start(testsupport::watchdog_ms);
-    s.kod = uruchom_trenera(0, nullptr, opcje);
-    ui::set_next_modal_hook(nullptr);
+    s.kod = run.code;
     return s;
 }
 

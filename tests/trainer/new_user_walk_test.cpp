@@ -7,13 +7,12 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <unistd.h>
 
 #include "core/startup.h"
 #include "platform/os/codepage.h"
 #include "platform_ui/qt_app.h"
 #include "trainer/demo_edition.h"
-#include "trainer/start.h"
+#include "trainer/trainer_run.h"
 #include "trainer/windows.h"
 
 namespace {
@@ -103,10 +102,7 @@ TEST(NewUserWalk, BoxesStandOutAndCancellingKeepsThePick) {
         key_click(Form9, Qt::Key_Return);
     });
 
-    OpcjeStartu opcje;
-    opcje.token = "vokarin-walk-" + std::to_string(getpid());
-    opcje.okna_komunikatow = false;
-    opcje.po_pokazaniu = [&](TForm1& f) {
+    const TrainerRun run = run_trainer_once([&](TForm1& f) {
         ui::set_next_modal_hook([&](ui::Window& box) {
             hint_seen = &box == Form20;
             const QImage s = screen_of({&f, Form20});
@@ -133,8 +129,8 @@ TEST(NewUserWalk, BoxesStandOutAndCancellingKeepsThePick) {
             click(&Form24->B_OK);
         });
         click(&f.L_Koniec);
-    };
-    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
+    });
+    EXPECT_EQ(run.code, 0);
 
     EXPECT_TRUE(duplicate_seen);
     EXPECT_EQ(picked_after_cancel, "Ewa");

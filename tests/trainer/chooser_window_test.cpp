@@ -3,10 +3,6 @@
 // the arrows and keys, and deleting an own exercise.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
-#include <unistd.h>
-
 #include "core/exercises.h"
 #include "core/repetitions.h"
 #include "core/settings.h"
@@ -21,7 +17,7 @@
 #include "trainer/demo_edition.h"
 #include "trainer/form1.h"
 #include "trainer/windows.h"
-#include "trainer/start.h"
+#include "trainer/trainer_run.h"
 #include "trainer/wybor_zdan_geometry.h"
 
 namespace {
@@ -75,10 +71,7 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
     std::string podpis8;
     // The user choice: log in as the listed user.
     ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); });
-    OpcjeStartu opcje;
-    opcje.token = "vokarin-test-" + std::to_string(getpid());
-    opcje.okna_komunikatow = false;
-    opcje.po_pokazaniu = [&](TForm1& f) {
+    const auto start = testsupport::run_trainer_once([&](TForm1& f) {
         // The help hint of the first activation.
         ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
         testsupport::wait_ms(200);
@@ -165,18 +158,9 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
 
         w.close();
         f.close();
-    };
-    QTimer straz;
-    QObject::connect(&straz, &QTimer::timeout, [] {
-        ADD_FAILURE() << "a window was left open";
-        if (QWidget* m = QApplication::activeModalWidget()) m->close();
-        if (WyborZdanForm) WyborZdanForm->close();
-        if (Form1) Form1->close();
     });
-    straz.start(20000);
-    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
-    ui::set_next_modal_hook(nullptr);
-
+    EXPECT_EQ(start.code, 0);
+    ASSERT_TRUE(start.main_window);
     ASSERT_TRUE(doszedl);
     EXPECT_EQ(podpis8, "Rodzaje ćwiczeń");
     // Five words with recordings; English: no articles. Lesson runs list every

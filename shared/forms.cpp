@@ -117,7 +117,8 @@ void umiesc(QWidget& w, const look::Rect& r) {
 
 void ustaw_tlo(ui::Image& image, const std::string& plik, look::Size rozmiar) {
     image.SetBounds(0, 0, rozmiar.w, rozmiar.h);
-    image.SetPicture(tlo_okna(plik, rozmiar));
+    // Read when the window first shows: creating every window at start-up stays cheap.
+    image.SetPictureSource([plik, rozmiar] { return tlo_okna(plik, rozmiar); });
 }
 
 void ustaw_komunikat(ui::Label& label, const look::Rect& r) {

@@ -122,11 +122,34 @@ void Label::paintEvent(QPaintEvent* e) {
 Image::Image(QWidget* parent) : Clickable<QWidget>(parent) {}
 
 void Image::SetPicture(const QImage& picture) {
+    source_ = nullptr;
     picture_ = picture;
     keyed_ = transparent_ && !picture_.isNull()
                  ? keyed_image(picture_, default_transparent_color(picture_))
                  : QImage();
     update();
+}
+
+void Image::SetPictureSource(std::function<QImage()> source) {
+    source_ = std::move(source);
+    picture_ = QImage();
+    keyed_ = QImage();
+    update();
+}
+
+void Image::make_picture() const {
+    if (!source_) return;
+    const auto source = std::move(source_);
+    source_ = nullptr;
+    picture_ = source();
+    keyed_ = transparent_ && !picture_.isNull()
+                 ? keyed_image(picture_, default_transparent_color(picture_))
+                 : QImage();
+}
+
+const QImage& Image::Picture() const {
+    make_picture();
+    return picture_;
 }
 
 void Image::LoadFromFile(const std::string& path) {
@@ -145,10 +168,12 @@ void Image::SetCenter(bool on) {
 
 void Image::SetTransparent(bool on) {
     transparent_ = on;
+    if (source_) return; // keyed when it is made
     SetPicture(picture_);
 }
 
 void Image::paintEvent(QPaintEvent* e) {
+    make_picture();
     if (picture_.isNull()) return;
     QPainter p(this);
     const QImage& img = transparent_ ? keyed_ : picture_;

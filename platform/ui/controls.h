@@ -201,7 +201,10 @@ class Image : public Clickable<QWidget> {
     explicit Image(QWidget* parent);
 
     void SetPicture(const QImage& picture);
-    const QImage& Picture() const { return picture_; }
+    // The picture is made by `source` when first needed (painted or asked
+    // for), so a window created at start-up reads it only when it shows.
+    void SetPictureSource(std::function<QImage()> source);
+    const QImage& Picture() const;
     // Loads a .bmp file; throws BitmapError (the picture is kept then).
     void LoadFromFile(const std::string& path);
     void SetStretch(bool on);
@@ -212,8 +215,11 @@ class Image : public Clickable<QWidget> {
     void paintEvent(QPaintEvent* e) override;
 
   private:
-    QImage picture_;
-    QImage keyed_;
+    void make_picture() const;
+
+    mutable std::function<QImage()> source_;
+    mutable QImage picture_;
+    mutable QImage keyed_;
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;

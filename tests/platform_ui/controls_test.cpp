@@ -202,4 +202,30 @@ TEST_F(Controls, TimerRestartsOnANewIntervalAndTicks) {
     EXPECT_EQ(ticks, stopped);
 }
 
+TEST_F(Controls, APictureFromASourceIsMadeOnceWhenFirstNeeded) {
+    ui::Image image(&win);
+    image.SetBounds(0, 0, 4, 4);
+    int made = 0;
+    image.SetPictureSource([&] {
+        ++made;
+        QImage img(4, 4, QImage::Format_RGB32);
+        img.fill(qRgb(200, 10, 10));
+        img.setPixel(0, 3, qRgb(0, 255, 0)); // the key colour of a transparent picture
+        return img;
+    });
+    image.SetTransparent(true);
+    EXPECT_EQ(made, 0); // nothing read until it is needed
+    const QImage shot = image.grab().toImage();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(shot.pixel(1, 1), qRgb(200, 10, 10));
+    EXPECT_EQ(image.Picture().size(), QSize(4, 4));
+    image.grab();
+    EXPECT_EQ(made, 1); // made once
+    // A picture set outright replaces a source not yet used.
+    image.SetPictureSource([&] { ++made; return QImage(); });
+    image.SetPicture(QImage(2, 2, QImage::Format_RGB32));
+    EXPECT_EQ(image.Picture().size(), QSize(2, 2));
+    EXPECT_EQ(made, 1);
+}
+
 } // namespace

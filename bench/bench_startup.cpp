@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/fresh_process.h"
 #include "bench/full_course.h"
 #include "bench/timing.h"
 #include "core/repetitions.h"
@@ -29,12 +30,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-double monotonic_ms() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
 
 void write_bytes(const fs::path& p, const std::string& bytes) {
     fs::create_directories(p.parent_path());
@@ -97,7 +92,7 @@ int child(const std::string& program, double t0) {
     opcje.okna_komunikatow = false;
     double shown = -1;
     opcje.po_pokazaniu = [&](TForm1& f) {
-        shown = monotonic_ms() - t0;
+        shown = bench::monotonic_ms() - t0;
         f.close();
     };
     char name[] = "bench_startup";
@@ -122,38 +117,15 @@ int main(int argc, char** argv) {
     const fs::path root = tmpl;
     lay_out(root);
     const std::string program = (root / "program").string() + "/";
-    const std::string self = fs::read_symlink("/proc/self/exe").string();
 
     std::vector<double> ms;
     for (int r = 0; r < runs; ++r) {
-        int fds[2];
-        if (pipe(fds) != 0) return 1;
-        const double t0 = monotonic_ms();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            dup2(fds[1], 1);
-            close(fds[0]);
-            // The platform's own chatter stays out of the figures.
-            const int null = open("/dev/null", O_WRONLY);
-            if (null >= 0) dup2(null, 2);
-            const std::string start = std::to_string(t0);
-            execl(self.c_str(), self.c_str(), "--child", program.c_str(), start.c_str(),
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        std::string out;
-        char buf[256];
-        for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;)
-            out.append(buf, n);
-        close(fds[0]);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) {
+        const double run = bench::run_child(program);
+        if (run < 0) {
             std::fprintf(stderr, "run %d failed\n", r + 1);
             return 1;
         }
-        ms.push_back(std::atof(out.c_str()));
+        ms.push_back(run);
         std::printf("run %d: %.1f ms\n", r + 1, ms.back());
     }
     std::error_code ec;

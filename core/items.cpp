@@ -384,7 +384,11 @@ bool zapisz_korekte() {
                        id_wiersza);
 }
 
-void wczytaj_dane() {
+namespace {
+
+// Loads the whole store; `korekta` adds the correction data when its panel
+// file is there (the trainer only).
+void wczytaj_baze(bool korekta) {
     baza.ile_slow = 0;
     baza.ile_slowek = 0;
     baza.max_id = 40000;
@@ -395,6 +399,7 @@ void wczytaj_dane() {
     stan_danych.slowka_usera = {};
     stan_danych.komentarze = {};
     stan_danych.korekta = {};
+    tryb_korekty = false;
     przebuduj_indeks();
     const std::string slowa = plik_edycji("sb?_slow.txt");
     if (slowa.empty()) return; // no edition read: nothing to load
@@ -407,8 +412,19 @@ void wczytaj_dane() {
     stan_danych.niepelna = !usera;
     wczytaj_powiazania();
     wczytaj_komentarze();
+    if (!korekta) return;
     tryb_korekty = os::file_exists(plik("korekta_panel.cfg"));
     if (tryb_korekty) czytaj_korekte();
+}
+
+} // namespace
+
+void wczytaj_dane() {
+    wczytaj_baze(true);
+}
+
+void wczytaj_dane_slownika() {
+    wczytaj_baze(false);
 }
 
 bool baza_niepelna() {
@@ -429,6 +445,17 @@ std::string opis_slowa(int i) {
 void przygotuj_zdania() {
     for (int i = baza.ile_slowek + 1; i <= baza.ile_slow; ++i)
         baza.tekst_szukania[i] = LowerCase(usun_znaczniki(baza.slowo_obce[i]));
+}
+
+std::string tekst_szukania_slownika(const std::string& obce) {
+    std::string t = " " + LowerCase(usun_znaczniki(obce));
+    if (t.back() == '.' || t.back() == '?') t.back() = ' ';
+    return t;
+}
+
+void przygotuj_zdania_slownika() {
+    for (int i = baza.ile_slowek + 1; i <= baza.ile_slow; ++i)
+        baza.tekst_szukania[i] = tekst_szukania_slownika(baza.slowo_obce[i]);
 }
 
 void wyczysc_baze() {

@@ -106,6 +106,9 @@ extern bool& tryb_korekty;
 extern bool& komentarze_zmienione;
 
 void wczytaj_dane();
+// The dictionary program's load: built-in words, sbusr.txt, the links, the
+// sentences and the comments; no correction files. Words carry no search text.
+void wczytaj_dane_slownika();
 // The last wczytaj_dane() left items out (an item file that could not be
 // read, or one that ended the load with a run-time error).
 bool baza_niepelna();
@@ -133,6 +136,12 @@ void przebuduj_indeks();
 std::string nazwa_grupy(int numer);
 std::string opis_slowa(int i);
 void przygotuj_zdania();
+// The dictionary's search text of a sentence: a blank, then the text
+// lower-cased without "<" and ">" and with single blanks; a final "." or "?"
+// becomes a blank, so every word stands between blanks or before a comma.
+std::string tekst_szukania_slownika(const std::string& obce);
+// The same for every sentence of the store.
+void przygotuj_zdania_slownika();
 
 // Resets the store, links, groups, flags and learner files (tests and a fresh start).
 void wyczysc_baze();

@@ -56,9 +56,21 @@ const char* persona(int jezyk) {
     zatrzymaj(os::pl(utf8_text));
 }
 
-void brak_plyty() {
-    fatal("Proszę włożyć płytę CD nr 2 programu Tavolent 4.0 do napędu CD-ROM i uruchomić "
-          "program ponownie.");
+// The disc cannot be used. The trainer ends with the message; the dictionary
+// goes on without the disc (its caller warns once).
+struct BrakPlyty {};
+
+[[noreturn]] void bez_plyty(const std::string& utf8_text) {
+    if (stan_startu.slownik) {
+        jezyk_cd = -1;
+        throw BrakPlyty{};
+    }
+    fatal(utf8_text);
+}
+
+[[noreturn]] void brak_plyty() {
+    bez_plyty("Proszę włożyć płytę CD nr 2 programu Tavolent 4.0 do napędu CD-ROM i uruchomić "
+              "program ponownie.");
 }
 
 } // namespace
@@ -100,7 +112,9 @@ std::vector<std::string> linie_systemowe(const std::string& path, os::ReadStatus
 
 } // namespace
 
-void szukaj_plyty() {
+namespace {
+
+void szukaj_plyty_na_dysku() {
     const std::string ini = sciezka_programu + "ts40.ini";
     os::ReadStatus status;
     const std::vector<std::string> ini_linie = linie_systemowe(ini, status);
@@ -136,10 +150,28 @@ void szukaj_plyty() {
         jezyk_cd = 3;
     if (jezyk_cd == 0) brak_plyty();
 
+    // One probe a language, the same in both programs, so they agree on
+    // which disc is the edition's.
     static const char* const probe[] = {"", "z2/10/1001.jpg", "z1/40/4005.jpg", "tst.txt"};
     if (!os::file_exists(sciezka_cd + probe[jezyk_cd]))
-        fatal(std::string("Proszę włożyć płytę nr 2 programu \"Tavolent ") + persona(jezyk_cd) +
-              " 4.0\" do napędu CD-ROM i uruchomić program ponownie.");
+        bez_plyty(std::string("Proszę włożyć płytę nr 2 programu \"Tavolent ") + persona(jezyk_cd) +
+                  " 4.0\" do napędu CD-ROM i uruchomić program ponownie.");
+}
+
+} // namespace
+
+void szukaj_plyty() {
+    if (stan_startu.slownik) jezyk_cd = -1;
+    try {
+        szukaj_plyty_na_dysku();
+    } catch (const BrakPlyty&) {
+        os::show_message(os::pl("Nie znaleziono płyty programu \"Tavolent 4.0 - Zovarozeda "
+                                "(CD2)\", odsłuchiwanie nagrań dźwiękowych nie będzie możliwe."));
+    }
+}
+
+bool plyta_znaleziona() {
+    return jezyk_cd > 0;
 }
 
 bool czytaj_opis_wersji() {
@@ -182,7 +214,8 @@ bool czytaj_opis_wersji() {
     }
     czcionka = "Arial";
     czcionka_charset = jezyk_edycji == 3 ? 0 : 238;
-    if (jezyk_cd != jezyk_edycji) {
+    // Without a disc (the dictionary) there is nothing to compare.
+    if (jezyk_cd >= 0 && jezyk_cd != jezyk_edycji) {
         os::show_message(os::pl(std::string("Proszę włożyć płytę CD-ROM nr. 2 programu Tavolent ") +
                                 persona(jezyk_edycji) +
                                 " 2001 do napędu CD-ROM i uruchomić program ponownie."));
@@ -204,7 +237,7 @@ void czytaj_ss() {
     ile_ss = 0;
     ss_klucze = {};
     ss_wartosci = {};
-    const std::string plik = sciezka_programu + "ss_sk.t";
+    const std::string plik = sciezka_programu + (stan_startu.slownik ? "ss.t" : "ss_sk.t");
     std::vector<std::string> lines;
     // Unreadable: the typed answers are checked without the variants.
     if (os::read_lines(plik, lines) == os::ReadStatus::failed)
@@ -219,13 +252,26 @@ void czytaj_ss() {
     }
 }
 
-void start_programu() {
+namespace {
+
+void start(bool slownik) {
+    stan_startu.slownik = slownik;
     sciezka_programu = os::with_slash(os::program_folder());
     szukaj_plyty();
     if (!czytaj_opis_wersji()) return;
     wczytaj_grupy();
     czytaj_ss();
     licznik_przerywnika = 0;
+}
+
+} // namespace
+
+void start_programu() {
+    start(false);
+}
+
+void start_slownika() {
+    start(true);
 }
 
 void wyczysc_start() {

@@ -11,7 +11,8 @@ struct StanStartu {
     std::string sciezka_programu; // program folder
     std::string dysk_cd;          // disc root
     std::string sciezka_cd;       // disc data folder: root + "bsslow3/"
-    int jezyk_cd = 0;             // 0 none, 1 English, 2 German, 3 French
+    int jezyk_cd = 0;             // 0 none, 1 English, 2 German, 3 French; -1 the
+                                  // dictionary runs without a disc
 
     // The edition description (tavo_sk.txt).
     std::string tytul_edycji;
@@ -30,6 +31,10 @@ struct StanStartu {
     std::array<std::string, MAX_SS + 1> ss_wartosci;
 
     int licznik_przerywnika = 0;
+
+    // The start-up runs for the dictionary program: without the disc it
+    // warns and goes on, and the answer variants come from ss.t.
+    bool slownik = false;
 };
 extern StanStartu stan_startu;
 
@@ -60,6 +65,13 @@ std::string plik_edycji(const std::string& pattern);
 // Runs the whole start-up. Fatal conditions show their message and halt
 // (os::halt); edition-file problems request termination and stop reading.
 void start_programu();
+// The dictionary program's start-up: the same, except that a disc that is
+// missing or of no known language (or without its probe file) leaves
+// jezyk_cd at -1, shows a warning and goes on; recordings are then not
+// played. A missing ts40.ini still ends the program.
+void start_slownika();
+// The disc was found (the dictionary plays recordings only then).
+bool plyta_znaleziona();
 void szukaj_plyty();
 // Returns false when the edition could not be read (no letter known): the
 // caller reads nothing further.

@@ -10,11 +10,11 @@ constexpr Size okno_slownika = {562, 351};
 constexpr Rect slownik_Label1 = {0, 0, 500, 30};
 constexpr Rect slownik_L_Minim = {506, 4, 24, 22};
 constexpr Rect slownik_L_Close = {534, 4, 24, 22};
-constexpr Rect slownik_CB_Gr_Tem = {16, 40, 210, 26};
+constexpr Rect slownik_CB_Gr_Tem = {16, 40, 196, 26};
 constexpr Rect slownik_K_Wszystkie = {16, 38, 104, 30};  // in place of CB_Gr_Tem after a search
-constexpr Rect slownik_K_Szukaj = {234, 38, 104, 30};
-constexpr Rect slownik_k_zdania = {344, 38, 104, 30};
-constexpr Rect slownik_K_Do_Nauki = {454, 38, 104, 30};
+constexpr Rect slownik_K_Szukaj = {224, 38, 104, 30};
+constexpr Rect slownik_k_zdania = {336, 38, 104, 30};
+constexpr Rect slownik_K_Do_Nauki = {448, 38, 104, 30};
 constexpr Rect slownik_L_Ile_wybrano = {16, 72, 420, 20};
 constexpr Rect slownik_lista = {8, 94, 552, 232};  // the panel behind the ten rows
 constexpr int slownik_L_lewa = 20, slownik_L_szer = 236;  // L1..L10

@@ -11,6 +11,8 @@
 #include "shared/my_image_list.h"
 #include "shared/strips.h"
 
+class ZestawOkien;
+
 class TForm5 : public ui::Window {
     Q_OBJECT
 
@@ -21,3 +23,8 @@ class TForm5 : public ui::Window {
     TMyImageList MyImageList1;
     ui::MediaPlayer MediaPlayer1;
 };
+
+// Creates the holder into `okna` with the program's strips. When they cannot
+// all be loaded it comes up without any, the error shown: buttons then paint
+// nothing, and the sounds still play.
+void utworz_form5(ZestawOkien& okna, std::span<const Pasek> paski);

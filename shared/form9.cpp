@@ -13,10 +13,10 @@
 
 TForm9* Form9 = nullptr;
 
-TForm9::TForm9()
+TForm9::TForm9(bool slownik)
     : ui::Window(look::okno_uzytkownik.w, look::okno_uzytkownik.h), Image1(this), Label1(this),
       ComboBox1(this), B_OK(this, Pasek::ok2), B_Zamknij(this, Pasek::anuluj2),
-      TransparentButton1(this, Pasek::nowy_user) {
+      TransparentButton1(this, Pasek::nowy_user), slownik_(slownik) {
     SetCaption("Tavolent 2001");
     ustaw_tlo(Image1, "gfx_s\\form9.bmp", look::okno_uzytkownik);
     ustaw_komunikat(Label1, look::form9_Label1);
@@ -66,7 +66,7 @@ void TForm9::K_OKClick() {
     // A folder that cannot be made keeps the choice open, with nothing loaded.
     if (!ustaw_usera(id_userow[i], nazwy_userow[i])) return;
     close_modal(1);
-    wczytaj_profil();
+    if (!slownik_) wczytaj_profil();
 }
 
 void TForm9::B_ZamknijClick() {

@@ -1,7 +1,9 @@
 #pragma once
 // The user choice: the learners of this installation, a new-user button, and
 // logging in, which loads the learner's profile. Enter logs in while OK shows,
-// Esc is the exit button, F1 opens the help page on logging in.
+// Esc is the exit button, F1 opens the help page on logging in. The
+// dictionary's window only chooses the learner whose folder gets the words
+// sent: its OK sets the user (making the folder) and loads nothing.
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
@@ -10,7 +12,7 @@ class TForm9 : public ui::Window {
     Q_OBJECT
 
   public:
-    TForm9();
+    explicit TForm9(bool slownik = false);
 
     ui::Image Image1;
     ui::Label Label1;
@@ -34,6 +36,8 @@ class TForm9 : public ui::Window {
 
   private:
     void pokaz_ok();
+
+    bool slownik_;
 };
 
 extern TForm9* Form9;

@@ -6,12 +6,14 @@
 #include "core/startup.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
+#include "platform/os/message.h"
 #include "platform/os/paths.h"
 #include "platform/ui/bmp.h"
 #include "platform/ui/window.h"
 #include "shared/form14.h"
 #include "shared/form20.h"
 #include "shared/form5.h"
+#include "shared/sound_glue.h"
 #include "shared/transparent_button.h"
 
 std::string strona_pomocy;
@@ -79,6 +81,16 @@ void podlacz_okna_do_core() {
         if (Form14) Form14->close();
     };
     h.process_events = ui::process_events_while_waiting;
+}
+
+PolaczeniaProgramu::PolaczeniaProgramu(bool komunikaty) : komunikaty_(komunikaty) {
+    if (komunikaty_) os::set_message_hook(pokaz_informacje);
+    podlacz_okna_do_core();
+    podlacz_dzwiek_do_core();
+}
+
+PolaczeniaProgramu::~PolaczeniaProgramu() {
+    if (komunikaty_) os::set_message_hook({});
 }
 
 void pokaz_postep(const std::string& caption) {

@@ -44,6 +44,21 @@ void pokaz_informacje(const std::string& text);
 // Points core's message, progress and event hooks at these windows.
 void podlacz_okna_do_core();
 
+// What a program's start hooks up for as long as it runs: core's hooks to
+// the windows, playback to the holder's player and, when `komunikaty`, the
+// messages to the information box (a test leaves its own hook by passing
+// false). The message hook refers to the windows: it goes with this.
+class PolaczeniaProgramu {
+  public:
+    explicit PolaczeniaProgramu(bool komunikaty);
+    ~PolaczeniaProgramu();
+    PolaczeniaProgramu(const PolaczeniaProgramu&) = delete;
+    PolaczeniaProgramu& operator=(const PolaczeniaProgramu&) = delete;
+
+  private:
+    bool komunikaty_;
+};
+
 // Shows the progress window with the caption and position 80.
 void pokaz_postep(const std::string& caption);
 

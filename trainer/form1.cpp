@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "core/hand_off.h"
 #include "core/repetitions.h"
 #include "core/settings.h"
 #include "core/sound.h"
@@ -103,7 +104,9 @@ void TForm1::OnShow() {
 void TForm1::OnActivate() {
     if (pierwsza_aktywacja_) {
         pierwsza_aktywacja_ = false;
-        if (os::file_exists(sciezka_usera + "slow.txt") && Form26) Form26->show_modal();
+        // Words a trainer ending early took from the dictionary go back first.
+        odzyskaj_slowa(sciezka_usera);
+        if (os::file_exists(plik_slow(sciezka_usera)) && Form26) Form26->show_modal();
     }
     czy_powtorki();
     if (ustawienia.linia[45] != 1) {

@@ -17,8 +17,8 @@
 #include "platform/os/instance_lock.h"
 #include "platform/os/message.h"
 #include "platform/ui/bmp.h"
+#include "shared/do_zamkniecia.h"
 #include "shared/forms.h"
-#include "shared/sound_glue.h"
 #include "trainer/przerywnik.h"
 #include "trainer/windows.h"
 
@@ -31,33 +31,6 @@ SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
 }
 
 namespace {
-
-// Runs the events until the main window closes. The main window is not modal,
-// so the windows it shows without waiting take input beside it.
-class DoZamkniecia : public QObject {
-  public:
-    explicit DoZamkniecia(QWidget& okno) : okno_(okno) { okno_.installEventFilter(this); }
-    ~DoZamkniecia() override { okno_.removeEventFilter(this); }
-    // True when the window was closed (not only hidden) before the loop ended.
-    bool exec() {
-        if (okno_.isVisible()) petla_.exec();
-        return zamkniete_;
-    }
-
-  protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (o != &okno_) return false;
-        if (e->type() == QEvent::Close) zamkniete_ = true;
-        // A minimised window is hidden by the window system: that is no end.
-        if (e->type() == QEvent::Hide && !e->spontaneous()) petla_.exit(0);
-        return false;
-    }
-
-  private:
-    QWidget& okno_;
-    QEventLoop petla_;
-    bool zamkniete_ = false;
-};
 
 // SIGTERM and SIGHUP (a logout, kill) end the program as closing the main
 // window does, with its save. The handler only writes a byte to a pipe; the
@@ -138,16 +111,7 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     QApplication::setQuitOnLastWindowClosed(false);
     os::clear_terminate_request();
 
-    // The hook refers to the windows and the application: gone with them.
-    struct Komunikaty {
-        bool wlasne;
-        ~Komunikaty() {
-            if (wlasne) os::set_message_hook({});
-        }
-    } komunikaty{opcje.okna_komunikatow};
-    if (komunikaty.wlasne) os::set_message_hook(pokaz_informacje);
-    podlacz_okna_do_core();
-    podlacz_dzwiek_do_core();
+    PolaczeniaProgramu polaczenia(opcje.okna_komunikatow);
 
     KoniecNaSygnal sygnaly;
     ZestawOkien okna;

@@ -1,9 +1,5 @@
 #include "trainer/windows.h"
 
-#include <exception>
-
-#include "platform/os/message.h"
-
 int tryb_wyboru = 0;
 
 #define VOKARIN_DEFINICJA_OKNA(Klasa, wskaznik) Klasa* wskaznik = nullptr;
@@ -18,15 +14,8 @@ template <class T> void utworz(ZestawOkien& okna, T*& wskaznik) {
     okna.utworz(wskaznik);
 }
 
-template <> void utworz(ZestawOkien& okna, TForm5*& wskaznik) {
-    try {
-        okna.utworz(wskaznik);
-    } catch (const std::exception& e) {
-        // The strips could not all be loaded: buttons without a strip paint
-        // nothing; the holder still plays the sounds.
-        okna.utworz(wskaznik, std::span<const Pasek>{});
-        os::show_message(e.what());
-    }
+template <> void utworz(ZestawOkien& okna, TForm5*&) {
+    utworz_form5(okna, paski_trenera);
 }
 
 } // namespace

@@ -29,6 +29,7 @@
 #include "shared/form10.h"
 #include "shared/form14.h"
 #include "shared/form20.h"
+#include "shared/form23.h"
 #include "shared/form24.h"
 #include "shared/form29.h"
 #include "shared/form5.h"
@@ -40,6 +41,7 @@
 #include "trainer/form17.h"
 #include "trainer/form18.h"
 #include "trainer/form22.h"
+#include "trainer/form26.h"
 #include "trainer/form4.h"
 #include "trainer/form8.h"
 #include "trainer/shells.h"
@@ -56,9 +58,7 @@ VOKARIN_SHELL(TForm13, 600, 420, "Edycja słówka", "h_19_gener.html");
 VOKARIN_SHELL(TForm15, 455, 260, "Parametry ćwiczenia", "h_19_gener.html");
 VOKARIN_SHELL(TForm19, 455, 320, "Wybór nagrania", "");
 VOKARIN_SHELL(TForm21, 600, 420, "Powtórki w kolejnych dniach", "h_13_powt.html");
-VOKARIN_SHELL(TForm23, 455, 260, "Tavolent - szukaj...", nullptr);
 VOKARIN_SHELL(TForm25, 455, 260, "Statystyka ćwiczenia", nullptr);
-VOKARIN_SHELL(TForm26, 600, 420, "Słówka wybrane w słowniku", "");
 VOKARIN_SHELL(TForm27, 455, 200, "Komentarz", nullptr);
 VOKARIN_SHELL(TForm28, 800, 600, "Pomoc", nullptr);
 VOKARIN_SHELL(TForm30, 455, 320, "Oznacz rodzaje ćwiczeń", "h_10_slow.html");
@@ -89,7 +89,7 @@ VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek", nullptr);
     OKNO(TForm19, Form19)                                                                          \
     OKNO(TForm21, Form21)                                                                          \
     OKNO(TForm22, Form22)                                                                          \
-    OKNO(TForm23, Form23)                                                                          \
+    OKNO_WSPOLNE(TForm23, Form23)                                                                  \
     OKNO_WSPOLNE(TForm24, Form24)                                                                  \
     OKNO(TForm25, Form25)                                                                          \
     OKNO(TForm26, Form26)                                                                          \

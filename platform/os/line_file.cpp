@@ -105,6 +105,19 @@ bool write_lines(const std::string& path, const std::vector<std::string>& lines)
     return atomic_replace(path, join_crlf(lines));
 }
 
+bool append_lines(const std::string& path, const std::vector<std::string>& lines) {
+    int fd = ::open(resolve(path).c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    std::string bytes = join_crlf(lines);
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    char last = '\n';
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+    if (last != '\n') bytes.insert(0, "\r\n");
+    bool ok = write_fd_all(fd, bytes);
+    ok = (::close(fd) == 0) && ok;
+    return ok;
+}
+
 bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines) {
     int fd = ::open(resolve(path).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return false;

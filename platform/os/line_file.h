@@ -51,7 +51,10 @@ std::string join_crlf(const std::vector<std::string>& lines);
 // Writes the lines with CR LF through the atomic-replace helper.
 bool write_lines(const std::string& path, const std::vector<std::string>& lines);
 
-// Appends lines with CR LF under an exclusive file lock (the hand-off file).
+// Appends lines with CR LF, the file made when missing; a last line left
+// without its line break gets one first. The caller sees to any locking.
+bool append_lines(const std::string& path, const std::vector<std::string>& lines);
+// Appends lines with CR LF under an exclusive file lock.
 bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines);
 // Whole file as lines, read under a shared file lock: an append made under
 // append_lines_locked is seen whole or not at all (empty when missing).

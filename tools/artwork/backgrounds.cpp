@@ -3,6 +3,7 @@
 #include "dictionary/slownik_geometry.h"
 #include "shared/form10_geometry.h"
 #include "shared/form20_geometry.h"
+#include "shared/form23_geometry.h"
 #include "shared/form24_geometry.h"
 #include "shared/form29_geometry.h"
 #include "shared/form9_geometry.h"
@@ -11,6 +12,7 @@
 #include "tools/artwork/icons.h"
 #include "tools/artwork/paint.h"
 #include "trainer/form1_geometry.h"
+#include "trainer/form26_geometry.h"
 
 #include <QPainterPath>
 #include <array>
@@ -268,6 +270,28 @@ QImage form9() {
 QImage form10() {
     return user_window(look::okno_nowy_uzytkownik, "Nowy użytkownik", look::form10_Label1,
                        look::form10_Edit1, look::form10_B_OK.y - 9);
+}
+
+QImage form23() {
+    QImage img = dialog(look::okno_szukania, "Szukaj", Icon::search);
+    const look::Rect& e = look::form23_Edit1;
+    panel(img, rect(e).adjusted(-14, -8, 14, 8), 10, alpha(white, 150));
+    // The option rows on a quieter panel of their own.
+    const int top = look::form23_wiersz_top(0), bottom = look::form23_wiersz_top(4) + 20;
+    panel(img, QRectF(e.x - 14, top - 7, e.w + 28, bottom - top + 14), 10, alpha(piasek, 90));
+    button_row(img, look::form23_B_OK.y - 10);
+    window_edge(img);
+    return img;
+}
+
+QImage form26() {
+    QImage img = dialog(look::okno_wybranych, "Słówka ze słownika", Icon::book);
+    const QRectF lista =
+        rect(look::form26_Label2).united(rect(look::form26_ListBox1)).adjusted(-14, -8, 14, 10);
+    panel(img, lista, 10, alpha(white, 150));
+    button_row(img, look::form26_B_OK.y - 10);
+    window_edge(img);
+    return img;
 }
 
 QImage slownik() {

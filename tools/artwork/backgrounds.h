@@ -13,6 +13,8 @@ QImage form29();
 QImage form24();
 QImage form9();
 QImage form10();
+QImage form23();
+QImage form26();
 QImage slownik();
 
 } // namespace artwork

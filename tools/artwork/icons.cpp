@@ -218,6 +218,13 @@ void draw_icon(QPainter& p, Icon icon, const QRectF& box, const QColor& c) {
         p.drawLine(u.at(0.5, 0.28), u.at(0.5, 0.84));
         break;
     }
+    case Icon::search:
+        p.setPen(stroke(c, line));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(u.at(0.42, 0.42), u.len(0.24), u.len(0.24));
+        p.setPen(stroke(c, line * 1.5));
+        p.drawLine(u.at(0.60, 0.60), u.at(0.84, 0.84));
+        break;
     }
     p.restore();
 }

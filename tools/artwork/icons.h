@@ -22,6 +22,7 @@ enum class Icon {
     info,
     user,
     book,
+    search,
 };
 
 // Draws the icon into the square centred in `box` (arrows fill the whole box).

@@ -6,6 +6,7 @@
 #include "shared/informacja_geometry.h"
 #include "shared/form10_geometry.h"
 #include "shared/form20_geometry.h"
+#include "shared/form23_geometry.h"
 #include "shared/form24_geometry.h"
 #include "shared/form29_geometry.h"
 #include "shared/form9_geometry.h"
@@ -25,6 +26,7 @@
 #include "trainer/form16_geometry.h"
 #include "trainer/form17_geometry.h"
 #include "trainer/form18_geometry.h"
+#include "trainer/form26_geometry.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -162,6 +164,8 @@ int main(int argc, char** argv) {
     write_picture(form9(), folder, "gfx_s/form9.bmp", look::okno_uzytkownik);
     write_picture(form10(), folder, "gfx_s/form10.bmp", look::okno_nowy_uzytkownik);
     write_picture(slownik(), folder, "gfx_s/slownik.bmp", look::okno_slownika);
+    write_picture(form23(), folder, "gfx_s/form23.bmp", look::okno_szukania);
+    write_picture(form26(), folder, "gfx_s/form26.bmp", look::okno_wybranych);
     write_picture(przyklady(), folder, "gfx_s/przyklady.bmp", geo_przyklady::okno);
     write_keyed(przyklad_glos(), folder, "gfx_s/przyklad_glos.bmp");
     write_keyed(przyklad_znak(), folder, "gfx_s/przyklad_znak.bmp");

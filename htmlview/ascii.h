@@ -30,6 +30,12 @@ inline std::string LowerCase(std::string_view s) {
     return r;
 }
 
+inline std::string UpperCase(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = UpperChar(c);
+    return r;
+}
+
 // Equal without regard to the case of ASCII letters.
 inline bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

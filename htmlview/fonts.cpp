@@ -1,6 +1,8 @@
 #include "htmlview/fonts.h"
 
 #include "htmlview/ascii.h"
+#include "htmlview/lengths.h"
+#include "platform/os/int_math.h"
 
 namespace htmlview {
 
@@ -31,6 +33,28 @@ std::string FirstInstalledFont(std::string_view list) {
         if (comma == std::string_view::npos) return std::string();
         list = list.substr(comma + 1);
     }
+}
+
+TMyFont FontFromInfo(const ThtFontInfo& info) {
+    TMyFont f;
+    f.Font.face = info.Face.empty() ? "Arial" : info.Face;
+    f.Font.height = -os::round_even(ScreenPixelsPerInch * info.Points / 72);
+    if (f.Font.height == 0) f.Font.height = -1;
+    f.Font.weight = info.StyleBits & fsBold ? 700 : 400;
+    f.Font.italic = info.StyleBits & fsItalic;
+    f.Font.underline = info.StyleBits & fsUnderline;
+    f.Font.strikeout = info.StyleBits & fsStrikeOut;
+    f.Font.charset = info.CharsetByte;
+    f.Color = info.FontColor;
+    f.bgColor = info.BackColor;
+    f.Face = ui::font_face(f.Font);
+    const ui::TextMetrics& tm = f.Face->metrics();
+    f.tmHeight = tm.height;
+    f.tmDescent = tm.descent;
+    f.tmExLeading = tm.external_leading;
+    f.tmMaxCharWidth = tm.max_char_width;
+    f.tmCharset = tm.charset;
+    return f;
 }
 
 } // namespace htmlview

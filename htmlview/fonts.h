@@ -54,4 +54,8 @@ struct TMyFont {
     void Assign(const TMyFont& source) { *this = source; }
 };
 
+// The font a description asks for, measured: the height is minus the screen
+// pixels per inch times the points over 72, rounded (at least one pixel).
+TMyFont FontFromInfo(const ThtFontInfo& info);
+
 } // namespace htmlview

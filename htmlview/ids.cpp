@@ -19,6 +19,10 @@ void TIDNameList::AddChPosObject(std::string_view name, int pos) {
     entries_[os::lower_1250(name)] = Entry{obj, std::move(place)};
 }
 
+void TIDNameList::RemoveObject(const TIDObject* obj) {
+    std::erase_if(entries_, [obj](const auto& e) { return e.second.obj == obj; });
+}
+
 TIDObject* TIDNameList::Find(std::string_view name) const {
     auto it = entries_.find(os::lower_1250(name));
     return it == entries_.end() ? nullptr : it->second.obj;

@@ -45,6 +45,8 @@ class TIDNameList {
     void AddObject(std::string_view name, TIDObject* obj);
     void AddChPosObject(std::string_view name, int pos);
     void Clear() { entries_.clear(); }
+    // Drops every name of an object that goes away.
+    void RemoveObject(const TIDObject* obj);
 
     TIDObject* Find(std::string_view name) const;
     int Count() const { return static_cast<int>(entries_.size()); }

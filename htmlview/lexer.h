@@ -103,6 +103,14 @@ class HtmlReader {
     void ReadValueEntity(std::string& out, int code_page);
     // Hands the 8-bit characters collected so far to the token.
     void FlushText();
+    // The style sheet of a STYLE element is read through the line-folding
+    // reader, comments left to the sheet's parser: the next character, and
+    // the raw byte after the current one.
+    char ReadRawChar() {
+        ReadChar();
+        return LCh;
+    }
+    char PeekRawChar() const { return static_cast<char>(PeekSourceByte()); }
 
     // The current symbol and what came with it.
     Sym Sy = Sym::None;

@@ -569,26 +569,8 @@ ThtFontInfo TProperties::GetFontInfo() const {
 
 TMyFont TProperties::GetFont() {
     if (!cached_font_) {
-        const ThtFontInfo info = GetFontInfo();
-        TMyFont f;
-        f.Font.face = info.Face.empty() ? "Arial" : info.Face;
-        f.Font.height = -os::round_even(ScreenPixelsPerInch * info.Points / 72);
-        if (f.Font.height == 0) f.Font.height = -1;
-        f.Font.weight = info.StyleBits & fsBold ? 700 : 400;
-        f.Font.italic = info.StyleBits & fsItalic;
-        f.Font.underline = info.StyleBits & fsUnderline;
-        f.Font.strikeout = info.StyleBits & fsStrikeOut;
-        f.Font.charset = info.CharsetByte;
-        f.Color = info.FontColor;
-        f.bgColor = info.BackColor;
-        f.Face = ui::font_face(f.Font);
-        const ui::TextMetrics& tm = f.Face->metrics();
-        f.tmHeight = tm.height;
-        f.tmDescent = tm.descent;
-        f.tmExLeading = tm.external_leading;
-        f.tmMaxCharWidth = tm.max_char_width;
-        f.tmCharset = tm.charset;
-        cached_font_ = f;
+        cached_font_ = FontFromInfo(GetFontInfo());
+        const ui::TextMetrics& tm = cached_font_->Face->metrics();
         EmSize = tm.height - tm.internal_leading;
         ExSize = EmSize / 2;
     }

@@ -1,0 +1,473 @@
+#include "htmlview/blocks.h"
+
+#include <algorithm>
+
+#include "htmlview/borders.h"
+#include "htmlview/document.h"
+
+namespace htmlview {
+
+namespace {
+
+bool starts_with(std::string_view s, std::string_view p) {
+    return s.substr(0, p.size()) == p;
+}
+
+} // namespace
+
+TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs)
+    : TSectionBase(doc), BodyCell(std::make_unique<TBlockCell>(doc)), ParentCell(owner_cell) {
+    props.GetFont(); // sets the em and ex sizes
+    props.GetMarginValues(BoxProps);
+    int clear = 0;
+    if (props.GetClear(clear)) ClearKind = clear;
+    int fl = 0;
+    if (props.GetFloat(fl)) FloatKind = fl == ALeft || fl == ARight ? fl : 0;
+    BorderStyle = props.GetBorderStyle();
+    TextColor = static_cast<ColorRef>(AsInt(props.Props[Color]));
+    EmSize = props.EmSize;
+    ExSize = props.ExSize;
+    NotDisplayed = props.DisplayNone();
+    HintText = props.ElemTitle;
+    PlaceMode = props.GetPosition();
+    VisibleState = props.GetVisibility() == 1 ? 1 : 2;
+    props.GetPageBreaks(PageBreakBefore, PageBreakAfter, AvoidPageBreak);
+    if (PlaceMode != 0) {
+        ZOrder = props.GetZIndex() * 10;
+        if (PlaceMode == 1 && ZOrder == 0) ZOrder = 1;
+    }
+    if (FloatKind != 0 && ZOrder == 0) ZOrder = 1;
+    TagAndClass = props.ElemTag + "." + props.ElemClass;
+    BodyCell->HostTag = props.ElemTag;
+    BodyCell->HostBlock = this;
+    if (attrs && doc)
+        if (const std::string id = attrs->TheID(); !id.empty()) {
+            doc->IDNameList.AddObject(id, this);
+            HasID = true;
+        }
+
+    bool top_unset = false;
+    ConvertVertMargins(BoxProps, 0, EmSize, ExSize, top_unset, BottomUnset, BoxValues);
+    CollapseTopMargin(top_unset);
+}
+
+TBlock::TBlock(TSectionList* doc, const TBlock& source) : TSectionBase(doc) {
+    CopyBase(source);
+    BoxValues = source.BoxValues;
+    EmSize = source.EmSize;
+    ExSize = source.ExSize;
+    TextColor = source.TextColor;
+    BorderStyle = source.BorderStyle;
+    FloatKind = source.FloatKind;
+    ClearKind = source.ClearKind;
+    NeedsBulletRoom = source.NeedsBulletRoom;
+    BgPosition = source.BgPosition;
+    PlaceMode = source.PlaceMode;
+    VisibleState = source.VisibleState;
+    BottomUnset = source.BottomUnset;
+    PageBreakBefore = source.PageBreakBefore;
+    PageBreakAfter = source.PageBreakAfter;
+    AvoidPageBreak = source.AvoidPageBreak;
+    NotDisplayed = source.NotDisplayed;
+    TagAndClass = source.TagAndClass;
+    BoxProps = source.BoxProps;
+    HintText = source.HintText;
+    BodyCell = std::make_unique<TBlockCell>(doc, *source.BodyCell);
+    BodyCell->HostBlock = this;
+}
+
+std::unique_ptr<TSectionBase> TBlock::Clone(TSectionList* doc) const {
+    return std::unique_ptr<TSectionBase>(new TBlock(doc, *this));
+}
+
+// Collapses the top margin with the bottom margin of the block before.
+void TBlock::CollapseTopMargin(bool top_unset) {
+    int& top = BoxValues[htmlview::MarginTop];
+    if (PlaceMode == 1) {
+        if (top_unset) top = 0;
+        return;
+    }
+    if (FloatKind != 0 || !ParentCell) return;
+    TSectionBase* prev = nullptr;
+    for (int i = ParentCell->Count() - 1; i >= 0; --i) {
+        TSectionBase* s = ParentCell->Items(i);
+        const auto* b = dynamic_cast<const TBlock*>(s);
+        if (b && b->PlaceMode == 1) continue;
+        prev = s;
+        break;
+    }
+    if (auto* b = dynamic_cast<TBlock*>(prev)) {
+        if (b->IsTableBlock() && b->FloatKind != 0) {
+            if (top_unset) top = 0;
+            return;
+        }
+        const int bottom = b->BoxValues[htmlview::MarginBottom];
+        b->BoxValues[htmlview::MarginBottom] = 0;
+        if (top >= 0 && bottom >= 0)
+            top = std::max(top, bottom);
+        else if (top < 0 && bottom < 0)
+            top = std::min(top, bottom);
+        else
+            top += bottom;
+    } else if (prev) {
+        if (ParentCell->HostTag == "li" && top_unset && (starts_with(TagAndClass, "ul.") || starts_with(TagAndClass, "ol.")))
+            top = 0;
+    } else if (top_unset) {
+        top = 0;
+    } else if (ParentCell->HostTag == "default" || ParentCell->HostTag == "body") {
+        const int owner_top = ParentCell->HostBlock ? ParentCell->HostBlock->BoxValues[htmlview::MarginTop] : 0;
+        top = std::max(0, top - owner_top);
+    }
+}
+
+bool TBlock::DropBottomMargin() {
+    if (!BottomUnset) return false;
+    BoxValues[htmlview::MarginBottom] = 0;
+    return true;
+}
+
+int TBlock::ContentWidth(ui::HtmlCanvas& canvas, int block_width, int auto_count, int) {
+    int min = 0, max = 0;
+    BodyCell->MinMaxWidths(canvas, min, max);
+    int& ml = BoxValues[MarginLeft];
+    int& mr = BoxValues[MarginRight];
+    int& width = BoxValues[piWidth];
+    const int sides = BoxValues[PaddingLeft] + BoxValues[PaddingRight] + BoxValues[BorderLeftWidth] +
+                      BoxValues[BorderRightWidth];
+    auto computed = [&] {
+        if (PlaceMode == 1) return std::max(min, std::min(max, block_width - sides - ml - mr - OffsetLeft));
+        return std::max(min, block_width - sides - ml - mr);
+    };
+    switch (auto_count) {
+    case 0:
+        width = std::max(min, width);
+        break;
+    case 1:
+        if (width != AutoValue) {
+            width = std::max(width, min);
+            if (mr != AutoValue)
+                ml = std::max(0, block_width - sides - mr - width);
+            else if (FloatKind != 0)
+                mr = 0;
+            else
+                mr = std::max(0, block_width - sides - ml - width);
+        } else {
+            width = computed();
+        }
+        break;
+    case 2:
+        if (width != AutoValue) {
+            width = std::max(width, min);
+            ml = mr = std::max(0, block_width - width - sides) / 2;
+        } else {
+            if (ml == AutoValue)
+                ml = 0;
+            else
+                mr = 0;
+            width = computed();
+        }
+        break;
+    default:
+        ml = mr = 0;
+        width = computed();
+        break;
+    }
+    return width;
+}
+
+void TBlock::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
+    if (NotDisplayed) {
+        min = max = 0;
+        return;
+    }
+    TIntMarginArray m = BoxValues;
+    int auto_count = 0;
+    ConvertMargins(BoxProps, 0, 0, EmSize, ExSize, auto_count, m);
+    for (int i : {int(MarginLeft), int(MarginRight), int(piWidth)})
+        if (m[static_cast<size_t>(i)] == AutoValue) m[static_cast<size_t>(i)] = 0;
+    const int l = m[MarginLeft] + m[BorderLeftWidth] + m[PaddingLeft];
+    const int r = m[MarginRight] + m[BorderRightWidth] + m[PaddingRight];
+    int cmin = 0, cmax = 0;
+    BodyCell->MinMaxWidths(canvas, cmin, cmax);
+    min = std::max(cmin, m[piWidth]) + l + r;
+    max = m[piWidth] < 1 ? l + r + std::max(cmax, m[piWidth]) : min;
+}
+
+void TBlock::FillStackList() {
+    if (!StackList.empty()) return;
+    for (const auto& s : *BodyCell) StackList.push_back(s.get());
+    std::stable_sort(StackList.begin(), StackList.end(),
+                     [](const TSectionBase* a, const TSectionBase* b) { return a->ZOrder < b->ZOrder; });
+}
+
+int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int awidth, int aheight,
+                   IndentManager& indents, int& max_width, int& curs) {
+    SectionTop = y;
+    FirstPos = curs;
+    if (NotDisplayed) {
+        FlowHeight = PaintHeight = FlowBottom = PaintBottom = 0;
+        PaintTop = ContentTop = y;
+        PosCount = 0;
+        max_width = 0;
+        return 0;
+    }
+    ClearSpace = 0;
+    if (ClearKind != 0) {
+        int cl = 0, cr = 0;
+        indents.GetClearY(cl, cr);
+        const int left = std::max(0, cl - y - 1);
+        const int right = std::max(0, cr - y - 1);
+        ClearSpace = ClearKind == 1 ? left : ClearKind == 2 ? right : std::max(left, right);
+    }
+    max_width = awidth;
+    int auto_count = 0;
+    ConvertMargins(BoxProps, awidth, aheight, EmSize, ExSize, auto_count, BoxValues);
+    OffsetTop = BoxValues[piTop] == AutoValue ? 0 : BoxValues[piTop];
+    OffsetLeft = BoxValues[piLeft] == AutoValue ? 0 : BoxValues[piLeft];
+    ChosenWidth = ContentWidth(canvas, awidth, auto_count, aheight);
+    BodyCell->Indents = &indents;
+    const void* saved_owner = indents.CurrentID;
+    indents.CurrentID = this;
+
+    const TIntMarginArray& m = BoxValues;
+    const int sides = m[MarginLeft] + m[MarginRight] + m[PaddingLeft] + m[PaddingRight] + m[BorderLeftWidth] +
+                      m[BorderRightWidth];
+    if (AsString(BoxProps[piWidth]).find('%') != std::string::npos)
+        ChosenWidth = std::min(ChosenWidth, awidth - sides);
+    ChosenWidth = std::max(0, ChosenWidth);
+    const int top = y + ClearSpace;
+    PaintTop = m[htmlview::MarginTop] < 1 ? top + m[htmlview::MarginTop] : top;
+    ContentOffset = m[MarginLeft] + m[PaddingLeft] + m[BorderLeftWidth];
+    int cx = x + ContentOffset;
+    if (NeedsBulletRoom) {
+        const int room = indents.LeftIndent(top) + 35;
+        if (cx < room) {
+            const int shift = room - cx;
+            cx += shift;
+            ContentOffset += shift;
+            ChosenWidth = std::max(0, ChosenWidth - shift);
+        }
+    }
+    ContentTop = top + m[htmlview::MarginTop] + m[PaddingTop] + m[BorderTopWidth];
+    const int left = indents.AddLeft(cx - indents.LfEdge, ContentTop);
+    const int right = indents.AddRight(cx + ChosenWidth - indents.LfEdge, ContentTop);
+    ContentLeft = cx;
+    const int height_prop = std::max(0, m[piHeight] == AutoValue ? 0 : m[piHeight]);
+    int cell_max = 0;
+    BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
+    PosCount = curs - FirstPos;
+    max_width = sides + cell_max;
+    ContentEnd = std::max(ContentTop, BodyCell->InnerBottom);
+    if (ContentEnd - ContentTop < height_prop) ContentEnd = ContentTop + height_prop;
+    FlowBottom = ContentEnd + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom];
+    PaintBottom = std::max(ContentEnd, BodyCell->PaintBottom) + m[PaddingBottom] + m[BorderBottomWidth];
+    const int result = FlowBottom - y;
+    FlowHeight = result;
+    indents.DeleteLeft(left);
+    indents.DeleteRight(right);
+    indents.CurrentID = saved_owner;
+    PaintHeight = std::max(FlowHeight, indents.ImageBottom() - y);
+    PaintBottom = std::max(PaintBottom, y + PaintHeight);
+    FillStackList();
+    return result;
+}
+
+void TBlock::Boxes(int px, int py, ui::Rect& border_box, ui::Rect& padding_box) const {
+    const TIntMarginArray& m = BoxValues;
+    const int scroll = Document ? Document->ScrollY : 0;
+    const int content_left = px + ContentOffset;
+    border_box.Left = content_left - m[PaddingLeft] - m[BorderLeftWidth];
+    border_box.Right = content_left + ChosenWidth + m[PaddingRight] + m[BorderRightWidth];
+    border_box.Top = py + ClearSpace + m[htmlview::MarginTop] - scroll;
+    border_box.Bottom = FlowBottom - scroll - m[htmlview::MarginBottom];
+    padding_box = {border_box.Left + m[BorderLeftWidth], border_box.Top + m[BorderTopWidth],
+                   border_box.Right - m[BorderRightWidth], border_box.Bottom - m[BorderBottomWidth]};
+}
+
+void TBlock::PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& arect, const ui::Rect& padding_box) {
+    (void)arect;
+    const ColorRef bg = static_cast<ColorRef>(BoxValues[BackgroundColor]);
+    const bool printing = Document && Document->PrintingNow;
+    if (bg != NoColour && (!printing || Document->PrintBackgrounds))
+        canvas.FillRect(padding_box, bg | ui::kPaletteFlag);
+}
+
+void TBlock::PaintBorder(ui::HtmlCanvas& canvas, const ui::Rect& border_box, const ui::Rect& padding_box) {
+    if (BorderStyle == bssNone) return;
+    const TIntMarginArray& m = BoxValues;
+    // A side colour not given takes the element's text colour.
+    auto color = [&](int i) {
+        const PropValue& v = BoxProps[static_cast<size_t>(i)];
+        return IsInt(v) && AsInt(v) != NoValue ? static_cast<ColorRef>(m[static_cast<size_t>(i)]) : TextColor;
+    };
+    const SideStyles styles = {m[BorderLeftStyle], m[BorderTopStyle], m[BorderRightStyle], m[BorderBottomStyle]};
+    const SideColors colors = {color(BorderLeftColor), color(BorderTopColor), color(BorderRightColor),
+                               color(BorderBottomColor)};
+    DrawBorder(canvas, border_box, padding_box, static_cast<ColorRef>(m[BackgroundColor]), styles, colors);
+}
+
+int TBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int xref,
+                  int yref) {
+    if (NotDisplayed) return 0;
+    const int result = SectionTop + FlowHeight;
+    if (VisibleState == 1) return result;
+    ui::Rect border_box, padding_box;
+    Boxes(x, SectionTop, border_box, padding_box);
+    BorderBox = border_box;
+    if (border_box.Top < arect.Bottom && border_box.Bottom > arect.Top) {
+        PaintBackground(canvas, arect, padding_box);
+        PaintBorder(canvas, border_box, padding_box);
+    }
+    const void* saved_owner = indents.CurrentID;
+    indents.CurrentID = this;
+    for (TSectionBase* s : StackList) s->Paint(canvas, arect, indents, x + ContentOffset, xref, yref);
+    indents.CurrentID = saved_owner;
+    return result;
+}
+
+// ----------------------------------------------------------------- queries
+
+int TBlock::UrlAtPoint(ui::HtmlCanvas& canvas, int x, int y, TUrlTarget& url, TFormControlObj*& control,
+                       std::string& title) {
+    if (NotDisplayed) return 0;
+    int titled = 0;
+    const int scroll = Document ? Document->ScrollY : 0;
+    if (!HintText.empty() && BorderBox.Contains(x, y - scroll)) {
+        title = HintText;
+        titled = guTitle;
+    }
+    return BodyCell->UrlAtPoint(canvas, x, y, url, control, title) | titled;
+}
+
+bool TBlock::ObjectAtPoint(int x, int y, TFloatingObj*& obj, int& ix, int& iy) {
+    if (NotDisplayed) return false;
+    for (auto it = StackList.rbegin(); it != StackList.rend(); ++it)
+        if (y >= (*it)->PaintTop && y < (*it)->PaintBottom && (*it)->ObjectAtPoint(x, y, obj, ix, iy)) return true;
+    return false;
+}
+
+int TBlock::CursorAtPoint(ui::HtmlCanvas& canvas, int x, int y, int& xr, int& yr, int& caret_ht, bool& in_text) {
+    if (NotDisplayed) return -1;
+    for (auto it = StackList.rbegin(); it != StackList.rend(); ++it)
+        if (y >= (*it)->PaintTop && y < (*it)->PaintBottom)
+            if (const int p = (*it)->CursorAtPoint(canvas, x, y, xr, yr, caret_ht, in_text); p >= 0) return p;
+    return -1;
+}
+
+int TBlock::FindText(WideView text, int from, bool match_case) {
+    return NotDisplayed ? -1 : BodyCell->FindText(text, from, match_case);
+}
+
+int TBlock::FindTextBackward(WideView text, int from, bool match_case) {
+    return NotDisplayed ? -1 : BodyCell->FindTextBackward(text, from, match_case);
+}
+
+int TBlock::DocToSourcePos(int pos) {
+    return NotDisplayed ? -1 : BodyCell->DocToSourcePos(pos);
+}
+
+int TBlock::SourceToDocPos(int source_pos, bool prev) {
+    return NotDisplayed ? -1 : BodyCell->SourceToDocPos(source_pos, prev);
+}
+
+bool TBlock::CursorToXY(ui::HtmlCanvas* canvas, int pos, int& x, int& y) {
+    return !NotDisplayed && BodyCell->CursorToXY(canvas, pos, x, y);
+}
+
+bool TBlock::CharAtPos(int pos, char16_t& ch, TSectionBase*& owner) {
+    return !NotDisplayed && BodyCell->CharAtPos(pos, ch, owner);
+}
+
+void TBlock::RegisterPosition() {
+    if (!NotDisplayed) BodyCell->RegisterPositions();
+}
+
+void TBlock::CopyToClipboard() {
+    if (NotDisplayed || !Document) return;
+    BodyCell->CopyToClipboard();
+    if (starts_with(TagAndClass, "p.") && BodyCell->FirstPos + BodyCell->PosCount < Document->SelE)
+        Document->ClipText += u"\r\n";
+}
+
+// -------------------------------------------------------------- TBodyBlock
+
+TBodyBlock::TBodyBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs)
+    : TBlock(doc, props, owner_cell, attrs) {
+    if (!doc) return;
+    std::string url;
+    if (props.GetBackgroundImage(url) && !url.empty()) {
+        PositionRecArray pos;
+        props.GetBackgroundPos(EmSize, ExSize, pos);
+        doc->SetPageImage(url, pos);
+    }
+    if (const ColorRef bg = props.GetBackgroundColor(); bg != NoColour) doc->SetPageColor(bg);
+}
+
+std::unique_ptr<TSectionBase> TBodyBlock::Clone(TSectionList* doc) const {
+    return std::unique_ptr<TSectionBase>(new TBodyBlock(doc, *this));
+}
+
+int TBodyBlock::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int awidth, int aheight, IndentManager& indents,
+                       int& max_width, int& curs) {
+    SectionTop = y;
+    FirstPos = curs;
+    int auto_count = 0;
+    ConvertMargins(BoxProps, awidth, aheight, EmSize, ExSize, auto_count, BoxValues);
+    TIntMarginArray& m = BoxValues;
+    for (int i : {int(MarginLeft), int(MarginRight)})
+        if (m[static_cast<size_t>(i)] == AutoValue) m[static_cast<size_t>(i)] = 0;
+    ChosenWidth = std::max(0, indents.Width - m[MarginLeft] - m[MarginRight] - m[PaddingLeft] - m[PaddingRight] -
+                                  m[BorderLeftWidth] - m[BorderRightWidth]);
+    BodyCell->Indents = &indents;
+    const void* saved_owner = indents.CurrentID;
+    indents.CurrentID = this;
+    ContentOffset = m[MarginLeft] + m[PaddingLeft] + m[BorderLeftWidth];
+    const int cx = ContentOffset;
+    ContentTop = y + m[htmlview::MarginTop] + m[PaddingTop] + m[BorderTopWidth];
+    ContentLeft = cx;
+    PaintTop = y;
+    const int left = indents.AddLeft(cx - indents.LfEdge, ContentTop);
+    const int right = indents.AddRight(cx + ChosenWidth - indents.LfEdge, ContentTop);
+    int cell_max = 0;
+    BodyCell->LayoutBlockContent(canvas, cx, ContentTop, 0, 0, ChosenWidth,
+                                 aheight - m[htmlview::MarginTop] - m[htmlview::MarginBottom], cell_max, curs);
+    PosCount = curs - FirstPos;
+    const int b = std::max(ContentTop, BodyCell->InnerBottom);
+    ContentEnd = b;
+    FlowBottom = b + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom];
+    PaintBottom = std::max(b, BodyCell->PaintBottom) + m[PaddingBottom] + m[BorderBottomWidth];
+    BodyCell->PaintTop = 0;
+    BodyCell->InnerBottom = 999000;
+    FlowHeight = PaintBottom + m[htmlview::MarginBottom] - y;
+    indents.DeleteLeft(left);
+    indents.DeleteRight(right);
+    indents.CurrentID = saved_owner;
+    PaintHeight = std::max(indents.ImageBottom() - y, FlowHeight);
+    PaintBottom = std::max(PaintBottom, y + PaintHeight);
+    max_width = std::max(indents.Width, std::max(cell_max, ChosenWidth) + m[MarginLeft] + m[MarginRight]);
+    FillStackList();
+    return FlowHeight;
+}
+
+int TBodyBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int, int, int) {
+    const TIntMarginArray& m = BoxValues;
+    const int left = indents.LfEdge;
+    const void* saved_owner = indents.CurrentID;
+    indents.CurrentID = this;
+    for (TSectionBase* s : StackList)
+        s->Paint(canvas, arect, indents, left + m[MarginLeft] + m[BorderLeftWidth] + m[PaddingLeft], left, 0);
+    indents.CurrentID = saved_owner;
+    return SectionTop + FlowHeight;
+}
+
+int TBodyBlock::UrlAtPoint(ui::HtmlCanvas& canvas, int x, int y, TUrlTarget& url, TFormControlObj*& control,
+                           std::string& title) {
+    int titled = 0;
+    if (!HintText.empty()) {
+        title = HintText;
+        titled = guTitle;
+    }
+    return BodyCell->UrlAtPoint(canvas, x, y, url, control, title) | titled;
+}
+
+} // namespace htmlview

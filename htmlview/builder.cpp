@@ -1,0 +1,779 @@
+#include "htmlview/builder.h"
+
+#include <bitset>
+#include <cstdio>
+#include <initializer_list>
+#include <memory>
+
+#include "htmlview/ascii.h"
+#include "htmlview/blocks.h"
+#include "htmlview/code_pages.h"
+#include "htmlview/css_parser.h"
+#include "htmlview/stream.h"
+#include "htmlview/text_section.h"
+#include "htmlview/url.h"
+
+namespace htmlview {
+
+namespace {
+
+using SymSet = std::bitset<256>;
+
+SymSet set_of(std::initializer_list<Sym> syms) {
+    SymSet s;
+    for (Sym y : syms) s.set(static_cast<size_t>(y));
+    return s;
+}
+
+bool in(const SymSet& s, Sym y) {
+    return s.test(static_cast<size_t>(y));
+}
+
+// Nesting of block elements read recursively, and of open inline elements,
+// is bounded: deeper tags are read as if they were not there.
+constexpr int kMaxBlockDepth = 100;
+constexpr int kMaxInlineSets = 256;
+
+const SymSet kPhrase = set_of({Sym::B, Sym::I, Sym::Em, Sym::Strong, Sym::U, Sym::Cite, Sym::Var, Sym::TT,
+                               Sym::Code, Sym::Kbd, Sym::Samp, Sym::S, Sym::Strike, Sym::Span, Sym::Label,
+                               Sym::Sub, Sym::Sup, Sym::Big, Sym::Small});
+const SymSet kPhraseEnd = set_of({Sym::BEnd, Sym::IEnd, Sym::EmEnd, Sym::StrongEnd, Sym::UEnd, Sym::CiteEnd,
+                                  Sym::VarEnd, Sym::TTEnd, Sym::CodeEnd, Sym::KbdEnd, Sym::SampEnd, Sym::SEnd,
+                                  Sym::StrikeEnd, Sym::SpanEnd, Sym::LabelEnd, Sym::SubEnd, Sym::SupEnd,
+                                  Sym::BigEnd, Sym::SmallEnd});
+
+SymSet inline_symbols() {
+    SymSet s = kPhrase | kPhraseEnd;
+    s |= set_of({Sym::TextToken, Sym::Font, Sym::FontEnd, Sym::BaseFont, Sym::A, Sym::AEnd, Sym::Img,
+                 Sym::Panel, Sym::Input, Sym::Select, Sym::SelectEnd, Sym::TextArea, Sym::TextAreaEnd, Sym::Map,
+                 Sym::MapEnd, Sym::BR, Sym::Wbr, Sym::NoBr, Sym::NoBrEnd, Sym::H, Sym::HEnd, Sym::HR, Sym::Pre,
+                 Sym::PreEnd, Sym::Table, Sym::TableEnd, Sym::Page, Sym::Script, Sym::ScriptEnd});
+    return s;
+}
+const SymSet kInline = inline_symbols();
+
+// Symbols a paragraph holds.
+SymSet paragraph_symbols() {
+    SymSet s = kPhrase | kPhraseEnd;
+    s |= set_of({Sym::TextToken, Sym::UnknownTag, Sym::BR, Sym::Img, Sym::A, Sym::AEnd, Sym::Input, Sym::TextArea,
+                 Sym::TextAreaEnd, Sym::Select, Sym::SelectEnd, Sym::Font, Sym::FontEnd, Sym::BaseFont, Sym::Map,
+                 Sym::MapEnd, Sym::Page, Sym::Script, Sym::ScriptEnd, Sym::Panel, Sym::NoBr, Sym::NoBrEnd,
+                 Sym::Wbr});
+    return s;
+}
+const SymSet kParagraph = paragraph_symbols();
+
+// Symbols a heading holds.
+SymSet heading_symbols() {
+    SymSet s = kPhrase | kPhraseEnd;
+    s |= set_of({Sym::TextToken, Sym::UnknownTag, Sym::Img, Sym::A, Sym::AEnd, Sym::Input, Sym::Select,
+                 Sym::SelectEnd, Sym::TextArea, Sym::TextAreaEnd, Sym::BR, Sym::Font, Sym::FontEnd, Sym::BaseFont,
+                 Sym::Script, Sym::ScriptEnd, Sym::Panel, Sym::NoBr, Sym::NoBrEnd, Sym::Wbr, Sym::P, Sym::PEnd,
+                 Sym::Div});
+    return s;
+}
+const SymSet kHeading = heading_symbols();
+
+void copy_attributes(const TAttributeList& from, TAttributeList& to) {
+    to.Clear();
+    for (const auto& a : from) to.Add(std::make_unique<TAttribute>(*a));
+}
+
+// "#rrggbb" of a colour value, as a style rule takes it.
+std::string color_text(ColorRef c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    return buf;
+}
+
+class Builder : public ReaderHost {
+  public:
+    Builder(TSectionList& doc, const TReadHandlers& handlers) : doc_(doc), h_(handlers) {}
+
+    void Read(const std::string& text, TReadResult& result);
+
+    // ReaderHost
+    int CodePage() override { return props_.Empty() ? kSystemCodePage : props_.Last().CodePage; }
+    void SetBaseCharset(int charset) override {
+        if (!props_.Empty()) props_.Items(0)->SetCharset(charset);
+    }
+    void SetBaseUTF8() override {
+        if (!props_.Empty()) props_.Items(0)->SetUTF8();
+    }
+    int ProgressShare() override { return doc_.Viewer ? doc_.ProgressStart : 0; }
+    void Progress(int value) override {
+        if (doc_.Viewer) doc_.Viewer->Progress(value);
+    }
+
+  private:
+    Sym sy() const { return r_.Sy; }
+    void Next() {
+        r_.NextToken();
+        ++tokens_;
+    }
+    void ReadBody(const SymSet& terms);
+    bool DoInline(const SymSet& terms); // false: not an inline symbol
+    void DoText();
+    void DoPhrase();
+    void DoFont();
+    void DoA();
+    void DoBR(const SymSet& terms);
+    void DoBody();
+    void DoP(const SymSet& terms);
+    void DoHeading(const SymSet& terms);
+    void DoDiv(const SymSet& terms);
+    void DoCenter(const SymSet& terms);
+    void DoScript();
+    void DoHead();
+    void DoTitle();
+    void DoStyle();
+    void DoLinkSheet();
+
+    // The property stack.
+    TProperties& Top() { return props_.Last(); }
+    void PushProperties(std::string_view tag, TAttributeList* attrs, std::string_view pseudo = "");
+    void AlignRule(TAttributeList& attrs);
+    void PopProperties(std::string_view tag);
+    // An inline element with a border or a background: its text is drawn on
+    // the background and the document keeps its run for the boxes.
+    void OpenInline() {
+        TProperties& p = Top();
+        const bool background = p.TakeInlineBackground() != NoColour && p.GetBackgroundColor() != NoColour;
+        if (p.GetBorderStyle() != bssNone || background) doc_.OpenCloseInline(r_.TagPos, p, true);
+    }
+    // Open inline elements beyond the bound push no set of their own.
+    bool InlineFull() const { return props_.Count() - depth_ >= kMaxInlineSets; }
+    void FontFollows() {
+        if (section_) section_->ChangeFont(Top());
+    }
+
+    // Sections.
+    void NewSection(TAttributeList* attrs = nullptr, bool first_item = false) {
+        section_ = std::make_unique<TSection>(&doc_, attrs, Top(), in_link_ ? &link_ : nullptr, cell_, first_item);
+    }
+    void FinishSection() {
+        if (section_) cell_->AddSection(std::move(section_));
+    }
+    void FinishLink();
+    // A block added to the current cell whose cell becomes current.
+    TBlock* OpenBlock(TAttributeList* attrs);
+    void DropInnerBottomMargin(TBlock* block);
+
+    HtmlReader r_;
+    TSectionList& doc_;
+    const TReadHandlers& h_;
+    TPropStack props_;
+    TCellBasic* cell_ = nullptr;
+    std::unique_ptr<TSection> section_;
+    TBodyBlock* body_ = nullptr;
+    bool in_link_ = false;
+    TUrlTarget link_;
+    bool no_break_ = false;
+    int base_font_size_ = 3;
+    int depth_ = 0;
+    long long tokens_ = 0;
+};
+
+// ----------------------------------------------------------------- the read
+
+void Builder::Read(const std::string& text, TReadResult& result) {
+    r_.StartReading(text, this, &doc_.IDNameList);
+    auto base = std::make_unique<TProperties>();
+    if (doc_.Styles.DefaultProps) base->CopyDefault(*doc_.Styles.DefaultProps);
+    props_.Add(std::move(base));
+    // Text read before the first block belongs to the page's body block.
+    auto body = std::make_unique<TBodyBlock>(&doc_, Top(), &doc_, nullptr);
+    body_ = body.get();
+    doc_.AddSection(std::move(body));
+    cell_ = body_->BodyCell.get();
+    NewSection();
+
+    doc_.StopTab = r_.CountLinks() > 400;
+    r_.Restart(h_.OnInclude);
+    struct Done {
+        Builder& b;
+        ~Done() {
+            b.FinishSection();
+            b.props_.Clear();
+            b.r_.Finish();
+        }
+    } done{*this};
+    try {
+        r_.NextChar();
+        Next();
+        ReadBody(SymSet());
+    } catch (...) {
+        result.Title = r_.Title;
+        result.Base = r_.Base;
+        result.BaseTarget = r_.BaseTarget;
+        throw;
+    }
+    result.Title = r_.Title;
+    result.Base = r_.Base;
+    result.BaseTarget = r_.BaseTarget;
+}
+
+void Builder::ReadBody(const SymSet& terms) {
+    while (sy() != Sym::EndOfDocument && !in(terms, sy())) {
+        // Every round reads at least one symbol, so a handler that leaves
+        // its symbol unread cannot hold the loop.
+        const long long before = tokens_;
+        switch (sy()) {
+        case Sym::Title:
+            DoTitle();
+            break;
+        case Sym::Body:
+            DoBody();
+            break;
+        case Sym::P:
+            DoP(terms);
+            break;
+        case Sym::Center:
+            DoCenter(terms);
+            break;
+        case Sym::Div:
+            DoDiv(terms);
+            break;
+        case Sym::Base: case Sym::Meta: case Sym::Link: case Sym::Style: case Sym::BgSound:
+            DoHead();
+            break;
+        default:
+            if (!DoInline(terms)) Next();
+            break;
+        }
+        if (tokens_ == before) Next();
+    }
+}
+
+bool Builder::DoInline(const SymSet& terms) {
+    const Sym s = sy();
+    if (!in(kInline, s)) return false;
+    if (in(kPhrase, s) || in(kPhraseEnd, s)) {
+        DoPhrase();
+    } else {
+        switch (s) {
+        case Sym::TextToken:
+            DoText();
+            break;
+        case Sym::Font: case Sym::BaseFont:
+            DoFont();
+            break;
+        case Sym::FontEnd:
+            PopProperties("font");
+            FontFollows();
+            Next();
+            break;
+        case Sym::A:
+            DoA();
+            break;
+        case Sym::AEnd:
+            FinishLink();
+            Next();
+            break;
+        case Sym::BR:
+            DoBR(terms);
+            break;
+        case Sym::NoBr:
+            no_break_ = true;
+            Next();
+            break;
+        case Sym::NoBrEnd:
+            no_break_ = false;
+            Next();
+            break;
+        case Sym::Wbr:
+            if (no_break_ && section_) section_->AddOpBrk();
+            Next();
+            break;
+        case Sym::H:
+            DoHeading(terms);
+            break;
+        case Sym::Script:
+            DoScript();
+            break;
+        default:
+            Next(); // pictures, forms, tables, rules and preformatted text come with their own readers
+            break;
+        }
+    }
+    return true;
+}
+
+// --------------------------------------------------------------- inline
+
+void Builder::DoText() {
+    const TokenObj& t = r_.Token;
+    if (!section_) {
+        if (t.Leng() == 0 || (t.Leng() == 1 && t.C[0] == u' ')) {
+            Next();
+            return;
+        }
+        NewSection();
+    }
+    section_->AddTokenObj(t, &Top(), no_break_);
+    Next();
+}
+
+void Builder::PushProperties(std::string_view tag, TAttributeList* attrs, std::string_view pseudo) {
+    if (attrs)
+        props_.PushElement(doc_.Styles, tag, attrs->TheClass(), attrs->TheID(), pseudo, attrs->TheTitle(),
+                           attrs->TheStyle());
+    else
+        props_.PushElement(doc_.Styles, tag, "", "", pseudo, "", nullptr);
+}
+
+void Builder::AlignRule(TAttributeList& attrs) {
+    const TAttribute* a = attrs.Find(Sym::Align);
+    if (!a) return;
+    std::string v = LowerCase(a->ValueText);
+    if (v == "middle") v = "center";
+    if (v == "left" || v == "center" || v == "right" || v == "justify") Top().SetValue(TextAlign, v);
+}
+
+void Builder::PopProperties(std::string_view tag) {
+    const int i = props_.FindTag(tag);
+    if (i < 0) return;
+    TProperties& p = *props_.Items(i);
+    if (p.GetBorderStyle() != bssNone || p.GetBackgroundColor() != NoColour) doc_.OpenCloseInline(r_.TagPos, p, false);
+    props_.RemoveAndUpdate(i, doc_.Styles);
+}
+
+void Builder::DoPhrase() {
+    const Sym s = sy();
+    if (in(kPhrase, s)) {
+        if (InlineFull()) {
+            Next();
+            return;
+        }
+        if (!section_ && (s == Sym::Sub || s == Sym::Sup || s == Sym::Big || s == Sym::Small)) NewSection();
+        PushProperties(StartTagName(s), &r_.Attributes);
+        OpenInline();
+    } else {
+        PopProperties(EndTagName(s));
+    }
+    FontFollows();
+    Next();
+}
+
+void Builder::DoFont() {
+    const bool base_font = sy() == Sym::BaseFont;
+    TAttributeList& attrs = r_.Attributes;
+    int size = 0;
+    if (const TAttribute* a = attrs.Find(Sym::Size)) {
+        const std::string v = Trim(a->ValueText);
+        if (v.size() >= 2 && (v[0] == '+' || v[0] == '-'))
+            size = base_font_size_ + a->ValueNumber;
+        else
+            size = a->ValueNumber;
+        size = std::clamp(size, 1, 7);
+        if (base_font) base_font_size_ = size;
+    }
+    if (InlineFull()) {
+        Next();
+        return;
+    }
+    PushProperties("font", &attrs);
+    TProperties& p = Top();
+    ColorRef color = 0;
+    if (const TAttribute* a = attrs.Find(Sym::Color); a && ParseColor(a->ValueText, false, color))
+        p.SetValue(Color, static_cast<int>(color));
+    if (size > 0) p.SetValue(FontSize, FontSizePoints(size));
+    if (!base_font)
+        if (const TAttribute* a = attrs.Find(Sym::Face); a && !a->ValueText.empty()) p.SetValue(FontFamily, a->ValueText);
+    if (const TAttribute* a = attrs.Find(Sym::Charset))
+        if (const int cs = r_.LookupMetaCharset(a->ValueText); cs >= 0) p.SetCharset(cs);
+    FontFollows();
+    Next();
+}
+
+void Builder::FinishLink() {
+    const bool was_open = in_link_;
+    if (in_link_) {
+        link_.Clear();
+        in_link_ = false;
+    }
+    PopProperties("a");
+    if (section_) {
+        if (was_open)
+            section_->HRef(false, link_, Top());
+        else
+            section_->ChangeFont(Top());
+    }
+}
+
+void Builder::DoA() {
+    if (InlineFull()) {
+        Next();
+        return;
+    }
+    TAttributeList& attrs = r_.Attributes;
+    const TAttribute* href = attrs.Find(Sym::Href);
+    if (href) {
+        FinishLink();
+        in_link_ = true;
+        const TAttribute* target = attrs.Find(Sym::Target);
+        link_.Assign(href->ValueText, target ? target->ValueText : std::string());
+        const TAttribute* tab = attrs.Find(Sym::TabIndex);
+        link_.TabIndex = tab ? tab->ValueNumber : 0;
+    }
+    PushProperties("a", &attrs, href ? "link" : "");
+    OpenInline();
+    if (!section_) {
+        section_ = std::make_unique<TSection>(&doc_, nullptr, Top(), nullptr, cell_, false);
+    } else if (!href) {
+        section_->ChangeFont(Top());
+    }
+    if (const TAttribute* name = attrs.Find(Sym::Name); name && !name->ValueText.empty()) {
+        std::string n = UpperCase(name->ValueText);
+        if (n.size() > 1 && n[0] == '#') n.erase(0, 1);
+        doc_.IDNameList.AddObject(n, section_.get());
+        section_->AnchorName = true;
+        section_->HasID = true;
+    }
+    if (href) section_->HRef(true, link_, Top());
+    Next();
+}
+
+void Builder::DoBR(const SymSet& terms) {
+    if (in(terms, Sym::BR)) return;
+    if (r_.Attributes.Find(Sym::Clear)) {
+        FinishSection();
+        NewSection(&r_.Attributes);
+    } else {
+        if (!section_) NewSection();
+        section_->AddChar(kBreakChar, r_.TagPos);
+        FinishSection();
+        NewSection();
+    }
+    Next();
+}
+
+// ------------------------------------------------------------------ blocks
+
+TBlock* Builder::OpenBlock(TAttributeList* attrs) {
+    auto block = std::make_unique<TBlock>(&doc_, Top(), cell_, attrs);
+    TBlock* b = block.get();
+    cell_->AddSection(std::move(block));
+    cell_ = b->BodyCell.get();
+    return b;
+}
+
+// A block whose own bottom margin is not given takes over the default
+// bottom margin of the last block inside it.
+void Builder::DropInnerBottomMargin(TBlock* block) {
+    const PropValue& own = block->BoxProps[MarginBottom];
+    const bool given = IsString(own) || (IsInt(own) && AsInt(own) != NoValue && AsInt(own) != ParagraphDefault);
+    if (!given && block->BodyCell->DropLastBottomMargin()) {
+        block->BoxValues[MarginBottom] = 14;
+        block->BottomUnset = true;
+    }
+}
+
+void Builder::DoBody() {
+    const bool has_content = body_->BodyCell->Count() > 0 || (section_ && section_->TextLength() > 0);
+    if (has_content || cell_ != body_->BodyCell.get()) {
+        Next();
+        return;
+    }
+    section_.reset();
+    TAttributeList& attrs = r_.Attributes;
+    PushProperties("body", &attrs);
+    TProperties& p = Top();
+    auto margin = [&](Sym a, Sym b, int dflt) {
+        const TAttribute* v = attrs.Find(a);
+        if (!v) v = attrs.Find(b);
+        return v ? std::clamp(v->ValueNumber, 0, 200) : dflt;
+    };
+    const int mw = margin(Sym::MarginWidth, Sym::LeftMargin, doc_.FontSettings.MarginWidth);
+    const int mh = margin(Sym::MarginHeight, Sym::TopMargin, doc_.FontSettings.MarginHeight);
+    p.SetValue(MarginLeft, mw);
+    p.SetValue(MarginRight, mw);
+    p.SetValue(MarginTop, mh);
+    p.SetValue(MarginBottom, mh);
+    ColorRef c = 0;
+    if (const TAttribute* a = attrs.Find(Sym::BgColor); a && ParseColor(a->ValueText, false, c))
+        p.SetValue(BackgroundColor, static_cast<int>(c));
+    if (const TAttribute* a = attrs.Find(Sym::Text); a && ParseColor(a->ValueText, false, c))
+        p.SetValue(Color, static_cast<int>(c));
+    if (const TAttribute* a = attrs.Find(Sym::Background); a && !a->ValueText.empty())
+        p.SetValue(BackgroundImage, "url(" + a->ValueText + ")");
+    if (const TAttribute* a = attrs.Find(Sym::BgProperties); a && SameText(a->ValueText, "fixed"))
+        p.SetValue(BackgroundAttachment, std::string("fixed"));
+    for (const auto& [sym, rule] : {std::pair{Sym::Link, ":link"}, {Sym::VLink, ":visited"}, {Sym::OLink, ":hover"}})
+        if (const TAttribute* a = attrs.Find(sym); a && ParseColor(a->ValueText, false, c)) {
+            doc_.Styles.SetRule(rule, "color", color_text(c));
+            if (sym == Sym::OLink) doc_.HoverLinks = true;
+        }
+    const int index = doc_.IndexOf(body_);
+    if (index >= 0) doc_.Delete(index);
+    auto body = std::make_unique<TBodyBlock>(&doc_, p, &doc_, &attrs);
+    body_ = body.get();
+    doc_.AddSection(std::move(body));
+    cell_ = body_->BodyCell.get();
+    NewSection();
+    Next();
+}
+
+void Builder::DoP(const SymSet& terms) {
+    FinishSection();
+    TAttributeList attrs;
+    while (sy() == Sym::P || sy() == Sym::PEnd) {
+        if (sy() == Sym::P) copy_attributes(r_.Attributes, attrs);
+        Next();
+    }
+    if (depth_ >= kMaxBlockDepth) return;
+    PushProperties("p", &attrs);
+    AlignRule(attrs);
+    TCellBasic* saved = cell_;
+    ++depth_;
+    OpenBlock(&attrs);
+    NewSection(&attrs, true);
+    while (sy() != Sym::EndOfDocument && !in(terms, sy()) && in(kParagraph, sy())) {
+        const long long before = tokens_;
+        if (!DoInline(terms)) Next(); // unknown tags
+        if (tokens_ == before) Next();
+    }
+    FinishSection();
+    PopProperties("p");
+    --depth_;
+    cell_ = saved;
+    if (sy() == Sym::PEnd) Next();
+}
+
+void Builder::DoHeading(const SymSet& terms) {
+    const int level = r_.HeadingLevel;
+    if (level < 1 || level > 6 || depth_ >= kMaxBlockDepth) {
+        Next();
+        return;
+    }
+    FinishSection();
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    const std::string tag = "h" + std::to_string(level);
+    PushProperties(tag, &attrs);
+    AlignRule(attrs);
+    Next();
+    if (sy() == Sym::Center) {
+        Top().SetValue(TextAlign, std::string("center"));
+        Next();
+    }
+    TCellBasic* saved = cell_;
+    ++depth_;
+    OpenBlock(&attrs);
+    NewSection(&attrs, true);
+    SymSet inner = terms;
+    inner.set(static_cast<size_t>(Sym::HEnd));
+    while (sy() != Sym::EndOfDocument && !in(terms, sy()) && in(kHeading, sy())) {
+        const long long before = tokens_;
+        if (sy() == Sym::P || sy() == Sym::PEnd) {
+            DoP(inner);
+        } else if (sy() == Sym::Div) {
+            DoDiv(inner);
+        } else if (!DoInline(inner)) {
+            Next();
+        }
+        if (tokens_ == before) Next();
+    }
+    FinishSection();
+    PopProperties(tag);
+    --depth_;
+    cell_ = saved;
+    if (sy() == Sym::HEnd) Next();
+}
+
+void Builder::DoDiv(const SymSet& terms) {
+    FinishSection();
+    if (depth_ >= kMaxBlockDepth) {
+        Next();
+        return;
+    }
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    PushProperties("div", &attrs);
+    AlignRule(attrs);
+    TCellBasic* saved = cell_;
+    ++depth_;
+    TBlock* block = OpenBlock(&attrs);
+    NewSection(&attrs, true);
+    Next();
+    SymSet inner = terms;
+    inner.set(static_cast<size_t>(Sym::DivEnd));
+    ReadBody(inner);
+    FinishSection();
+    DropInnerBottomMargin(block);
+    PopProperties("div");
+    --depth_;
+    cell_ = saved;
+    if (sy() == Sym::DivEnd) Next();
+}
+
+void Builder::DoCenter(const SymSet& terms) {
+    FinishSection();
+    if (depth_ >= kMaxBlockDepth) {
+        Next();
+        return;
+    }
+    PushProperties("center", nullptr);
+    ++depth_;
+    Next();
+    SymSet inner = terms;
+    inner.set(static_cast<size_t>(Sym::CenterEnd));
+    ReadBody(inner);
+    FinishSection();
+    PopProperties("center");
+    --depth_;
+    if (sy() == Sym::CenterEnd) Next();
+}
+
+// ------------------------------------------------------- scripts and head
+
+void Builder::DoScript() {
+    if (!h_.OnScript) {
+        Next();
+        while (sy() != Sym::EndOfDocument && sy() != Sym::ScriptEnd) Next();
+        if (sy() == Sym::ScriptEnd) Next();
+        return;
+    }
+    const TAttribute* lang = r_.Attributes.Find(Sym::Language);
+    const TAttribute* name = r_.Attributes.Find(Sym::Name);
+    const std::string language = lang ? lang->ValueText : std::string();
+    const std::string script_name = name ? name->ValueText : std::string();
+    // The text up to "</script", read raw, lines ended by CR LF.
+    std::string text;
+    static constexpr std::string_view kEnd = "</script";
+    for (char c = r_.ReadRawChar(); c != 0; c = r_.ReadRawChar()) {
+        if (c == '\r')
+            text += "\r\n";
+        else
+            text += c;
+        if (text.size() >= kEnd.size() && SameText(std::string_view(text).substr(text.size() - kEnd.size()), kEnd)) {
+            text.resize(text.size() - kEnd.size());
+            while (r_.LCh != 0 && r_.LCh != '>') r_.ReadRawChar();
+            break;
+        }
+    }
+    h_.OnScript(script_name, language, text);
+    r_.NextChar();
+    Next();
+}
+
+void Builder::DoTitle() {
+    Next();
+    WideString title;
+    while (sy() == Sym::TextToken) {
+        title += r_.Token.S();
+        Next();
+    }
+    r_.Title = WideToUtf8(title);
+}
+
+void Builder::DoHead() {
+    TAttributeList& attrs = r_.Attributes;
+    auto value = [&](Sym s) {
+        const TAttribute* a = attrs.Find(s);
+        return a ? a->ValueText : std::string();
+    };
+    switch (sy()) {
+    case Sym::Base:
+        r_.Base = value(Sym::Href);
+        r_.BaseTarget = value(Sym::Target);
+        break;
+    case Sym::Meta: {
+        const std::string http = value(Sym::HttpEquiv);
+        const std::string name = value(Sym::Name);
+        const std::string content = value(Sym::Content);
+        if (SameText(http, "content-type")) {
+            if (const int cs = r_.LookupMetaCharset(content); cs >= 0)
+                Top().SetCharset(cs);
+            else if (LowerCase(content).find("utf-8") != std::string::npos)
+                Top().SetUTF8();
+        }
+        if (h_.OnMeta) h_.OnMeta(http, name, content);
+        break;
+    }
+    case Sym::Link:
+        DoLinkSheet();
+        break;
+    case Sym::Style:
+        DoStyle();
+        return;
+    case Sym::BgSound:
+        if (h_.OnSoundRequest && attrs.Find(Sym::Src)) {
+            const TAttribute* loop = attrs.Find(Sym::Loop);
+            h_.OnSoundRequest(value(Sym::Src), loop ? loop->ValueNumber : 1, false);
+        }
+        break;
+    default:
+        break;
+    }
+    Next();
+}
+
+void Builder::DoLinkSheet() {
+    TAttributeList& attrs = r_.Attributes;
+    const TAttribute* href = attrs.Find(Sym::Href);
+    const TAttribute* rel = attrs.Find(Sym::Rel);
+    const TAttribute* rev = attrs.Find(Sym::Rev);
+    const std::string url = href ? href->ValueText : std::string();
+    if (rel && SameText(rel->ValueText, "stylesheet") && !url.empty()) {
+        try {
+            std::string sheet;
+            std::string base;
+            bool got = false;
+            if (h_.OnStreamRequest) {
+                std::string name = url;
+                if (h_.OnNameExpand) h_.OnNameExpand(url, name);
+                base = BaseOfUrl(name);
+                got = h_.OnStreamRequest(name, sheet);
+            }
+            if (!got) {
+                const std::string file = doc_.Viewer ? doc_.Viewer->ExpandDocumentPath(url) : url;
+                TMemoryStream s;
+                if (s.LoadFromFile(file)) {
+                    sheet = s.Bytes();
+                    got = true;
+                    std::string folder = file;
+                    for (char& c : folder)
+                        if (c == '\\') c = '/';
+                    const size_t slash = folder.rfind('/');
+                    base = slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+                }
+            }
+            if (got && !sheet.empty()) ParseStyleText(doc_.Styles, sheet, base);
+        } catch (const std::exception&) {
+            // A sheet that cannot be read is left out.
+        }
+    }
+    if (h_.OnLink) h_.OnLink(rel ? rel->ValueText : std::string(), rev ? rev->ValueText : std::string(), url);
+}
+
+// The STYLE element's sheet, read from the page's character reader.
+void Builder::DoStyle() {
+    class PageSource : public StyleSource {
+      public:
+        explicit PageSource(HtmlReader& r) : r_(r) {}
+        char Next() override { return r_.ReadRawChar(); }
+        char Peek() override { return r_.PeekRawChar(); }
+
+      private:
+        HtmlReader& r_;
+    };
+    PageSource source(r_);
+    char ch = r_.UCh;
+    ParseStyleSheet(doc_.Styles, ch, source, "");
+    // A comment sequence inside the sheet stops the parser; the sheet goes on after it.
+    while (ch == '<' && r_.PeekRawChar() == '!') ParseStyleSheet(doc_.Styles, ch, source, "");
+    // The "<" that stopped the sheet starts the next tag.
+    Next();
+    if (sy() == Sym::StyleEnd) Next();
+}
+
+} // namespace
+
+void ReadHtmlDocument(const std::string& text, TSectionList& doc, const TReadHandlers& handlers,
+                      TReadResult& result) {
+    Builder builder(doc, handlers);
+    builder.Read(text, result);
+}
+
+} // namespace htmlview

@@ -1,0 +1,127 @@
+#pragma once
+// Objects that stand in a text section's text: pictures and panels as the
+// object character 4 (they stand in the line like a large character or
+// float to an edge), and form controls as the object character 2. The text
+// section lays them out, paints and hit-tests them through what is declared
+// here; the picture, panel and form classes derive from these.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "htmlview/free_list.h"
+#include "htmlview/ids.h"
+#include "htmlview/style_model.h"
+#include "platform/ui/html_canvas.h"
+
+class QWidget;
+
+namespace htmlview {
+
+class TFontObj;
+class TSectionList;
+class TFormControlObj;
+
+class TFloatingObj : public TIDObject {
+  public:
+    // The y it was last drawn at.
+    int GetYPosition() override { return PlacedY; }
+
+    // Sizes the object for the available width; `run` is the font run at
+    // its position.
+    virtual void LayoutObject(TSectionList& doc, ui::HtmlCanvas& canvas, int available_width,
+                              TFontObj* run) = 0;
+    // Draws the box (spaces excluded) with its top left at (x, y), window
+    // coordinates. A panel moves its window there instead.
+    virtual void Draw(ui::HtmlCanvas& canvas, int x, int y, TFontObj* run) = 0;
+    // A copy for a print copy of `doc`.
+    virtual std::unique_ptr<TFloatingObj> Copy(TSectionList& doc) const = 0;
+
+    virtual bool IsPanel() const { return false; }
+    // Whether the point (document coordinates) lies on the picture, and
+    // where relative to its top left. Panels are never hit.
+    virtual bool Holds(int x, int y, int& ix, int& iy) const {
+        if (IsPanel() || x < PlacedX || x >= PlacedX + BoxWidth || y < PlacedY || y >= PlacedY + BoxHeight)
+            return false;
+        ix = x - PlacedX;
+        iy = y - PlacedY;
+        return true;
+    }
+    // Picture details the hit test of a link needs.
+    virtual bool ServerMap() const { return false; }
+    virtual std::string ClientMapName() const { return std::string(); }
+    virtual TFormControlObj* ImageControl() const { return nullptr; }
+    // 0 normal, 1 under the mouse, 2 pressed.
+    virtual void SetHover(int state) { (void)state; }
+
+    bool Floats() const { return Placement == ALeft || Placement == ARight; }
+
+    int CharPos = 0;
+    int BoxHeight = 0, BoxWidth = 0;
+    int Placement = ABottom; // ATop, AMiddle, ABaseline, ABottom, ALeft, ARight
+    int Indent = 0;          // a float's x, from the float manager's left edge
+    int HSpaceL = 0, HSpaceR = 0, VSpaceT = 0, VSpaceB = 0;
+    int GivenWidth = 0;
+    bool WidthIsPercent = false;
+    std::string Title, AltText;
+    int PlacedY = 0, PlacedX = 0; // document coordinates
+};
+
+// A section's pictures and panels, by position.
+class TImageObjList : public TFreeList<TFloatingObj> {
+  public:
+    // The object whose character stands at `pos`, or none.
+    TFloatingObj* FindObject(int pos) const;
+    // Characters from `pos` to the next object; 9999 when none follows.
+    int CountToNext(int pos) const;
+    // A character was removed: later objects move down one position.
+    void Decrement(int pos);
+    // The first picture holding the point (document coordinates).
+    TFloatingObj* ObjectAt(int x, int y, int& ix, int& iy) const;
+};
+
+// A form control as the text section sees it.
+class TFormControlObj : public TIDObject {
+  public:
+    int GetYPosition() override { return YValue; }
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    // The window control, or none (a hidden input).
+    virtual QWidget* Control() const { return nullptr; }
+    // Sizes itself for painting on the canvas, before a layout.
+    virtual void SizeForCanvas(ui::HtmlCanvas& canvas) { (void)canvas; }
+    // A width given in percent, against the available width.
+    virtual void ResizeToPercent(int available_width) { (void)available_width; }
+    // Moves the window control to (x, y) (window coordinates) and shows it;
+    // a partner (the browse button of a file input) follows.
+    virtual void ShowAt(int x, int y) {
+        (void)x;
+        (void)y;
+    }
+    // Paints itself for a printed page.
+    virtual void Print(ui::HtmlCanvas& canvas, int x, int y) {
+        (void)canvas;
+        (void)x;
+        (void)y;
+    }
+
+    int Pos = 0; // its character in the section
+    int YValue = 0;
+    int HSpaceL = 0, HSpaceR = 0, VSpaceT = 0, VSpaceB = 0;
+    int VertAlign = ABottom;
+    bool PercentWidth = false;
+    bool ShownThisPaint = false;
+};
+
+// The controls of a section (they belong to their forms).
+using TFormControlList = std::vector<TFormControlObj*>;
+
+// A form of the page; the document owns them.
+class ThtmlForm {
+  public:
+    virtual ~ThtmlForm() = default;
+    // Sizes the form's controls for the canvas before a layout.
+    virtual void SetSizes(ui::HtmlCanvas& canvas) { (void)canvas; }
+};
+
+} // namespace htmlview

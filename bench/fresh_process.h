@@ -19,8 +19,9 @@ inline double monotonic_ms() {
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
-// One run of the child on `program`; its figure, or -1 when it failed.
-inline double run_child(const std::string& program) {
+// One run of the child on `program`; its figure, or -1 when it failed. A
+// child may print a second figure after the first; it goes to `second`.
+inline double run_child(const std::string& program, double* second = nullptr) {
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     int fds[2];
     if (pipe(fds) != 0) return -1;
@@ -46,7 +47,10 @@ inline double run_child(const std::string& program) {
     int status = 0;
     waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) return -1;
-    return std::atof(out.c_str());
+    char* rest = nullptr;
+    const double first = std::strtod(out.c_str(), &rest);
+    if (second) *second = std::strtod(rest, nullptr);
+    return first;
 }
 
 } // namespace bench

@@ -183,10 +183,18 @@ unsigned char upper_byte(unsigned char b) {
     return b;
 }
 
-template <typename F> std::string map_bytes(std::string_view s, F f) {
+// The mapping of every byte, worked out once: case changes run over long
+// columns of text (the dictionary's search).
+template <unsigned char (*F)(unsigned char)> std::string map_bytes(std::string_view s) {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<size_t>(b)] = F(static_cast<unsigned char>(b));
+        return t;
+    }();
     std::string out(s);
     for (char& ch : out)
-        ch = static_cast<char>(f(static_cast<unsigned char>(ch)));
+        ch = static_cast<char>(table[static_cast<unsigned char>(ch)]);
     return out;
 }
 
@@ -221,10 +229,10 @@ bool is_valid_utf8(std::string_view s) {
 }
 
 std::string lower_1250(std::string_view s) {
-    return map_bytes(s, lower_byte);
+    return map_bytes<lower_byte>(s);
 }
 std::string upper_1250(std::string_view s) {
-    return map_bytes(s, upper_byte);
+    return map_bytes<upper_byte>(s);
 }
 
 } // namespace os

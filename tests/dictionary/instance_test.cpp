@@ -25,8 +25,10 @@ class DictionaryInstance : public ::testing::Test {
     testsupport::TempDir runtime;
 
     DictionaryInstance() {
+        // Under a name of its own: a test that looks for a running "lexarin"
+        // may run beside this one.
         std::filesystem::copy_file(std::string(DEMO_PROGRAM_DIR) + "/lexarin",
-                                   demo.program() + "lexarin");
+                                   demo.program() + "lexarin_kopia");
         // Without the disc a start that got past the lock would stop at its
         // warning, shown in a message window nobody closes.
         demo.write("ts40.ini", "[ts40]\r\ncd=../no-disc/\r\n");
@@ -43,7 +45,7 @@ class DictionaryInstance : public ::testing::Test {
     }
 
     pid_t start() {
-        const std::string exe = demo.program() + "lexarin";
+        const std::string exe = demo.program() + "lexarin_kopia";
         pid_t pid = fork();
         if (pid == 0) {
             setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);

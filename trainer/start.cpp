@@ -19,6 +19,7 @@
 #include "platform/ui/bmp.h"
 #include "shared/do_zamkniecia.h"
 #include "shared/forms.h"
+#include "trainer/interludes.h"
 #include "trainer/przerywnik.h"
 #include "trainer/windows.h"
 
@@ -110,6 +111,8 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     QApplication::setApplicationName("Tavolent 4.0");
     QApplication::setQuitOnLastWindowClosed(false);
     os::clear_terminate_request();
+    // A start begins the interlude rotation afresh, as a new process would.
+    wyczysc_stan_przerywnikow();
 
     PolaczeniaProgramu polaczenia(opcje.okna_komunikatow);
 

@@ -46,7 +46,7 @@ TEST(EndToEnd, ANewLearnerLogsInAndFindsTheProfileOnDisc) {
     });
 
     OpcjeStartu opcje;
-    opcje.token = "vokarin-test-" + std::to_string(getpid());
+    opcje.token = testsupport::unique_token();
     opcje.okna_komunikatow = false;
     opcje.po_pokazaniu = [&](TForm1& f) {
         glowne = true;

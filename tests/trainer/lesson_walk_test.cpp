@@ -19,6 +19,7 @@
 #include "trainer/form4.h"
 #include "trainer/form8.h"
 #include "trainer/start.h"
+#include "trainer/trainer_run.h"
 #include "trainer/windows.h"
 #include "trainer/wybor_zdan_geometry.h"
 
@@ -113,7 +114,7 @@ TEST(LessonWalk, AWordLessonAndASentenceLessonThroughEveryTypeTheyOffer) {
     std::vector<std::string> wiersze;
     ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); }); // log in
     OpcjeStartu opcje;
-    opcje.token = "vokarin-test-" + std::to_string(getpid());
+    opcje.token = testsupport::unique_token();
     opcje.okna_komunikatow = false;
     opcje.po_pokazaniu = [&](TForm1& f) {
         ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });

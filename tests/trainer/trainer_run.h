@@ -16,6 +16,13 @@
 
 namespace testsupport {
 
+// A single-instance token no other start in this process has taken: the
+// lock of an earlier start may still be held by this process.
+inline std::string unique_token() {
+    static int starts = 0;
+    return "vokarin-test-run-" + std::to_string(getpid()) + "-" + std::to_string(++starts);
+}
+
 struct TrainerRun {
     int code = -1;
     bool main_window = false;
@@ -25,8 +32,7 @@ inline TrainerRun run_trainer_once(const std::function<void(TForm1&)>& on_main,
                                    int guard_ms = 20000) {
     TrainerRun run;
     OpcjeStartu opcje;
-    static int starts = 0;
-    opcje.token = "vokarin-test-run-" + std::to_string(getpid()) + "-" + std::to_string(++starts);
+    opcje.token = unique_token();
     opcje.okna_komunikatow = false;
     opcje.po_pokazaniu = [&](TForm1& f) {
         run.main_window = true;

@@ -21,6 +21,8 @@
 #include "platform/os/line_file.h"
 #include "platform_ui/qt_app.h"
 #include "trainer/learner_fixture.h"
+#include "shared/form20.h"
+#include "shared/form5.h"
 #include "trainer/trainer_run.h"
 
 namespace {
@@ -322,5 +324,40 @@ std::vector<FaultCase> all_cases() {
 
 INSTANTIATE_TEST_SUITE_P(EveryFileEveryDamage, LearnerFaults, testing::ValuesIn(all_cases()),
                          case_name);
+
+} // namespace
+
+namespace {
+
+// The longest of the new messages, in the information box, for a person to
+// look at: the course that lost items, and a learner file that cannot be read
+// (a long folder name).
+TEST(LearnerFaultBoxes, TheMessagesFitTheInformationBox) {
+    testsupport::qt_app();
+    const std::string demo = std::string(DEMO_PROGRAM_DIR) + "/";
+    const std::string saved = sciezka_programu;
+    sciezka_programu = demo;
+    {
+        TForm5 form5;
+        TForm20 form20;
+        const std::pair<const char*, std::string> boxes[] = {
+            {"course_lost_items",
+             os::pl("Plik kursu (sba_slow.txt, zda.txt) jest uszkodzony: 39 powtórek dotyczy "
+                    "słówek lub zdań, których w nim nie ma. Powtórki zostaną zachowane, ale kopie "
+                    "powtórek nie będą zapisywane.")},
+            {"unreadable_settings",
+             os::pl("Nie można odczytać pliku /home/uczennica/Dokumenty/Programy do nauki/Tavolent 4.0 angielski/program/12/"
+                    "ustaw_tas_40.txt. Plik pozostanie bez zmian.")},
+        };
+        for (const auto& [name, text] : boxes) {
+            form20.Label1.SetCaption(text);
+            const QImage shot = form20.grab().toImage();
+            EXPECT_TRUE(ui::grab_to_png(form20, testsupport::output_path(
+                                                    std::string("trainer/learner_faults/") + name + ".png")));
+            EXPECT_FALSE(shot.isNull());
+        }
+    }
+    sciezka_programu = saved;
+}
 
 } // namespace

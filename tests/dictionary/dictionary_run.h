@@ -11,12 +11,12 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "core/ui_hooks.h"
 #include "dictionary/start.h"
 #include "dictionary/windows.h"
 #include "platform_ui/qt_app.h"
+#include "support/unique_token.h"
 #include "trainer/demo_edition.h"
 
 namespace testsupport {
@@ -42,8 +42,7 @@ class DictionaryRun : public QtFixture {
     // The program's exit code.
     int run(const std::function<void(TFrmSlownik&)>& act) {
         OpcjeSlownika opcje;
-        static int starts = 0;
-        opcje.token = "lexarin-test-" + std::to_string(getpid()) + "-" + std::to_string(++starts);
+        opcje.token = unique_token();
         opcje.okna_komunikatow = false;
         bool shown = false;
         opcje.po_pokazaniu = [&](TFrmSlownik& f) {

@@ -9,19 +9,12 @@
 #include <QTimer>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
+#include "support/unique_token.h"
 #include "trainer/start.h"
 #include "trainer/windows.h"
 
 namespace testsupport {
-
-// A single-instance token no other start in this process has taken: the
-// lock of an earlier start may still be held by this process.
-inline std::string unique_token() {
-    static int starts = 0;
-    return "vokarin-test-run-" + std::to_string(getpid()) + "-" + std::to_string(++starts);
-}
 
 struct TrainerRun {
     int code = -1;

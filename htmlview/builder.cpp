@@ -7,9 +7,11 @@
 
 #include "htmlview/ascii.h"
 #include "htmlview/blocks.h"
+#include "htmlview/cell_manager.h"
 #include "htmlview/code_pages.h"
 #include "htmlview/css_parser.h"
 #include "htmlview/stream.h"
+#include "htmlview/table_blocks.h"
 #include "htmlview/text_section.h"
 #include "htmlview/url.h"
 
@@ -33,6 +35,8 @@ bool in(const SymSet& s, Sym y) {
 // is bounded: deeper tags are read as if they were not there.
 constexpr int kMaxBlockDepth = 100;
 constexpr int kMaxInlineSets = 256;
+// Tables nested deeper are read as if their tags were not there.
+constexpr int kMaxTableLevel = 10;
 
 const SymSet kPhrase = set_of({Sym::B, Sym::I, Sym::Em, Sym::Strong, Sym::U, Sym::Cite, Sym::Var, Sym::TT,
                                Sym::Code, Sym::Kbd, Sym::Samp, Sym::S, Sym::Strike, Sym::Span, Sym::Label,
@@ -123,6 +127,7 @@ class Builder : public ReaderHost {
     void DoHeading(const SymSet& terms);
     void DoDiv(const SymSet& terms);
     void DoCenter(const SymSet& terms);
+    void DoTable();
     void DoScript();
     void DoHead();
     void DoTitle();
@@ -172,6 +177,8 @@ class Builder : public ReaderHost {
     int base_font_size_ = 3;
     int depth_ = 0;
     long long tokens_ = 0;
+    int table_level_ = 0;
+    int skipped_tables_ = 0; // tables opened beyond the bound inside the innermost table
 };
 
 // ----------------------------------------------------------------- the read
@@ -290,6 +297,9 @@ bool Builder::DoInline(const SymSet& terms) {
             break;
         case Sym::Script:
             DoScript();
+            break;
+        case Sym::Table:
+            DoTable();
             break;
         default:
             Next(); // pictures, forms, tables, rules and preformatted text come with their own readers
@@ -623,6 +633,264 @@ void Builder::DoCenter(const SymSet& terms) {
     PopProperties("center");
     --depth_;
     if (sy() == Sym::CenterEnd) Next();
+}
+
+// ------------------------------------------------------------------ tables
+
+namespace {
+
+const SymSet kTableSyms = set_of({Sym::TR, Sym::TREnd, Sym::TD, Sym::TDEnd, Sym::TH, Sym::THEnd, Sym::TableEnd,
+                                  Sym::Caption, Sym::CaptionEnd, Sym::Col, Sym::ColGroup, Sym::ColGroupEnd});
+
+// VALIGN of a row or cell: top, middle or bottom; `fallback` when absent or unknown.
+int valign_of(const TAttributeList& attrs, int fallback, bool* given = nullptr) {
+    const TAttribute* a = attrs.Find(Sym::VAlign);
+    if (given) *given = false;
+    if (!a) return fallback;
+    const std::string v = LowerCase(a->ValueText.substr(0, 9));
+    if (given) *given = true;
+    if (v == "top" || v == "baseline") return ATop;
+    if (v == "middle") return AMiddle;
+    if (v == "bottom") return ABottom;
+    return AMiddle;
+}
+
+// The defaults a COLGROUP gives its COL elements.
+struct ColDefaults {
+    int span = 1;
+    int width = 0;
+    bool percent = false;
+    std::string align;
+    int valign = 0;
+};
+
+void read_col(const TAttributeList& attrs, ColDefaults& c) {
+    if (const TAttribute* a = attrs.Find(Sym::Span)) c.span = std::clamp(a->ValueNumber, 1, 100);
+    if (const TAttribute* a = attrs.Find(Sym::Width)) ReadWidthAttribute(*a, c.width, c.percent);
+    if (const TAttribute* a = attrs.Find(Sym::Align)) {
+        const std::string v = LowerCase(a->ValueText);
+        if (v == "left" || v == "center" || v == "right" || v == "justify" || v == "middle" || v == "absmiddle")
+            c.align = v;
+    }
+    if (const TAttribute* a = attrs.Find(Sym::VAlign)) {
+        const std::string v = LowerCase(a->ValueText);
+        if (v == "top" || v == "baseline")
+            c.valign = ATop;
+        else if (v == "middle" || v == "absmiddle" || v == "center")
+            c.valign = AMiddle;
+        else if (v == "bottom")
+            c.valign = ABottom;
+    }
+}
+
+} // namespace
+
+void Builder::DoTable() {
+    if (table_level_ >= kMaxTableLevel) {
+        ++skipped_tables_;
+        Next();
+        return;
+    }
+    if (in_link_) FinishLink();
+    FinishSection();
+    TCellBasic* const saved_cell = cell_;
+    const bool saved_no_break = no_break_;
+    const int saved_skipped = skipped_tables_;
+    no_break_ = false;
+    skipped_tables_ = 0;
+    ++table_level_;
+
+    const std::string outer_align = AsString(Top().Props[TextAlign]);
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    PushProperties("table", &attrs);
+    const int table_level = props_.Count();
+    auto owned_table = std::make_unique<ThtmlTable>(&doc_, &attrs);
+    ThtmlTable* table = owned_table.get();
+    auto block = std::make_unique<TTableBlock>(&doc_, Top(), saved_cell, std::move(owned_table), &attrs);
+    if (block->AlignMode == 0 && block->FloatKind == 0) {
+        if (outer_align == "center")
+            block->AlignMode = 2;
+        else if (outer_align == "right")
+            block->AlignMode = 3;
+    }
+    Next();
+
+    std::unique_ptr<TCellList> row;
+    std::unique_ptr<TCellObj> cell;
+    int row_valign = AMiddle;
+    int row_level = table_level;
+    int row_index = -1;
+    std::unique_ptr<TBlock> caption;
+    bool caption_on_top = true;
+    std::unique_ptr<TCellManager> grid;
+    ColDefaults group;
+    bool in_group = false;
+
+    auto pop_to = [&](int level) {
+        while (props_.Count() > level) props_.PopTop();
+    };
+    auto finish_cell = [&] {
+        if (!cell) return;
+        FinishSection();
+        cell->Contents->DropLastBottomMargin();
+        if (grid) grid->AddCell(row_index, *cell);
+        row->AddCell(std::move(cell));
+        cell_ = saved_cell;
+        no_break_ = false;
+    };
+    auto finish_row = [&] {
+        finish_cell();
+        if (row) table->AddRow(std::move(row));
+    };
+    auto new_row = [&](TAttributeList* row_attrs) {
+        finish_row();
+        pop_to(table_level);
+        PushProperties("tr", row_attrs);
+        if (row_attrs) AlignRule(*row_attrs);
+        row_level = props_.Count();
+        row = std::make_unique<TCellList>(row_attrs, &Top());
+        row_valign = row_attrs ? valign_of(*row_attrs, AMiddle) : AMiddle;
+        ++row_index;
+    };
+    auto read_cell_content = [&] {
+        while (sy() == Sym::TextToken && r_.Token.Leng() <= 1 && (r_.Token.Leng() == 0 || r_.Token.C[0] == u' ')) Next();
+        ReadBody(kTableSyms);
+    };
+
+    while (sy() != Sym::EndOfDocument && sy() != Sym::TableEnd) {
+        const long long before = tokens_;
+        const Sym s = sy();
+        if (skipped_tables_ > 0 && in(kTableSyms, s)) {
+            // The rows and cells of a table beyond the nesting bound are not
+            // there: its content stays in the cell that holds it.
+            Next();
+            if (cell) read_cell_content();
+        } else if (s == Sym::TR) {
+            if (in_link_) FinishLink();
+            TAttributeList row_attrs;
+            copy_attributes(r_.Attributes, row_attrs);
+            new_row(&row_attrs);
+            Next();
+        } else if (s == Sym::TREnd) {
+            finish_row();
+            Next();
+        } else if (s == Sym::TD || s == Sym::TH) {
+            if (in_link_) FinishLink();
+            TAttributeList cell_attrs;
+            copy_attributes(r_.Attributes, cell_attrs);
+            if (!row) {
+                new_row(nullptr);
+            } else {
+                finish_cell();
+                pop_to(row_level);
+            }
+            const bool header = s == Sym::TH;
+            PushProperties(header ? "th" : "td", &cell_attrs);
+            int valign = valign_of(cell_attrs, row_valign);
+            if (grid) {
+                // The column settings of the cell's place in the grid.
+                const int col = grid->FindColNum(row_index);
+                if (col >= 0 && col < static_cast<int>(table->ColumnSpecs.size())) {
+                    const TColObj& spec = table->ColumnSpecs[static_cast<size_t>(col)];
+                    if (!spec.SpecAlign.empty())
+                        Top().SetValue(TextAlign, spec.SpecAlign == "middle" || spec.SpecAlign == "absmiddle"
+                                                      ? std::string("center")
+                                                      : spec.SpecAlign);
+                    bool own = false;
+                    valign_of(cell_attrs, 0, &own);
+                    if (spec.SpecVAlign != 0 && !own) valign = spec.SpecVAlign;
+                }
+            }
+            AlignRule(cell_attrs);
+            const std::string align = AsString(Top().Props[TextAlign]);
+            if (align.empty() || align == "none") Top().SetValue(TextAlign, std::string(header ? "center" : "left"));
+            cell = std::make_unique<TCellObj>(&doc_, valign, &cell_attrs, Top());
+            cell->Contents->HostTag = header ? "th" : "td";
+            cell_ = cell->Contents.get();
+            const TAttribute* width = cell_attrs.Find(Sym::Width);
+            const bool pixel_width = width && width->ValueText.find('%') == std::string::npos;
+            no_break_ = cell_attrs.Find(Sym::NoWrap) && !pixel_width;
+            Next();
+            read_cell_content();
+        } else if (s == Sym::TDEnd || s == Sym::THEnd) {
+            finish_cell();
+            Next();
+        } else if (s == Sym::ColGroup || s == Sym::Col) {
+            ColDefaults c = in_group ? group : ColDefaults();
+            read_col(r_.Attributes, c);
+            if (s == Sym::ColGroup) {
+                group = c;
+                in_group = true;
+            } else {
+                for (int i = 0; i < c.span; ++i) table->AddColumn(c.width, c.percent, c.align, c.valign);
+                if (!grid) grid = std::make_unique<TCellManager>(0);
+                grid->Widen(static_cast<int>(table->ColumnSpecs.size()));
+            }
+            Next();
+        } else if (s == Sym::ColGroupEnd) {
+            in_group = false;
+            Next();
+        } else if (s == Sym::Caption) {
+            TAttributeList cap_attrs;
+            copy_attributes(r_.Attributes, cap_attrs);
+            finish_cell();
+            pop_to(table_level);
+            PushProperties("caption", &cap_attrs);
+            const TAttribute* a = cap_attrs.Find(Sym::Align);
+            caption_on_top = !(a && SameText(a->ValueText, "bottom"));
+            if (!(a && (SameText(a->ValueText, "left") || SameText(a->ValueText, "right")))) {
+                const std::string own = AsString(Top().Props[TextAlign]);
+                if (own.empty() || own == "none") Top().SetValue(TextAlign, std::string("center"));
+            } else {
+                AlignRule(cap_attrs);
+            }
+            if (!caption) caption = std::make_unique<TBlock>(&doc_, Top(), nullptr, &cap_attrs);
+            cell_ = caption->BodyCell.get();
+            Next();
+            SymSet terms = kTableSyms;
+            ReadBody(terms);
+            FinishSection();
+            pop_to(table_level);
+            cell_ = saved_cell;
+            if (sy() == Sym::CaptionEnd) Next();
+        } else if (s == Sym::TextToken && (r_.Token.Leng() == 0 || (r_.Token.Leng() == 1 && r_.Token.C[0] == u' '))) {
+            Next();
+        } else if (s == Sym::UnknownTag) {
+            Next();
+        } else if (s == Sym::Table && table_level_ >= kMaxTableLevel) {
+            ++skipped_tables_;
+            Next();
+        } else {
+            // Content outside any cell goes ahead of the table.
+            finish_cell();
+            cell_ = saved_cell;
+            ReadBody(kTableSyms);
+            FinishSection();
+        }
+        while (skipped_tables_ > 0 && sy() == Sym::TableEnd) {
+            --skipped_tables_;
+            Next();
+            if (cell) read_cell_content();
+        }
+        if (tokens_ == before) Next();
+    }
+    finish_row();
+    pop_to(table_level);
+    std::unique_ptr<TBlock> result;
+    if (caption) {
+        result = std::make_unique<TTableAndCaptionBlock>(&doc_, Top(), saved_cell, &attrs, std::move(block),
+                                                         std::move(caption), caption_on_top);
+    } else {
+        result = std::move(block);
+    }
+    PopProperties("table");
+    cell_ = saved_cell;
+    cell_->AddSection(std::move(result));
+    no_break_ = saved_no_break;
+    skipped_tables_ = saved_skipped;
+    --table_level_;
+    if (sy() == Sym::TableEnd) Next();
 }
 
 // ------------------------------------------------------- scripts and head

@@ -10,6 +10,7 @@
 #include "htmlview/blocks.h"
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
+#include "htmlview/table.h"
 #include "htmlview/document.h"
 #include "htmlview/text_section.h"
 #include "htmlview/wide_string.h"
@@ -20,13 +21,17 @@ namespace flow {
 
 using namespace htmlview;
 
-// The text sections of a cell, in document order.
+// The text sections of a cell, in document order (a table's row by row).
 inline void collect_sections(const TCellBasic& cell, std::vector<TSection*>& out) {
     for (const auto& s : cell) {
         if (auto* t = dynamic_cast<TSection*>(s.get()))
             out.push_back(t);
         else if (auto* b = dynamic_cast<TBlock*>(s.get()))
             collect_sections(*b->BodyCell, out);
+        else if (auto* table = dynamic_cast<ThtmlTable*>(s.get()))
+            for (const auto& row : table->Rows)
+                for (const auto& c : row->Cells)
+                    if (c->Contents) collect_sections(*c->Contents, out);
     }
 }
 

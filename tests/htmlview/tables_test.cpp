@@ -3,6 +3,7 @@
 // columns and stray content, hit tests, painting and print copies.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <sstream>
@@ -393,6 +394,28 @@ TEST_F(Tables, PrintCopiesLayOutLikeTheirSource) {
     ASSERT_EQ(b.size(), 1u);
     EXPECT_EQ(rects(*b[0]), rects(*a[0]));
     EXPECT_EQ(b[0]->GridWidth, a[0]->GridWidth);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Tables, PagesRenderLikeTheirGoldenPictures) {
+    const std::string dir = std::string(FIXTURES_DIR) + "/tables/";
+    const std::string out = testsupport::output_path("htmlview/tables");
+    QDir().mkpath(QString::fromStdString(out));
+    for (const char* name : {"tables"})
+        for (int width : {320, 800}) {
+            const std::string shot_name = std::string(name) + "_" + std::to_string(width) + ".png";
+            SCOPED_TRACE(shot_name);
+            std::string error;
+            const QImage shot = htmlshot::RenderPage(dir + name + ".html", width, &error);
+            ASSERT_FALSE(shot.isNull()) << error;
+            shot.save(QString::fromStdString(out + "/" + shot_name));
+            const QImage golden(QString::fromStdString(dir + shot_name));
+            ASSERT_FALSE(golden.isNull()) << "golden picture missing";
+            EXPECT_EQ(shot, golden.convertToFormat(QImage::Format_RGB32));
+        }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 namespace {
 
 class Tables : public testsupport::QtFixture {};
+class CellManager : public testsupport::QtFixture {};
 
 using namespace htmlview;
 using flow::Page;
@@ -311,7 +312,7 @@ TEST_F(Tables, ColumnSettingsReachTheirCells) {
     EXPECT_EQ(t[0]->Rows[1]->Cells[2]->VertAlign, ATop);
 }
 
-TEST(CellManager, FindsFreeColumnsAndBoundsSpans) {
+TEST_F(CellManager, FindsFreeColumnsAndBoundsSpans) {
     TSectionList doc(nullptr);
     TProperties props;
     auto cell = [&](int cols, int rows) {

@@ -318,7 +318,8 @@ void wczytaj_komentarze() {
 bool zapisz_komentarze() {
     std::vector<std::string> lines;
     for (int i = 1; i <= baza.ile_slow; ++i)
-        if (!baza.komentarz[i].empty())
+        // A deleted own word keeps its index with ID 0: its comment goes with it.
+        if (!baza.komentarz[i].empty() && baza.id_slowa[i] > 0)
             lines.push_back(IntToStr(baza.id_slowa[i]) + " = " + baza.komentarz[i]);
     if (!zapisz_plik(stan_danych.komentarze, std::move(lines), stan_danych.reszta_komentarzy,
                      id_wiersza))

@@ -9,6 +9,8 @@
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 #include "platform/ui/bmp.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/form14.h"
 #include "shared/form20.h"
@@ -104,6 +106,22 @@ QImage tlo_okna(const std::string& plik, look::Size rozmiar) {
     img = QImage(rozmiar.w, rozmiar.h, QImage::Format_RGB32);
     img.fill(QColor::fromRgb(look::krem));
     return img;
+}
+
+QImage obrazek_z_kluczem(const std::string& plik) {
+    QImage img;
+    const std::string path = sciezka_programu + plik;
+    if (!os::file_exists(path) || !ui::try_load_bmp(path, img)) return {};
+    return ui::keyed_image(img, 0xFF000000u | look::klucz_przezroczysty);
+}
+
+void ustaw_obrazek(ui::Image& image, const look::Rect& r, const std::string& plik,
+                   const std::string& hint, std::function<void()> klik) {
+    umiesc(image, r);
+    image.SetPicture(obrazek_z_kluczem(plik));
+    if (!hint.empty()) image.SetHint(hint);
+    image.OnClick = std::move(klik);
+    ui::hand_cursor(&image);
 }
 
 ui::Font czcionka_arial(int pixels, bool bold, uint32_t rgb) {

@@ -36,5 +36,14 @@ add_custom_command(OUTPUT ${SAYINGS_STAMP}
   DEPENDS make_recordings ${INTERLUDE_FILES}
   COMMENT "Speaking the interlude sayings")
 
-add_custom_target(demo_sounds DEPENDS ${TONE_FILES} ${RECORDINGS_STAMP} ${SAYINGS_STAMP})
+# Two sample recordings in the program folder's Nagrania, for the learner's own words.
+set(SAMPLES_STAMP ${DEMO_DIR}/.samples_stamp)
+add_custom_command(OUTPUT ${SAMPLES_STAMP}
+  COMMAND make_recordings ${DEMO_PROGRAM_DIR}/Nagrania ${SAMPLES_STAMP}
+    "say:en:apple.wav:apple" "say:en:garden.wav:garden"
+  DEPENDS make_recordings
+  COMMENT "Speaking the sample recordings")
+
+add_custom_target(demo_sounds DEPENDS ${TONE_FILES} ${RECORDINGS_STAMP} ${SAYINGS_STAMP}
+  ${SAMPLES_STAMP})
 add_dependencies(demo_edition demo_sounds)

@@ -37,6 +37,10 @@
 #include "shared/informacja.h"
 #include "shared/zestaw_okien.h"
 #include "trainer/form1.h"
+#include "trainer/form13.h"
+#include "trainer/form15.h"
+#include "trainer/form19.h"
+#include "trainer/form2.h"
 #include "trainer/form16.h"
 #include "trainer/form17.h"
 #include "trainer/form18.h"
@@ -49,14 +53,10 @@
 
 // The windows not built yet: class, size, title, help page of F1 (nullptr: the
 // page asked for last). The big windows take the main window's size.
-VOKARIN_SHELL(TForm2, 800, 600, "Generator ćwiczeń", "h_19_gener.html");
 VOKARIN_SHELL(TForm6, 455, 240, "Odpowiedź", nullptr);
 VOKARIN_SHELL(TForm7, 455, 240, "Ćwiczenie", nullptr);
 VOKARIN_SHELL(TForm11, 600, 420, "Powtórki", "h_13_powt.html");
 VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
-VOKARIN_SHELL(TForm13, 600, 420, "Edycja słówka", "h_19_gener.html");
-VOKARIN_SHELL(TForm15, 455, 260, "Parametry ćwiczenia", "h_19_gener.html");
-VOKARIN_SHELL(TForm19, 455, 320, "Wybór nagrania", "");
 VOKARIN_SHELL(TForm21, 600, 420, "Powtórki w kolejnych dniach", "h_13_powt.html");
 VOKARIN_SHELL(TForm25, 455, 260, "Statystyka ćwiczenia", nullptr);
 VOKARIN_SHELL(TForm27, 455, 200, "Komentarz", nullptr);

@@ -27,15 +27,8 @@ constexpr int WIERSZ = look::wybor_wiersz;
 constexpr int WIERSZY = TPrzewijanaLista::WIERSZY;
 static_assert(WIERSZY == look::wybor_wierszy);
 
-const QRgb klucz = 0xFF000000u | look::klucz_przezroczysty;
-
-// A picture of the program folder with its key colour left out; empty when
-// the file is missing or unreadable.
 QImage obrazek(const std::string& plik) {
-    QImage img;
-    const std::string path = sciezka_programu + plik;
-    if (!os::file_exists(path) || !ui::try_load_bmp(path, img)) return {};
-    return ui::keyed_image(img, klucz);
+    return obrazek_z_kluczem(plik);
 }
 
 void obrazek_w(ui::Image& holder, const std::string& plik) {
@@ -190,14 +183,15 @@ void TWyborZdanForm::tlo(const char* plik) {
     img_tlo.SetPicture(tlo_okna(plik, look::okno_wyboru));
 }
 
-void TWyborZdanForm::pokaz_widok() {
+void TWyborZdanForm::pokaz_widok(bool modalnie) {
     const int widok = tryb_wyboru;
-    show_modeless();
+    if (!modalnie) show_modeless();
     SetHelpPage(widok == 1 ? "h_10_slow.html" : "h_12_wynik.html");
     L_Stat.SetCaption("");
     lbl_info.SetCaption("");
     tlo("gfx_s\\wybor_cw_a.bmp");
-    krok([this, widok] {
+    bool gotowe = false;
+    krok([this, widok, &gotowe] {
         czytaj_statystyki();
         if (ile_cw_info < 1) {
             core::show_info(os::pl("Brak informacji o cwiczeniach!"));
@@ -205,7 +199,9 @@ void TWyborZdanForm::pokaz_widok() {
         }
         btn_cwiczClick();
         if (widok == 2) btn_wynikiClick();
+        gotowe = true;
     });
+    if (modalnie && gotowe) show_modal();
 }
 
 // ---- Views

@@ -52,8 +52,8 @@ class TWyborZdanForm : public ui::Window {
     ui::Image img_progress, img_progress_back;
 
     // From the main window: shows the window, reloads the statistics and
-    // opens the view tryb_wyboru asks for.
-    void pokaz_widok();
+    // opens the view tryb_wyboru asks for. The generator shows it modally.
+    void pokaz_widok(bool modalnie = false);
 
     void btn_cwiczClick();
     void btn_wynikiClick();

@@ -109,6 +109,8 @@ void Grid::SetColWidth(int col, int width) {
 }
 
 void Grid::SetDefaultRowHeight(int height) {
+    // Below the style's minimum as well: the rows are as high as asked.
+    verticalHeader()->setMinimumSectionSize(std::max(1, height));
     verticalHeader()->setDefaultSectionSize(std::max(1, height));
 }
 

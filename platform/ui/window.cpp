@@ -366,6 +366,14 @@ void process_events_while_waiting() {
     --g_waits;
 }
 
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
 void hand_cursor(QWidget* w) {
     if (w) w->setCursor(Qt::PointingHandCursor);
 }

@@ -130,6 +130,15 @@ void process_events_while_waiting();
 // Pointing-hand cursor, as every clickable control of the programs has.
 void hand_cursor(QWidget* w);
 
+// The hourglass pointer over the whole program for as long as it lives.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // Test hook: acts once on the next window shown modally, queued after it is
 // shown (inside its modal loop). An empty function clears it.
 void set_next_modal_hook(std::function<void(Window&)> hook);

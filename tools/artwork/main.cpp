@@ -19,10 +19,14 @@
 #include "tools/artwork/bmp24.h"
 #include "tools/artwork/chooser_art.h"
 #include "tools/artwork/exercise.h"
+#include "tools/artwork/generator_art.h"
 #include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
+#include "trainer/form13_geometry.h"
+#include "trainer/form15_geometry.h"
 #include "trainer/form1_geometry.h"
+#include "trainer/form2_geometry.h"
 #include "trainer/form16_geometry.h"
 #include "trainer/form17_geometry.h"
 #include "trainer/form18_geometry.h"
@@ -188,6 +192,13 @@ int main(int argc, char** argv) {
     write_keyed(cw_zamknij(), folder, "gfx_s/cw_zamknij.bmp");
     write_keyed(cw_umiesz(), folder, "gfx_s/cw_umiesz.bmp");
     write_keyed(cw_komentarz(), folder, "gfx_s/cw_komentarz.bmp");
+
+    // The generator, the exercise parameters and the word editor.
+    write_picture(artwork::generator(), folder, "gfx_s/generator.bmp", geo2::okno);
+    write_picture(zapisz_cw(), folder, "gfx_s/zapisz_cw.bmp", geo15::okno);
+    write_picture(edycja_slowka(), folder, "gfx_s/edycja_slowka.bmp", geo13::okno);
+    for (const auto& pic : generator_pictures())
+        write_keyed(pic.image, folder, pic.file);
 
     return failures == 0 ? 0 : 1;
 }

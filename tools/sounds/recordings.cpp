@@ -4,11 +4,13 @@
 // saying of the interlude sets, the saying becomes <out>/bssent/d_roz.cdr/<its file>.
 //
 // Usage: make_recordings <out-folder> <stamp-file> [words:<file>] [sentences:<file>]
-//                        [sayings:<program folder>]...
+//                        [sayings:<program folder>] [say:<voice>:<file>:<text>]...
 // Course files are Windows-1250 line files (sb?_slow.txt words, zd?.txt
 // sentences); the letter before ".txt"/"_slow" picks the voice. The sayings
 // are the rows of the data files that b1.txt .. b7.txt of kind "sent1" name;
-// the edition's language (tavo_sk.txt, line 2) picks their voice. Without
+// the edition's language (tavo_sk.txt, line 2) picks their voice. A "say:"
+// argument speaks one text into a file under the out folder (the sample
+// recordings of the learner's own words). Without
 // espeak-ng nothing is spoken: the tool says which recordings it left out and
 // ends without error. The stamp is written only when every recording was made.
 #include "core/exercises.h"
@@ -118,6 +120,17 @@ void read_sayings(const std::string& folder, const std::string& out, Jobs& jobs)
     }
 }
 
+// One sample recording: "<voice>:<file under out>:<text>" (UTF-8).
+void read_sample(const std::string& spec, const std::string& out, Jobs& jobs) {
+    const size_t a = spec.find(':'), b = a == std::string::npos ? a : spec.find(':', a + 1);
+    if (b == std::string::npos || spec.find("..") != std::string::npos) {
+        std::fprintf(stderr, "make_recordings: ignored sample %s\n", spec.c_str());
+        return;
+    }
+    const std::string path = out + "/" + spec.substr(a + 1, b - a - 1);
+    jobs[path] = {spec.substr(b + 1), spec.substr(0, a), path};
+}
+
 bool have_program(const std::string& name) {
     const char* path = std::getenv("PATH");
     std::string dirs = path ? path : "/usr/bin:/bin";
@@ -171,6 +184,8 @@ int main(int argc, char** argv) {
             read_course(arg.substr(10), 6, out, jobs);
         else if (arg.rfind("sayings:", 0) == 0)
             read_sayings(arg.substr(8), out, jobs);
+        else if (arg.rfind("say:", 0) == 0)
+            read_sample(arg.substr(4), out, jobs);
         else
             std::fprintf(stderr, "make_recordings: ignored argument %s\n", arg.c_str());
     }

@@ -4,7 +4,10 @@
 // exercise saved, a restart) through the running trainer.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <algorithm>
 #include <memory>
 
 #include "core/exercises.h"
@@ -286,6 +289,49 @@ TEST(GeneratorWalk, OwnWordSearchAndExerciseSurviveARestart) {
         EXPECT_EQ(sciezka_nagrania(i), sciezka_programu + "Nagrania\\garden.wav");
         czytaj_cwiczenie(nazwa_cw);
         EXPECT_EQ(std::vector<int>(lista_id.begin() + 1, lista_id.begin() + 1 + ile_w_liscie), id_cw);
+
+        // In the generator: loaded back through the chooser, where it stands in
+        // its section; copied to the clipboard; learnt.
+        bool w_dziale = false, typy = false;
+        std::string schowek;
+        ui::set_next_modal_hook([&](ui::Window&) {
+            TForm2& g = *Form2;
+            ui::set_next_modal_hook([&](ui::Window&) {
+                TWyborZdanForm& w = *WyborZdanForm;
+                const int numer = std::stoi(nazwa_cw.substr(1, 2));
+                for (size_t d = 0; d < w.dzialy().size(); ++d)
+                    if (grupy[w.dzialy()[d].grupa].numer == numer)
+                        w.Wybierz_dzial(static_cast<int>(d) + 1);
+                for (size_t k = 0; k < w.paczki().size(); ++k)
+                    if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa_cw) {
+                        w_dziale = true;
+                        w.Wybierz_paczke(static_cast<int>(k) + 1);
+                    }
+                w.B_OKClick(); // loads its list and closes: the generator asked
+                if (w.isVisible()) w.close();
+            });
+            g.K_wczytajClick();
+            std::vector<int> wczytane;
+            for (int k : g.cwiczenie().pozycje())
+                wczytane.push_back(baza.id_slowa[k]);
+            EXPECT_EQ(wczytane, id_cw);
+
+            ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
+            g.K_do_schowkaClick();
+            schowek = QGuiApplication::clipboard()->text().toStdString();
+
+            ui::set_next_modal_hook([&](ui::Window& okno) {
+                typy = &okno == Form8 && !Form8->wiersze().empty();
+                key_click(&okno, Qt::Key_Escape);
+            });
+            g.K_NaukaClick();
+            g.L_KoniecClick();
+        });
+        f.btn_generator.Click();
+        EXPECT_TRUE(w_dziale) << "the chooser lists it in its section";
+        EXPECT_TRUE(typy) << "learning it opens the exercise types";
+        EXPECT_EQ(schowek.rfind("garden = yard = ogród\r\n", 0), 0u);
+        EXPECT_EQ(std::count(schowek.begin(), schowek.end(), '\n'), 20);
         f.close();
     });
     ASSERT_TRUE(start.main_window);

@@ -15,6 +15,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xauth
   locales
+  poppler-utils cups-client
 )
 
 missing=()

@@ -1,0 +1,345 @@
+// Printing to PDF: page ranges and page ends, header and footer calls, the
+// margins and the scale, clean-up after failures, and the printed pages
+// read back as pictures.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <stdexcept>
+
+#include "flow_support.h"
+#include "print_support.h"
+
+namespace {
+
+using namespace htmlview;
+using printtest::ink_bands;
+using printtest::PdfPrinter;
+
+// `n` lines ("Line 1" ...) of `height` pixels, in a body without margins.
+std::string lines_page(int n, int height = 20) {
+    std::string html = "<body style=\"margin:0\"><p style=\"margin:0; line-height:" + std::to_string(height) + "px\">";
+    for (int i = 1; i <= n; ++i) html += "Line " + std::to_string(i) + "<br>";
+    return html + "</p></body>";
+}
+
+// Margins in centimetres that come to whole device pixels at 96 per inch.
+double cm(int pixels) {
+    return (pixels + 0.5) / 96.0 * 2.54;
+}
+
+struct Call {
+    char kind; // 'h' header, 'f' footer
+    int page, w, h;
+    bool operator==(const Call&) const = default;
+};
+
+// Options with 48-pixel margins at the top and bottom, none at the sides,
+// recording every header and footer call.
+struct Recorder {
+    TPrintOptions options;
+    std::vector<Call> calls;
+    std::vector<int> progress;
+    Recorder() {
+        options.MarginLeft = options.MarginRight = cm(0);
+        options.MarginTop = options.MarginBottom = cm(48);
+        options.OnPrintHeader = [this](TPrinterCanvas& c, int page, int w, int h, bool&) {
+            calls.push_back({'h', page, w, h});
+            c.TextOut(4, 4, u"Header " + std::u16string(1, static_cast<char16_t>(u'0' + page % 10)));
+        };
+        options.OnPrintFooter = [this](TPrinterCanvas& c, int page, int w, int h, bool&) {
+            calls.push_back({'f', page, w, h});
+            c.FillRect({w / 2 - 2 * page, 20, w / 2 + 2 * page, 24}, 0);
+        };
+        options.OnPrintProgress = [this](int page, bool&) { progress.push_back(page); };
+    }
+    std::vector<int> pages(char kind) const {
+        std::vector<int> out;
+        for (const Call& c : calls)
+            if (c.kind == kind) out.push_back(c.page);
+        return out;
+    }
+};
+
+// On 480 x 600 paper with 48-pixel margins a page holds 504 pixels: 25 lines.
+struct RangeCase {
+    const char* name;
+    int lines, from, to;
+    int result;               // the last page handled
+    int sheets;               // pages in the PDF; 0: the job was abandoned
+    std::vector<int> printed; // pages with header and footer
+    int line_height = 20;
+};
+
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PrintRange : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(PrintRange, PrintsTheRangeAndEndsOrAbortsTheJob) {
+    const RangeCase& rc = GetParam();
+    PdfPrinter pdf;
+    flow::Page page(lines_page(rc.lines, rc.line_height), 480);
+    Recorder rec;
+    PrintOutcome out;
+    EXPECT_EQ(PrintDocument(page.doc, rc.from, rc.to, rec.options, &out), rc.result);
+    EXPECT_EQ(rec.pages('h'), rc.printed);
+    EXPECT_EQ(rec.pages('f'), rc.printed);
+    if (rc.sheets == 0) {
+        EXPECT_FALSE(out.done);
+        EXPECT_FALSE(pdf.exists());
+    } else {
+        EXPECT_TRUE(out.done);
+        EXPECT_EQ(out.where, pdf.file);
+        EXPECT_EQ(printtest::pdf_pages(pdf.file), rc.sheets);
+        EXPECT_EQ(out.sheets, rc.sheets);
+    }
+    EXPECT_TRUE(pdf.leftovers().isEmpty()) << pdf.leftovers().join(",").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, PrintRange,
+    ::testing::Values(
+        // Three pages, two page changes.
+        RangeCase{"all_of_three", 60, 1, 999, 3, 3, {1, 2, 3}},
+        RangeCase{"middle_pages", 60, 2, 3, 3, 2, {2, 3}},
+        RangeCase{"one_page_of_three", 60, 2, 2, 2, 1, {2}},
+        RangeCase{"last_page_only", 60, 3, 999, 3, 1, {3}},
+        // A page that ends exactly at the document's end is the last one.
+        RangeCase{"exactly_two_pages", 42, 1, 999, 2, 2, {1, 2}, 24},
+        // Past the end of a one-page document: the job is abandoned...
+        RangeCase{"past_the_end", 10, 3, 5, 1, 0, {}},
+        // ...but a range that starts on the page after the end keeps the
+        // sheet the job started with, empty.
+        RangeCase{"blank_sheet_after_the_end", 10, 2, 5, 1, 1, {}},
+        RangeCase{"empty_range", 10, 2, 1, 0, 0, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Print, HeaderAndFooterGetThePageAndTheRoomAroundThePrintableArea) {
+    PdfPrinter pdf;
+    flow::Page page(lines_page(30), 480);
+    Recorder rec;
+    ASSERT_EQ(PrintDocument(page.doc, 1, 999, rec.options), 2);
+    // The page's width, the top margin, and the room below the printable area.
+    const std::vector<Call> want = {{'h', 1, 480, 48}, {'f', 1, 480, 48}, {'h', 2, 480, 48}, {'f', 2, 480, 48}};
+    EXPECT_EQ(rec.calls, want);
+    EXPECT_EQ(rec.progress, (std::vector<int>{0, 1, 1, 2}));
+}
+
+TEST(Print, NoTextRowIsSplitAcrossPages) {
+    // 27-pixel rows do not divide the 504-pixel page: each page ends above
+    // the row that would not fit, and that row starts the next page.
+    PdfPrinter pdf;
+    flow::Page page(lines_page(40, 27), 480);
+    Recorder rec;
+    rec.options.OnPrintHeader = nullptr;
+    rec.options.OnPrintFooter = nullptr;
+    ASSERT_EQ(PrintDocument(page.doc, 1, 999, rec.options), 3);
+    const auto pages = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(pages.size(), 3u);
+    std::vector<size_t> rows;
+    for (const QImage& img : pages) {
+        ASSERT_EQ(img.size(), QSize(480, 600));
+        EXPECT_TRUE(ink_bands(img, 0, 48).empty());
+        EXPECT_TRUE(ink_bands(img, 48 + 504, 600).empty());
+        rows.push_back(ink_bands(img, 48, 48 + 504).size());
+    }
+    // 18 whole rows of 27 pixels fit in 504; the last page has the rest.
+    EXPECT_EQ(rows, (std::vector<size_t>{18, 18, 4}));
+}
+
+// A section that, while printing, pulls the page's end up to the page's top
+// on every page, as a page-break rule at the very top of a page does.
+class PullUp : public TSectionBase {
+  public:
+    explicit PullUp(TSectionList* doc) : TSectionBase(doc) { FlowHeight = 1200; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* doc) const override { return std::make_unique<PullUp>(doc); }
+    int Paint(ui::HtmlCanvas&, const ui::Rect& arect, IndentManager&, int, int, int) override {
+        if (Document->PrintingNow) Document->PageEndY = Document->ScrollY + arect.Top;
+        ++paints;
+        return SectionTop + FlowHeight;
+    }
+    static inline int paints = 0;
+};
+
+TEST(Print, APageEndPulledToThePageTopStillAdvances) {
+    PdfPrinter pdf;
+    flow::Page page("<p>x</p>", 480);
+    page.doc.AddSection(std::make_unique<PullUp>(&page.doc));
+    page.Layout(480);
+    Recorder rec;
+    PullUp::paints = 0;
+    // The document is about 1240 pixels tall: three pages of 504, not 999.
+    EXPECT_EQ(PrintDocument(page.doc, 1, 999, rec.options), 3);
+    EXPECT_EQ(PullUp::paints, 3);
+    EXPECT_EQ(printtest::pdf_pages(pdf.file), 3);
+}
+
+TEST(Print, ScaleTwoPrintsTwiceAsLargeOnHalfTheWidth) {
+    std::vector<QImage> at[2];
+    std::vector<Call> calls[2];
+    for (int k = 0; k < 2; ++k) {
+        PdfPrinter pdf;
+        flow::Page page("<body style=\"margin:0\"><p style=\"margin:0\">Wide enough text to wrap at half the width "
+                        "of the paper, not at the full one.</p></body>",
+                        480);
+        Recorder rec;
+        rec.options.Scale = k == 0 ? 1.0 : 2.0;
+        ASSERT_EQ(PrintDocument(page.doc, 1, 1, rec.options), 1);
+        at[k] = printtest::pdf_images(pdf.file);
+        calls[k] = rec.calls;
+        ASSERT_EQ(at[k].size(), 1u);
+    }
+    // The events measure in logical units: half the page's width at scale 2.
+    EXPECT_EQ(calls[0].front().w, 480);
+    EXPECT_EQ(calls[1].front().w, 240);
+    EXPECT_EQ(calls[1].front().h, 24);
+    const auto one = ink_bands(at[0][0], 48, 552), two = ink_bands(at[1][0], 48, 552);
+    ASSERT_FALSE(one.empty());
+    ASSERT_FALSE(two.empty());
+    // The first text row is twice as tall, and the text wraps into more rows.
+    EXPECT_NEAR(two[0].second - two[0].first, 2 * (one[0].second - one[0].first), 2);
+    EXPECT_GT(two.size(), one.size());
+}
+
+// The call fails with `E`; no job is left running, nothing is written, and
+// the printer current before is current again.
+template <class E, class F>
+void expect_abandoned(const PdfPrinter& pdf, F&& print) {
+    auto* before = &vwPrinter();
+    EXPECT_THROW(print(), E);
+    EXPECT_EQ(&vwPrinter(), before);
+    EXPECT_FALSE(vwPrinter().Printing());
+    EXPECT_FALSE(pdf.exists());
+    EXPECT_TRUE(pdf.leftovers().isEmpty());
+}
+
+TEST(Print, MarginsThatLeaveNoRoomAreRefusedWithoutAJob) {
+    flow::Page page(lines_page(3), 480);
+    for (double margin : {7.0, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
+        PdfPrinter pdf; // 480 pixels are 12.7 cm: 2 x 7 cm leave nothing
+        TPrintOptions o;
+        o.MarginLeft = o.MarginRight = margin;
+        SCOPED_TRACE(margin);
+        expect_abandoned<EPrinter>(pdf, [&] { PrintDocument(page.doc, 1, 999, o); });
+    }
+}
+
+TEST(Print, AFailureInAHandlerAbandonsTheJobAndRestoresThePrinter) {
+    PdfPrinter pdf;
+    flow::Page page(lines_page(60), 480);
+    Recorder rec;
+    rec.options.OnPrintFooter = [](TPrinterCanvas&, int page, int, int, bool&) {
+        if (page == 2) throw std::runtime_error("footer failed");
+    };
+    expect_abandoned<std::runtime_error>(pdf, [&] { PrintDocument(page.doc, 1, 999, rec.options); });
+}
+
+TEST(Print, AStopFromAHandlerEndsTheJobAfterThatPage) {
+    PdfPrinter pdf;
+    flow::Page page(lines_page(60), 480);
+    Recorder rec;
+    rec.options.OnPrintHeader = [](TPrinterCanvas&, int page, int, int, bool& stop) { stop = page == 2; };
+    EXPECT_EQ(PrintDocument(page.doc, 1, 999, rec.options), 2);
+    EXPECT_EQ(printtest::pdf_pages(pdf.file), 2);
+}
+
+TEST(Print, MarginsInsideTheUnprintableEdgeBecomeNegativeOffsets) {
+    // 10 mm the device cannot reach on each side, 5 mm margins asked for:
+    // the page rectangle starts before the printable origin, and the text
+    // lands at the 5 mm asked for on the sheet.
+    PdfPrinter pdf(480, 600, 96, QMarginsF(10, 10, 10, 10));
+    flow::Page page("<body style=\"margin:0\"><p style=\"margin:0\">Edge</p></body>", 480);
+    TPrintOptions o;
+    o.MarginLeft = o.MarginTop = o.MarginRight = o.MarginBottom = 0.5;
+    std::vector<int> sizes;
+    o.OnPrintHeader = [&](TPrinterCanvas&, int, int w, int h, bool&) { sizes = {w, h}; };
+    ASSERT_EQ(PrintDocument(page.doc, 1, 1, o), 1);
+    // 10 mm are 37 device pixels: the printable area is 480 less 2 x 37
+    // pixels, and the top margin 18 - 37 pixels.
+    EXPECT_EQ(sizes, (std::vector<int>{406, -18}));
+    const auto img = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(img.size(), 1u);
+    const auto bands = ink_bands(img[0], 0, 600);
+    ASSERT_FALSE(bands.empty());
+    EXPECT_GE(bands.front().first, 18);
+    EXPECT_LT(bands.front().first, 26);
+}
+
+TEST(Printer, OperationsCheckTheJobState) {
+    PdfPrinter pdf;
+    TvwPrinter p;
+    EXPECT_THROW(p.NewPage(), EPrinter);
+    EXPECT_THROW(p.EndDoc(), EPrinter);
+    EXPECT_THROW(p.Abort(), EPrinter);
+    EXPECT_THROW(p.Canvas(), EPrinter);
+    EXPECT_EQ(p.PageWidth(), 480);
+    EXPECT_EQ(p.PageHeight(), 600);
+    p.BeginDoc();
+    EXPECT_THROW(p.BeginDoc(), EPrinter);
+    EXPECT_THROW(p.SetState(TvwPrinter::State::None), EPrinter);
+    p.NewPage();
+    EXPECT_EQ(p.PageNumber(), 2);
+    p.EndDoc();
+    EXPECT_EQ(p.PageNumber(), 0);
+    EXPECT_EQ(printtest::pdf_pages(pdf.file), 2);
+}
+
+TEST(Printer, AFolderThatCannotBeWrittenIsNotAValidPrinter) {
+    PrintTarget t;
+    t.pdf_file = "/nonexistent-folder/x/job.pdf";
+    SetPrintTarget(t);
+    TvwPrinter p;
+    EXPECT_THROW(p.BeginDoc(), EPrinter);
+    EXPECT_FALSE(p.Printing());
+    SetPrintTarget(std::nullopt);
+}
+
+} // namespace
+
+namespace {
+
+// A page of the feature set printed on small paper with a header and a
+// footer: the sheets read back equal their golden pictures.
+TEST(PrintGolden, PrintedPagesLookLikeTheirGoldenPictures) {
+    std::ifstream in(std::string(FIXTURES_DIR) + "/pages/text.html", std::ios::binary);
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(html.empty());
+    PdfPrinter pdf(400, 520);
+    flow::Page page(html, 400);
+    TPrintOptions o;
+    o.MarginLeft = o.MarginRight = cm(24);
+    o.MarginTop = o.MarginBottom = cm(40);
+    o.Title = "Text";
+    o.OnPrintHeader = [](TPrinterCanvas& c, int page, int w, int h, bool&) {
+        c.SelectFont(ui::LogFont{"Arial", -12});
+        c.TextOut(24, h / 2 - 6, u"Vokarin help");
+        const std::u16string n = u"Page " + std::u16string(1, static_cast<char16_t>(u'0' + page));
+        c.TextOut(w - 24 - c.TextWidth(n), h / 2 - 6, n);
+    };
+    o.OnPrintFooter = [](TPrinterCanvas& c, int, int w, int h, bool&) {
+        c.FillRect({24, h / 2, w - 24, h / 2 + 1}, ui::rgb_ref(128, 128, 128));
+    };
+    const int pages = PrintDocument(page.doc, 1, 999, o);
+    ASSERT_GE(pages, 2);
+    const auto sheets = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(static_cast<int>(sheets.size()), pages);
+    const std::string out = testsupport::output_path("htmlview/print");
+    QDir().mkpath(QString::fromStdString(out));
+    for (int i = 0; i < pages; ++i) {
+        const std::string name = "text_p" + std::to_string(i + 1) + ".png";
+        SCOPED_TRACE(name);
+        sheets[static_cast<size_t>(i)].save(QString::fromStdString(out + "/" + name));
+        const QImage golden(QString::fromStdString(std::string(FIXTURES_DIR) + "/print/" + name));
+        if (golden.isNull()) {
+            ADD_FAILURE() << "golden picture missing";
+            continue;
+        }
+        EXPECT_EQ(sheets[static_cast<size_t>(i)], golden.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+} // namespace

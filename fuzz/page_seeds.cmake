@@ -9,3 +9,14 @@ foreach(page ${pages})
   file(WRITE ${OUT}/${name}_320 "${w320}${text}")
   file(WRITE ${OUT}/${name}_800 "${w800}${text}")
 endforeach()
+
+# fuzz_print takes two more bytes (paper and margins, page range): A5 at 96
+# pixels per inch, scale 1, 1 cm margins, pages 1 to 7.
+if(PRINT_OUT)
+  foreach(page ${pages})
+    get_filename_component(name ${page} NAME_WE)
+    file(READ ${page} text)
+    string(ASCII 1 63 32 28 w320)
+    file(WRITE ${PRINT_OUT}/${name}_320 "${w320}${text}")
+  endforeach()
+endif()

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "htmlview/print.h"
+#include "platform_ui/qt_app.h"
 
 namespace printtest {
 
@@ -18,6 +19,7 @@ namespace printtest {
 // pixels at 96 pixels per inch (a logical unit is a device pixel at scale 1).
 struct PdfPrinter {
     explicit PdfPrinter(int width = 480, int height = 600, int resolution = 96, QMarginsF unprintable_mm = {}) {
+        testsupport::qt_app();
         htmlview::PrintTarget t;
         t.pdf_file = file = dir.filePath("job.pdf").toStdString();
         t.resolution = resolution;

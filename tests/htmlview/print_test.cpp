@@ -289,6 +289,7 @@ TEST(Printer, OperationsCheckTheJobState) {
 }
 
 TEST(Printer, AFolderThatCannotBeWrittenIsNotAValidPrinter) {
+    testsupport::qt_app();
     PrintTarget t;
     t.pdf_file = "/nonexistent-folder/x/job.pdf";
     SetPrintTarget(t);

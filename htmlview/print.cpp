@@ -393,10 +393,11 @@ int PrintDocument(const TSectionList& doc, int from, int to, const TPrintOptions
             const ui::Brush brush = c.GetBrush();
             c.SelectClipRgn(nullptr);
             // Whatever reaches above the page or past its end (a block's
-            // background, a picture cut by the break) is painted over.
+            // background, a picture cut by the break) is painted over, down
+            // to the edge of the clip region.
             c.FillRect({L, 0, L + Wd + 1, T}, white);
             const int end = copy->PageEndY - y + T + 2;
-            if (end < T + Ht + 1) c.FillRect({L, end, L + Wd + 1, T + Ht + 1}, white);
+            if (end < T + Ht + 3) c.FillRect({L, end, L + Wd + 1, T + Ht + 3}, white);
             c.SelectPen(pen);
             const unsigned align = c.GetTextAlign();
             c.SetTextAlign(ui::TextAlign::Left | ui::TextAlign::Top);

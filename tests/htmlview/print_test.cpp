@@ -344,3 +344,37 @@ TEST(PrintGolden, PrintedPagesLookLikeTheirGoldenPictures) {
 }
 
 } // namespace
+
+namespace {
+
+// A table row that would cross the page's end below two thirds of the page
+// moves whole to the next page; the page ends above it.
+TEST(PrintTables, ATallRowNearThePageEndMovesToTheNextPage) {
+    PdfPrinter pdf;
+    // One 494-pixel line, then a bordered table of one 300-pixel row: it
+    // starts 10 pixels above the end of the 504-pixel page.
+    flow::Page page("<body style=\"margin:0\"><p style=\"margin:0; line-height:494px\">x</p>"
+                    "<table border=1 cellspacing=0 style=\"margin:0\"><tr><td height=300>cell</td></tr></table></body>",
+                    480);
+    TPrintOptions o = Recorder().options;
+    o.OnPrintHeader = nullptr;
+    o.OnPrintFooter = nullptr;
+    ASSERT_EQ(PrintDocument(page.doc, 1, 999, o), 2);
+    const auto sheets = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(sheets.size(), 2u);
+    const std::string out = testsupport::output_path("htmlview/print");
+    QDir().mkpath(QString::fromStdString(out));
+    for (size_t i = 0; i < sheets.size(); ++i)
+        sheets[i].save(QString::fromStdString(out + "/table_row_p" + std::to_string(i + 1) + ".png"));
+    // Nothing of the table on the first sheet past the two rows kept below
+    // the page's end (the row's top, under the table's 1-pixel frame)...
+    EXPECT_TRUE(ink_bands(sheets[0], 48 + 494 + 3, 600).empty());
+    // ...and all of it, frame included, at the top of the second.
+    const auto bands = ink_bands(sheets[1], 0, 600);
+    ASSERT_FALSE(bands.empty());
+    EXPECT_EQ(bands.front().first, 48);
+    EXPECT_GE(bands.back().second - bands.front().first, 298);
+    EXPECT_LE(bands.back().second, 48 + 310);
+}
+
+} // namespace

@@ -10,6 +10,8 @@
 #include "htmlview/cell_manager.h"
 #include "htmlview/code_pages.h"
 #include "htmlview/css_parser.h"
+#include "htmlview/entities.h"
+#include "htmlview/form.h"
 #include "htmlview/stream.h"
 #include "htmlview/table_blocks.h"
 #include "htmlview/text_section.h"
@@ -128,6 +130,9 @@ class Builder : public ReaderHost {
     void DoDiv(const SymSet& terms);
     void DoCenter(const SymSet& terms);
     void DoTable();
+    ThtmlForm* CurrentForm();
+    void DoForm(const SymSet& terms);
+    void DoFormControl();
     void DoScript();
     void DoHead();
     void DoTitle();
@@ -178,6 +183,7 @@ class Builder : public ReaderHost {
     int depth_ = 0;
     long long tokens_ = 0;
     int table_level_ = 0;
+    ThtmlForm* form_ = nullptr; // the open form
     int skipped_tables_ = 0; // tables opened beyond the bound inside the innermost table
 };
 
@@ -241,6 +247,13 @@ void Builder::ReadBody(const SymSet& terms) {
         case Sym::Div:
             DoDiv(terms);
             break;
+        case Sym::Form:
+            DoForm(terms);
+            break;
+        case Sym::FormEnd:
+            form_ = nullptr;
+            Next();
+            break;
         case Sym::Base: case Sym::Meta: case Sym::Link: case Sym::Style: case Sym::BgSound:
             DoHead();
             break;
@@ -300,6 +313,9 @@ bool Builder::DoInline(const SymSet& terms) {
             break;
         case Sym::Table:
             DoTable();
+            break;
+        case Sym::Input: case Sym::Select: case Sym::TextArea:
+            DoFormControl();
             break;
         default:
             Next(); // pictures, forms, tables, rules and preformatted text come with their own readers
@@ -891,6 +907,154 @@ void Builder::DoTable() {
     skipped_tables_ = saved_skipped;
     --table_level_;
     if (sy() == Sym::TableEnd) Next();
+}
+
+// ------------------------------------------------------------------- forms
+
+namespace {
+
+// Character references of a TEXTAREA's raw text, decoded into its code page.
+std::string decode_refs(const std::string& s, int code_page) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const size_t semi = s[i] == '&' ? s.find(';', i) : std::string::npos;
+        if (semi == std::string::npos || semi - i > 10) {
+            out += s[i];
+            continue;
+        }
+        const std::string name = s.substr(i + 1, semi - i - 1);
+        long v = -1;
+        if (name.size() > 1 && name[0] == '#') {
+            char* end = nullptr;
+            const bool hex = name[1] == 'x' || name[1] == 'X';
+            v = std::strtol(name.c_str() + (hex ? 2 : 1), &end, hex ? 16 : 10);
+            if (!end || *end != 0) v = -1;
+        } else {
+            v = EntityValue(name);
+        }
+        if (v <= 0 || v > 0xFFFF) {
+            out += s[i];
+            continue;
+        }
+        const char16_t c = static_cast<char16_t>(v);
+        out += WideToMultibyte(code_page, WideView(&c, 1));
+        i = semi;
+    }
+    return out;
+}
+
+const SymSet kOptionEnds = set_of({Sym::P, Sym::EndOfDocument, Sym::TableEnd, Sym::TD, Sym::TDEnd, Sym::TR,
+                                   Sym::TREnd, Sym::TH, Sym::THEnd, Sym::Caption, Sym::CaptionEnd, Sym::Input,
+                                   Sym::SelectEnd, Sym::Col, Sym::ColGroup});
+
+} // namespace
+
+ThtmlForm* Builder::CurrentForm() {
+    // Controls outside any FORM share one form made without attributes.
+    if (!form_) form_ = ThtmlForm::Create(&doc_, nullptr);
+    return form_;
+}
+
+void Builder::DoForm(const SymSet& terms) {
+    FinishSection();
+    if (depth_ >= kMaxBlockDepth) {
+        Next();
+        return;
+    }
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    PushProperties("form", &attrs);
+    TCellBasic* saved = cell_;
+    ++depth_;
+    TBlock* block = OpenBlock(&attrs);
+    form_ = ThtmlForm::Create(&doc_, &attrs);
+    Next();
+    SymSet inner = terms;
+    inner.set(static_cast<size_t>(Sym::FormEnd));
+    inner.set(static_cast<size_t>(Sym::Form));
+    ReadBody(inner);
+    FinishSection();
+    DropInnerBottomMargin(block);
+    PopProperties("form");
+    --depth_;
+    cell_ = saved;
+    if (sy() == Sym::FormEnd) {
+        form_ = nullptr;
+        Next();
+    }
+}
+
+void Builder::DoFormControl() {
+    const Sym s = sy();
+    if (!section_) NewSection();
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    const std::string tag = StartTagName(s);
+    PushProperties(tag, &attrs);
+    std::string type;
+    if (s == Sym::Input) {
+        const TAttribute* t = attrs.Find(Sym::Type);
+        type = t ? LowerCase(Trim(t->ValueText)) : std::string("text");
+    }
+    TFormControlObj* c = MakeFormControl(&doc_, CurrentForm(), s, type, attrs, Top());
+    if (!c->IsHiddenInput()) section_->AddControl(c, r_.TagPos);
+    if (s == Sym::Select) {
+        const bool saved_no_break = no_break_;
+        no_break_ = false;
+        Next();
+        bool pending = false, selected = false, has_value = false;
+        std::string text, value;
+        auto add = [&] {
+            if (pending) AddFormOption(c, Trim(text), selected, value, has_value);
+            pending = false;
+        };
+        while (!in(kOptionEnds, sy())) {
+            if (sy() == Sym::TextToken) {
+                if (pending) text += WideToMultibyte(CodePage(), r_.Token.S());
+            } else if (sy() == Sym::Option || sy() == Sym::OptionEnd) {
+                add();
+                if (sy() == Sym::Option) {
+                    pending = true;
+                    text.clear();
+                    selected = r_.Attributes.Find(Sym::Selected) != nullptr;
+                    const TAttribute* v = r_.Attributes.Find(Sym::Value);
+                    has_value = v != nullptr;
+                    value = v ? v->ValueText : std::string();
+                }
+            }
+            Next();
+        }
+        add();
+        c->Reset();
+        no_break_ = saved_no_break;
+        if (sy() == Sym::SelectEnd) Next();
+    } else if (s == Sym::TextArea) {
+        // The text is read raw up to "</textarea", line by line.
+        static constexpr std::string_view kEnd = "</textarea";
+        std::string line;
+        // The reader's current character is the first after the tag.
+        for (char ch = r_.LCh; ch != 0; ch = r_.ReadRawChar()) {
+            if (ch == '\r') {
+                AppendFormText(c, decode_refs(line, CodePage()) + "\r\n");
+                line.clear();
+                continue;
+            }
+            line += ch;
+            if (line.size() >= kEnd.size() &&
+                SameText(std::string_view(line).substr(line.size() - kEnd.size()), kEnd)) {
+                line.resize(line.size() - kEnd.size());
+                while (r_.LCh != 0 && r_.LCh != '>') r_.ReadRawChar();
+                break;
+            }
+        }
+        AppendFormText(c, decode_refs(line, CodePage()));
+        c->Reset();
+        r_.NextChar();
+        Next();
+    } else {
+        Next();
+    }
+    PopProperties(tag);
 }
 
 // ------------------------------------------------------- scripts and head

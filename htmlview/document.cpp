@@ -6,6 +6,7 @@
 
 #include "htmlview/ascii.h"
 #include "htmlview/font_runs.h"
+#include "htmlview/form.h"
 #include "htmlview/text_section.h"
 
 namespace htmlview {
@@ -312,7 +313,7 @@ int TSectionList::Layout(ui::HtmlCanvas& canvas, int y, int awidth, int aheight,
     TableNestLevel = 0;
     InLogic2 = false;
     if (AnimTimer) AnimTimer->stop();
-    for (const auto& form : FormList) form->SetSizes(canvas);
+    for (const auto& form : FormList) form->SizeControls(canvas);
     canvas.SetTextJustification(0, 0);
 
     if (!TabKeys.empty() && Surface) {

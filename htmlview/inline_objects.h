@@ -20,6 +20,7 @@ namespace htmlview {
 class TFontObj;
 class TSectionList;
 class TFormControlObj;
+class ThtmlForm; // form.h
 
 class TFloatingObj : public TIDObject {
   public:
@@ -105,8 +106,35 @@ class TFormControlObj : public TIDObject {
         (void)y;
     }
 
+    // Form behaviour (form.h): the state is saved on entry and compared on
+    // exit; Reset goes back to the page's values; SubmitPairs gives the
+    // name=value pair of index 0, 1, ... and false past the last; SetData
+    // restores a saved pair.
+    virtual void EnterSave() {}
+    virtual void ExitCheck() {}
+    virtual void Reset() {}
+    virtual bool SubmitPairs(int index, std::string& s) {
+        (void)index;
+        s.clear();
+        return false;
+    }
+    virtual void SetData(int index, const std::string& v) {
+        (void)index;
+        (void)v;
+    }
+    virtual void ClearBeforeRestore() {}
+    virtual bool IsHiddenInput() const { return false; }
+
     int Pos = 0; // its character in the section
     int YValue = 0;
+    TSectionList* Document = nullptr;
+    ThtmlForm* OwnerForm = nullptr;
+    std::string Name, Value, ID; // 8-bit, in the element's code page
+    int TextCodePage = 1252;
+    bool IsDisabled = false;
+    bool Focused = false;
+    int StyleWidth = 0, StyleHeight = 0;
+    std::string ClickScript, FocusScript, BlurScript, ChangeScript;
     int HSpaceL = 0, HSpaceR = 0, VSpaceT = 0, VSpaceB = 0;
     int VertAlign = ABottom;
     bool PercentWidth = false;
@@ -115,13 +143,5 @@ class TFormControlObj : public TIDObject {
 
 // The controls of a section (they belong to their forms).
 using TFormControlList = std::vector<TFormControlObj*>;
-
-// A form of the page; the document owns them.
-class ThtmlForm {
-  public:
-    virtual ~ThtmlForm() = default;
-    // Sizes the form's controls for the canvas before a layout.
-    virtual void SetSizes(ui::HtmlCanvas& canvas) { (void)canvas; }
-};
 
 } // namespace htmlview

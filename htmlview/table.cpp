@@ -761,7 +761,7 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
     if (n == 0) return;
     const int h_avail = aheight - CellGap;
     std::vector<int> min_h(static_cast<size_t>(n), 0), pct_h(static_cast<size_t>(n), 0);
-    std::vector<bool> spec(static_cast<size_t>(n), false);
+    std::vector<bool> height_given(static_cast<size_t>(n), false);
     // Each cell's width is the sum of its columns.
     for (auto& row : Rows)
         for (auto& c : row->Cells) {
@@ -788,7 +788,7 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
             if (s == 1) {
                 min_h[static_cast<size_t>(r)] = ht;
                 pct_h[static_cast<size_t>(r)] = pct;
-                spec[static_cast<size_t>(r)] = specified;
+                height_given[static_cast<size_t>(r)] = specified;
                 continue;
             }
             if (ht <= CellGap) continue;
@@ -800,7 +800,7 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
                 for (int k = r; k < r + s - 1; ++k) v[static_cast<size_t>(k)] += each;
                 v[static_cast<size_t>(r + s - 1)] += need - sum - each * (s - 1);
             };
-            for (int k = r; k < r + s; ++k) spec[static_cast<size_t>(k)] = spec[static_cast<size_t>(k)] || specified;
+            for (int k = r; k < r + s; ++k) height_given[static_cast<size_t>(k)] = height_given[static_cast<size_t>(k)] || specified;
             spread(min_h, ht);
             spread(pct_h, pct);
         }
@@ -810,7 +810,7 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
     for (int r = 0; r < n; ++r) {
         sum_min += min_h[static_cast<size_t>(r)];
         sum_pct += pct_h[static_cast<size_t>(r)];
-        if (!spec[static_cast<size_t>(r)]) ++free;
+        if (!height_given[static_cast<size_t>(r)]) ++free;
     }
     if (sum_min >= h_avail) {
         RowHeights = min_h;
@@ -839,7 +839,7 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
         for (int r = 0; r < n; ++r) {
             const size_t k = static_cast<size_t>(r);
             RowHeights[k] = pct_h[k];
-            if (!spec[k]) {
+            if (!height_given[k]) {
                 RowHeights[k] += each;
                 last_free = r;
             }

@@ -401,12 +401,12 @@ TEST_F(Tables, PrintCopiesLayOutLikeTheirSource) {
 
 namespace {
 
-TEST_F(Tables, PagesRenderLikeTheirGoldenPictures) {
-    const std::string dir = std::string(FIXTURES_DIR) + "/tables/";
+TEST_F(Tables, TableAndFormPagesRenderLikeTheirGoldenPictures) {
     const std::string out = testsupport::output_path("htmlview/tables");
     QDir().mkpath(QString::fromStdString(out));
-    for (const char* name : {"tables"})
+    for (const char* name : {"tables", "forms"})
         for (int width : {320, 800}) {
+            const std::string dir = std::string(FIXTURES_DIR) + "/" + name + "/";
             const std::string shot_name = std::string(name) + "_" + std::to_string(width) + ".png";
             SCOPED_TRACE(shot_name);
             std::string error;

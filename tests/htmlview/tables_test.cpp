@@ -420,3 +420,31 @@ TEST_F(Tables, TableAndFormPagesRenderLikeTheirGoldenPictures) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Tables, TablesAlignInTheirBlock) {
+    struct Case {
+        const char* html;
+        int left; // the table's x on an 800-pixel page (body margins 10)
+    } cases[] = {
+        {"<table width=200 cellspacing=0><tr><td>x</table>", 10},
+        {"<table width=200 cellspacing=0 align=center><tr><td>x</table>", 10 + 290},
+        {"<center><table width=200 cellspacing=0><tr><td>x</table></center>", 10 + 290},
+        {"<div align=right><table width=200 cellspacing=0><tr><td>x</table></div>", 10 + 580},
+        {"<table width=\"50%\" cellspacing=0 align=center><tr><td>x</table>", 10 + 195},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.html);
+        Page page(c.html);
+        const auto t = tables(page.doc);
+        ASSERT_EQ(t.size(), 1u);
+        QImage img(800, 100, QImage::Format_RGB32);
+        QPainter p(&img);
+        ui::HtmlCanvas canvas(p);
+        page.doc.Draw(canvas, {0, 0, 800, 100}, 800, 0);
+        EXPECT_EQ(t[0]->PaintedX, c.left);
+    }
+}
+
+} // namespace

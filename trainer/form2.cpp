@@ -54,7 +54,8 @@ bool pytanie(const char* tekst) {
 
 TForm2::TForm2()
     : ui::Window(geo2::okno.w, geo2::okno.h), Image1(this), K_wszystkie(this), K_filtr(this),
-      k_szukaj(this), Shape2(this), L_Filtr_tytul(this), L_Filtr_opis(this), CB_Gr_Tem(this),
+      k_szukaj(this), Shape2(this), L_Filtr_tytul(this), L_Filtr_opis(this),
+      L_Filtr_poziom(this), L_Filtr_rodzaj(this), L_Filtr_uczone(this), CB_Gr_Tem(this),
       CB_Poziom(this), CB_Rodzaj(this), CB_Uczone(this), K_Pokaz_slowka(this), Grid1(this),
       L_Ile_wybrano(this), L_Opis(this), K_Nowe_Slowko(this), K_Edycja(this),
       K_Usun_Slowko(this), K_Kom_Usera(this), K_przenies(this), Label4(this), L_Ile_cw(this),
@@ -74,9 +75,15 @@ TForm2::TForm2()
     etykieta(L_Filtr_tytul, geo2::L_Filtr_tytul, 14, true, look::granat);
     L_Filtr_tytul.SetLayout(Qt::AlignVCenter);
     L_Filtr_tytul.SetCaption("FILTR:");
-    etykieta(L_Filtr_opis, geo2::L_Filtr_opis, 12, false, look::tekst);
-    L_Filtr_opis.SetCaption(
-        os::pl("grupa tematyczna            poziom             rodzaj              uczone"));
+    const std::pair<ui::Label*, std::pair<const look::Rect*, const char*>> podpisy[] = {
+        {&L_Filtr_opis, {&geo2::CB_Gr_Tem, "grupa tematyczna"}},
+        {&L_Filtr_poziom, {&geo2::CB_Poziom, "poziom"}},
+        {&L_Filtr_rodzaj, {&geo2::CB_Rodzaj, "rodzaj"}},
+        {&L_Filtr_uczone, {&geo2::CB_Uczone, "uczone"}}};
+    for (const auto& [l, p] : podpisy) {
+        etykieta(*l, geo2::podpis(*p.first), 12, false, look::tekst);
+        l->SetCaption(os::pl(p.second));
+    }
     combo(CB_Gr_Tem, geo2::CB_Gr_Tem, {"Wszystkie"});
     for (const auto& g : generator::grupy_slowek()) {
         CB_Gr_Tem.Items().Add(g.nazwa);
@@ -217,7 +224,8 @@ void TForm2::zaznacz_zakladke(ui::Image& z) {
 }
 
 void TForm2::pokaz_filtr(bool on) {
-    for (QWidget* w : std::initializer_list<QWidget*>{&L_Filtr_tytul, &L_Filtr_opis, &CB_Gr_Tem,
+    for (QWidget* w : std::initializer_list<QWidget*>{&L_Filtr_tytul, &L_Filtr_opis, &L_Filtr_poziom,
+                                                      &L_Filtr_rodzaj, &L_Filtr_uczone, &CB_Gr_Tem,
                                                       &CB_Poziom, &CB_Rodzaj, &CB_Uczone,
                                                       &K_Pokaz_slowka})
         w->setVisible(on);

@@ -26,6 +26,7 @@ class TForm2 : public ui::Window {
     ui::Image K_wszystkie, K_filtr, k_szukaj;
     TShape Shape2;
     ui::Label L_Filtr_tytul, L_Filtr_opis;
+    ui::Label L_Filtr_poziom, L_Filtr_rodzaj, L_Filtr_uczone; // the other combos' captions
     ui::ComboBox CB_Gr_Tem, CB_Poziom, CB_Rodzaj, CB_Uczone;
     ui::Image K_Pokaz_slowka;
     ui::Grid Grid1;

@@ -11,14 +11,15 @@ constexpr look::Size zakladka = {128, 30};
 constexpr look::Rect zakladka_nr(int k) { return {20 + 134 * k, 62, zakladka.w, zakladka.h}; }
 // The filter row (filter view only): its title, then the four combos with
 // their captions above and the button that re-runs it.
-constexpr look::Rect L_Filtr_tytul = {20, 120, 52, 24};
-constexpr look::Rect L_Filtr_opis = {78, 98, 382, 16};
-constexpr int combo_top = 120, combo_h = 24;
-constexpr look::Rect CB_Gr_Tem = {78, combo_top, 120, combo_h};
-constexpr look::Rect CB_Poziom = {202, combo_top, 82, combo_h};
-constexpr look::Rect CB_Rodzaj = {288, combo_top, 92, combo_h};
-constexpr look::Rect CB_Uczone = {384, combo_top, 76, combo_h};
-constexpr look::Rect K_Pokaz_slowka = {466, 116, 32, 32};
+constexpr look::Rect L_Filtr_tytul = {20, 120, 46, 24};
+constexpr int combo_top = 120, combo_h = 24, podpis_top = 100, podpis_h = 16;
+constexpr look::Rect CB_Gr_Tem = {68, combo_top, 110, combo_h};
+constexpr look::Rect CB_Poziom = {182, combo_top, 86, combo_h};
+constexpr look::Rect CB_Rodzaj = {272, combo_top, 94, combo_h};
+constexpr look::Rect CB_Uczone = {370, combo_top, 90, combo_h};
+// The caption above a combo.
+constexpr look::Rect podpis(const look::Rect& combo) { return {combo.x + 2, podpis_top, combo.w, podpis_h}; }
+constexpr look::Rect K_Pokaz_slowka = {470, 116, 32, 32};
 // The found list and what goes with it.
 constexpr look::Rect Grid1 = {20, 154, 440, 336};
 constexpr int kolumna0 = 218, wiersz = 15;

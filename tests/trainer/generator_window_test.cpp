@@ -186,6 +186,54 @@ TEST_F(GeneratorWindows, WithNothingFoundTheGridActsOnNoItem) {
     EXPECT_EQ(g.cwiczenie().ile(), 0);
 }
 
+TEST_F(GeneratorWindows, FilterRowsDescriptionAndRemovingFromTheExercise) {
+    TForm2& g = *Form2;
+    key_click(&g, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_TRUE(g.CB_Rodzaj.Visible());
+    g.CB_Rodzaj.SetItemIndex(5); // "zdanie"
+    g.K_Pokaz_slowka.Click();
+    ASSERT_FALSE(g.znalezione().empty());
+    for (int i : g.znalezione())
+        EXPECT_EQ(baza.rodzaj[i], 5);
+    EXPECT_EQ(g.L_Ile_wybrano.Caption(), IntToStr(static_cast<int>(g.znalezione().size())));
+
+    // One row: its description; a sentence starts with its text.
+    g.Grid1.SetSelection(0, 0);
+    g.Grid1Click();
+    const int pierwsze = g.znalezione()[0];
+    EXPECT_EQ(g.L_Opis.Caption(), generator::opis_slowka(pierwsze));
+    EXPECT_EQ(g.L_Opis.Caption().rfind(baza.slowo_obce[pierwsze], 0), 0u);
+    EXPECT_TRUE(g.K_Kom_Usera.Visible());
+    EXPECT_FALSE(g.K_Edycja.Visible()) << "a built-in item is not edited";
+    ui::grab_to_png(g, testsupport::output_path("trainer/generator_filter.png"));
+
+    g.Grid1.SetSelection(0, 3);
+    g.Grid1Click();
+    EXPECT_EQ(g.L_Opis.Caption(), "");
+    key_click(&g, Qt::Key_Return);
+    ASSERT_EQ(g.cwiczenie().ile(), 4);
+    EXPECT_TRUE(g.K_Zapisz_cw.Visible());
+
+    // Delete in the list drops the line without asking and keeps the place.
+    g.ListBox1.SetItemIndex(1);
+    key_click(&g.ListBox1, Qt::Key_Delete);
+    ASSERT_EQ(g.cwiczenie().ile(), 3);
+    EXPECT_EQ(g.cwiczenie().pozycje()[1], g.znalezione()[2]);
+    EXPECT_EQ(g.ListBox1.ItemIndex(), 1);
+    // The button asks first: no keeps, yes removes.
+    for (int klawisz : {Qt::Key_Escape, Qt::Key_Return}) {
+        ui::set_next_modal_hook([klawisz](ui::Window& box) { key_click(&box, klawisz); });
+        g.ListBox1.SetItemIndex(0);
+        g.k_usunClick();
+    }
+    EXPECT_EQ(g.cwiczenie().ile(), 2);
+    ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
+    g.K_usun_allClick();
+    EXPECT_EQ(g.cwiczenie().ile(), 0);
+    EXPECT_FALSE(g.K_Zapisz_cw.Visible());
+    EXPECT_TRUE(g.K_wczytaj.Visible());
+}
+
 TEST_F(GeneratorWindows, SavingWithoutAGroupOfExercisesIsRefused) {
     TForm2& g = *Form2;
     g.Grid1.SetSelection(0, 2);

@@ -170,8 +170,8 @@ QImage tab(int k, Icon i) {
 QImage generator() {
     QImage img = dialog(geo2::okno, "Generator ćwiczeń", Icon::generator);
     // The found list with its count and description.
-    raised(img, QRectF(geo2::Grid1.x - 8, geo2::L_Filtr_opis.y - 8, geo2::Grid1.w + 16,
-                       geo2::L_Opis.y + geo2::L_Opis.h - geo2::L_Filtr_opis.y + 14),
+    raised(img, QRectF(geo2::Grid1.x - 8, geo2::podpis_top - 8, geo2::Grid1.w + 16,
+                       geo2::L_Opis.y + geo2::L_Opis.h - geo2::podpis_top + 14),
            alpha(white, 150));
     // The exercise being built.
     raised(img, QRectF(geo2::ListBox1.x - 8, geo2::Label4.y - 8, geo2::ListBox1.w + 16,

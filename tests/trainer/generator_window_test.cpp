@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "core/exercises.h"
@@ -138,6 +139,24 @@ TEST_F(GeneratorWindows, RecordingPickerListsNagraniaWithoutChangingTheCurrentFo
         Form19->K_Bez_nagraniaClick();
     });
     EXPECT_EQ(baza.wymowa[i], "");
+}
+
+TEST_F(GeneratorWindows, TheRecordingsFolderIsFoundWithoutRegardToCase) {
+    namespace fs = std::filesystem;
+    fs::rename(demo.program() + "Nagrania", demo.program() + "nagrania");
+    TForm19 picker; // made after the rename: it must not make a second folder
+    EXPECT_FALSE(fs::exists(demo.program() + "Nagrania"));
+    EXPECT_EQ(folder_nagran(), demo.program() + "nagrania/");
+    edytowane_slowko = -1;
+    testsupport::run_modal(picker, [&](ui::Window&) {
+        EXPECT_EQ(picker.FileListBox1.Items().Count(), 2);
+        key_click(&picker, Qt::Key_Escape);
+    });
+
+    // With none at all, one is made under the one spelling.
+    fs::remove_all(demo.program() + "nagrania");
+    TForm19 nowy;
+    EXPECT_TRUE(fs::is_directory(demo.program() + "Nagrania"));
 }
 
 TEST_F(GeneratorWindows, ParametersGiveTheSaveCodeAndCancelSavesNothing) {

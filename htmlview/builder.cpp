@@ -774,138 +774,147 @@ void Builder::DoTable() {
         ReadBody(kTableSyms);
     };
 
-    while (sy() != Sym::EndOfDocument && sy() != Sym::TableEnd) {
-        const long long before = tokens_;
-        const Sym s = sy();
-        if (skipped_tables_ > 0 && in(kTableSyms, s)) {
-            // The rows and cells of a table beyond the nesting bound are not
-            // there: its content stays in the cell that holds it.
-            Next();
-            if (cell) read_cell_content();
-        } else if (s == Sym::TR) {
-            if (in_link_) FinishLink();
-            TAttributeList row_attrs;
-            copy_attributes(r_.Attributes, row_attrs);
-            new_row(&row_attrs);
-            Next();
-        } else if (s == Sym::TREnd) {
-            finish_row();
-            Next();
-        } else if (s == Sym::TD || s == Sym::TH) {
-            if (in_link_) FinishLink();
-            TAttributeList cell_attrs;
-            copy_attributes(r_.Attributes, cell_attrs);
-            if (!row) {
-                new_row(nullptr);
-            } else {
-                finish_cell();
-                pop_to(row_level);
-            }
-            const bool header = s == Sym::TH;
-            PushProperties(header ? "th" : "td", &cell_attrs);
-            int valign = valign_of(cell_attrs, row_valign);
-            if (grid) {
-                // The column settings of the cell's place in the grid.
-                const int col = grid->FindColNum(row_index);
-                if (col >= 0 && col < static_cast<int>(table->ColumnSpecs.size())) {
-                    const TColObj& spec = table->ColumnSpecs[static_cast<size_t>(col)];
-                    if (!spec.SpecAlign.empty())
-                        Top().SetValue(TextAlign, spec.SpecAlign == "middle" || spec.SpecAlign == "absmiddle"
-                                                      ? std::string("center")
-                                                      : spec.SpecAlign);
-                    bool own = false;
-                    valign_of(cell_attrs, 0, &own);
-                    if (spec.SpecVAlign != 0 && !own) valign = spec.SpecVAlign;
-                }
-            }
-            AlignRule(cell_attrs);
-            const std::string align = AsString(Top().Props[TextAlign]);
-            if (align.empty() || align == "none") Top().SetValue(TextAlign, std::string(header ? "center" : "left"));
-            cell = std::make_unique<TCellObj>(&doc_, valign, &cell_attrs, Top());
-            cell->Contents->HostTag = header ? "th" : "td";
-            cell_ = cell->Contents.get();
-            const TAttribute* width = cell_attrs.Find(Sym::Width);
-            const bool pixel_width = width && width->ValueText.find('%') == std::string::npos;
-            no_break_ = cell_attrs.Find(Sym::NoWrap) && !pixel_width;
-            Next();
-            read_cell_content();
-        } else if (s == Sym::TDEnd || s == Sym::THEnd) {
-            finish_cell();
-            Next();
-        } else if (s == Sym::ColGroup || s == Sym::Col) {
-            ColDefaults c = in_group ? group : ColDefaults();
-            read_col(r_.Attributes, c);
-            if (s == Sym::ColGroup) {
-                group = c;
-                in_group = true;
-            } else {
-                for (int i = 0; i < c.span; ++i) table->AddColumn(c.width, c.percent, c.align, c.valign);
-                if (!grid) grid = std::make_unique<TCellManager>(0);
-                grid->Widen(static_cast<int>(table->ColumnSpecs.size()));
-            }
-            Next();
-        } else if (s == Sym::ColGroupEnd) {
-            in_group = false;
-            Next();
-        } else if (s == Sym::Caption) {
-            TAttributeList cap_attrs;
-            copy_attributes(r_.Attributes, cap_attrs);
-            finish_cell();
-            pop_to(table_level);
-            PushProperties("caption", &cap_attrs);
-            const TAttribute* a = cap_attrs.Find(Sym::Align);
-            caption_on_top = !(a && SameText(a->ValueText, "bottom"));
-            if (!(a && (SameText(a->ValueText, "left") || SameText(a->ValueText, "right")))) {
-                const std::string own = AsString(Top().Props[TextAlign]);
-                if (own.empty() || own == "none") Top().SetValue(TextAlign, std::string("center"));
-            } else {
-                AlignRule(cap_attrs);
-            }
-            if (!caption) caption = std::make_unique<TBlock>(&doc_, Top(), nullptr, &cap_attrs);
-            cell_ = caption->BodyCell.get();
-            Next();
-            SymSet terms = kTableSyms;
-            ReadBody(terms);
-            FinishSection();
-            pop_to(table_level);
-            cell_ = saved_cell;
-            if (sy() == Sym::CaptionEnd) Next();
-        } else if (s == Sym::TextToken && (r_.Token.Leng() == 0 || (r_.Token.Leng() == 1 && r_.Token.C[0] == u' '))) {
-            Next();
-        } else if (s == Sym::UnknownTag) {
-            Next();
-        } else if (s == Sym::Table && table_level_ >= kMaxTableLevel) {
-            ++skipped_tables_;
-            Next();
+    // The table read so far joins the page, also when the reader stops in it.
+    auto close_table = [&] {
+        finish_row();
+        pop_to(table_level);
+        std::unique_ptr<TBlock> result;
+        if (caption) {
+            result = std::make_unique<TTableAndCaptionBlock>(&doc_, Top(), saved_cell, &attrs, std::move(block),
+                                                             std::move(caption), caption_on_top);
         } else {
-            // Content outside any cell goes ahead of the table.
-            finish_cell();
-            cell_ = saved_cell;
-            ReadBody(kTableSyms);
-            FinishSection();
+            result = std::move(block);
         }
-        while (skipped_tables_ > 0 && sy() == Sym::TableEnd) {
-            --skipped_tables_;
-            Next();
-            if (cell) read_cell_content();
+        PopProperties("table");
+        cell_ = saved_cell;
+        cell_->AddSection(std::move(result));
+        no_break_ = saved_no_break;
+        skipped_tables_ = saved_skipped;
+        --table_level_;
+    };
+    try {
+        while (sy() != Sym::EndOfDocument && sy() != Sym::TableEnd) {
+            const long long before = tokens_;
+            const Sym s = sy();
+            if (skipped_tables_ > 0 && in(kTableSyms, s)) {
+                // The rows and cells of a table beyond the nesting bound are not
+                // there: its content stays in the cell that holds it.
+                Next();
+                if (cell) read_cell_content();
+            } else if (s == Sym::TR) {
+                if (in_link_) FinishLink();
+                TAttributeList row_attrs;
+                copy_attributes(r_.Attributes, row_attrs);
+                new_row(&row_attrs);
+                Next();
+            } else if (s == Sym::TREnd) {
+                finish_row();
+                Next();
+            } else if (s == Sym::TD || s == Sym::TH) {
+                if (in_link_) FinishLink();
+                TAttributeList cell_attrs;
+                copy_attributes(r_.Attributes, cell_attrs);
+                if (!row) {
+                    new_row(nullptr);
+                } else {
+                    finish_cell();
+                    pop_to(row_level);
+                }
+                const bool header = s == Sym::TH;
+                PushProperties(header ? "th" : "td", &cell_attrs);
+                int valign = valign_of(cell_attrs, row_valign);
+                if (grid) {
+                    // The column settings of the cell's place in the grid.
+                    const int col = grid->FindColNum(row_index);
+                    if (col >= 0 && col < static_cast<int>(table->ColumnSpecs.size())) {
+                        const TColObj& spec = table->ColumnSpecs[static_cast<size_t>(col)];
+                        if (!spec.SpecAlign.empty())
+                            Top().SetValue(TextAlign, spec.SpecAlign == "middle" || spec.SpecAlign == "absmiddle"
+                                                          ? std::string("center")
+                                                          : spec.SpecAlign);
+                        bool own = false;
+                        valign_of(cell_attrs, 0, &own);
+                        if (spec.SpecVAlign != 0 && !own) valign = spec.SpecVAlign;
+                    }
+                }
+                AlignRule(cell_attrs);
+                const std::string align = AsString(Top().Props[TextAlign]);
+                if (align.empty() || align == "none") Top().SetValue(TextAlign, std::string(header ? "center" : "left"));
+                cell = std::make_unique<TCellObj>(&doc_, valign, &cell_attrs, Top());
+                cell->Contents->HostTag = header ? "th" : "td";
+                cell_ = cell->Contents.get();
+                const TAttribute* width = cell_attrs.Find(Sym::Width);
+                const bool pixel_width = width && width->ValueText.find('%') == std::string::npos;
+                no_break_ = cell_attrs.Find(Sym::NoWrap) && !pixel_width;
+                Next();
+                read_cell_content();
+            } else if (s == Sym::TDEnd || s == Sym::THEnd) {
+                finish_cell();
+                Next();
+            } else if (s == Sym::ColGroup || s == Sym::Col) {
+                ColDefaults c = in_group ? group : ColDefaults();
+                read_col(r_.Attributes, c);
+                if (s == Sym::ColGroup) {
+                    group = c;
+                    in_group = true;
+                } else {
+                    for (int i = 0; i < c.span; ++i) table->AddColumn(c.width, c.percent, c.align, c.valign);
+                    if (!grid) grid = std::make_unique<TCellManager>(0);
+                    grid->Widen(static_cast<int>(table->ColumnSpecs.size()));
+                }
+                Next();
+            } else if (s == Sym::ColGroupEnd) {
+                in_group = false;
+                Next();
+            } else if (s == Sym::Caption) {
+                TAttributeList cap_attrs;
+                copy_attributes(r_.Attributes, cap_attrs);
+                finish_cell();
+                pop_to(table_level);
+                PushProperties("caption", &cap_attrs);
+                const TAttribute* a = cap_attrs.Find(Sym::Align);
+                caption_on_top = !(a && SameText(a->ValueText, "bottom"));
+                if (!(a && (SameText(a->ValueText, "left") || SameText(a->ValueText, "right")))) {
+                    const std::string own = AsString(Top().Props[TextAlign]);
+                    if (own.empty() || own == "none") Top().SetValue(TextAlign, std::string("center"));
+                } else {
+                    AlignRule(cap_attrs);
+                }
+                if (!caption) caption = std::make_unique<TBlock>(&doc_, Top(), nullptr, &cap_attrs);
+                cell_ = caption->BodyCell.get();
+                Next();
+                SymSet terms = kTableSyms;
+                ReadBody(terms);
+                FinishSection();
+                pop_to(table_level);
+                cell_ = saved_cell;
+                if (sy() == Sym::CaptionEnd) Next();
+            } else if (s == Sym::TextToken && (r_.Token.Leng() == 0 || (r_.Token.Leng() == 1 && r_.Token.C[0] == u' '))) {
+                Next();
+            } else if (s == Sym::UnknownTag) {
+                Next();
+            } else if (s == Sym::Table && table_level_ >= kMaxTableLevel) {
+                ++skipped_tables_;
+                Next();
+            } else {
+                // Content outside any cell goes ahead of the table.
+                finish_cell();
+                cell_ = saved_cell;
+                ReadBody(kTableSyms);
+                FinishSection();
+            }
+            while (skipped_tables_ > 0 && sy() == Sym::TableEnd) {
+                --skipped_tables_;
+                Next();
+                if (cell) read_cell_content();
+            }
+            if (tokens_ == before) Next();
         }
-        if (tokens_ == before) Next();
+    } catch (...) {
+        close_table();
+        throw;
     }
-    finish_row();
-    pop_to(table_level);
-    std::unique_ptr<TBlock> result;
-    if (caption) {
-        result = std::make_unique<TTableAndCaptionBlock>(&doc_, Top(), saved_cell, &attrs, std::move(block),
-                                                         std::move(caption), caption_on_top);
-    } else {
-        result = std::move(block);
-    }
-    PopProperties("table");
-    cell_ = saved_cell;
-    cell_->AddSection(std::move(result));
-    no_break_ = saved_no_break;
-    skipped_tables_ = saved_skipped;
-    --table_level_;
+    close_table();
     if (sy() == Sym::TableEnd) Next();
 }
 

@@ -54,7 +54,12 @@ class ControlEvents : public QObject {
   public:
     ControlEvents(TWidgetFormControl* owner, QObject* parent) : QObject(parent), owner_(owner) {}
 
+    // The control object is going; later events stay with the window control.
+    void Detach() { owner_ = nullptr; }
+
     bool eventFilter(QObject*, QEvent* e) override {
+        if (!owner_) return false;
+        TViewerHost* const viewer = owner_->Document ? owner_->Document->Viewer : nullptr;
         try {
             switch (e->type()) {
             case QEvent::FocusIn:
@@ -69,7 +74,7 @@ class ControlEvents : public QObject {
                 break;
             }
         } catch (const std::exception& ex) {
-            if (owner_->Document && owner_->Document->Viewer) owner_->Document->Viewer->ShowError(ex.what());
+            if (viewer) viewer->ShowError(ex.what());
         }
         return false;
     }
@@ -78,16 +83,23 @@ class ControlEvents : public QObject {
     TWidgetFormControl* owner_;
 };
 
-void report(TFormControlObj* c, const std::exception& ex) {
-    if (c->Document && c->Document->Viewer) c->Document->Viewer->ShowError(ex.what());
-}
-
 } // namespace
 
 // ------------------------------------------------------------ base control
 
 TWidgetFormControl::~TWidgetFormControl() {
-    delete Widget.data();
+    QWidget* w = Widget.data();
+    if (!w) return;
+    if (auto* e = static_cast<ControlEvents*>(Events.data())) e->Detach();
+    for (const QMetaObject::Connection& c : Links) QObject::disconnect(c);
+    // The window control may be inside one of its own events (a submit
+    // whose page replaces this one): it goes when that event is over.
+    if (w->parentWidget()) {
+        w->hide();
+        w->deleteLater();
+    } else {
+        delete w;
+    }
 }
 
 void TWidgetFormControl::Attach(QWidget* w) {
@@ -95,7 +107,8 @@ void TWidgetFormControl::Attach(QWidget* w) {
     w->setFont(qfont_of(ElementFont));
     w->move(-4000, 0);
     w->setEnabled(!IsDisabled);
-    w->installEventFilter(new ControlEvents(this, w));
+    Events = new ControlEvents(this, w);
+    w->installEventFilter(Events);
     if (!w->parentWidget()) w->setAttribute(Qt::WA_DontShowOnScreen);
 }
 
@@ -806,23 +819,25 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         const TAttribute* v = attrs.Find(Sym::Value);
         auto* button = static_cast<QPushButton*>(widget);
         button->setText(v ? to_q(v->ValueText, c->TextCodePage) : QString::fromLatin1(kCaptions[b->ButtonKind]));
-        QObject::connect(button, &QPushButton::clicked, button, [b] {
+        b->Links.push_back(QObject::connect(button, &QPushButton::clicked, button, [b] {
+            TViewerHost* const viewer = b->Document ? b->Document->Viewer : nullptr;
             try {
                 b->Click();
             } catch (const std::exception& ex) {
-                report(b, ex);
+                if (viewer) viewer->ShowError(ex.what());
             }
-        });
+        }));
     } else if (auto* r = dynamic_cast<TRadioButtonFormControlObj*>(c)) {
         auto* button = static_cast<QAbstractButton*>(widget);
         button->setFocusPolicy(Qt::StrongFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button, [r] {
+        r->Links.push_back(QObject::connect(button, &QAbstractButton::clicked, button, [r] {
+            TViewerHost* const viewer = r->Document ? r->Document->Viewer : nullptr;
             try {
                 r->Clicked();
             } catch (const std::exception& ex) {
-                report(r, ex);
+                if (viewer) viewer->ShowError(ex.what());
             }
-        });
+        }));
     } else if (auto* cb = dynamic_cast<TCheckBoxFormControlObj*>(c)) {
         if (cb->Value.empty()) cb->Value = "on";
     }

@@ -38,6 +38,8 @@ class TWidgetFormControl : public TFormControlObj {
     virtual bool KeyDown(int key);
 
     QPointer<QWidget> Widget;
+    QPointer<QObject> Events; // the filter that brings its events back
+    std::vector<QMetaObject::Connection> Links;
     TMyFont ElementFont;
     int PercentOfWidth = 0; // a width in percent, sized by the text section
 

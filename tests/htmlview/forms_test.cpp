@@ -267,3 +267,38 @@ TEST_F(Forms, SelectEndsAtTheNextCellAndTextareaKeepsItsText) {
 }
 
 } // namespace
+
+namespace {
+
+// A viewer that shows the next page as soon as a form is submitted.
+class Navigating : public htmlshot::ShotSurface {
+  public:
+    void SubmitForm(const std::string&, const std::string&, const std::string&, const std::string&,
+                    const std::vector<std::string>& results) override {
+        last = results;
+        LoadText("<p>next page</p>", "", 400);
+    }
+    std::vector<std::string> last;
+};
+
+TEST_F(Forms, ASubmissionMayReplaceThePageItCameFrom) {
+    // The button, the edit and the form go while their own events run.
+    for (bool by_enter : {false, true}) {
+        SCOPED_TRACE(by_enter);
+        Navigating s;
+        s.LoadText("<form><input name=q value=word><input type=submit name=go value=Find></form>", "", 400);
+        s.Grab();
+        QWidget* edit = named(s.Doc(), "q")->Control();
+        QWidget* button = named(s.Doc(), "go")->Control();
+        if (by_enter)
+            press(edit, Qt::Key_Return);
+        else
+            qobject_cast<QPushButton*>(button)->click();
+        EXPECT_EQ(joined(s.last), by_enter ? "[q=word]" : "[q=word][go=Find]");
+        EXPECT_TRUE(s.Doc().AllControls.empty());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(s.findChildren<QLineEdit*>().size(), 0);
+    }
+}
+
+} // namespace

@@ -448,3 +448,18 @@ TEST_F(Tables, TablesAlignInTheirBlock) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Tables, APageThatStopsInsideATableKeepsIt) {
+    // An open comment at the end stops the reader inside a cell.
+    Page page("<table><tr><td>first</td><td>cell text <!-- never closed");
+    EXPECT_NE(page.error, "");
+    const auto t = tables(page.doc);
+    ASSERT_EQ(t.size(), 1u);
+    ASSERT_EQ(t[0]->RowCount(), 1);
+    ASSERT_EQ(t[0]->Rows[0]->Count(), 2);
+    EXPECT_EQ(cell_text(*t[0]->Rows[0]->Cells[0]), "first");
+}
+
+} // namespace

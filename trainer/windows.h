@@ -46,6 +46,7 @@
 #include "trainer/form18.h"
 #include "trainer/form22.h"
 #include "trainer/form26.h"
+#include "trainer/form28.h"
 #include "trainer/form4.h"
 #include "trainer/form8.h"
 #include "trainer/shells.h"
@@ -60,7 +61,6 @@ VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
 VOKARIN_SHELL(TForm21, 600, 420, "Powtórki w kolejnych dniach", "h_13_powt.html");
 VOKARIN_SHELL(TForm25, 455, 260, "Statystyka ćwiczenia", nullptr);
 VOKARIN_SHELL(TForm27, 455, 200, "Komentarz", nullptr);
-VOKARIN_SHELL(TForm28, 800, 600, "Pomoc", nullptr);
 VOKARIN_SHELL(TForm30, 455, 320, "Oznacz rodzaje ćwiczeń", "h_10_slow.html");
 VOKARIN_SHELL(TForm3, 600, 420, "Import ", nullptr);
 VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek", nullptr);

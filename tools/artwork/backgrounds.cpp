@@ -13,6 +13,7 @@
 #include "tools/artwork/paint.h"
 #include "trainer/form1_geometry.h"
 #include "trainer/form26_geometry.h"
+#include "trainer/form28_geometry.h"
 
 #include <QPainterPath>
 #include <array>
@@ -329,6 +330,31 @@ QImage slownik() {
         const double divider =
             (look::slownik_L_lewa + look::slownik_L_szer + look::slownik_P_lewa) / 2.0;
         p.fillRect(QRectF(divider, list.top() + 6, 1, list.height() - 12), alpha(granat, 40));
+    }
+    window_edge(img);
+    return img;
+}
+
+QImage pomoc() {
+    const int W = look::okno_pomocy.w, H = look::okno_pomocy.h;
+    QImage img = canvas(W, H, white);
+    title_band(img, look::pomoc_naglowek - 3);
+    {
+        QPainter p(&img);
+        prepare(p);
+        icon_badge(p, QPointF(44, 46), 26, morski, Icon::question);
+        p.setFont(font(26, true));
+        p.setPen(white);
+        p.drawText(QRectF(84, 14, 320, 36), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Pomoc"));
+        p.setFont(font(14, false));
+        p.setPen(alpha(white, 210));
+        p.drawText(QRectF(84, 50, 340, 24), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromUtf8("Jak korzystać z programu Tavolent"));
+        // The way back to the menu, top right.
+        const QRectF menu = rect(look::form28_L_menu);
+        p.setPen(QPen(alpha(white, 70), 1));
+        p.setBrush(alpha(white, 28));
+        p.drawRoundedRect(menu.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     }
     window_edge(img);
     return img;

@@ -16,5 +16,6 @@ QImage form10();
 QImage form23();
 QImage form26();
 QImage slownik();
+QImage pomoc();
 
 } // namespace artwork

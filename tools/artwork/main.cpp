@@ -20,6 +20,7 @@
 #include "tools/artwork/chooser_art.h"
 #include "tools/artwork/exercise.h"
 #include "tools/artwork/generator_art.h"
+#include "tools/artwork/help_pictures.h"
 #include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
 #include "tools/artwork/strips.h"
@@ -31,6 +32,7 @@
 #include "trainer/form17_geometry.h"
 #include "trainer/form18_geometry.h"
 #include "trainer/form26_geometry.h"
+#include "trainer/form28_geometry.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -121,6 +123,19 @@ void write_jpeg(const QImage& img, const fs::path& folder, const std::string& fi
         fail(file, "cannot be read back at its size");
 }
 
+// The help pages' pictures: PNG, BMP, an animated GIF and a JPEG.
+void write_help_pictures(const fs::path& folder) {
+    const fs::path gfx = folder / "htm_sk" / "gfx";
+    if (!help_menu(400, 300).save(QString::fromStdString((gfx / "menu.png").string()), "PNG"))
+        fail("htm_sk/gfx/menu.png", "cannot be written");
+    save(help_button(Pasek::podr_spis2), folder, "htm_sk/gfx/spis.bmp");
+    save(help_button(Pasek::ok2), folder, "htm_sk/gfx/ok.bmp");
+    if (!write_gif(help_bell_frames(), 15, (gfx / "zegar.gif").string()))
+        fail("htm_sk/gfx/zegar.gif", "cannot be written");
+    write_jpeg(kojarzenie().scaled(240, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), folder,
+               "htm_sk/gfx/pary.jpg", {240, 180});
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -137,7 +152,7 @@ int main(int argc, char** argv) {
 
     const fs::path folder = argv[1];
     std::error_code ec;
-    for (const char* sub : {"gfx_s", "but_s", "cw_tla_s"}) {
+    for (const char* sub : {"gfx_s", "but_s", "cw_tla_s", "htm_sk/gfx"}) {
         fs::create_directories(folder / sub, ec);
         if (ec) {
             std::fprintf(stderr, "make_artwork: cannot create %s\n", (folder / sub).c_str());
@@ -170,6 +185,8 @@ int main(int argc, char** argv) {
     write_picture(slownik(), folder, "gfx_s/slownik.bmp", look::okno_slownika);
     write_picture(form23(), folder, "gfx_s/form23.bmp", look::okno_szukania);
     write_picture(form26(), folder, "gfx_s/form26.bmp", look::okno_wybranych);
+    write_picture(pomoc(), folder, "gfx_s/pomoc.bmp", look::okno_pomocy);
+    write_help_pictures(folder);
     write_picture(przyklady(), folder, "gfx_s/przyklady.bmp", geo_przyklady::okno);
     write_keyed(przyklad_glos(), folder, "gfx_s/przyklad_glos.bmp");
     write_keyed(przyklad_znak(), folder, "gfx_s/przyklad_znak.bmp");

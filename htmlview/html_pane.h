@@ -1,0 +1,293 @@
+#pragma once
+// The viewer control: one document shown on a drawing surface with a
+// vertical and a horizontal scroll bar. It loads pages, plain text and single
+// pictures, lays them out for its width (deciding whether the vertical bar is
+// needed), paints through an off-screen picture of the area to repaint,
+// remembers the documents shown and the links visited, and turns mouse and
+// keys into link following, selection and scrolling.
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "htmlview/builder.h"
+#include "htmlview/document.h"
+#include "htmlview/history.h"
+#include "htmlview/host.h"
+
+class QScrollBar;
+
+namespace htmlview {
+
+class THtmlPane;
+
+enum class THTMLBorderStyle { htFocused, htNone, htSingle };
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TProgressStage { psStarting, psRunning, psEnding };
+
+// htOptions flags.
+enum THtmlPaneOption : unsigned {
+    htOverLinksActive = 1,
+    htNoLinkUnderline = 2,
+    htPrintTableBackground = 4,
+    htPrintMonochromeBlack = 8,
+    htShowDummyCaret = 16,
+    htShowVScroll = 32,
+};
+
+// What lies under the mouse when the right button is released.
+struct TRightClickParameters {
+    std::string URL;
+    std::string Target;
+    TFloatingObj* Image = nullptr;
+    int ImageX = 0, ImageY = 0;
+    std::string ClickWord;
+};
+
+// The surface the document is painted on; its input goes to the viewer.
+class TPaintPanel : public QWidget {
+  public:
+    explicit TPaintPanel(THtmlPane* viewer);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    THtmlPane* viewer_;
+};
+
+class THtmlPane : public QWidget, public TViewerHost {
+  public:
+    static constexpr int kWheelLine = 16; // pixels a wheel line scrolls
+
+    explicit THtmlPane(QWidget* parent = nullptr);
+    ~THtmlPane() override;
+
+    // ---- loading
+    // A page, "#name" after the file name scrolling to that place. Does
+    // nothing while another load runs or for an empty name. A missing file
+    // or a page the reader cannot finish raises (the part read is shown).
+    void LoadFromFile(const std::string& file_name);
+    void LoadImageFile(const std::string& file_name);
+    void LoadTextFile(const std::string& file_name);
+    void Clear();
+
+    // ---- where the view stands
+    TViewPosition Position() const;
+    void SetPosition(TViewPosition pos);
+    // Scrolls so that document y is the view's top (clamped).
+    void ScrollTo(int y);
+    int VScrollPos() const;
+    int HScrollPos() const;
+    int MaxVertical() const { return max_vertical_; }
+    int MaxHorz() const { return max_horz_; }
+
+    // ---- links and history
+    bool ScrollToAnchor(const std::string& dest);
+    // Follows the current link (after a click or Enter on its tab stop)
+    // unless OnHotSpotClick handled it.
+    void FollowLink();
+    // Follows `url` as a link of the shown page would be followed.
+    void FollowUrl(const std::string& url);
+    void ClearHistory();
+    const THistory& History() const { return history_; }
+    const TVisitedList& Visited() const { return visited_; }
+
+    // ---- state
+    const std::string& CurrentFile() const { return current_file_; }
+    const std::string& DocumentTitle() const { return title_; }
+    int DocumentKind() const { return kind_; }
+    bool Processing() const { return processing_; }
+    const std::string& LinkUnderMouse() const { return url_; }
+    TSectionList& Document() { return *doc_; }
+    QWidget* PaintPanel() const;
+    QScrollBar* VScrollBar() const { return vbar_; }
+    QScrollBar* HScrollBar() const { return hbar_; }
+    int SelStart() const { return doc_->SelB; }
+    int SelEnd() const { return doc_->SelE; }
+    // The selected text, UTF-8.
+    std::string SelText();
+
+    // ---- properties
+    void SetViewImages(bool on);
+    bool ViewImages() const { return doc_->ImagesShown; }
+    void SetDefBackground(ColorRef color);
+    ColorRef DefBackground() const { return settings_.Background; }
+    void SetBorderStyle(THTMLBorderStyle style);
+    THTMLBorderStyle BorderStyle() const { return border_style_; }
+    void SetHistoryMaxCount(int n);
+    int HistoryMaxCount() const { return history_max_; }
+    void SetVisitedMaxCount(int n);
+    int VisitedMaxCount() const { return visited_max_; }
+    void SetImageCacheCount(int n);
+    int ImageCacheCount() const { return image_cache_count_; }
+    void SetNoSelect(bool on);
+    bool NoSelect() const { return no_select_; }
+    void SetScrollBars(TScrollStyle style);
+    TScrollStyle ScrollBars() const { return scroll_bars_; }
+    void SetServerRoot(const std::string& root);
+    const std::string& ServerRoot() const { return server_root_; }
+    void SetPrintScale(double scale);
+    double PrintScale() const { return print_scale_; }
+    void SetOptions(unsigned options);
+    unsigned Options() const { return options_; }
+    void SetDefPreFontName(const std::string& name);
+
+    // Stored settings handed to each page at load.
+    std::string& DefFontName() { return settings_.FontName; }
+    double& DefFontSize() { return settings_.FontSize; }
+    ColorRef& DefFontColor() { return settings_.FontColor; }
+    ColorRef& DefHotSpotColor() { return settings_.HotSpotColor; }
+    ColorRef& DefVisitedLinkColor() { return settings_.VisitedColor; }
+    ColorRef& DefOverLinkColor() { return settings_.OverColor; }
+    int& CharSet() { return settings_.Charset; }
+    int& MarginHeight() { return settings_.MarginHeight; }
+    int& MarginWidth() { return settings_.MarginWidth; }
+    double PrintMarginLeft = 2.0, PrintMarginRight = 2.0, PrintMarginTop = 2.0, PrintMarginBottom = 2.0;
+    // Paints text smoothed (off for pictures compared pixel by pixel).
+    bool Antialias = true;
+    // The widths of the passes of the last layout.
+    std::vector<int> LayoutWidths;
+
+    // ---- events
+    std::function<void(const std::string& src)> OnHotSpotCovered;
+    std::function<void(const std::string& src, bool& handled)> OnHotSpotClick;
+    std::function<void()> OnHistoryChange;
+    std::function<void(TProgressStage stage, int percent)> OnProgress;
+    std::function<void(bool on)> OnProcessing;
+    std::function<void(const std::string& http_equiv, const std::string& name, const std::string& content)> OnMeta;
+    std::function<void(int delay, const std::string& url)> OnMetaRefresh;
+    std::function<void(const std::string& rel, const std::string& rev, const std::string& href)> OnLink;
+    std::function<void(const std::string& src, int loop, bool terminate)> OnSoundRequest;
+    std::function<void(std::string& source)> OnParseBegin;
+    std::function<void()> OnParseEnd;
+    std::function<void(TFloatingObj* obj, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> OnImageClick;
+    std::function<void(TFloatingObj* obj, Qt::KeyboardModifiers shift, int x, int y)> OnImageOver;
+    std::function<void(const TRightClickParameters& params)> OnRightClick;
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> OnMouseDouble;
+    // A failure inside an event of the viewer; without a handler it is shown
+    // in a message box.
+    std::function<void(const std::string& message)> OnError;
+
+    // ---- TViewerHost
+    QWidget* Surface() override;
+    std::string ExpandDocumentPath(const std::string& url) override;
+    void FollowLink(const std::string& url, const std::string& target) override;
+    void ForwardKey(QKeyEvent* event) override;
+    void Progress(int percent) override;
+    void ScrollToObject(int y, bool link) override;
+    void ShowError(const std::string& message) override;
+    void BackgroundChanged(ColorRef color) override;
+    void Invalidate() override;
+
+    // ---- input of the drawing surface (window coordinates of the surface)
+    void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void PanelDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Wheel: `delta` in eighths of a degree (120 a notch); true when used.
+    bool MouseWheel(int delta);
+    void KeyDown(int key, Qt::KeyboardModifiers shift);
+    void ExtendSelection(int x, int y);
+    void PaintDocument(QPaintEvent* event);
+
+    // ---- auto-scroll (left button dragged past an edge, or middle button)
+    bool MiddleScrolling() const { return middle_scrolling_; }
+    bool AutoScrollPending() const { return auto_scroll_timer_.isActive(); }
+    // One round of the auto-scroll; false when it ended.
+    bool AutoScrollStep();
+    // The button state and pointer the auto-scroll reads (tests replace it).
+    std::function<Qt::MouseButtons()> ReadButtons;
+    std::function<QPoint()> ReadPointer; // in surface coordinates
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    friend class TPaintPanel;
+
+    void LoadDocument(const std::string& file_name, int kind);
+    void LoadAndRecord(const std::string& file_name, int kind);
+    void FormatDocument();
+    void Reformat();
+    void UpdateScrollBars();
+    void PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& clip);
+    void SetProcessing(bool on);
+    void PushHistory(THistoryEntry old);
+    void AddVisited(const std::string& url);
+    void CheckVisitedLinks();
+    std::string ResolveLinkTarget(const std::string& target);
+    void VScrolled(int value);
+    void HotSpotTimer();
+    void AutoScrollTimer();
+    int DocPosAt(int x, int y);
+    std::string WordAt(int pos, int* start = nullptr, int* end = nullptr);
+    // Runs `fn`, showing a failure instead of letting it unwind further.
+    void Guard(const std::function<void()>& fn);
+
+    TFontSettings settings_;
+    std::unique_ptr<TPaintPanel> surface_;
+    QScrollBar* vbar_ = nullptr;
+    QScrollBar* hbar_ = nullptr;
+    std::unique_ptr<TSectionList> doc_;
+    THistory history_;
+    TVisitedList visited_;
+    QTimer hot_spot_timer_;
+    QTimer auto_scroll_timer_;
+
+    std::string current_file_;
+    std::string title_;
+    std::string base_;
+    std::string base_target_;
+    int kind_ = 0;
+    int max_vertical_ = 0;
+    int max_horz_ = 0;
+    int refresh_delay_ = 0;
+    std::string refresh_url_;
+    std::string url_, target_;
+    bool processing_ = false;
+    bool laying_out_ = false;
+    bool left_down_ = false;
+    bool selecting_ = false;
+    bool middle_scrolling_ = false;
+    int middle_y_ = 0;
+    bool fixed_background_ = false;
+    bool focus_by_mouse_ = false;
+    bool link_clicked_ = false;
+    bool painting_ = false;
+    bool vbar_needed_ = false;
+    int scroll_handling_ = 0;
+    int sel_anchor_ = 0;
+    size_t source_length_ = 0;
+    // The page background as drawn: a one-pixel line widened into a tile.
+    const TBitmap* page_image_source_ = nullptr;
+    std::unique_ptr<QImage> page_image_;
+    std::unique_ptr<QImage> page_mask_;
+    std::unique_ptr<TBitmap> page_tile_;
+    std::unique_ptr<TBitmap> page_mask_tile_;
+
+    THTMLBorderStyle border_style_ = THTMLBorderStyle::htFocused;
+    TScrollStyle scroll_bars_ = TScrollStyle::ssBoth;
+    unsigned options_ = htPrintTableBackground | htPrintMonochromeBlack;
+    int history_max_ = 0;
+    int visited_max_ = 50;
+    int image_cache_count_ = 5;
+    bool no_select_ = false;
+    std::string server_root_;
+    double print_scale_ = 1.0;
+};
+
+} // namespace htmlview

@@ -1,0 +1,394 @@
+// The viewer control: loading, the layout passes that decide the vertical
+// bar, positions, history and visited links, anchors, following links by
+// mouse and keyboard, wheel and auto-scroll, and the settings it clamps.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "flow_support.h"
+#include "htmlview/font_runs.h"
+#include "htmlview/html_pane.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace htmlview;
+
+std::string paragraphs(int n, const std::string& prefix = "Line") {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += "<p>" + prefix + " " + std::to_string(i) + "</p>";
+    return s;
+}
+
+class Pane : public testsupport::QtFixture {
+  protected:
+    Pane() {
+        pane.resize(800, 504);
+        pane.SetBorderStyle(THTMLBorderStyle::htNone);
+        pane.SetScrollBars(TScrollStyle::ssVertical);
+        pane.SetHistoryMaxCount(1000);
+        pane.show();
+        pane.OnError = [this](const std::string& m) { errors.push_back(m); };
+        pane.OnHistoryChange = [this] { ++history_changes; };
+        dir.write("long.html", "<html><body>" + paragraphs(200) + "<p><a name=\"Far\">far</a></p>" +
+                                   paragraphs(50, "After") + "</body></html>");
+        dir.write("links.html",
+                  "<p><a href=\"long.html#far\">to far</a> <a href=\"PIC.PNG\">picture</a> "
+                  "<a href=\"notes.txt\">notes</a> <a href=\"http://example.com/a.html\">web</a> "
+                  "<a href=\"mailto:a@b.pl\">mail</a> <a href=\"#top\">top</a></p><a name=\"top\"></a>" +
+                      paragraphs(60));
+        dir.write("notes.txt", "plain");
+        QImage pic(4, 4, QImage::Format_RGB32);
+        pic.fill(Qt::red);
+        pic.save(QString::fromStdString(dir.file("pic.png")));
+    }
+
+    // Loads, reporting instead of throwing.
+    void load(const std::string& name) {
+        try {
+            pane.LoadFromFile(dir.file(name));
+        } catch (const std::exception& e) {
+            errors.push_back(e.what());
+        }
+    }
+    int scrollbar() const { return pane.style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+    testsupport::TempDir dir;
+    THtmlPane pane;
+    std::vector<std::string> errors;
+    int history_changes = 0;
+};
+
+TEST_F(Pane, PositionRoundTripsAnywhereInALongPage) {
+    load("long.html");
+    ASSERT_GT(pane.MaxVertical(), 3000);
+    for (int y : {0, 1, 17, 500, 1234, pane.MaxVertical() - pane.PaintPanel()->height()}) {
+        pane.ScrollTo(y);
+        const TViewPosition p = pane.Position();
+        pane.ScrollTo(0);
+        pane.SetPosition(p);
+        EXPECT_EQ(pane.VScrollPos(), y) << y;
+    }
+    // A plain y (no section part) scrolls to it; an index past the end is ignored.
+    pane.SetPosition(300);
+    EXPECT_EQ(pane.VScrollPos(), 300);
+    pane.SetPosition(MakeViewPosition(100000, 5));
+    EXPECT_EQ(pane.VScrollPos(), 300);
+}
+
+TEST_F(Pane, PositionsBeyondSixteenBitsOfSections) {
+    dir.write("many.html", paragraphs(33000));
+    load("many.html");
+    ASSERT_TRUE(errors.empty());
+    ASSERT_GT(pane.Document().PositionList.size(), 32768u);
+    const int y = pane.MaxVertical() - pane.PaintPanel()->height() - 3;
+    pane.ScrollTo(y);
+    const TViewPosition p = pane.Position();
+    EXPECT_GT(ViewSection(p), 32767);
+    pane.ScrollTo(0);
+    pane.SetPosition(p);
+    EXPECT_EQ(pane.VScrollPos(), y);
+}
+
+TEST_F(Pane, PageJustTallerThanTheViewLaysOutWithTheBar) {
+    // Find a number of lines that just overflows 504 pixels at full width.
+    int n = 1;
+    for (; n < 100; ++n) {
+        dir.write("fit.html", paragraphs(n));
+        load("fit.html");
+        if (pane.MaxVertical() >= 504) break;
+    }
+    ASSERT_LT(n, 100);
+    const int s = scrollbar();
+    EXPECT_EQ(pane.LayoutWidths, (std::vector<int>{800, 800 - s}));
+    EXPECT_TRUE(pane.VScrollBar()->isVisible());
+    EXPECT_EQ(pane.PaintPanel()->width(), 800 - s);
+    // One line less: one pass, no bar.
+    dir.write("fit.html", paragraphs(n - 1));
+    load("fit.html");
+    EXPECT_EQ(pane.LayoutWidths, (std::vector<int>{800}));
+    EXPECT_FALSE(pane.VScrollBar()->isVisible());
+    EXPECT_EQ(pane.PaintPanel()->width(), 800);
+}
+
+TEST_F(Pane, WithBothBarsAWidePageComesBackToFullWidth) {
+    // A line that cannot wrap, between W - s and W wide, on a page between
+    // H - s and H tall: the bar looks needed at W, is not at W - s, so the
+    // third pass lays out at W again.
+    pane.SetScrollBars(TScrollStyle::ssBoth);
+    dir.write("wide.html", "<nobr>" + std::string(60, 'W') + "</nobr>" + paragraphs(3));
+    pane.resize(3000, 3000);
+    load("wide.html");
+    const int wide = pane.MaxHorz(), tall = pane.MaxVertical();
+    const int s = scrollbar();
+    pane.resize(wide + s / 2, tall + s / 2);
+    EXPECT_EQ(pane.LayoutWidths, (std::vector<int>{wide + s / 2, wide + s / 2 - s, wide + s / 2}));
+    EXPECT_FALSE(pane.VScrollBar()->isVisible());
+}
+
+TEST_F(Pane, ShowVScrollKeepsADisabledBar) {
+    pane.SetOptions(pane.Options() | htShowVScroll);
+    dir.write("short.html", "<p>short</p>");
+    load("short.html");
+    EXPECT_TRUE(pane.VScrollBar()->isVisible());
+    EXPECT_FALSE(pane.VScrollBar()->isEnabled());
+}
+
+TEST_F(Pane, HistoryRecordsPagesUpToItsLength) {
+    dir.write("a.html", "a");
+    dir.write("b.html", "b");
+    dir.write("c.html", "c");
+    load("a.html");
+    load("b.html");
+    load("c.html");
+    EXPECT_EQ(pane.History().Count(), 3);
+    EXPECT_EQ(pane.History().Entry(0).File, pane.CurrentFile());
+    // Reloading the shown page adds nothing.
+    load("c.html");
+    EXPECT_EQ(pane.History().Count(), 3);
+    EXPECT_EQ(history_changes, 3);
+    // Lowering the length clears it, with one notice; raising keeps it.
+    pane.SetHistoryMaxCount(2);
+    EXPECT_EQ(pane.History().Count(), 0);
+    EXPECT_EQ(history_changes, 4);
+    load("a.html");
+    load("b.html");
+    load("c.html");
+    EXPECT_EQ(pane.History().Count(), 2);
+    pane.SetHistoryMaxCount(0);
+    load("a.html");
+    EXPECT_EQ(pane.History().Count(), 0);
+}
+
+TEST_F(Pane, MissingFileRaisesAndChangesNothing) {
+    load("long.html");
+    const std::string shown = pane.CurrentFile();
+    const int count = pane.History().Count();
+    load("nowhere.html");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("Can't locate file: "), std::string::npos);
+    EXPECT_EQ(pane.CurrentFile(), shown);
+    EXPECT_EQ(pane.History().Count(), count);
+    EXPECT_FALSE(pane.Processing());
+    pane.LoadFromFile(""); // nothing
+    EXPECT_EQ(pane.CurrentFile(), shown);
+}
+
+TEST_F(Pane, AnchorsByNameWithoutCase) {
+    load("long.html#FAR");
+    const int at_anchor = pane.VScrollPos();
+    EXPECT_GT(at_anchor, 1000);
+    EXPECT_TRUE(pane.Visited().Contains(pane.CurrentFile() + "#FAR"));
+    // An unknown name on a new page shows its top.
+    dir.write("other.html", paragraphs(100));
+    load("other.html#nothing");
+    EXPECT_EQ(pane.VScrollPos(), 0);
+    EXPECT_FALSE(pane.ScrollToAnchor("nothing"));
+}
+
+TEST_F(Pane, FollowingLinksOfEachKind) {
+    struct Case {
+        const char* url;
+        const char* file; // shown afterwards, relative to the folder
+        int kind;
+        int history; // entries added
+    };
+    const Case cases[] = {
+        {"long.html#far", "long.html", 0, 1},
+        {"PIC.PNG", "pic.png", 2, 1},        // a picture, found without case
+        {"notes.txt", "links.html", 0, 0},   // not a page or picture
+        {"http://example.com/a.html", "links.html", 0, 0},
+        {"mailto:a@b.pl", "links.html", 0, 0},
+        {"#top", "links.html", 0, 1},        // same page, the view moved
+        {"links.html", "links.html", 0, 0},  // the page itself, nothing moved
+    };
+    for (const Case& c : cases) {
+        pane.ClearHistory();
+        load("links.html");
+        pane.ScrollTo(0);
+        const int before = pane.History().Count();
+        pane.FollowUrl(c.url);
+        EXPECT_EQ(pane.CurrentFile(), dir.file(c.file)) << c.url;
+        EXPECT_EQ(pane.DocumentKind(), c.kind) << c.url;
+        EXPECT_EQ(pane.History().Count() - before, c.history) << c.url;
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Pane, VisitedLinksMoveToTheFront) {
+    load("links.html");
+    pane.FollowUrl("#top");
+    pane.FollowUrl("long.html#far");
+    ASSERT_GE(pane.Visited().Count(), 2);
+    const std::string first = pane.Visited().Url(0);
+    pane.FollowUrl("links.html");
+    load("links.html");
+    // The link to the visited target shows as visited after the reload.
+    bool far_visited = false;
+    for (TFontObj* run : pane.Document().Links)
+        if (run->UrlTarget.Url == "long.html#far") far_visited = run->WasVisited;
+    EXPECT_TRUE(far_visited);
+    pane.SetVisitedMaxCount(0);
+    EXPECT_EQ(pane.Visited().Count(), 0);
+    (void)first;
+}
+
+TEST_F(Pane, TabToALinkAndEnterFollowsIt) {
+    dir.write("tab.html", "<p>Go <a href=\"long.html\">there</a></p>");
+    load("tab.html");
+    testsupport::activate(pane);
+    std::vector<ThtTabcontrol*> stops;
+    for (QObject* o : pane.PaintPanel()->children())
+        if (auto* t = dynamic_cast<ThtTabcontrol*>(o)) stops.push_back(t);
+    ASSERT_EQ(stops.size(), 1u);
+    stops[0]->setFocus(Qt::TabFocusReason);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(stops[0], &enter);
+    testsupport::wait_ms(20);
+    EXPECT_EQ(pane.CurrentFile(), dir.file("long.html"));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Pane, ClickOnALinkFollowsItAndHotSpotClickCanTakeIt) {
+    dir.write("click.html", "<a href=\"long.html\">LINKLINKLINK</a>");
+    load("click.html");
+    std::vector<std::string> covered;
+    pane.OnHotSpotCovered = [&](const std::string& u) { covered.push_back(u); };
+    bool take = true;
+    std::string clicked;
+    pane.OnHotSpotClick = [&](const std::string& u, bool& handled) {
+        clicked = u;
+        handled = take;
+    };
+    const QPoint at(30, 12);
+    pane.PanelMouseMove(Qt::NoButton, Qt::NoModifier, at.x(), at.y());
+    ASSERT_EQ(covered, std::vector<std::string>{"long.html"});
+    pane.PanelMouseDown(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
+    pane.PanelMouseUp(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
+    EXPECT_EQ(clicked, "long.html");
+    EXPECT_EQ(pane.CurrentFile(), dir.file("click.html"));
+    take = false;
+    pane.PanelMouseDown(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
+    pane.PanelMouseUp(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
+    EXPECT_EQ(pane.CurrentFile(), dir.file("long.html"));
+}
+
+TEST_F(Pane, DragSelectsAndDoubleClickTakesAWordUnlessNoSelect) {
+    dir.write("words.html", "<p>alpha betagamma delta</p>");
+    load("words.html");
+    int doubles = 0;
+    pane.OnMouseDouble = [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++doubles; };
+    pane.PanelMouseDown(Qt::LeftButton, Qt::NoModifier, 12, 12);
+    pane.PanelMouseMove(Qt::LeftButton, Qt::NoModifier, 120, 12);
+    pane.PanelMouseUp(Qt::LeftButton, Qt::NoModifier, 120, 12);
+    EXPECT_GT(pane.SelEnd(), pane.SelStart());
+    pane.PanelDoubleClick(Qt::LeftButton, Qt::NoModifier, 70, 12);
+    EXPECT_EQ(pane.SelText(), "betagamma");
+    pane.SetNoSelect(true);
+    pane.PanelMouseDown(Qt::LeftButton, Qt::NoModifier, 12, 12);
+    pane.PanelMouseMove(Qt::LeftButton, Qt::NoModifier, 120, 12);
+    pane.PanelMouseUp(Qt::LeftButton, Qt::NoModifier, 120, 12);
+    pane.PanelDoubleClick(Qt::LeftButton, Qt::NoModifier, 70, 12);
+    EXPECT_EQ(pane.SelText(), "");
+    EXPECT_EQ(doubles, 2);
+}
+
+TEST_F(Pane, WheelScrollsByLinesScaledByTheDelta) {
+    load("long.html");
+    const int lines = QApplication::wheelScrollLines();
+    ASSERT_GE(lines, 1);
+    struct Case {
+        int delta, moved;
+    };
+    for (const Case c : {Case{-120, 16 * lines}, Case{-30, 4 * lines}, Case{-240, 32 * lines}, Case{120, -16 * lines}}) {
+        pane.ScrollTo(1000);
+        pane.MouseWheel(c.delta);
+        EXPECT_EQ(pane.VScrollPos() - 1000, c.moved) << c.delta;
+    }
+}
+
+TEST_F(Pane, KeysScroll) {
+    load("long.html");
+    const int h = pane.PaintPanel()->height();
+    const int bottom = pane.MaxVertical() - h;
+    struct Case {
+        int from, key, to;
+    };
+    for (const Case c : {Case{100, Qt::Key_Down, 116}, Case{100, Qt::Key_Up, 84}, Case{5, Qt::Key_Up, 0},
+                         Case{100, Qt::Key_PageDown, 100 + h - 16}, Case{100, Qt::Key_Home, 0},
+                         Case{100, Qt::Key_End, bottom}}) {
+        pane.ScrollTo(c.from);
+        pane.KeyDown(c.key, Qt::NoModifier);
+        EXPECT_EQ(pane.VScrollPos(), c.to) << c.key;
+    }
+}
+
+TEST_F(Pane, MiddleButtonAutoScrollSpeeds) {
+    load("long.html");
+    int pointer_y = 0;
+    pane.ReadPointer = [&] { return QPoint(10, pointer_y); };
+    pane.ReadButtons = [] { return Qt::MouseButtons(Qt::NoButton); };
+    pane.PanelMouseDown(Qt::MiddleButton, Qt::NoModifier, 10, 200);
+    pane.PanelMouseUp(Qt::MiddleButton, Qt::NoModifier, 10, 200);
+    ASSERT_TRUE(pane.MiddleScrolling()); // a click keeps the mode
+    struct Case {
+        int y, moved;
+    };
+    for (const Case c : {Case{230, 8}, Case{270, 32}, Case{170, -8}, Case{100, -32}}) {
+        pane.ScrollTo(1000);
+        pointer_y = c.y;
+        EXPECT_TRUE(pane.AutoScrollStep());
+        EXPECT_EQ(pane.VScrollPos() - 1000, c.moved) << c.y;
+    }
+    pointer_y = 210; // back near the press: the step ends
+    EXPECT_FALSE(pane.AutoScrollStep());
+    pane.KeyDown(Qt::Key_A, Qt::NoModifier);
+    EXPECT_FALSE(pane.MiddleScrolling());
+}
+
+TEST_F(Pane, SelectionAutoScrollStopsWhenTheButtonIsUp) {
+    load("long.html");
+    Qt::MouseButtons buttons = Qt::LeftButton;
+    pane.ReadButtons = [&] { return buttons; };
+    pane.ReadPointer = [&] { return QPoint(10, pane.PaintPanel()->height() + 5); };
+    pane.PanelMouseDown(Qt::LeftButton, Qt::NoModifier, 10, 100);
+    pane.ScrollTo(0);
+    EXPECT_TRUE(pane.AutoScrollStep());
+    EXPECT_EQ(pane.VScrollPos(), 16);
+    buttons = Qt::NoButton;
+    EXPECT_FALSE(pane.AutoScrollStep());
+}
+
+TEST_F(Pane, SettingsAreClamped) {
+    struct Case {
+        int given, kept;
+    };
+    for (const Case c : {Case{25, 20}, Case{-3, 0}, Case{7, 7}}) {
+        pane.SetImageCacheCount(c.given);
+        EXPECT_EQ(pane.ImageCacheCount(), c.kept);
+    }
+    for (const auto& [given, kept] : {std::pair{10.0, 4.0}, std::pair{0.1, 0.25}, std::pair{1.5, 1.5}}) {
+        pane.SetPrintScale(given);
+        EXPECT_DOUBLE_EQ(pane.PrintScale(), kept);
+    }
+    pane.SetServerRoot("  /srv/root\\ ");
+    EXPECT_EQ(pane.ServerRoot(), "/srv/root");
+}
+
+TEST_F(Pane, PaintsTheShownPartOfThePage) {
+    dir.write("colour.html", "<body bgcolor=\"#00ff00\">" + paragraphs(80) + "</body>");
+    load("colour.html");
+    pane.ScrollTo(400);
+    const QImage shot = pane.PaintPanel()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(shot.width() - 2, 5)), QColor(0, 255, 0));
+    // Text was drawn somewhere in the view.
+    bool dark = false;
+    for (int y = 0; y < shot.height() && !dark; ++y)
+        for (int x = 0; x < 200 && !dark; ++x) dark = qGray(shot.pixel(x, y)) < 80;
+    EXPECT_TRUE(dark);
+}
+
+} // namespace

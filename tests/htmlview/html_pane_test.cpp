@@ -391,4 +391,21 @@ TEST_F(Pane, PaintsTheShownPartOfThePage) {
     EXPECT_TRUE(dark);
 }
 
+TEST_F(Pane, AOnePixelBackgroundTilesInsteadOfStretching) {
+    // One pixel wide, four rows of colour: tiled, the rows repeat every 4
+    // pixels down the page; stretched to the page they would be long bands.
+    QImage stripe(1, 4, QImage::Format_RGB32);
+    const QRgb rows[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
+    for (int y = 0; y < 4; ++y) stripe.setPixel(0, y, rows[y]);
+    stripe.save(QString::fromStdString(dir.file("stripe.png")));
+    dir.write("stripes.html", "<body background=\"stripe.png\">" + paragraphs(100) + "</body>");
+    load("stripes.html");
+    ASSERT_TRUE(errors.empty());
+    pane.Antialias = false;
+    const QImage shot = pane.PaintPanel()->grab().toImage();
+    const int x = shot.width() - 3;
+    for (int y : {0, 1, 2, 3, 4, 5, 201, 402})
+        EXPECT_EQ(shot.pixel(x, y) | 0xFF000000u, rows[y % 4]) << y;
+}
+
 } // namespace

@@ -13,6 +13,8 @@
 #include "trainer/form26.h"
 #include "trainer/form28.h"
 #include "trainer/help_back_list.h"
+#include "htmlview/document.h"
+#include "htmlview/gif_image.h"
 
 namespace {
 
@@ -49,6 +51,25 @@ TEST(HelpBackList, FiftyOnePlacesWrapAndBackNeverCloses) {
     EXPECT_EQ(seen[0], "p50");
     EXPECT_EQ(seen[1], "p49"); // back from the first slot goes round to the last
     EXPECT_EQ(seen[50], seen[0]); // a cycle of 50
+}
+
+// The pictures the help pages show, read by the viewer's own loaders.
+TEST(HelpPictures, TheViewerReadsEveryKind) {
+    const std::string gfx = std::string(DEMO_PROGRAM_DIR) + "/htm_sk/gfx/";
+    bool still = true;
+    const auto bell = htmlview::GifImageFromFile(gfx + "zegar.gif", still);
+    ASSERT_NE(bell, nullptr);
+    EXPECT_FALSE(still);
+    EXPECT_EQ(bell->NumFrames, 6);
+    EXPECT_TRUE(bell->IsTransparent);
+    EXPECT_EQ(bell->Width, 48);
+    for (const char* name : {"menu.png", "logowanie.png", "pary.jpg", "spis.bmp", "ok.bmp"}) {
+        htmlview::Transparency t = htmlview::itrNone;
+        std::unique_ptr<htmlview::TBitmap> mask;
+        const auto pic = htmlview::TSectionList::ReadImageFile(gfx + name, t, mask);
+        ASSERT_NE(pic, nullptr) << name;
+        EXPECT_GT(pic->Width(), 30) << name;
+    }
 }
 
 class HelpWindow : public QtFixture {

@@ -307,6 +307,17 @@ void THtmlPane::Clear() {
     surface_->update();
 }
 
+int THtmlPane::Print(int from, int to, PrintOutcome* outcome) {
+    TPrintOptions options;
+    options.MarginLeft = PrintMarginLeft;
+    options.MarginRight = PrintMarginRight;
+    options.MarginTop = PrintMarginTop;
+    options.MarginBottom = PrintMarginBottom;
+    options.Scale = print_scale_;
+    options.Title = title_;
+    return PrintDocument(*doc_, from, to, options, outcome);
+}
+
 // ------------------------------------------------------------------- layout
 
 void THtmlPane::FormatDocument() {

@@ -17,6 +17,7 @@
 #include "htmlview/document.h"
 #include "htmlview/history.h"
 #include "htmlview/host.h"
+#include "htmlview/print.h"
 
 class QScrollBar;
 
@@ -79,6 +80,11 @@ class THtmlPane : public QWidget, public TViewerHost {
     void LoadImageFile(const std::string& file_name);
     void LoadTextFile(const std::string& file_name);
     void Clear();
+
+    // Prints pages `from` to `to` of the shown document with the print
+    // margins and scale; the last page printed (0 for none). Throws EPrinter
+    // when the printer cannot serve.
+    int Print(int from, int to, PrintOutcome* outcome = nullptr);
 
     // ---- where the view stands
     TViewPosition Position() const;

@@ -53,8 +53,6 @@ TForm28::TForm28()
     K_Wroc.SetHint(os::pl("Wróć do poprzedniej strony"));
     btn_spis.SetHint(os::pl("Spis treści pomocy"));
     K_Drukuj.SetHint(os::pl("Drukuj stronę"));
-    // Shown once the viewer prints.
-    K_Drukuj.setVisible(false);
 
     umiesc(L_menu, look::form28_L_menu);
     L_menu.SetFont(czcionka_arial(15, true, 0xFFFFFF));
@@ -140,7 +138,20 @@ void TForm28::btn_spisClick() {
 }
 
 void TForm28::K_DrukujClick() {
-    // The page goes to the printer once the viewer prints.
+    htmlview::PrintOutcome wynik;
+    try {
+        HtmlPane1.Print(1, 999, &wynik);
+    } catch (const std::exception& e) {
+        os::show_message(e.what());
+        return;
+    }
+    if (!wynik.error.empty()) {
+        os::show_message(os::pl("Nie udało się wydrukować strony: ") + wynik.error);
+    } else if (wynik.done && !wynik.to_printer) {
+        // No printer: the page went into a PDF file; the learner is told where.
+        os::show_message(os::pl("Brak drukarki. Stronę zapisano w pliku: ") +
+                         (os::is_valid_utf8(wynik.where) ? os::from_utf8(wynik.where, 238) : wynik.where));
+    }
 }
 
 void TForm28::uaktualnij_spis() {

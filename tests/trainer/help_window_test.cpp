@@ -15,6 +15,11 @@
 #include "trainer/help_back_list.h"
 #include "htmlview/document.h"
 #include "htmlview/gif_image.h"
+#include "htmlview/print.h"
+#include "platform/os/message.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -224,6 +229,24 @@ TEST_F(HelpWindow, F1InAWindowOpensItsPage) {
     });
     ustaw_pokaz_pomoc(nullptr);
     ui::Window::set_help_handler(nullptr);
+}
+
+TEST_F(HelpWindow, PrintWritesThePageWithoutAPrinter) {
+    TempDir dir;
+    htmlview::PrintTarget target;
+    target.pdf_file = dir.file("pomoc.pdf");
+    htmlview::SetPrintTarget(target);
+    std::vector<std::string> told;
+    os::set_message_hook([&](const std::string& m) { told.push_back(m); });
+    open("h_13_powt.html", [&] {
+        EXPECT_TRUE(okno->K_Drukuj.isVisible());
+        okno->K_DrukujClick();
+    });
+    os::set_message_hook({});
+    htmlview::SetPrintTarget(std::nullopt);
+    EXPECT_GT(std::filesystem::file_size(dir.file("pomoc.pdf")), 1000u);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("pomoc.pdf"), std::string::npos);
 }
 
 TEST_F(HelpWindow, KeysScrollThePage) {

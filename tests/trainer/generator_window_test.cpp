@@ -253,6 +253,38 @@ TEST_F(GeneratorWindows, FilterRowsDescriptionAndRemovingFromTheExercise) {
     EXPECT_TRUE(g.K_wczytaj.Visible());
 }
 
+TEST_F(GeneratorWindows, ClosingWritesOnlyWhatChanged) {
+    TForm2& g = *Form2;
+    g.hide();
+    const std::string slowka = demo.read("sbusr.txt");
+    // Nothing changed: Esc closes and leaves both files as they were.
+    testsupport::run_modal(g, [](ui::Window& w) { key_click(&w, Qt::Key_Escape); });
+    EXPECT_EQ(demo.read("sbusr.txt"), slowka);
+    EXPECT_FALSE(z_generatora);
+
+    // A comment and a deleted own word: both files are written on closing.
+    testsupport::run_modal(g, [&](ui::Window& w) {
+        EXPECT_TRUE(z_generatora);
+        generator::ustaw_komentarz(1, "moja = uwaga");
+        const auto& z = Form2->znalezione();
+        const auto it = std::find_if(z.begin(), z.end(),
+                                     [](int i) { return baza.slowo_usera[i] == 1; });
+        ASSERT_NE(it, z.end());
+        const int wiersz = static_cast<int>(it - z.begin());
+        Form2->Grid1.SetSelection(wiersz, wiersz);
+        const int wlasne = *it;
+        ASSERT_EQ(baza.slowo_usera[wlasne], 1);
+        Form2->Grid1Click();
+        EXPECT_TRUE(Form2->K_Usun_Slowko.Visible());
+        Form2->K_Usun_SlowkoClick();
+        EXPECT_EQ(std::count(z.begin(), z.end(), wlasne), 0) << "gone from the grid at once";
+        key_click(&w, Qt::Key_Escape);
+    });
+    EXPECT_NE(demo.read("kom_user.txt").find(IntToStr(baza.id_slowa[1]) + " = moja = uwaga"),
+              std::string::npos);
+    EXPECT_LT(demo.read("sbusr.txt").size(), slowka.size());
+}
+
 TEST_F(GeneratorWindows, SavingWithoutAGroupOfExercisesIsRefused) {
     TForm2& g = *Form2;
     g.Grid1.SetSelection(0, 2);

@@ -969,7 +969,13 @@ void TSection::DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int ys, In
             }
             if (draw) {
                 if (printing) {
+                    // The control prints with its own font and alignment (not
+                    // the line's baseline and running position), which the
+                    // line keeps.
+                    canvas.SaveDC();
+                    canvas.SetTextAlign(ui::TextAlign::Left | ui::TextAlign::Top);
                     ctl->Print(canvas, cx + ctl->HSpaceL, top);
+                    canvas.RestoreDC();
                 } else {
                     ctl->ShowAt(cx + ctl->HSpaceL, top);
                     ctl->ShownThisPaint = true;

@@ -378,3 +378,36 @@ TEST(PrintTables, ATallRowNearThePageEndMovesToTheNextPage) {
 }
 
 } // namespace
+
+namespace {
+
+// Form controls print as pictures of themselves, where the page places them.
+TEST(PrintForms, ControlsPrintWhereThePagePlacesThem) {
+    PdfPrinter pdf;
+    htmlshot::ShotSurface shot;
+    shot.LoadText("<body style=\"margin:0\"><form><p style=\"margin:0 0 8px 0\">Name: "
+                  "<input type=text name=n value=\"Ann Smith\" size=16></p>"
+                  "<p style=\"margin:0 0 8px 0\"><input type=checkbox name=c checked> Remind me "
+                  "<select name=s><option>daily<option selected>weekly</select></p>"
+                  "<p style=\"margin:0\"><input type=submit value=\"Send\"> <input type=reset value=\"Clear\"></p>"
+                  "</form></body>",
+                  std::string(FIXTURES_DIR), 480);
+    TPrintOptions o = Recorder().options;
+    o.OnPrintHeader = nullptr;
+    o.OnPrintFooter = nullptr;
+    ASSERT_EQ(PrintDocument(shot.Doc(), 1, 999, o), 1);
+    const auto sheets = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(sheets.size(), 1u);
+    const std::string out = testsupport::output_path("htmlview/print");
+    QDir().mkpath(QString::fromStdString(out));
+    sheets[0].save(QString::fromStdString(out + "/form_p1.png"));
+    // Three rows of controls, one under the other, from the page's top.
+    const auto bands = ink_bands(sheets[0], 48, 552, 0, 480);
+    ASSERT_GE(bands.size(), 3u);
+    EXPECT_LE(bands.front().first, 50);
+    const QImage golden(QString::fromStdString(std::string(FIXTURES_DIR) + "/print/form_p1.png"));
+    ASSERT_FALSE(golden.isNull()) << "golden picture missing";
+    EXPECT_EQ(sheets[0], golden.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace

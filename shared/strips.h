@@ -37,6 +37,15 @@ enum class Pasek {
     sl_zdania,
     sl_do_nauki,
     sl_wszystkie,
+    // The run's closing and the repetition windows.
+    do_cwiczenia,
+    do_kosza,
+    przywroc,
+    do_schowka,
+    zamknij,
+    statystyka,
+    zeruj,
+    kasuj_pow,
 };
 
 struct OpisPaska {
@@ -46,7 +55,7 @@ struct OpisPaska {
 };
 
 // Every strip, in the order of Pasek.
-constexpr std::array<OpisPaska, 27> opisy_paskow = {{
+constexpr std::array<OpisPaska, 35> opisy_paskow = {{
     {Pasek::glosnik2, "but_s\\glosnik2.bmp", {48, 48}},
     {Pasek::mikrof2, "but_s\\mikrof2.bmp", {48, 48}},
     {Pasek::ok2, "but_s\\ok2.bmp", {64, 32}},
@@ -74,14 +83,22 @@ constexpr std::array<OpisPaska, 27> opisy_paskow = {{
     {Pasek::sl_zdania, "but_s\\sl_zdania.bmp", {104, 30}},
     {Pasek::sl_do_nauki, "but_s\\sl_do_nauki.bmp", {104, 30}},
     {Pasek::sl_wszystkie, "but_s\\sl_wszystkie.bmp", {104, 30}},
+    {Pasek::do_cwiczenia, "but_s\\do_cwiczenia.bmp", {150, 32}},
+    {Pasek::do_kosza, "but_s\\do_kosza.bmp", {104, 30}},
+    {Pasek::przywroc, "but_s\\przywroc.bmp", {104, 30}},
+    {Pasek::do_schowka, "but_s\\do_schowka.bmp", {104, 30}},
+    {Pasek::zamknij, "but_s\\zamknij.bmp", {90, 30}},
+    {Pasek::statystyka, "but_s\\statystyka.bmp", {150, 36}},
+    {Pasek::zeruj, "but_s\\zeruj.bmp", {104, 30}},
+    {Pasek::kasuj_pow, "but_s\\kasuj_pow.bmp", {150, 30}},
 }};
 
 constexpr const OpisPaska& opis_paska(Pasek p) {
     return opisy_paskow[static_cast<std::size_t>(p)];
 }
 
-// The trainer's holder loads these 23, in this order.
-constexpr std::array<Pasek, 23> paski_trenera = {
+// The trainer's holder loads these 32, in this order.
+constexpr std::array<Pasek, 32> paski_trenera = {
     Pasek::glosnik2,      Pasek::mikrof2,        Pasek::ok2,
     Pasek::anuluj2,       Pasek::umiem,          Pasek::nie_umiem,
     Pasek::sprawdz,       Pasek::ok_duzy,        Pasek::nauka,
@@ -89,7 +106,10 @@ constexpr std::array<Pasek, 23> paski_trenera = {
     Pasek::glos_maly,     Pasek::op_gora,        Pasek::op_dol,
     Pasek::m_slow_powt,   Pasek::m_slow_cwicz,   Pasek::m_slow_wyniki,
     Pasek::m_slow_gener,  Pasek::m_slow_serwisy, Pasek::m_slow_pomoc,
-    Pasek::m_slow_ustawienia, Pasek::podr_spis2,
+    Pasek::m_slow_ustawienia, Pasek::podr_spis2,     Pasek::sl_do_nauki,
+    Pasek::do_cwiczenia,  Pasek::do_kosza,       Pasek::przywroc,
+    Pasek::do_schowka,    Pasek::zamknij,        Pasek::statystyka,
+    Pasek::zeruj,         Pasek::kasuj_pow,
 };
 
 // The dictionary program's holder loads these six, in this order.

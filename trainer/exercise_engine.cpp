@@ -1,7 +1,10 @@
 #include "trainer/exercise_engine.h"
 
+#include <algorithm>
+
 #include "core/exercises.h"
 #include "core/items.h"
+#include "core/repetitions.h"
 #include "core/settings.h"
 #include "core/startup.h"
 #include "core/text.h"
@@ -76,6 +79,7 @@ TSlotPlanu& SilnikCwiczenia::slot() {
 void SilnikCwiczenia::start(int typ) {
     typ_ = typ;
     poprawne_ = bledne_ = 0;
+    w_tym_pokazie_ = {};
     ilosc_ = plan_.do_zrobienia(typ);
     kursor_ = 0;
     e_ = Ekran{};
@@ -119,12 +123,26 @@ void SilnikCwiczenia::Przygotuj_pytanie() {
     uslugi_.nowe_pytanie();
 }
 
+int SilnikCwiczenia::proby() const {
+    const int n = std::clamp(plan_.ile_w_planie, 0, MAX_LISTA);
+    return static_cast<int>(std::count(w_tym_pokazie_.begin() + 1, w_tym_pokazie_.begin() + 1 + n, true));
+}
+
+TWynikCwiczenia SilnikCwiczenia::wynik() const {
+    TWynikCwiczenia w;
+    w.poprawne = poprawne_;
+    w.bledne = bledne_;
+    w.ilosc = ilosc_;
+    w.proby = proby();
+    w.wymagane = wymagane_odpowiedzi();
+    return w;
+}
+
 void SilnikCwiczenia::Pokaz_statystyke() {
-    e_.stat1 = "Poprawnie: " + IntToStr(poprawne_);
-    e_.stat2 = "Niepoprawnie: " + IntToStr(bledne_);
-    const long long mianownik = static_cast<long long>(ilosc_) * wymagane_odpowiedzi() + bledne_;
-    const long long wynik = mianownik > 0 ? 100LL * poprawne_ / mianownik : 0;
-    e_.stat3 = "Wynik: " + IntToStr(wynik) + " %";
+    const TWynikCwiczenia w = wynik();
+    e_.stat1 = w.linia_poprawne();
+    e_.stat2 = w.linia_bledne();
+    e_.stat3 = w.linia_wynik();
     if (tryb_lekcji == 1) e_.powtorki = pl("Przykładów: ") + IntToStr(ilosc_);
 }
 
@@ -206,6 +224,7 @@ void SilnikCwiczenia::Ocen_odpowiedz() {
     }
     TSlotPlanu& s = slot();
     s.proby += 1;
+    if (kursor_ >= 1 && kursor_ <= MAX_LISTA) w_tym_pokazie_[kursor_] = true;
     if (werdykt_) {
         if (--s.pozostalo < 1) {
             s.zrobione = 1;
@@ -317,6 +336,21 @@ void SilnikCwiczenia::Zaakceptuj_odp() {
     e_.polecenie = pl("Odpowiedź zaakceptowano! ");
     Pokaz_statystyke();
     e_.zaakceptuj = false;
+}
+
+void SilnikCwiczenia::Akcja_rekordu(AkcjaRekordu a, double dzis) {
+    const int i = p_.slowko;
+    if (kursor_ < 1 || kursor_ > plan_.ile_w_planie || i < 1 || i > baza.ile_slow ||
+        i > MAX_POWTOREK)
+        return;
+    zastosuj_akcje(a, plan_.plan_cwiczenia[kursor_], tab_powtorek[i], flagi_powtorek[i],
+                   baza.id_slowa[i], dzis);
+    if (a != AkcjaRekordu::zeruj) {
+        w_tym_pokazie_[kursor_] = true;
+        ile_powtorek = std::max(ile_powtorek, i);
+    }
+    e_.ramka_widoczna = false;
+    Nastepne_slowko();
 }
 
 void SilnikCwiczenia::I_OKClick(const std::string& wpisana,

@@ -9,7 +9,9 @@
 
 #include "trainer/exercise_keys.h"
 #include "trainer/question.h"
+#include "trainer/record_actions.h"
 #include "trainer/run_plan.h"
+#include "trainer/run_result.h"
 
 class UslugiCwiczenia {
   public:
@@ -47,8 +49,14 @@ class SilnikCwiczenia {
     void Pokaz_rozwiazanie();
     void Ocen_sam(bool umiem);
     void Zaakceptuj_odp();
+    // A record button on the question's item (the learner said yes to its
+    // question): the record changes at once, the next question follows.
+    void Akcja_rekordu(AkcjaRekordu a, double dzis);
     // B_OK: checks the typed answer or the gaps, or goes on after a verdict.
     void I_OKClick(const std::string& wpisana, const std::array<std::string, 3>& pola);
+    // The learner's recording was kept: its replay button shows (until the
+    // next verdict).
+    void Nagranie_zachowane() { e_.play_nagrane = true; }
     // The sound Ctrl+G plays: the answer's once answered, else the question's.
     std::string dzwiek_do_grania() const;
     // The item's group name (F2).
@@ -70,6 +78,10 @@ class SilnikCwiczenia {
     int poprawne() const { return poprawne_; }
     int bledne() const { return bledne_; }
     int ilosc() const { return ilosc_; } // positions of the type at the start
+    // Positions attempted in this run of the type: answered, binned or
+    // marked known since the window opened (earlier runs do not count).
+    int proby() const;
+    TWynikCwiczenia wynik() const;
 
   private:
     void Przygotuj_pytanie();
@@ -93,6 +105,7 @@ class SilnikCwiczenia {
     bool przez_alternatywe_ = false;
     std::string odpowiedz_; // the learner's answer
     int poprawne_ = 0, bledne_ = 0, ilosc_ = 0;
+    std::array<bool, MAX_LISTA + 1> w_tym_pokazie_{}; // positions attempted in this run
 };
 
 // Number of swaps of the run's shuffle for n positions: 0.6 n rounded, at

@@ -22,8 +22,6 @@
 #include "trainer/run_plan.h"
 #include "trainer/windows.h"
 
-std::string tekst_komentarza;
-
 namespace {
 
 void combo(ui::ComboBox& c, const look::Rect& r, std::initializer_list<const char*> wpisy) {

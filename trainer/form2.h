@@ -10,11 +10,9 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/window.h"
+#include "trainer/form27.h"
 #include "trainer/generator.h"
 #include "trainer/shape.h"
-
-// The comment handed to the comment window and back.
-extern std::string tekst_komentarza;
 
 class TForm2 : public ui::Window {
     Q_OBJECT

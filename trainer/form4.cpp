@@ -1,25 +1,34 @@
 #include "trainer/form4.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <exception>
+#include <tuple>
 
 #include "core/dictionary_launch.h"
 #include "core/exercises.h"
 #include "core/items.h"
+#include "core/repetitions.h"
+#include "core/settings.h"
 #include "core/sound.h"
+#include "core/statistics.h"
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
+#include "platform/os/date_serial.h"
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 #include "platform/ui/bmp.h"
 #include "shared/accent_filter.h"
+#include "shared/examples_source.h"
+#include "shared/form29.h"
 #include "shared/forms.h"
 #include "trainer/exercise_keys.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/form8.h"
 #include "trainer/interludes.h"
+#include "trainer/scheduler.h"
 #include "trainer/windows.h"
 
 namespace {
@@ -30,11 +39,6 @@ constexpr QRgb czerwony = 0xFFC0281Eu;  // the prompt over a wrong answer's corr
 
 std::function<void()>& przerywnik_hook() {
     static std::function<void()> f;
-    return f;
-}
-
-std::function<int(int)>& przyklady_hook() {
-    static std::function<int(int)> f;
     return f;
 }
 
@@ -78,7 +82,11 @@ TForm4::TForm4()
       L_Stat2(this), L_Stat3(this), I_powtorki(this), L_Powtorki(this), L_pokaz_id(this),
       Panel_Kor(this), CH_Kor_Tylko_zd(&Panel_Kor), Ch_kor_dodac_zd(&Panel_Kor),
       Ch_Kor_Wywalic(&Panel_Kor), CH_Kor_Zmienic_gr(&Panel_Kor), Edit_Kor(&Panel_Kor),
-      Edit_Kor_podp(&Panel_Kor), Label2(&Panel_Kor), silnik_(sesja.plan, *this, miernik_) {
+      Edit_Kor_podp(&Panel_Kor), Label2(&Panel_Kor), K_nagraj(this), K_nag_a(this),
+      K_nag_b(this), k_nag_c(this), k_play_nagrane(this, Pasek::glos_maly), K_menu(this),
+      Panel_menu(this), K_zapomnij(&Panel_menu), K_Do_kosza(&Panel_menu), K_umiem(&Panel_menu),
+      k_dodaj_komentarz(&Panel_menu), L_Parametry(&Panel_menu), L_Slownik(&Panel_menu),
+      silnik_(sesja.plan, *this, miernik_) {
     SetCaption("Tavolent 4.0");
     SetHelpPage("h_10_slow.html");
     wyr = {&Wyr1, &Wyr2, &wyr3, &wyr4};
@@ -89,6 +97,11 @@ TForm4::TForm4()
     Image1.OnClick = [this] { Graj(); };
     umiesc(Image2, geo4::Image2);
     Image2.SetPicture(obrazek("gfx_s\\cw_pasek.bmp"));
+    // Moving over the background or the strip folds the item menu away.
+    for (ui::Image* i : {&Image1, &Image2}) {
+        i->setMouseTracking(true);
+        i->OnMouseMove = [this](Qt::KeyboardModifiers, int, int) { pokaz_menu(false); };
+    }
     etykieta(L_grupa_tem, geo4::L_grupa_tem, arial(15, true, 0xFFFFFF));
     umiesc(Menu_Image, geo4::Menu_Image);
     Menu_Image.SetPicture(obrazek("gfx_s\\cw_zamknij.bmp"));
@@ -168,9 +181,7 @@ TForm4::TForm4()
 
     etykieta(L_przyklady, geo4::L_przyklady, arial(15, true, look::morski));
     L_przyklady.SetCaption(os::pl("Przykłady (F7)"));
-    L_przyklady.OnClick = [] {
-        if (InformacjaForm) InformacjaForm->show_modal();
-    };
+    L_przyklady.OnClick = [this] { Pokaz_przyklady(); };
     ui::hand_cursor(&L_przyklady);
 
     for (auto [l, r] : {std::pair{&L_Stat1, geo4::L_Stat1},
@@ -209,8 +220,66 @@ TForm4::TForm4()
     Label2.SetWordWrap(true);
     Panel_Kor.SetVisible(false);
 
+    // The microphone: held to record.
+    umiesc(K_nagraj, geo4::K_nagraj);
+    K_nagraj.SetTransparent(true);
+    for (auto [img, plik] : {std::pair{&K_nag_a, "gfx_s\\nagraj_a.bmp"},
+                             {&K_nag_b, "gfx_s\\nagraj_b.bmp"},
+                             {&k_nag_c, "gfx_s\\nagraj_c.bmp"}}) {
+        img->SetPicture(obrazek(plik));
+        img->SetVisible(false);
+    }
+    K_nagraj.SetPicture(K_nag_a.Picture());
+    K_nagraj.SetHint(os::pl("Nagraj (trzymaj wciśnięty lewy przycisk myszki)"));
+    K_nagraj.OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) {
+        if (b == Qt::LeftButton) K_nagrajMouseDown();
+    };
+    K_nagraj.OnMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) {
+        if (b == Qt::LeftButton) K_nagrajMouseUp();
+    };
+    K_nagraj.OnMouseEnter = [this] { nagrywanie_.Najechanie(true); };
+    K_nagraj.OnMouseLeave = [this] { nagrywanie_.Najechanie(false); };
+    ui::hand_cursor(&K_nagraj);
+    ustaw_przycisk(k_play_nagrane, geo4::k_play_nagrane, [this] { k_play_nagraneClick(); });
+    k_play_nagrane.SetHint(os::pl("Odtwórz swoje nagranie"));
+    Timer1.SetInterval(TNagrywanie::LIMIT_MS);
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+
+    // The item menu.
+    umiesc(K_menu, geo4::K_menu);
+    K_menu.SetPicture(obrazek("gfx_s\\cw_menu.bmp"));
+    K_menu.SetTransparent(true);
+    K_menu.SetHint(os::pl("Słówko/zdanie: zeruj, do kosza, już umiem..."));
+    K_menu.OnMouseEnter = [this] { pokaz_menu(true); };
+    K_menu.OnClick = [this] { pokaz_menu(!Panel_menu.Visible()); };
+    ui::hand_cursor(&K_menu);
+    umiesc(Panel_menu, geo4::Panel_menu);
+    Panel_menu.SetPicture(tlo_okna("gfx_s\\cw_menu_panel.bmp",
+                                   {geo4::Panel_menu.w, geo4::Panel_menu.h}));
+    int wiersz = 0;
+    for (auto [l, tekst, klik] :
+         {std::tuple{&K_zapomnij, "Zeruj (zapomnij)", &TForm4::K_ZapomnijClick},
+          {&K_Do_kosza, "Do kosza", &TForm4::K_Do_KoszaClick},
+          {&K_umiem, "Już umiem!", &TForm4::K_umiemClick},
+          {&k_dodaj_komentarz, "Dodaj komentarz", &TForm4::K_Dodaj_KomentarzClick},
+          {&L_Parametry, "Oznacz rodzaje...", &TForm4::L_ParametryClick},
+          {&L_Slownik, "Słownik", &TForm4::L_SlownikClick}}) {
+        TMLabel& lab = *l;
+        lab.SetBounds(geo4::menu_lewa, geo4::menu_gora + wiersz++ * geo4::menu_wiersz,
+                      geo4::menu_szer, geo4::menu_wys);
+        lab.SetFont(arial(15, true, look::tekst));
+        lab.SetTransparent(true);
+        lab.SetLayout(Qt::AlignVCenter);
+        lab.SetCaption(os::pl(tekst));
+        lab.OnClick = [this, klik = klik] { (this->*klik)(); };
+        lab.OnMouseEnter = [&lab] { lab.SetFontColor(niebieski); };
+        lab.OnMouseLeave = [&lab] { lab.SetFontColor(0xFF000000u | look::tekst); };
+        ui::hand_cursor(&lab);
+    }
+    Panel_menu.SetVisible(false);
+
     for (QWidget* w : std::initializer_list<QWidget*>{
-             &K_Zaakceptuj, &L_przyklady, &I_powtorki, &Tlo_umiesz, &B_Umiesz, &B_Nie_umiesz,
+             &K_Zaakceptuj, &L_przyklady, &k_play_nagrane, &I_powtorki, &Tlo_umiesz, &B_Umiesz, &B_Nie_umiesz,
              &B_Sprawdz, &B_OK, &E_Wpisana, &E_Wpis1, &E_Wpis2, &E_Wpis3, &dxramka, &DXRamka2,
              &L_Poprawna2, &L_kom_panel, &L_Kom})
         w->setVisible(false);
@@ -220,10 +289,6 @@ TForm4::TForm4()
 
 void TForm4::ustaw_przerywnik(std::function<void()> pokaz) {
     przerywnik_hook() = std::move(pokaz);
-}
-
-void TForm4::ustaw_przyklady(std::function<int(int)> ile) {
-    przyklady_hook() = std::move(ile);
 }
 
 // ---- The run ----
@@ -238,16 +303,70 @@ void TForm4::OnShow() {
     for (ui::Edit* e : wpis)
         e->SetFont(czcionka_ramki(charset));
     L_pokaz_id.SetVisible(false);
+    Panel_menu.SetVisible(false);
+    K_nagraj.SetPicture(K_nag_a.Picture());
+    K_nagraj.SetEnabled(true);
+    zakonczone_ = false;
+    slowko_przykladow_ = 0;
+    przyklady_.clear();
     Losuj_tlo();
     krok([this] { silnik_.start(wybrany_typ); });
 }
 
+bool TForm4::OnCloseQuery() {
+    if (zakonczone_) return true;
+    bool zamknij = true;
+    try {
+        zamknij = zakoncz_cwiczenie(!os::terminate_requested());
+    } catch (const std::exception& e) {
+        os::show_message(e.what());
+    }
+    if (!zamknij) {
+        // Back to the exercise: the question on screen goes on.
+        pokaz_ekran();
+        return false;
+    }
+    zakonczone_ = true;
+    return true;
+}
+
 void TForm4::OnClose() {
+    // Ended without a close (the program quitting): the run is still recorded.
+    if (zakonczone_) return;
+    zakonczone_ = true;
+    try {
+        zakoncz_cwiczenie(false);
+    } catch (const std::exception& e) {
+        os::show_message(e.what());
+    }
+}
+
+bool TForm4::zakoncz_cwiczenie(bool z_oknami) {
+    nagrywanie_.Przerwij();
+    pokaz_menu(false);
     zapisz_korekte();
     // An interlude due at the end of the exercise (interludes only at the end).
-    if (czas_na_przerywnik(true)) przerywnik();
-    // The type chooser lists what is left.
+    if (z_oknami && czas_na_przerywnik(true)) przerywnik();
+
+    // The statistics box first: going back to the exercise records nothing,
+    // so a run is recorded once, when it really ends.
+    const TWynikCwiczenia w = silnik_.wynik();
+    if (z_oknami && ustawienia.linia[35] == 1 && Form25) {
+        const bool zostalo = sesja.plan.do_zrobienia(silnik_.typ()) > 0;
+        if (Form25->pokaz(w, zostalo)) return false;
+    }
+
     if (Form8) Form8->Ustaw_cw();
+    if (komentarze_zmienione) zapisz_komentarze();
+    // Only a run from the exercise chooser has an exercise to record under;
+    // the others (repetitions, chosen words, the generator) record nothing.
+    if (sesja.z_wyboru) {
+        if (w.do_zapisu())
+            zapisz_wynik(w.procent_zapisany(), sesja.biezace_cw, sesja.rodzaj_cw, 0, w.ukonczone());
+        zapisz_statystyki();
+        if (WyborZdanForm) WyborZdanForm->Odswiez_liste();
+    }
+    return true;
 }
 
 void TForm4::Losuj_tlo() {
@@ -306,7 +425,160 @@ void TForm4::Graj() {
 }
 
 void TForm4::L_PolecenieClick() {
-    if (silnik_.odpowiedziano() && !silnik_.odpowiedz().empty() && Form6) Form6->show_modal();
+    if (silnik_.odpowiedziano() && !silnik_.odpowiedz().empty()) Pokaz_odpowiedz();
+}
+
+void TForm4::Pokaz_odpowiedz() {
+    if (!Form6) return;
+    Form6->L_Odp.SetFont(edycji(20, true, look::granat, czcionka_charset));
+    Form6->L_Odp.SetCaption(silnik_.odpowiedz());
+    Form6->show_modal();
+}
+
+// ---- The item menu and the record buttons ----
+
+void TForm4::pokaz_menu(bool tak) {
+    if (Panel_menu.Visible() == tak) return;
+    Panel_menu.SetVisible(tak);
+    if (tak) Panel_menu.raise();
+}
+
+bool TForm4::potwierdz(AkcjaRekordu a) {
+    if (!Form29) return false;
+    Form29->Label1.SetCaption(pytanie_akcji(a, ustawienia.linia[53]));
+    Form29->show_modal();
+    return tak_pytanie == 1;
+}
+
+void TForm4::akcja_rekordu(AkcjaRekordu a) {
+    pokaz_menu(false);
+    if (silnik_.biezace_slowko() < 1 || !potwierdz(a)) return;
+    krok([this, a] { silnik_.Akcja_rekordu(a, os::today()); });
+}
+
+void TForm4::K_ZapomnijClick() {
+    akcja_rekordu(AkcjaRekordu::zeruj);
+}
+
+void TForm4::K_Do_KoszaClick() {
+    akcja_rekordu(AkcjaRekordu::do_kosza);
+}
+
+void TForm4::K_umiemClick() {
+    akcja_rekordu(AkcjaRekordu::juz_umiem);
+}
+
+void TForm4::K_Dodaj_KomentarzClick() {
+    pokaz_menu(false);
+    const int i = silnik_.biezace_slowko();
+    if (i < 1 || i > baza.ile_slow || !Form27) return;
+    tekst_komentarza = zamien_rowna(baza.komentarz[i], 2);
+    Form27->show_modal();
+    const std::string nowy = zamien_rowna(tekst_komentarza, 2);
+    if (nowy != baza.komentarz[i]) {
+        baza.komentarz[i] = nowy;
+        komentarze_zmienione = true;
+    }
+}
+
+void TForm4::L_ParametryClick() {
+    pokaz_menu(false);
+    if (!Form30) return;
+    const int k = silnik_.kursor();
+    Form30->slowko = k >= 1 && k <= sesja.plan.ile_w_planie ? sesja.plan.pozycje_planu[k] : 0;
+    Form30->show_modal();
+}
+
+// ---- Examples ----
+
+int TForm4::ile_przykladow(int slowko) {
+    if (slowko != slowko_przykladow_) {
+        slowko_przykladow_ = slowko;
+        przyklady_ = Znajdz_przyklady(slowko);
+    }
+    return std::min(static_cast<int>(przyklady_.size()), POKAZANYCH_PRZYKLADOW);
+}
+
+void TForm4::Pokaz_przyklady() {
+    if (!InformacjaForm) return;
+    const int ile = ile_przykladow(silnik_.biezace_slowko());
+    InformacjaForm->Label1.SetCaption(tekst_przykladow(przyklady_, ile));
+    InformacjaForm->show_modal();
+}
+
+// ---- Recording ----
+
+void TForm4::K_nagrajMouseDown() {
+    pokaz_menu(false);
+    nagrywanie_.Start_nagrania();
+}
+
+void TForm4::K_nagrajMouseUp() {
+    nagrywanie_.Puszczenie();
+    pokaz_ekran();
+}
+
+void TForm4::Timer1Timer() {
+    Timer1.SetEnabled(false);
+    nagrywanie_.Koniec_limitu();
+    pokaz_ekran();
+}
+
+void TForm4::k_play_nagraneClick() {
+    nagrywanie_.Porownaj_nagrania();
+}
+
+void TForm4::nagrywaj() {
+    ::nagrywaj();
+}
+
+bool TForm4::nagrywa() const {
+    return ::nagrywanie;
+}
+
+void TForm4::zatrzymaj() {
+    zatrzymaj_nagrywanie();
+}
+
+void TForm4::czekaj(int ms) {
+    ::czekaj(ms);
+}
+
+int TForm4::dlugosc_ms(const std::string& plik) {
+    // As the player reads the file: its real length, not the header's claim.
+    if (!Form5 || !os::file_exists(plik)) return 0;
+    ui::MediaPlayer& mp = Form5->MediaPlayer1;
+    mp.close();
+    mp.set_time_format_ms();
+    mp.set_file_name(os::resolve(plik));
+    return mp.open() ? mp.length_ms() : 0;
+}
+
+void TForm4::obrazek_mikrofonu(Obrazek o) {
+    K_nagraj.SetPicture(o == Obrazek::nagrywanie  ? K_nag_b.Picture()
+                        : o == Obrazek::najechany ? k_nag_c.Picture()
+                                                  : K_nag_a.Picture());
+}
+
+void TForm4::mikrofon_dostepny(bool tak) {
+    K_nagraj.SetEnabled(tak);
+}
+
+void TForm4::pokaz_odtworz(bool tak) {
+    if (tak) silnik_.Nagranie_zachowane();
+    pokaz_ekran();
+}
+
+void TForm4::limit(bool wlaczony) {
+    Timer1.SetEnabled(wlaczony);
+}
+
+std::string TForm4::wzor() {
+    return silnik_.dzwiek_do_grania();
+}
+
+std::string TForm4::plik_nagrania() {
+    return ::plik_nagrania();
 }
 
 void TForm4::Menu_ImageClick() {
@@ -366,27 +638,31 @@ bool TForm4::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
         Losuj_tlo();
         break;
     case A::pokaz_odpowiedz:
-        if (Form6) Form6->show_modal();
+        Pokaz_odpowiedz();
         break;
     case A::pokaz_id:
         L_pokaz_id.SetVisible(!L_pokaz_id.Visible());
         break;
     case A::przyklady:
-        if (InformacjaForm) InformacjaForm->show_modal();
+        Pokaz_przyklady();
         break;
     case A::parametry:
-        if (Form30) Form30->show_modal();
+        L_ParametryClick();
         break;
     case A::komentarz:
-        if (Form27) Form27->show_modal();
+        K_Dodaj_KomentarzClick();
         break;
     case A::slownik:
         L_SlownikClick();
         break;
     case A::do_kosza:
+        K_Do_KoszaClick();
+        break;
     case A::zeruj:
+        K_ZapomnijClick();
+        break;
     case A::juz_umiem:
-        // The record buttons come with the run's closing and scheduling.
+        K_umiemClick();
         break;
     }
     return true;
@@ -411,10 +687,6 @@ void TForm4::zamknij() {
 
 void TForm4::przerywnik() {
     if (przerywnik_hook()) przerywnik_hook()();
-}
-
-int TForm4::ile_przykladow(int slowko) {
-    return przyklady_hook() ? przyklady_hook()(slowko) : 0;
 }
 
 void TForm4::koniec_pytania() {
@@ -519,6 +791,7 @@ void TForm4::pokaz_ekran() {
     L_Kom.SetVisible(e.kom.widoczny);
     L_kom_panel.SetVisible(e.kom.widoczny);
     L_przyklady.SetVisible(e.przyklady);
+    k_play_nagrane.SetVisible(e.play_nagrane);
 
     L_Stat1.SetCaption(e.stat1);
     L_Stat2.SetCaption(e.stat2);

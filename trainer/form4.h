@@ -6,17 +6,21 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/timer.h"
 #include "platform/ui/window.h"
 #include "shared/bmp_transparent.h"
+#include "shared/fcs_image1.h"
 #include "shared/mimage.h"
 #include "shared/mlabel.h"
 #include "shared/transparent_button.h"
 #include "trainer/exercise_engine.h"
+#include "trainer/recording.h"
 #include "trainer/sentence_font.h"
 
-class TForm4 : public ui::Window, private UslugiCwiczenia {
+class TForm4 : public ui::Window, private UslugiCwiczenia, private UslugiNagrywania {
     Q_OBJECT
 
   public:
@@ -60,6 +64,19 @@ class TForm4 : public ui::Window, private UslugiCwiczenia {
     ui::Edit Edit_Kor, Edit_Kor_podp;
     ui::Label Label2;
 
+    // The microphone (hold to record), its three pictures (hidden holders:
+    // idle, recording, hover), the replay of the learner's recording and the
+    // recording's time limit.
+    TFCSImage1 K_nagraj;
+    ui::Image K_nag_a, K_nag_b, k_nag_c;
+    TTransparentButton k_play_nagrane;
+    ui::Timer Timer1;
+
+    // The item menu: its button and the panel of actions on the item.
+    TMImage K_menu;
+    ui::Image Panel_menu;
+    TMLabel K_zapomnij, K_Do_kosza, K_umiem, k_dodaj_komentarz, L_Parametry, L_Slownik;
+
     // Handlers.
     void Odp_Click(int n);
     void I_OKClick();
@@ -71,26 +88,41 @@ class TForm4 : public ui::Window, private UslugiCwiczenia {
     void L_PolecenieClick();
     void Menu_ImageClick();
     void L_SlownikClick();
+    // The record buttons: each asks first, then acts on the item and moves on.
+    void K_ZapomnijClick();
+    void K_Do_KoszaClick();
+    void K_umiemClick();
+    void K_Dodaj_KomentarzClick();
+    void L_ParametryClick();
+    void Pokaz_przyklady();
+    // The learner's last answer in the pop-up.
+    void Pokaz_odpowiedz();
+    void K_nagrajMouseDown();
+    void K_nagrajMouseUp();
+    void Timer1Timer();
+    void k_play_nagraneClick();
     // Shows a new background picture.
     void Losuj_tlo();
 
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
 
     const SilnikCwiczenia& silnik() const { return silnik_; }
+    const TNagrywanie& nagrywanie() const { return nagrywanie_; }
 
     // Shows an interlude between questions and at the end of an exercise (the
     // interlude windows set it; until then nothing shows).
     static void ustaw_przerywnik(std::function<void()> pokaz);
-    // The examples of a word found for the examples link (set by the examples'
-    // owner; until then no link shows).
-    static void ustaw_przyklady(std::function<int(int slowko)> ile);
 
   protected:
     void OnShow() override;
+    // Ends the run: the interlude due at the end, the result recorded, the
+    // statistics box, in which the learner may choose to go back (the window
+    // then stays open).
+    bool OnCloseQuery() override;
     void OnClose() override;
 
   private:
-    // UslugiCwiczenia
+    // UslugiCwiczenia (graj and informacja serve the recording too)
     void graj(const std::string& plik, bool czekaj) override;
     void informacja(const std::string& tekst) override;
     void zamknij() override;
@@ -98,6 +130,26 @@ class TForm4 : public ui::Window, private UslugiCwiczenia {
     int ile_przykladow(int slowko) override;
     void koniec_pytania() override;
     void nowe_pytanie() override;
+
+    // UslugiNagrywania
+    void nagrywaj() override;
+    bool nagrywa() const override;
+    void zatrzymaj() override;
+    void czekaj(int ms) override;
+    int dlugosc_ms(const std::string& plik) override;
+    void obrazek_mikrofonu(Obrazek o) override;
+    void mikrofon_dostepny(bool tak) override;
+    void pokaz_odtworz(bool tak) override;
+    void limit(bool wlaczony) override;
+    std::string wzor() override;
+    std::string plik_nagrania() override;
+
+    // Asks the record button's question; true on yes.
+    bool potwierdz(AkcjaRekordu a);
+    void akcja_rekordu(AkcjaRekordu a);
+    // The run's end: false when the learner went back to the exercise.
+    bool zakoncz_cwiczenie(bool z_oknami);
+    void pokaz_menu(bool tak);
 
     // Runs one step of the engine and shows its result. (While a step waits
     // for a sound, the window's input gate drops further clicks and keys.)
@@ -114,6 +166,11 @@ class TForm4 : public ui::Window, private UslugiCwiczenia {
     bool nowe_pytanie_ = false;
     bool korekta_wypelniona_ = false;
     int slowko_korekty_ = 0;
+    TNagrywanie nagrywanie_{*this};
+    bool zakonczone_ = false; // the run's end was gone through for this show
+    // The examples of the word on screen.
+    int slowko_przykladow_ = 0;
+    std::vector<int> przyklady_;
 };
 
 extern TForm4* Form4;

@@ -69,6 +69,17 @@ constexpr look::Rect I_powtorki = {500, 548, 28, 28};
 constexpr look::Rect L_Powtorki = {534, 543, 160, 38};
 constexpr look::Rect L_pokaz_id = {700, 552, 70, 20};
 
+// The microphone below the play button, the replay of the learner's
+// recording beside it.
+constexpr look::Rect K_nagraj = {704, 184, 48, 48};
+constexpr look::Rect k_play_nagrane = {666, 194, 28, 28};
+
+// The item menu: its button on the strip, the panel dropping from it with one
+// label a row.
+constexpr look::Rect K_menu = {712, 8, 36, 32};
+constexpr look::Rect Panel_menu = {556, 46, 236, 176};
+constexpr int menu_lewa = 18, menu_gora = 12, menu_wiersz = 26, menu_szer = 200, menu_wys = 22;
+
 // The correction panel (correction mode only), along the card's right side.
 constexpr look::Rect Panel_Kor = {590, 56, 184, 300};
 

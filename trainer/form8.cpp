@@ -1,10 +1,13 @@
 #include "trainer/form8.h"
 
 #include <QTimer>
+#include <exception>
 
 #include "core/exercises.h"
+#include "core/repetitions.h"
 #include "core/settings.h"
 #include "platform/os/codepage.h"
+#include "platform/os/message.h"
 #include "shared/forms.h"
 #include "trainer/form8_geometry.h"
 #include "trainer/run_plan.h"
@@ -67,7 +70,33 @@ void TForm8::OnShow() {
     CB_Bez_powtorki.SetVisible(lekcja);
     Label1.SetVisible(lekcja);
     Plan_sesji();
+    przed_sesja_ = zapamietaj_rekordy(sesja.plan, tab_powtorek, flagi_powtorek);
     Ustaw_cw();
+}
+
+void TForm8::OnClose() {
+    try {
+        zakoncz_sesje();
+    } catch (const std::exception& e) {
+        os::show_message(e.what());
+    }
+    // The chooser shows the results the run recorded.
+    if (WyborZdanForm && WyborZdanForm->isVisible()) WyborZdanForm->FormActivate();
+}
+
+void TForm8::zakoncz_sesje() {
+    ustawienia.linia[54] = CB_Info_po_cwicz.Checked() ? 1 : 0;
+    if (tryb_lekcji == 1 && CB_Bez_powtorki.Checked()) {
+        // No repetitions are scheduled; what the record buttons or the flags
+        // window changed is saved all the same.
+        if (rekordy_zmienione(przed_sesja_, tab_powtorek, flagi_powtorek)) zapisz_powtorki();
+        return;
+    }
+    Wyznacz_powtorki();
+    if (ustawienia.linia[54] == 1 && plan_ma_proby(sesja.plan) && !os::terminate_requested() &&
+        Form31)
+        Form31->show_modal();
+    zapisz_powtorki();
 }
 
 void TForm8::OnActivate() {

@@ -9,6 +9,7 @@
 #include "platform/ui/drawn_list.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
+#include "trainer/scheduler.h"
 
 class TForm8 : public ui::Window {
     Q_OBJECT
@@ -41,9 +42,15 @@ class TForm8 : public ui::Window {
   protected:
     void OnShow() override;
     void OnActivate() override;
+    // Schedules the repetitions of the run (unless "Nie wyznaczaj powtórek"
+    // is ticked in a lesson run), shows the word list and saves the store.
+    void OnClose() override;
 
   private:
     void rysuj_wiersz(ui::Canvas& c, int i, const QRect& r, ui::DrawnList::State s);
+    void zakoncz_sesje();
+
+    TStanRekordow przed_sesja_;
 
     std::vector<std::string> wiersze_;
     std::vector<int> typy_wierszy_;

@@ -88,6 +88,9 @@ struct TSesja {
     std::string wybrane_cw;
     int kierunek_cw = 0;
     int rodzaj_cw = 0; // the kind the run is recorded under: the chosen type
+    // The run was started from the lesson and exercise chooser: only such a
+    // run has an exercise to record its result under.
+    bool z_wyboru = false;
 };
 extern TSesja sesja;
 void wyczysc_sesje();

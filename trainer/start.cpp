@@ -8,12 +8,15 @@
 #include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <ctime>
 #include <exception>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
+#include "core/text.h"
 #include "platform/os/codepage.h"
+#include "platform/os/date_serial.h"
 #include "platform/os/instance_lock.h"
 #include "platform/os/message.h"
 #include "platform/ui/bmp.h"
@@ -102,6 +105,18 @@ class KoniecNaSygnal {
 };
 
 } // namespace
+
+int przesun_dzien(const char* wartosc) {
+    if (!wartosc) return 0;
+    const int dni = StrToIntDef(Trim(wartosc), 0);
+    if (dni == 0 || dni < -36500 || dni > 36500) return 0;
+    os::set_clock([dni] {
+        timespec ts;
+        ::clock_gettime(CLOCK_REALTIME, &ts);
+        return os::serial_of_unix_time(ts.tv_sec) + dni;
+    });
+    return dni;
+}
 
 int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     if (!os::acquire_single_instance(opcje.token)) return 0;

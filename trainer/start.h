@@ -24,6 +24,14 @@ struct SprawdzenieEkranu {
 };
 SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi);
 
+// The trainer's today moved by whole days, so that a person can try what a
+// later day brings (repetitions falling due): the environment variable
+// VOKARIN_DAYS_AHEAD holds the number of days (negative goes back; at most
+// 36500 either way). Absent or not a whole number: the real date. Returns the
+// shift applied.
+int przesun_dzien(const char* wartosc);
+constexpr const char* ZMIENNA_PRZESUNIECIA = "VOKARIN_DAYS_AHEAD";
+
 // Runs the trainer; the process's exit code. A second instance returns 0 at
 // once, showing nothing. A fatal start-up condition returns after its message
 // with every window made so far deleted. SIGTERM and SIGHUP close the open

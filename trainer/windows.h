@@ -37,33 +37,33 @@
 #include "shared/informacja.h"
 #include "shared/zestaw_okien.h"
 #include "trainer/form1.h"
+#include "trainer/form11.h"
 #include "trainer/form13.h"
 #include "trainer/form15.h"
-#include "trainer/form19.h"
-#include "trainer/form2.h"
 #include "trainer/form16.h"
 #include "trainer/form17.h"
 #include "trainer/form18.h"
+#include "trainer/form19.h"
+#include "trainer/form2.h"
+#include "trainer/form21.h"
 #include "trainer/form22.h"
+#include "trainer/form25.h"
 #include "trainer/form26.h"
+#include "trainer/form27.h"
 #include "trainer/form28.h"
+#include "trainer/form30.h"
+#include "trainer/form31.h"
 #include "trainer/form4.h"
+#include "trainer/form6.h"
 #include "trainer/form8.h"
 #include "trainer/shells.h"
 #include "trainer/wybor_zdan_form.h"
 
 // The windows not built yet: class, size, title, help page of F1 (nullptr: the
 // page asked for last). The big windows take the main window's size.
-VOKARIN_SHELL(TForm6, 455, 240, "Odpowiedź", nullptr);
 VOKARIN_SHELL(TForm7, 455, 240, "Ćwiczenie", nullptr);
-VOKARIN_SHELL(TForm11, 600, 420, "Powtórki", "h_13_powt.html");
 VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
-VOKARIN_SHELL(TForm21, 600, 420, "Powtórki w kolejnych dniach", "h_13_powt.html");
-VOKARIN_SHELL(TForm25, 455, 260, "Statystyka ćwiczenia", nullptr);
-VOKARIN_SHELL(TForm27, 455, 200, "Komentarz", nullptr);
-VOKARIN_SHELL(TForm30, 455, 320, "Oznacz rodzaje ćwiczeń", "h_10_slow.html");
 VOKARIN_SHELL(TForm3, 600, 420, "Import ", nullptr);
-VOKARIN_SHELL(TForm31, 600, 420, "Lista słówek", nullptr);
 
 // Every window in its order of creation: OKNO for the trainer's own (pointer
 // defined in windows.cpp), OKNO_WSPOLNE for those of shared/.

@@ -358,7 +358,11 @@ void TWyborZdanForm::B_OKClick() {
         close();
         return;
     }
-    if (lista_gotowa && Form8) Form8->show_modal();
+    if (lista_gotowa && Form8) {
+        sesja.z_wyboru = true;
+        Form8->show_modal();
+        sesja.z_wyboru = false;
+    }
 }
 
 void TWyborZdanForm::B_ZamknijClick() {

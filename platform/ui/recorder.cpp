@@ -121,6 +121,16 @@ bool Recorder::recording() const {
     return impl_->recording;
 }
 
+int Recorder::taken_ms() const {
+    Impl& m = *impl_;
+    size_t bytes = 0;
+    if (m.device) SDL_LockAudioDevice(m.device);
+    bytes = m.taken.size();
+    if (m.device) SDL_UnlockAudioDevice(m.device);
+    const size_t per_second = size_t(m.rate) * size_t(m.channels) * size_t(m.bits / 8);
+    return per_second > 0 ? static_cast<int>(bytes * 1000 / per_second) : 0;
+}
+
 std::string Recorder::error_text(int code) const {
     auto with_reason = [&](const char* text, int kind) {
         const std::string& why = impl_->reason[kind];

@@ -34,6 +34,8 @@ class Recorder {
     int close();
     bool is_open() const;
     bool recording() const;
+    // Milliseconds taken so far by the running (or last) recording.
+    int taken_ms() const;
 
     // The text of an error code, 8-bit Windows-1250, at most 200 characters;
     // names SDL's or libsndfile's reason of the last failure of that kind.

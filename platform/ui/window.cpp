@@ -332,6 +332,11 @@ void Window::hideEvent(QHideEvent* e) {
 }
 
 void Window::closeEvent(QCloseEvent* e) {
+    if (!OnCloseQuery()) {
+        result_pending_ = false;
+        e->ignore();
+        return;
+    }
     result_ = result_pending_ ? pending_result_ : 0;
     result_pending_ = false;
     closed_ = true;

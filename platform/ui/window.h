@@ -96,6 +96,9 @@ class Window : public QWidget {
     virtual void OnShow() {}     // each time the window is shown
     virtual void OnActivate() {} // each time it becomes the active window
     virtual void OnClose() {}    // when it closes, any way, or its modal show ends
+    // Asked first when the window is to be closed (not when a modal show ends
+    // without a close); false keeps it open.
+    virtual bool OnCloseQuery() { return true; }
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;

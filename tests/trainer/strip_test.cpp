@@ -140,8 +140,9 @@ TEST_F(Holder, LoadsTheStripsAndBindsButtonsMadeBefore) {
     EXPECT_EQ(early.ImageList(), nullptr);
     {
         TForm5 form5;
-        ASSERT_EQ(form5.MyImageList1.Count(), 23);
-        for (int i = 0; i < 23; ++i) {
+        const int n = static_cast<int>(paski_trenera.size());
+        ASSERT_EQ(form5.MyImageList1.Count(), n);
+        for (int i = 0; i < n; ++i) {
             const look::Size frame = opis_paska(paski_trenera[size_t(i)]).klatka;
             EXPECT_EQ(form5.MyImageList1.GetFrameWidth(i), frame.w) << i;
             EXPECT_EQ(form5.MyImageList1.GetFrameHeight(i), frame.h) << i;

@@ -9,12 +9,6 @@
 namespace artwork {
 namespace {
 
-// A white or tinted panel that stands a little above the ground.
-void raised_panel(QImage& img, const QRectF& r, const QColor& fill) {
-    drop_shadow(img, rounded(r, 8), QPointF(0, 2), 3, alpha(granat, 45));
-    panel(img, r, 8, fill);
-}
-
 // A list's panel: a heading row above the rows and light stripes on every
 // second row, so that a long row is easy to follow.
 void list_panel(QImage& img, const look::Rect& list, const char* heading) {

@@ -155,7 +155,8 @@ QImage cw_pasek() {
     p.fillRect(QRectF(0, STRIP_H - 1, W, 1), mix(krem, granat, 0.25));
     p.setFont(font(20, true));
     p.setPen(white);
-    p.drawText(QRectF(0, 0, 730, STRIP_H - 3), Qt::AlignVCenter | Qt::AlignRight,
+    // The title ends left of the item menu's button.
+    p.drawText(QRectF(0, 0, geo4::K_menu.x - 12, STRIP_H - 3), Qt::AlignVCenter | Qt::AlignRight,
                QStringLiteral("Tavolent 4.0"));
     return img;
 }
@@ -169,19 +170,6 @@ std::vector<ExerciseBackground> cw_tla() {
 }
 
 namespace {
-
-// A round badge of `size` pixels on the white card.
-QImage badge(int size, const QColor& fill, const std::function<void(QPainter&, QRectF)>& sign) {
-    QPainterPath disc;
-    disc.addEllipse(QPointF(size / 2.0, size / 2.0), size / 2.0 - 0.5, size / 2.0 - 0.5);
-    return keyed(size, size, white, disc, [&](QPainter& p) {
-        const QRectF r(1, 1, size - 2, size - 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(vertical(r, mix(fill, white, 0.15), mix(fill, granat, 0.2)));
-        p.drawEllipse(r);
-        sign(p, r);
-    });
-}
 
 // A rounded panel of the control's size on the white card.
 QImage card_panel(const look::Rect& size, double radius,
@@ -209,12 +197,7 @@ QImage cw_powtorki() {
 }
 
 QImage cw_zamknij() {
-    const look::Rect& m = geo4::Menu_Image;
-    const QRectF r(1, 1, m.w - 2, m.h - 2);
-    return keyed(m.w, m.h, granat, rounded(r, 8), [r](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(vertical(r, mix(jasny, white, 0.1), morski));
-        p.drawRoundedRect(r, 8, 8);
+    return strip_button(geo4::Menu_Image, [](QPainter& p, QRectF r) {
         const QPointF c = r.center();
         p.setPen(QPen(white, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(c + QPointF(-6, -6), c + QPointF(6, 6));

@@ -62,6 +62,33 @@ void panel(QImage& img, const QRectF& r, double radius, const QColor& tint) {
     p.drawPath(rounded(r.adjusted(0.5, 0.5, -0.5, -0.5), radius));
 }
 
+void raised_panel(QImage& img, const QRectF& r, const QColor& fill) {
+    drop_shadow(img, rounded(r, 8), QPointF(0, 2), 3, alpha(granat, 45));
+    panel(img, r, 8, fill);
+}
+
+QImage badge(int size, const QColor& fill, const std::function<void(QPainter&, QRectF)>& sign) {
+    QPainterPath disc;
+    disc.addEllipse(QPointF(size / 2.0, size / 2.0), size / 2.0 - 0.5, size / 2.0 - 0.5);
+    return keyed(size, size, white, disc, [&](QPainter& p) {
+        const QRectF r(1, 1, size - 2, size - 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(vertical(r, mix(fill, white, 0.15), mix(fill, granat, 0.2)));
+        p.drawEllipse(r);
+        sign(p, r);
+    });
+}
+
+QImage strip_button(const look::Rect& m, const std::function<void(QPainter&, QRectF)>& sign) {
+    const QRectF r(1, 1, m.w - 2, m.h - 2);
+    return keyed(m.w, m.h, granat, rounded(r, 8), [&](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(vertical(r, mix(jasny, white, 0.1), morski));
+        p.drawRoundedRect(r, 8, 8);
+        sign(p, r);
+    });
+}
+
 void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons) {
     for (const auto& b : buttons)
         drop_shadow(img, rounded(rect(b), std::min(b.h * 0.3, 16.0)), QPointF(0, 2), 2,

@@ -37,6 +37,14 @@ void window_edge(QImage& img);
 void icon_badge(QPainter& p, const QPointF& centre, double radius, const QColor& fill, Icon icon);
 // A sunken, lightly tinted panel that groups controls.
 void panel(QImage& img, const QRectF& r, double radius, const QColor& tint);
+// A white or tinted panel that stands a little above the ground.
+void raised_panel(QImage& img, const QRectF& r, const QColor& fill);
+// A round badge of `size` pixels on the white card, keyed outside its disc;
+// `sign` paints on it inside the disc's square.
+QImage badge(int size, const QColor& fill, const std::function<void(QPainter&, QRectF)>& sign);
+// A rounded button of the control's size on the exercise window's strip,
+// keyed outside its shape; `sign` paints on it.
+QImage strip_button(const look::Rect& size, const std::function<void(QPainter&, QRectF)>& sign);
 // Shadows go only under buttons that are always shown: a hidden button must leave no trace.
 void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons);
 // Light window with a 52-pixel header band carrying a heading and an icon.

@@ -18,6 +18,7 @@
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/bmp24.h"
 #include "tools/artwork/chooser_art.h"
+#include "tools/artwork/closing_art.h"
 #include "tools/artwork/exercise.h"
 #include "tools/artwork/generator_art.h"
 #include "tools/artwork/help_pictures.h"
@@ -218,6 +219,14 @@ int main(int argc, char** argv) {
     write_picture(edycja_slowka(), folder, "gfx_s/edycja_slowka.bmp", geo13::okno);
     for (const auto& pic : generator_pictures())
         write_keyed(pic.image, folder, pic.file);
+
+    // The run's closing, the record buttons and the repetition windows.
+    for (const ClosingPicture& pic : closing_pictures()) {
+        if (pic.keyed)
+            write_keyed(pic.image, folder, pic.file);
+        else
+            write_picture(pic.image, folder, pic.file, pic.size);
+    }
 
     return failures == 0 ? 0 : 1;
 }

@@ -131,6 +131,15 @@ std::vector<StripSpec> holder_strips() {
         menu_strip(Pasek::m_slow_pomoc, "Pomoc", Icon::question),
         menu_strip(Pasek::m_slow_ustawienia, "Ustawienia", Icon::gear),
         text_strip(Pasek::podr_spis2, "Spis treści"),
+        text_strip(Pasek::sl_do_nauki, "Do nauki"),
+        text_strip(Pasek::do_cwiczenia, "Wróć do ćwiczenia"),
+        text_strip(Pasek::do_kosza, "Do kosza"),
+        text_strip(Pasek::przywroc, "Przywróć"),
+        text_strip(Pasek::do_schowka, "Do schowka"),
+        text_strip(Pasek::zamknij, "Zamknij"),
+        menu_strip(Pasek::statystyka, "Statystyka", Icon::chart),
+        text_strip(Pasek::zeruj, "Zeruj"),
+        text_strip(Pasek::kasuj_pow, "Kasuj wszystkie"),
     };
 }
 
@@ -138,7 +147,6 @@ std::vector<StripSpec> dictionary_window_strips() {
     return {
         text_strip(Pasek::sl_szukaj, "Szukaj"),
         text_strip(Pasek::sl_zdania, "Przykłady"),
-        text_strip(Pasek::sl_do_nauki, "Do nauki"),
         text_strip(Pasek::sl_wszystkie, "Wszystkie"),
     };
 }

@@ -32,9 +32,9 @@ constexpr int strip_frames = 2;
 // "gfx_s\\x.bmp" -> "gfx_s/x.bmp"
 std::string slashed(std::string path);
 
-// The holder window's 23 strips, in its load order.
+// The holder window's strips, in its load order.
 std::vector<StripSpec> holder_strips();
-// The dictionary window's own action buttons.
+// The dictionary window's other action buttons.
 std::vector<StripSpec> dictionary_window_strips();
 
 QImage render_strip(const StripSpec& spec);

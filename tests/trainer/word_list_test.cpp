@@ -1,0 +1,87 @@
+// The run's word list and the flags window's rows: which items a run
+// practised, their lines on screen, on the clipboard and on paper, and which
+// exercise types an item can be flagged for.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "core/exercises.h"
+#include "core/text.h"
+#include "platform/os/codepage.h"
+#include "trainer/word_list.h"
+#include "trainer/small_store.h"
+
+namespace {
+
+using testsupport::Pozycja;
+
+TEST(ListaSlowek, PractisedItemsInEveryTypeAndTheirLines) {
+    testsupport::SmallStore s;
+    const int dom = s.add(Pozycja(1, 1, "house", "dom"));
+    const int kot = s.add(Pozycja(2, 1, "cat", "kot"));
+    const int pies = s.add(Pozycja(3, 1, "dog", "pies"));
+    TPlan plan;
+    plan.ile_w_planie = 4;
+    plan.pozycje_planu = {0, dom, kot, pies, 0};
+    plan.plan_cwiczenia[1].typ[6].proby = 1;  // answered
+    plan.plan_cwiczenia[2].typ[6].pozostalo = 1; // never asked
+    plan.plan_cwiczenia[3].typ[14].proby = 1; // a record button marks every slot
+    plan.plan_cwiczenia[4].typ[6].proby = 1;  // an item not in the store
+    const std::vector<int> w = cwiczone_pozycje(plan, baza);
+    ASSERT_EQ(w, (std::vector<int>{dom, pies}));
+
+    TPowtorka r;
+    EXPECT_EQ(wiersz_listy(dom, baza, r), "house - dom ");
+    r.kosz = 1;
+    EXPECT_EQ(wiersz_listy(dom, baza, r), "house - dom (kosz) ");
+    r.ile_powtorzen = 3;
+    r.interwal = 12;
+    EXPECT_EQ(os::cp1250_to_utf8(opis_rekordu(r)), "Powtórka nr: 3, interwał: 12");
+
+    const std::string schowek = tekst_do_schowka(w, baza);
+    const size_t pierwsza = schowek.find("\r\n");
+    ASSERT_NE(pierwsza, std::string::npos);
+    EXPECT_EQ(schowek.substr(pierwsza + 2), "house = dom\r\ndog = pies\r\n");
+
+    EXPECT_EQ(linie_wydruku(w, baza),
+              (std::vector<std::string>{"", "", "   Tavolent 4.0 - Zovarozeda", "",
+                                        "   house = dom", "   dog = pies"}));
+}
+
+TEST(FlagiTypow, TheTypesAnItemCanBeFlaggedFor) {
+    struct Case {
+        const char* opis;
+        int jezyk;
+        bool l_mnoga;
+        Pozycja p;
+        std::set<int> typy;
+    } cases[] = {
+        {"German noun with a plural and a recording", 2, true,
+         Pozycja(1, 1, "der Hund", "pies", 1, "Hunde", "", "", "12"), {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"German noun, plural exercise off in the edition", 2, false,
+         Pozycja(1, 1, "der Hund", "pies", 1, "Hunde"), {1, 2, 3, 4, 5, 6, 7}},
+        {"English word with a plural", 1, true, Pozycja(1, 1, "mouse", "mysz", 1, "mice"),
+         {1, 2, 3, 4, 5, 6, 8}},
+        {"English word, no plural", 1, true, Pozycja(1, 3, "go", "iść"), {1, 2, 3, 4, 5, 6}},
+        {"sentence with a gap, second translation and recording", 1, true,
+         Pozycja(60001, 5, "I <go> home.", "Idę", 1, "", "", "", "7", "", "Idę do domu."),
+         {9, 10, 11, 12, 13, 14}},
+        {"sentence without a gap or second translation", 1, true,
+         Pozycja(60002, 5, "A big house.", "Duży dom."), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.opis);
+        testsupport::SmallStore s(c.jezyk);
+        const int i = s.add(c.p);
+        std::set<int> typy;
+        for (const TWierszFlagi& w : wiersze_flag(i, baza, c.jezyk, c.l_mnoga)) {
+            typy.insert(w.typ);
+            EXPECT_EQ(w.tekst, IntToStr(w.typ) + " - " + nazwa_cwiczenia(w.typ));
+            EXPECT_EQ(typ_wiersza_flagi(w.tekst), w.typ);
+        }
+        EXPECT_EQ(typy, c.typy);
+    }
+}
+
+} // namespace

@@ -18,6 +18,7 @@
 #include "trainer/form1.h"
 #include "trainer/start.h"
 #include "trainer/trainer_run.h"
+#include "trainer/walk_helpers.h"
 #include "trainer/windows.h"
 #include "trainer/wybor_zdan_geometry.h"
 
@@ -41,21 +42,6 @@ std::string profil(int ile) {
         pb.append(reinterpret_cast<const char*>(rec), sizeof rec);
     }
     return pb;
-}
-
-// Picks the exercise named `nazwa` in the chooser's list: the first row,
-// then Down until it is the chosen one.
-void wybierz(TWyborZdanForm& w, const std::string& nazwa) {
-    click(&w.pb_paczki, QPoint(40, 9));
-    for (size_t k = 0; k < w.paczki().size(); ++k) {
-        const int wybrana = w.lista_paczek().wybrana();
-        if (wybrana >= 1 &&
-            tab_cw_info[static_cast<size_t>(w.paczki()[static_cast<size_t>(wybrana - 1)].wiersz)]
-                    .nazwa == nazwa)
-            return;
-        key_click(&w, Qt::Key_Down);
-    }
-    ADD_FAILURE() << "no exercise " << nazwa;
 }
 
 // Pairs every row of the matching game with its own Polish text and checks.

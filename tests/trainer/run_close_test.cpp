@@ -17,6 +17,7 @@
 #include "trainer/closing_fixture.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/recording.h"
+#include "trainer/walk_helpers.h"
 #include "trainer/windows.h"
 
 namespace {
@@ -26,24 +27,6 @@ using namespace testsupport;
 std::string utf8(const std::string& s) {
     return os::cp1250_to_utf8(s);
 }
-
-// A recording device whose recordings last as long as the test says.
-class Mikrofon : public core::RecorderDevice {
-  public:
-    int open() override { return 0; }
-    int set_wave_params(int, int, int) override { return 0; }
-    int record() override { return 0; }
-    int save(const std::string& path) override {
-        ++zapisy;
-        const std::vector<uint8_t> pcm(static_cast<size_t>(22050 * dlugosc_ms / 1000), 0x80);
-        return ui::sound::write_wav(path, pcm, 22050, 1, 8) ? 0 : 1;
-    }
-    int close() override { return 0; }
-    std::string error_text(int) override { return "?"; }
-
-    int dlugosc_ms = 1000;
-    int zapisy = 0;
-};
 
 // The exercise window, the type chooser, the statistics box and the word
 // list, as the trainer has them.
@@ -301,9 +284,11 @@ TEST_F(KoniecCwiczenia, TheResultIsRecordedOnceWhenTheRunEnds) {
         key_click(&f, Qt::Key_Escape);
     });
     ASSERT_TRUE(czytaj_statystyki());
-    for (int r = 1; r <= ile_cw_info; ++r)
-        if (tab_cw_info[r].nazwa == nazwa && tab_cw_info[r].rodzaj == 6)
+    for (int r = 1; r <= ile_cw_info; ++r) {
+        if (tab_cw_info[r].nazwa == nazwa && tab_cw_info[r].rodzaj == 6) {
             EXPECT_EQ(tab_cw_info[r].uruchomienia, uruchomienia);
+        }
+    }
 }
 
 TEST_F(KoniecCwiczenia, ARunNotStartedFromTheChooserRecordsNothing) {

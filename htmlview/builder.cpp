@@ -1,6 +1,7 @@
 #include "htmlview/builder.h"
 
 #include <bitset>
+#include <climits>
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
@@ -12,6 +13,8 @@
 #include "htmlview/css_parser.h"
 #include "htmlview/entities.h"
 #include "htmlview/form.h"
+#include "htmlview/image_obj.h"
+#include "htmlview/list_block.h"
 #include "htmlview/stream.h"
 #include "htmlview/table_blocks.h"
 #include "htmlview/text_section.h"
@@ -134,6 +137,9 @@ class Builder : public ReaderHost {
     void DoForm(const SymSet& terms);
     void DoFormControl();
     void DoScript();
+    void DoImage();
+    void DoList(const SymSet& terms);
+    void DoListItem(Sym list, bool plain, char type_char, int number, const SymSet& terms);
     void DoHead();
     void DoTitle();
     void DoStyle();
@@ -180,6 +186,7 @@ class Builder : public ReaderHost {
     TUrlTarget link_;
     bool no_break_ = false;
     int base_font_size_ = 3;
+    int list_level_ = 0;
     int depth_ = 0;
     long long tokens_ = 0;
     int table_level_ = 0;
@@ -257,6 +264,13 @@ void Builder::ReadBody(const SymSet& terms) {
         case Sym::Base: case Sym::Meta: case Sym::Link: case Sym::Style: case Sym::BgSound:
             DoHead();
             break;
+        case Sym::OL: case Sym::UL: case Sym::Dir: case Sym::Menu: case Sym::DL: case Sym::Address:
+        case Sym::Blockquote:
+            DoList(terms);
+            break;
+        case Sym::LI: case Sym::DD: case Sym::DT:
+            DoListItem(Sym::None, false, '1', 1, terms);
+            break;
         default:
             if (!DoInline(terms)) Next();
             break;
@@ -313,6 +327,9 @@ bool Builder::DoInline(const SymSet& terms) {
             break;
         case Sym::Table:
             DoTable();
+            break;
+        case Sym::Img:
+            DoImage();
             break;
         case Sym::Input: case Sym::Select: case Sym::TextArea:
             DoFormControl();
@@ -712,8 +729,10 @@ void Builder::DoTable() {
     TCellBasic* const saved_cell = cell_;
     const bool saved_no_break = no_break_;
     const int saved_skipped = skipped_tables_;
+    const int saved_list_level = list_level_;
     no_break_ = false;
     skipped_tables_ = 0;
+    list_level_ = 0;
     ++table_level_;
 
     const std::string outer_align = AsString(Top().Props[TextAlign]);
@@ -790,6 +809,7 @@ void Builder::DoTable() {
         cell_->AddSection(std::move(result));
         no_break_ = saved_no_break;
         skipped_tables_ = saved_skipped;
+        list_level_ = saved_list_level;
         --table_level_;
     };
     try {
@@ -1064,6 +1084,141 @@ void Builder::DoFormControl() {
         Next();
     }
     PopProperties(tag);
+}
+
+// ----------------------------------------------------------------- lists
+
+namespace {
+
+const SymSet kListStarts = set_of({Sym::OL, Sym::UL, Sym::Dir, Sym::Menu, Sym::DL, Sym::Address, Sym::Blockquote});
+const SymSet kListEnds = set_of({Sym::OLEnd, Sym::ULEnd, Sym::DirEnd, Sym::MenuEnd, Sym::DLEnd, Sym::BlockquoteEnd});
+const SymSet kItems = set_of({Sym::LI, Sym::DD, Sym::DT});
+
+} // namespace
+
+// OL, UL, DIR, MENU, DL, and ADDRESS and BLOCKQUOTE, which are read alike.
+void Builder::DoList(const SymSet& terms) {
+    const Sym list = sy();
+    const Sym end = EndSymbolOf(list);
+    FinishSection();
+    if (depth_ >= kMaxBlockDepth) {
+        Next();
+        return;
+    }
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    int number = 1;
+    char type_char = '1';
+    bool plain = false;
+    if (list == Sym::OL) {
+        if (const TAttribute* a = attrs.Find(Sym::Start); a && a->ValueNumber >= 0) number = a->ValueNumber;
+        if (const TAttribute* a = attrs.Find(Sym::Type); a && !a->ValueText.empty()) type_char = a->ValueText[0];
+    } else if (list == Sym::UL) {
+        const TAttribute* type = attrs.Find(Sym::Type);
+        plain = attrs.Find(Sym::Plain) ||
+                (type && (SameText(Trim(type->ValueText), "none") || SameText(Trim(type->ValueText), "plain")));
+    }
+    const std::string tag = StartTagName(list);
+    PushProperties(tag, &attrs);
+    TCellBasic* saved = cell_;
+    ++depth_;
+    TBlock* block = OpenBlock(&attrs);
+    block->NeedsBulletRoom = list != Sym::DL && list != Sym::Address && list != Sym::Blockquote;
+    Next();
+    const bool counts = list == Sym::OL || list == Sym::UL || list == Sym::Dir || list == Sym::Menu;
+    if (counts) ++list_level_;
+    SymSet block_terms = terms | kListEnds | kItems;
+    block_terms.set(static_cast<size_t>(Sym::EndOfDocument));
+    if (!in(kListEnds, sy())) {
+        while (sy() != Sym::EndOfDocument && sy() != end && !in(terms, sy())) {
+            const long long before = tokens_;
+            const Sym s = sy();
+            if (s == Sym::P || s == Sym::PEnd) {
+                DoP(terms);
+            } else if (in(kListStarts, s)) {
+                DoList(terms);
+            } else if (in(kItems, s)) {
+                if (s == Sym::LI)
+                    if (const TAttribute* v = r_.Attributes.Find(Sym::Value); v && v->ValueNumber != 0)
+                        number = v->ValueNumber;
+                DoListItem(list, plain, type_char, number, terms);
+                if (number < INT_MAX) ++number;
+            } else if (s == Sym::Div) {
+                DoDiv(block_terms);
+            } else if (s == Sym::Form) {
+                DoForm(block_terms);
+            } else if (s == Sym::Center) {
+                DoCenter(block_terms);
+            } else if (!DoInline(terms)) {
+                Next();
+            }
+            if (tokens_ == before) Next();
+        }
+    }
+    if (counts) --list_level_;
+    FinishSection();
+    DropInnerBottomMargin(block);
+    PopProperties(tag);
+    --depth_;
+    cell_ = saved;
+    if (sy() == end) Next();
+}
+
+// LI, DD and DT.
+void Builder::DoListItem(Sym list, bool plain, char type_char, int number, const SymSet& terms) {
+    FinishSection();
+    if (depth_ >= kMaxBlockDepth) {
+        Next();
+        return;
+    }
+    const std::string tag = StartTagName(sy());
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    PushProperties(tag, &attrs);
+    TCellBasic* saved = cell_;
+    ++depth_;
+    auto item = std::make_unique<TBlockLI>(&doc_, Top(), cell_, list, plain, type_char, number, list_level_, &attrs);
+    TBlockLI* li = item.get();
+    cell_->AddSection(std::move(item));
+    cell_ = li->BodyCell.get();
+    Next();
+    while (sy() == Sym::TextToken && Trim(WideToUtf8(r_.Token.C)).empty()) Next();
+    NewSection(&attrs, true);
+    while (sy() != Sym::EndOfDocument && !in(terms, sy())) {
+        const long long before = tokens_;
+        const Sym s = sy();
+        if (s == Sym::P || s == Sym::PEnd) {
+            DoP(terms);
+        } else if (s == Sym::Div) {
+            DoDiv(terms);
+        } else if (s == Sym::Form) {
+            DoForm(terms);
+        } else if (in(kListStarts, s) && s != Sym::Address && s != Sym::Blockquote) {
+            DoList(terms);
+        } else if (!DoInline(terms)) {
+            break;
+        }
+        if (tokens_ == before) Next();
+    }
+    FinishSection();
+    // A nested list or paragraph that ends the item leaves no default gap below it.
+    li->BodyCell->DropLastBottomMargin();
+    PopProperties(tag);
+    --depth_;
+    cell_ = saved;
+}
+
+// -------------------------------------------------------------- pictures
+
+void Builder::DoImage() {
+    if (!section_) NewSection();
+    TAttributeList& attrs = r_.Attributes;
+    PushProperties("img", &attrs);
+    auto img = std::make_unique<TImageObj>(&doc_, r_.TagPos, attrs);
+    img->ApplyStyle(Top());
+    section_->AddImage(std::move(img), r_.TagPos);
+    props_.PopTop();
+    Next();
 }
 
 // ------------------------------------------------------- scripts and head

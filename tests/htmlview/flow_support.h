@@ -2,7 +2,10 @@
 // Pages read into documents for the text-flow tests: a bare document laid
 // out on a scratch canvas, or a page on htmlshot's surface, and the
 // sections and lines to look at.
+#include <QDir>
 #include <QImage>
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <QPainter>
 #include <string>
 #include <vector>
@@ -100,5 +103,30 @@ struct Page {
     int height = 0;
     int max_width = 0;
 };
+
+// Each page of fixtures/pages rendered by htmlshot at 320 and 800 pixels
+// equals its golden picture; the shots go to test_output/htmlview/pages.
+inline void expect_pages_like_goldens(std::initializer_list<const char*> names) {
+    testsupport::qt_app();
+    const std::string pages = std::string(FIXTURES_DIR) + "/pages/";
+    const std::string out = testsupport::output_path("htmlview/pages");
+    QDir().mkpath(QString::fromStdString(out));
+    for (const char* name : names)
+        for (int width : {320, 800}) {
+            const std::string shot_name = std::string(name) + "_" + std::to_string(width) + ".png";
+            SCOPED_TRACE(shot_name);
+            std::string error;
+            const QImage shot = htmlshot::RenderPage(pages + name + ".html", width, &error);
+            ASSERT_FALSE(shot.isNull()) << error;
+            EXPECT_EQ(error, "");
+            shot.save(QString::fromStdString(out + "/" + shot_name));
+            const QImage golden(QString::fromStdString(pages + shot_name));
+            if (golden.isNull()) {
+                ADD_FAILURE() << "golden picture missing";
+                continue;
+            }
+            EXPECT_EQ(shot, golden.convertToFormat(QImage::Format_RGB32));
+        }
+}
 
 } // namespace flow

@@ -514,7 +514,8 @@ void Builder::DropInnerBottomMargin(TBlock* block) {
 
 void Builder::DoBody() {
     const bool has_content = body_->BodyCell->Count() > 0 || (section_ && section_->TextLength() > 0);
-    if (has_content || cell_ != body_->BodyCell.get()) {
+    // Inside a table the body block holds the table's place: it stays.
+    if (has_content || cell_ != body_->BodyCell.get() || table_level_ > 0) {
         Next();
         return;
     }

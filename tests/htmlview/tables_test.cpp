@@ -463,3 +463,17 @@ TEST_F(Tables, APageThatStopsInsideATableKeepsIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Tables, ABodyTagInsideATableChangesNothing) {
+    // Content outside the cells goes to the body ahead of the table; a BODY
+    // tag there must not replace the body that is to hold the table.
+    Page page("<table><tr>stray<body bgcolor=#ff0000><td>cell</td></tr></table>after");
+    const auto t = tables(page.doc);
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(cell_text(*t[0]->Rows[0]->Cells[0]), "cell");
+    EXPECT_EQ(page.Lines(), (std::vector<std::string>{"stray", "cell", "after"}));
+}
+
+} // namespace

@@ -222,8 +222,13 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     max_width = awidth;
     int auto_count = 0;
     ConvertMargins(BoxProps, awidth, aheight, EmSize, ExSize, auto_count, BoxValues);
-    OffsetTop = BoxValues[piTop] == AutoValue ? 0 : BoxValues[piTop];
-    OffsetLeft = BoxValues[piLeft] == AutoValue ? 0 : BoxValues[piLeft];
+    OffsetTop = BoxValues[piTop] == AutoValue || BoxValues[piTop] == NoValue ? 0 : BoxValues[piTop];
+    OffsetLeft = BoxValues[piLeft] == AutoValue || BoxValues[piLeft] == NoValue ? 0 : BoxValues[piLeft];
+    if (PlaceMode == 1) {
+        x = OffsetLeft;
+        y = OffsetTop + yref;
+        SectionTop = y;
+    }
     ChosenWidth = ContentWidth(canvas, awidth, auto_count, aheight);
     BodyCell->Indents = &indents;
     const void* saved_owner = indents.CurrentID;
@@ -235,9 +240,17 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     if (AsString(BoxProps[piWidth]).find('%') != std::string::npos)
         ChosenWidth = std::min(ChosenWidth, awidth - sides);
     ChosenWidth = std::max(0, ChosenWidth);
+    const int block_width = ChosenWidth + sides;
     const int top = y + ClearSpace;
     PaintTop = m[htmlview::MarginTop] < 1 ? top + m[htmlview::MarginTop] : top;
-    ContentOffset = m[MarginLeft] + m[PaddingLeft] + m[BorderLeftWidth];
+    const int left_sides = m[MarginLeft] + m[PaddingLeft] + m[BorderLeftWidth];
+    const int right_sides = m[MarginRight] + m[PaddingRight] + m[BorderRightWidth];
+    if (FloatKind == ALeft)
+        ContentOffset = std::max(x, indents.LeftIndent(top)) - x + left_sides;
+    else if (FloatKind == ARight)
+        ContentOffset = std::min(awidth, indents.RightSide(top) - x) - right_sides - ChosenWidth;
+    else
+        ContentOffset = left_sides;
     int cx = x + ContentOffset;
     if (NeedsBulletRoom) {
         const int room = indents.LeftIndent(top) + 35;
@@ -254,20 +267,43 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     ContentLeft = cx;
     const int height_prop = std::max(0, m[piHeight] == AutoValue ? 0 : m[piHeight]);
     int cell_max = 0;
-    BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
+    if (PlaceMode == 2)
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop + OffsetTop, xref, ContentTop + OffsetTop, ChosenWidth,
+                                     height_prop, cell_max, curs);
+    else if (PlaceMode == 1)
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, OffsetLeft + xref + m[MarginLeft] + m[BorderLeftWidth],
+                                     OffsetTop + yref + m[htmlview::MarginTop] + m[BorderTopWidth], ChosenWidth,
+                                     height_prop, cell_max, curs);
+    else
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
     PosCount = curs - FirstPos;
     max_width = sides + cell_max;
-    ContentEnd = std::max(ContentTop, BodyCell->InnerBottom);
+    if (PlaceMode != 0) max_width += OffsetLeft - m[MarginRight];
+    ContentEnd = std::max(ContentTop, BodyCell->InnerBottom - (PlaceMode == 2 ? OffsetTop : 0));
     if (ContentEnd - ContentTop < height_prop) ContentEnd = ContentTop + height_prop;
     FlowBottom = ContentEnd + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom];
     PaintBottom = std::max(ContentEnd, BodyCell->PaintBottom) + m[PaddingBottom] + m[BorderBottomWidth];
-    const int result = FlowBottom - y;
+    int result = FlowBottom - y;
     FlowHeight = result;
     indents.DeleteLeft(left);
     indents.DeleteRight(right);
     indents.CurrentID = saved_owner;
-    PaintHeight = std::max(FlowHeight, indents.ImageBottom() - y);
-    PaintBottom = std::max(PaintBottom, y + PaintHeight);
+    if (FloatKind == 0 && PlaceMode != 1) {
+        PaintHeight = std::max(FlowHeight, indents.ImageBottom() - y);
+        PaintBottom = std::max(PaintBottom, y + PaintHeight);
+    } else {
+        PaintHeight = PlaceMode == 1 ? 0 : FlowHeight;
+        // A float leaves its box to the float manager; floats and absolutely
+        // placed blocks take no room in the flow.
+        if (PlaceMode != 1) {
+            if (FloatKind == ALeft)
+                indents.AddFloatRect(y, cx + ChosenWidth + right_sides, ALeft, PaintBottom - y);
+            else if (FloatKind == ARight)
+                indents.AddFloatRect(y, block_width, ARight, PaintBottom - y);
+        }
+        FlowHeight = 0;
+        result = 0;
+    }
     FillStackList();
     return result;
 }
@@ -279,7 +315,12 @@ void TBlock::Boxes(int px, int py, ui::Rect& border_box, ui::Rect& padding_box) 
     border_box.Left = content_left - m[PaddingLeft] - m[BorderLeftWidth];
     border_box.Right = content_left + ChosenWidth + m[PaddingRight] + m[BorderRightWidth];
     border_box.Top = py + ClearSpace + m[htmlview::MarginTop] - scroll;
-    border_box.Bottom = FlowBottom - scroll - m[htmlview::MarginBottom];
+    if (FloatKind != 0)
+        border_box.Bottom = PaintBottom - scroll;
+    else if (PlaceMode == 2)
+        border_box.Bottom = FlowBottom + OffsetTop - scroll - m[htmlview::MarginBottom];
+    else
+        border_box.Bottom = FlowBottom - scroll - m[htmlview::MarginBottom];
     padding_box = {border_box.Left + m[BorderLeftWidth], border_box.Top + m[BorderTopWidth],
                    border_box.Right - m[BorderRightWidth], border_box.Bottom - m[BorderBottomWidth]};
 }
@@ -306,13 +347,52 @@ void TBlock::PaintBorder(ui::HtmlCanvas& canvas, const ui::Rect& border_box, con
     DrawBorder(canvas, border_box, padding_box, static_cast<ColorRef>(m[BackgroundColor]), styles, colors);
 }
 
+// Page breaks around the block on a printed page; false: the block goes
+// to the next page and is not painted on this one.
+bool TBlock::BreakPage(const ui::Rect& arect) {
+    TSectionList& doc = *Document;
+    const int page_top = arect.Top + doc.ScrollY;
+    const int page_height = arect.Bottom - arect.Top;
+    const int mt = BoxValues[htmlview::MarginTop];
+    const int bottom = SectionTop + PaintHeight;
+    // A new page end is taken only below the page's top, so every page
+    // moves the print on, whatever the margins.
+    auto end_page_at = [&](int y) {
+        if (y > page_top && y < doc.PageEndY) doc.PageEndY = y;
+    };
+    if (PageBreakBefore && !doc.PageEmpty && page_top < SectionTop + mt) {
+        end_page_at(SectionTop + mt);
+        return false;
+    }
+    if (AvoidPageBreak && SectionTop > page_top && bottom > doc.PageEndY && page_height > PaintHeight - mt) {
+        end_page_at(SectionTop + mt);
+        return false;
+    }
+    if (IsTableBlock() && SectionTop > page_top + page_height * 2 / 3 && bottom > doc.PageEndY &&
+        PaintHeight < page_height) {
+        end_page_at(SectionTop);
+        return false;
+    }
+    if (PageBreakAfter && page_top < bottom && doc.PageEndY > bottom) doc.PageEndY = bottom;
+    return true;
+}
+
 int TBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int xref,
                   int yref) {
     if (NotDisplayed) return 0;
     const int result = SectionTop + FlowHeight;
+    if (Document && Document->PrintingNow && PlaceMode != 1 && !BreakPage(arect)) return result;
     if (VisibleState == 1) return result;
+    int px = x, py = SectionTop;
+    if (PlaceMode == 2) {
+        px = x + OffsetLeft;
+        py = SectionTop + OffsetTop;
+    } else if (PlaceMode == 1) {
+        px = xref + OffsetLeft;
+        py = yref + OffsetTop;
+    }
     ui::Rect border_box, padding_box;
-    Boxes(x, SectionTop, border_box, padding_box);
+    Boxes(px, py, border_box, padding_box);
     BorderBox = border_box;
     if (border_box.Top < arect.Bottom && border_box.Bottom > arect.Top) {
         PaintBackground(canvas, arect, padding_box);
@@ -320,7 +400,12 @@ int TBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& 
     }
     const void* saved_owner = indents.CurrentID;
     indents.CurrentID = this;
-    for (TSectionBase* s : StackList) s->Paint(canvas, arect, indents, x + ContentOffset, xref, yref);
+    // Positioned blocks are the reference of the absolutely placed blocks inside.
+    if (PlaceMode != 0) {
+        xref = padding_box.Left;
+        yref = padding_box.Top + (Document ? Document->ScrollY : 0);
+    }
+    for (TSectionBase* s : StackList) s->Paint(canvas, arect, indents, px + ContentOffset, xref, yref);
     indents.CurrentID = saved_owner;
     return result;
 }

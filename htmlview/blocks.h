@@ -83,6 +83,7 @@ class TBlock : public TSectionBase {
     // The border and padding boxes of a block painted at (px, py), window coordinates.
     void Boxes(int px, int py, ui::Rect& border_box, ui::Rect& padding_box) const;
     void PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& arect, const ui::Rect& padding_box);
+    bool BreakPage(const ui::Rect& arect);
 };
 
 class TBodyBlock : public TBlock {

@@ -15,6 +15,7 @@
 #include "htmlview/form.h"
 #include "htmlview/image_obj.h"
 #include "htmlview/list_block.h"
+#include "htmlview/rule.h"
 #include "htmlview/stream.h"
 #include "htmlview/table_blocks.h"
 #include "htmlview/text_section.h"
@@ -138,6 +139,7 @@ class Builder : public ReaderHost {
     void DoFormControl();
     void DoScript();
     void DoImage();
+    void DoRule();
     void DoList(const SymSet& terms);
     void DoListItem(Sym list, bool plain, char type_char, int number, const SymSet& terms);
     void DoHead();
@@ -330,6 +332,9 @@ bool Builder::DoInline(const SymSet& terms) {
             break;
         case Sym::Img:
             DoImage();
+            break;
+        case Sym::HR:
+            DoRule();
             break;
         case Sym::Input: case Sym::Select: case Sym::TextArea:
             DoFormControl();
@@ -1218,6 +1223,18 @@ void Builder::DoImage() {
     auto img = std::make_unique<TImageObj>(&doc_, r_.TagPos, attrs);
     img->ApplyStyle(Top());
     section_->AddImage(std::move(img), r_.TagPos);
+    props_.PopTop();
+    Next();
+}
+
+void Builder::DoRule() {
+    FinishSection();
+    TAttributeList& attrs = r_.Attributes;
+    PushProperties("hr", &attrs);
+    auto line = std::make_unique<THorzLine>(&doc_, attrs, Top());
+    auto block = std::make_unique<THRBlock>(&doc_, Top(), cell_, &attrs, line.get());
+    block->BodyCell->AddSection(std::move(line));
+    cell_->AddSection(std::move(block));
     props_.PopTop();
     Next();
 }

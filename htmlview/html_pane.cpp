@@ -308,14 +308,29 @@ void THtmlPane::Clear() {
 }
 
 int THtmlPane::Print(int from, int to, PrintOutcome* outcome) {
+    PrintedPage = 0;
+    if (outcome) *outcome = {};
+    // A load in progress blocks printing.
+    if (processing_) {
+        bool stop = false;
+        if (OnPrintProgress) OnPrintProgress(0, stop);
+        return 0;
+    }
     TPrintOptions options;
+    options.OnPrintHeader = OnPrintHeader;
+    options.OnPrintFooter = OnPrintFooter;
+    options.OnPrintProgress = [this](int page, bool& stop) {
+        PrintedPage = page;
+        if (OnPrintProgress) OnPrintProgress(page, stop);
+    };
     options.MarginLeft = PrintMarginLeft;
     options.MarginRight = PrintMarginRight;
     options.MarginTop = PrintMarginTop;
     options.MarginBottom = PrintMarginBottom;
     options.Scale = print_scale_;
     options.Title = title_;
-    return PrintDocument(*doc_, from, to, options, outcome);
+    PrintedPage = PrintDocument(*doc_, from, to, options, outcome);
+    return PrintedPage;
 }
 
 // ------------------------------------------------------------------- layout

@@ -85,6 +85,11 @@ class THtmlPane : public QWidget, public TViewerHost {
     // margins and scale; the last page printed (0 for none). Throws EPrinter
     // when the printer cannot serve.
     int Print(int from, int to, PrintOutcome* outcome = nullptr);
+    // Each printed page's header and footer, and the page call-back.
+    TPagePrinted OnPrintHeader, OnPrintFooter;
+    TPrintProgress OnPrintProgress;
+    // The page being printed; after printing, the last page handled.
+    int PrintedPage = 0;
 
     // ---- where the view stands
     TViewPosition Position() const;

@@ -7,9 +7,11 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <numeric>
 #include <stdexcept>
 
 #include "flow_support.h"
+#include "htmlview/html_pane.h"
 #include "print_support.h"
 
 namespace {
@@ -356,7 +358,8 @@ TEST(PrintTables, ATallRowNearThePageEndMovesToTheNextPage) {
     flow::Page page("<body style=\"margin:0\"><p style=\"margin:0; line-height:494px\">x</p>"
                     "<table border=1 cellspacing=0 style=\"margin:0\"><tr><td height=300>cell</td></tr></table></body>",
                     480);
-    TPrintOptions o = Recorder().options;
+    Recorder rec;
+    TPrintOptions& o = rec.options;
     o.OnPrintHeader = nullptr;
     o.OnPrintFooter = nullptr;
     ASSERT_EQ(PrintDocument(page.doc, 1, 999, o), 2);
@@ -392,7 +395,8 @@ TEST(PrintForms, ControlsPrintWhereThePagePlacesThem) {
                   "<p style=\"margin:0\"><input type=submit value=\"Send\"> <input type=reset value=\"Clear\"></p>"
                   "</form></body>",
                   std::string(FIXTURES_DIR), 480);
-    TPrintOptions o = Recorder().options;
+    Recorder rec;
+    TPrintOptions& o = rec.options;
     o.OnPrintHeader = nullptr;
     o.OnPrintFooter = nullptr;
     ASSERT_EQ(PrintDocument(shot.Doc(), 1, 999, o), 1);
@@ -408,6 +412,51 @@ TEST(PrintForms, ControlsPrintWhereThePagePlacesThem) {
     const QImage golden(QString::fromStdString(std::string(FIXTURES_DIR) + "/print/form_p1.png"));
     ASSERT_FALSE(golden.isNull()) << "golden picture missing";
     EXPECT_EQ(sheets[0], golden.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
+
+namespace {
+
+// The help pages through the viewer control, as the help window prints
+// them: every page of each document, a header on each sheet; the results
+// page (with its table) equals its golden picture.
+TEST(PrintHelp, HelpPagesPrintThroughTheViewer) {
+    PdfPrinter pdf(559, 794); // A5 at 96 pixels per inch
+    const std::string out_dir = testsupport::output_path("htmlview/print");
+    QDir().mkpath(QString::fromStdString(out_dir));
+    const QStringList pages = QDir(QString(DEMO_PROGRAM_DIR) + "/htm_sk").entryList({"h_*.html"}, QDir::Files);
+    ASSERT_GE(pages.size(), 5);
+    for (const QString& page : pages) {
+        SCOPED_TRACE(page.toStdString());
+        THtmlPane pane;
+        pane.resize(800, 504);
+        pane.LoadFromFile(std::string(DEMO_PROGRAM_DIR) + "/htm_sk/" + page.toStdString());
+        std::vector<int> headers;
+        pane.OnPrintHeader = [&](TPrinterCanvas& c, int n, int w, int h, bool&) {
+            headers.push_back(n);
+            c.SelectFont(ui::LogFont{"Arial", -11});
+            c.SetTextColor(0);
+            const std::u16string text = u"- " + QString::number(n).toStdU16String() + u" -";
+            c.TextOut((w - c.TextWidth(text)) / 2, h / 2, text);
+        };
+        PrintOutcome out;
+        const int printed = pane.Print(1, 999, &out);
+        EXPECT_EQ(pane.PrintedPage, printed);
+        ASSERT_GE(printed, 1);
+        EXPECT_TRUE(out.done);
+        std::vector<int> want(static_cast<size_t>(printed));
+        std::iota(want.begin(), want.end(), 1);
+        EXPECT_EQ(headers, want);
+        EXPECT_EQ(printtest::pdf_pages(pdf.file), printed);
+        if (page != "h_12_wynik.html") continue;
+        const auto sheets = printtest::pdf_images(pdf.file);
+        ASSERT_EQ(sheets.size(), 1u);
+        sheets[0].save(QString::fromStdString(out_dir + "/help_results_p1.png"));
+        const QImage golden(QString::fromStdString(std::string(FIXTURES_DIR) + "/print/help_results_p1.png"));
+        ASSERT_FALSE(golden.isNull()) << "golden picture missing";
+        EXPECT_EQ(sheets[0], golden.convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 } // namespace

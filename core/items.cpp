@@ -49,6 +49,20 @@ void TBazaSlowek::wyczysc_pozycje(int i) {
     ma_korekte[i] = 0;
 }
 
+void TBazaSlowek::przenies_pozycje(int z, int do_) {
+    if (z < 0 || z > MAX_SLOW || do_ < 0 || do_ > MAX_SLOW || z == do_) return;
+    for (auto* col : {&grupa, &id_slowa, &poziom, &rodzaj, &znacznik_s})
+        (*col)[do_] = (*col)[z];
+    for (auto* col : {&slowo_usera, &ma_korekte})
+        (*col)[do_] = (*col)[z];
+    for (auto* col : {&slowo_obce, &tlumaczenie, &l_mnoga, &synonimy, &uwagi, &wymowa, &pole_6,
+                      &pole_7, &tlumaczenie_zdania, &opcje_wyboru, &pole_zdania_7, &komentarz,
+                      &tekst_szukania, &korekta_tekst1, &korekta_tekst2})
+        (*col)[do_] = std::move((*col)[z]);
+    korekta_flagi[do_] = korekta_flagi[z];
+    wyczysc_pozycje(z);
+}
+
 namespace {
 
 std::string plik(const std::string& name) {
@@ -247,6 +261,13 @@ void przebuduj_indeks() {
     for (int i = 1; i <= baza.ile_slow; ++i)
         indeks.emplace(baza.id_slowa[i], i); // keeps the lowest index
     stan_danych.indeks_ile = baza.ile_slow;
+}
+
+int nastepne_id_slowa() {
+    for (int i = 1; i <= baza.ile_slow; ++i)
+        if (baza.id_slowa[i] > baza.max_id && baza.id_slowa[i] < 50000)
+            baza.max_id = baza.id_slowa[i];
+    return ++baza.max_id;
 }
 
 int znajdz_slowko(int id) {

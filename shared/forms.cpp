@@ -151,6 +151,17 @@ void ustaw_tlo(ui::Image& image, const std::string& plik, look::Size rozmiar) {
     image.SetPictureSource([plik, rozmiar] { return tlo_okna(plik, rozmiar); });
 }
 
+void ustaw_obrazek(ui::Image& image, const look::Rect& r, const std::string& plik,
+                   std::function<void()> klik) {
+    umiesc(image, r);
+    image.SetPictureSource([plik, r] {
+        return ui::keyed_image(tlo_okna(plik, {r.w, r.h}), 0xFF000000u | look::klucz_przezroczysty);
+    });
+    if (!klik) return;
+    image.OnClick = std::move(klik);
+    ui::hand_cursor(&image);
+}
+
 void ustaw_komunikat(ui::Label& label, const look::Rect& r) {
     umiesc(label, r);
     label.SetFont(czcionka_komunikatu());

@@ -86,3 +86,8 @@ void umiesc(QWidget& w, const look::Rect& r);
 void ustaw_tlo(ui::Image& image, const std::string& plik, look::Size rozmiar);
 void ustaw_komunikat(ui::Label& label, const look::Rect& r);
 void ustaw_przycisk(TTransparentButton& b, const look::Rect& r, std::function<void()> klik);
+// A picture of the program folder placed at `r`, its key colour left out,
+// read when the window first shows; with `klik` it is a picture button (hand
+// pointer, the click).
+void ustaw_obrazek(ui::Image& image, const look::Rect& r, const std::string& plik,
+                   std::function<void()> klik = {});

@@ -38,6 +38,7 @@
 #include "shared/zestaw_okien.h"
 #include "trainer/form1.h"
 #include "trainer/form11.h"
+#include "trainer/form12.h"
 #include "trainer/form13.h"
 #include "trainer/form15.h"
 #include "trainer/form16.h"
@@ -53,6 +54,7 @@
 #include "trainer/form28.h"
 #include "trainer/form30.h"
 #include "trainer/form31.h"
+#include "trainer/form3.h"
 #include "trainer/form4.h"
 #include "trainer/form6.h"
 #include "trainer/form8.h"
@@ -62,8 +64,6 @@
 // The windows not built yet: class, size, title, help page of F1 (nullptr: the
 // page asked for last). The big windows take the main window's size.
 VOKARIN_SHELL(TForm7, 455, 240, "Ćwiczenie", nullptr);
-VOKARIN_SHELL(TForm12, 600, 480, "Ustawienia", "h_14_ustaw.html");
-VOKARIN_SHELL(TForm3, 600, 420, "Import ", nullptr);
 
 // Every window in its order of creation: OKNO for the trainer's own (pointer
 // defined in windows.cpp), OKNO_WSPOLNE for those of shared/.

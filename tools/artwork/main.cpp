@@ -24,11 +24,14 @@
 #include "tools/artwork/help_pictures.h"
 #include "tools/artwork/interludes.h"
 #include "tools/artwork/paint.h"
+#include "tools/artwork/settings_art.h"
 #include "tools/artwork/strips.h"
 #include "trainer/form13_geometry.h"
 #include "trainer/form15_geometry.h"
 #include "trainer/form1_geometry.h"
+#include "trainer/form12_geometry.h"
 #include "trainer/form2_geometry.h"
+#include "trainer/form3_geometry.h"
 #include "trainer/form16_geometry.h"
 #include "trainer/form17_geometry.h"
 #include "trainer/form18_geometry.h"
@@ -200,6 +203,10 @@ int main(int argc, char** argv) {
     write_picture(wybor_cw_2_a(), folder, "gfx_s/wybor_cw_2_a.bmp", look::okno_wyboru);
     write_picture(artwork::form8(), folder, "gfx_s/form8.bmp", look::okno_typow);
     for (const auto& pic : chooser_pictures())
+        write_keyed(pic.image, folder, pic.file);
+    write_picture(ustawienia(), folder, "gfx_s/ustawienia.bmp", geo12::okno);
+    write_picture(artwork::form3(), folder, "gfx_s/form3.bmp", geo3::okno);
+    for (const auto& pic : settings_pictures())
         write_keyed(pic.image, folder, pic.file);
 
     // The exercise window.

@@ -1,0 +1,2 @@
+1=Marta
+2=Tomek

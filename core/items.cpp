@@ -263,13 +263,6 @@ void przebuduj_indeks() {
     stan_danych.indeks_ile = baza.ile_slow;
 }
 
-int nastepne_id_slowa() {
-    for (int i = 1; i <= baza.ile_slow; ++i)
-        if (baza.id_slowa[i] > baza.max_id && baza.id_slowa[i] < 50000)
-            baza.max_id = baza.id_slowa[i];
-    return ++baza.max_id;
-}
-
 int znajdz_slowko(int id) {
     auto& indeks = stan_danych.indeks;
     if (stan_danych.indeks_ile != baza.ile_slow) przebuduj_indeks();

@@ -131,9 +131,6 @@ bool zapisz_slowka_usera();
 void czytaj_korekte();
 bool zapisz_korekte(); // does nothing outside correction mode
 
-// The ID of a new own word: max_id moves up to the largest item ID above it
-// and below 50000, then one further. Returns the new max_id.
-int nastepne_id_slowa();
 // Index 1..ile_slow of the first item with that ID; -1 when none. Constant time.
 int znajdz_slowko(int id);
 // Rebuilds the ID index after items were added or changed outside the readers.

@@ -13,6 +13,7 @@
 #include "platform/os/paths.h"
 #include "platform/os/read_file.h"
 #include "platform/os/registry.h"
+#include "trainer/generator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,20 +83,19 @@ int import_slowek_2001(const std::string& plik, MapaId2001& mapa) {
         core::show_info(os::pl("Nie można odczytać pliku ") + plik + ".");
         return -1;
     }
-    // The editor's rule over the store as it is: the new words take the
-    // numbers from here on.
-    const int pierwsze = nastepne_id_slowa();
-    baza.max_id = max_id;
+    // The word editor's rule over the store as it is: the new words take the
+    // numbers from there on, below the built-in words' 50000.
+    int nastepne = generator::nastepne_id();
     try {
         wczytaj_slowka(plik);
-    } catch (const core::RunTimeError& e) {
+    } catch (const core::RunTimeError&) {
         cofnij();
         core::show_info(os::pl("Plik ") + plik + os::pl(" jest uszkodzony. Słówka nie zostały "
                                                         "zaimportowane."));
         return -1;
     }
     // The reader counted the earlier IDs as seen; they are replaced.
-    baza.max_id = pierwsze - 1;
+    baza.max_id = max_id;
 
     std::map<std::pair<std::string, std::string>, int> obecne;
     for (int i = 1; i <= bylo; ++i)
@@ -106,14 +106,18 @@ int import_slowek_2001(const std::string& plik, MapaId2001& mapa) {
     int miejsce = bylo;
     for (int i = bylo + 1; i <= baza.ile_slow; ++i) {
         const int stare = baza.id_slowa[i];
-        auto [it, nowe] =
-            obecne.emplace(std::make_pair(baza.slowo_obce[i], baza.tlumaczenie[i]), 0);
-        if (nowe) {
+        const auto klucz = std::make_pair(baza.slowo_obce[i], baza.tlumaczenie[i]);
+        auto it = obecne.find(klucz);
+        if (it == obecne.end()) {
+            // No number left for an own word: the word stays out, and its
+            // records are rejected.
+            if (nastepne < 1 || nastepne >= 50000) continue;
             ++miejsce;
             baza.przenies_pozycje(i, miejsce);
-            baza.id_slowa[miejsce] = ++baza.max_id;
+            baza.id_slowa[miejsce] = nastepne;
             baza.slowo_usera[miejsce] = 1;
-            it->second = baza.max_id;
+            baza.max_id = std::max(baza.max_id, nastepne);
+            it = obecne.emplace(klucz, nastepne++).first;
             ++dodane;
         }
         mapa[stare] = it->second;

@@ -7,11 +7,6 @@
 namespace artwork {
 namespace {
 
-void raised_panel(QImage& img, const QRectF& r, const QColor& fill) {
-    drop_shadow(img, rounded(r, 8), QPointF(0, 2), 3, alpha(granat, 45));
-    panel(img, r, 8, fill);
-}
-
 // A panel behind a group of controls, from the top-left of the first to the
 // bottom-right of the last.
 void group(QImage& img, const look::Rect& first, const look::Rect& last) {

@@ -4,7 +4,6 @@
 
 #include "core/startup.h"
 #include "core/text.h"
-#include "platform/os/paths.h"
 
 std::string plik_opcji_slownika() {
     return sciezka_programu + "ustaw_s.txt";
@@ -12,8 +11,9 @@ std::string plik_opcji_slownika() {
 
 OpcjeSzukania czytaj_opcje_slownika(core::PlikUcznia& plik) {
     std::vector<std::string> lines;
-    const bool jest = os::file_exists(plik_opcji_slownika());
-    if (!plik.wczytaj_linie(plik_opcji_slownika(), lines) || !jest) return {true, true, false, false};
+    if (!plik.wczytaj_linie(plik_opcji_slownika(), lines) ||
+        plik.stan() == core::PlikUcznia::Stan::nowy)
+        return {true, true, false, false};
     auto linia = [&](size_t n) {
         return n < lines.size() && StrToIntDef(Trim(lines[n]), 0) == 1;
     };

@@ -106,16 +106,11 @@ bool write_lines(const std::string& path, const std::vector<std::string>& lines)
 }
 
 bool append_lines(const std::string& path, const std::vector<std::string>& lines) {
-    int fd = ::open(resolve(path).c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    std::string bytes = join_crlf(lines);
-    const off_t size = ::lseek(fd, 0, SEEK_END);
-    char last = '\n';
-    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
-    if (last != '\n') bytes.insert(0, "\r\n");
-    bool ok = write_fd_all(fd, bytes);
-    ok = (::close(fd) == 0) && ok;
-    return ok;
+    std::string bytes;
+    if (read_whole_file(path, bytes) == ReadStatus::failed) return false;
+    if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
+    bytes += join_crlf(lines);
+    return atomic_replace(path, bytes);
 }
 
 bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines) {

@@ -52,7 +52,9 @@ std::string join_crlf(const std::vector<std::string>& lines);
 bool write_lines(const std::string& path, const std::vector<std::string>& lines);
 
 // Appends lines with CR LF, the file made when missing; a last line left
-// without its line break gets one first. The caller sees to any locking.
+// without its line break gets one first. The whole file is rewritten through
+// the atomic-replace helper, so a failed append leaves it as it was; false
+// when it exists but cannot be read. The caller sees to any locking.
 bool append_lines(const std::string& path, const std::vector<std::string>& lines);
 // Appends lines with CR LF under an exclusive file lock.
 bool append_lines_locked(const std::string& path, const std::vector<std::string>& lines);

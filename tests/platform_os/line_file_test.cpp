@@ -1,3 +1,4 @@
+#include "platform/os/atomic_file.h"
 #include "platform/os/line_file.h"
 #include "support/temp_dir.h"
 
@@ -102,6 +103,31 @@ TEST(LineFiles, AppendLockedCreatesThenAppends) {
     ASSERT_TRUE(os::append_lines_locked(tmp.file("SLOW.TXT"), {"2=b", "3=c"}));
     EXPECT_EQ(tmp.read("slow.txt"), "1=a\r\n2=b\r\n3=c\r\n");
     EXPECT_FALSE(os::append_lines_locked(tmp.file("no/such/slow.txt"), {"x"}));
+}
+
+// The hand-off append rewrites the file whole: a write that fails at any
+// step, or a file that cannot be read, leaves what was there.
+TEST(LineFiles, FailedAppendLeavesTheFileAsItWas) {
+    testsupport::TempDir tmp;
+    tmp.write("slow.txt", "1\r\n2");
+    for (const char* step : {"open", "write", "flush", "rename"}) {
+        os::set_atomic_fail_hook([step](const std::string& s) { return s == step; });
+        EXPECT_FALSE(os::append_lines(tmp.file("slow.txt"), {"3"})) << step;
+        os::set_atomic_fail_hook({});
+        EXPECT_EQ(tmp.read("slow.txt"), "1\r\n2") << step;
+    }
+    os::set_read_fail_hook([](const std::string&) { return true; });
+    EXPECT_FALSE(os::append_lines(tmp.file("slow.txt"), {"3"}));
+    os::set_read_fail_hook({});
+    EXPECT_EQ(tmp.read("slow.txt"), "1\r\n2");
+
+    ASSERT_TRUE(os::append_lines(tmp.file("SLOW.TXT"), {"3"}));
+    EXPECT_EQ(tmp.read("slow.txt"), "1\r\n2\r\n3\r\n");
+    // No temporary file of a failed step is left beside it.
+    Lines names;
+    for (const auto& e : std::filesystem::directory_iterator(tmp.path()))
+        names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, Lines{"slow.txt"});
 }
 
 TEST(LineFiles, LockedReadWaitsForAnAppendInProgress) {

@@ -28,13 +28,6 @@ void field_panel(QImage& img, const look::Rect& label, const look::Rect& field) 
     panel(img, r, 10, alpha(white, 150));
 }
 
-// Button row at the bottom of a user window, set off by a fine line.
-void button_row(QImage& img, int top) {
-    QPainter p(&img);
-    p.fillRect(QRectF(18, top, img.width() - 36, 1), alpha(granat, 40));
-    p.fillRect(QRectF(18, top + 1, img.width() - 36, 1), alpha(white, 160));
-}
-
 // User windows: heading band, the field panel and the line above the buttons.
 QImage user_window(look::Size size, const char* heading, const look::Rect& label,
                    const look::Rect& field, int row_top) {

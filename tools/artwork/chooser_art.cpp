@@ -139,12 +139,7 @@ QImage tab(const look::Rect& r, const char* caption, Icon icon) {
 
 QImage delete_button() {
     const look::Rect r = look::wybor_k_usun;
-    const QPainterPath shape = rounded(QRectF(0, 0, r.w, r.h), 9);
-    return keyed(r.w, r.h, white, shape, [r](QPainter& p) {
-        const QRectF body(0.5, 0.5, r.w - 1, r.h - 1);
-        p.fillPath(rounded(body, 9), vertical(body, white, mix(piasek, white, 0.4)));
-        p.setPen(QPen(pomarancz, 1.4));
-        p.drawPath(rounded(body.adjusted(0.4, 0.4, -0.4, -0.4), 9));
+    return light_button(r, QPen(pomarancz, 1.4), [&](QPainter& p) {
         // a cross in an orange disc
         const QPointF c(16, r.h / 2.0);
         p.setPen(Qt::NoPen);

@@ -89,6 +89,27 @@ QImage strip_button(const look::Rect& m, const std::function<void(QPainter&, QRe
     });
 }
 
+void separator(QImage& img, double y, double left, double right) {
+    QPainter p(&img);
+    p.fillRect(QRectF(left, y, right - left, 1), alpha(granat, 40));
+    p.fillRect(QRectF(left, y + 1, right - left, 1), alpha(white, 160));
+}
+
+void button_row(QImage& img, int top) {
+    separator(img, top, 18, img.width() - 18);
+}
+
+QImage light_button(const look::Rect& r, const QPen& edge,
+                    const std::function<void(QPainter&)>& paint) {
+    return keyed(r.w, r.h, white, rounded(QRectF(0, 0, r.w, r.h), 9), [&](QPainter& p) {
+        const QRectF body(0.5, 0.5, r.w - 1, r.h - 1);
+        p.fillPath(rounded(body, 9), vertical(body, white, mix(piasek, white, 0.4)));
+        p.setPen(edge);
+        p.drawPath(rounded(body.adjusted(0.4, 0.4, -0.4, -0.4), 9));
+        paint(p);
+    });
+}
+
 void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons) {
     for (const auto& b : buttons)
         drop_shadow(img, rounded(rect(b), std::min(b.h * 0.3, 16.0)), QPointF(0, 2), 2,

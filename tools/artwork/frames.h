@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPen>
 #include <QPainterPath>
 #include <functional>
 #include <initializer_list>
@@ -45,6 +46,14 @@ QImage badge(int size, const QColor& fill, const std::function<void(QPainter&, Q
 // A rounded button of the control's size on the exercise window's strip,
 // keyed outside its shape; `sign` paints on it.
 QImage strip_button(const look::Rect& size, const std::function<void(QPainter&, QRectF)>& sign);
+// A fine line across a window from `left` to `right`, with a light line under it.
+void separator(QImage& img, double y, double left, double right);
+// The line that sets off a dialog's button row, 18 pixels in from each side.
+void button_row(QImage& img, int top);
+// A light rounded button face of the control's size, keyed outside its
+// corners and edged with `edge`; `paint` adds the sign and caption.
+QImage light_button(const look::Rect& size, const QPen& edge,
+                    const std::function<void(QPainter&)>& paint);
 // Shadows go only under buttons that are always shown: a hidden button must leave no trace.
 void button_shadows(QImage& img, std::initializer_list<look::Rect> buttons);
 // Light window with a 52-pixel header band carrying a heading and an icon.

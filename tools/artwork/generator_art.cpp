@@ -12,17 +12,6 @@
 namespace artwork {
 namespace {
 
-void raised(QImage& img, const QRectF& r, const QColor& fill) {
-    drop_shadow(img, rounded(r, 8), QPointF(0, 2), 3, alpha(granat, 45));
-    panel(img, r, 8, fill);
-}
-
-void separator(QImage& img, int top) {
-    QPainter p(&img);
-    p.fillRect(QRectF(18, top, img.width() - 36, 1), alpha(granat, 40));
-    p.fillRect(QRectF(18, top + 1, img.width() - 36, 1), alpha(white, 160));
-}
-
 // A glyph drawn in white on a round-cornered sea-blue square.
 using Glyph = std::function<void(QPainter&, const QRectF&)>;
 
@@ -140,12 +129,7 @@ void arrow_right(QPainter& p, const QRectF& r) {
 
 // A wide button: a glyph in a disc at the left, its caption beside it.
 QImage caption_button(const look::Rect& r, const char* caption, const Glyph& glyph) {
-    const QPainterPath shape = rounded(QRectF(0, 0, r.w, r.h), 9);
-    return keyed(r.w, r.h, white, shape, [r, caption, glyph](QPainter& p) {
-        const QRectF body(0.5, 0.5, r.w - 1, r.h - 1);
-        p.fillPath(rounded(body, 9), vertical(body, white, mix(piasek, white, 0.4)));
-        p.setPen(QPen(alpha(granat, 110), 1.2));
-        p.drawPath(rounded(body.adjusted(0.4, 0.4, -0.4, -0.4), 9));
+    return light_button(r, QPen(alpha(granat, 110), 1.2), [&](QPainter& p) {
         const QPointF c(r.h / 2.0 + 2, r.h / 2.0);
         p.setPen(Qt::NoPen);
         p.setBrush(morski);
@@ -170,11 +154,11 @@ QImage tab(int k, Icon i) {
 QImage generator() {
     QImage img = dialog(geo2::okno, "Generator ćwiczeń", Icon::generator);
     // The found list with its count and description.
-    raised(img, QRectF(geo2::Grid1.x - 8, geo2::podpis_top - 8, geo2::Grid1.w + 16,
+    raised_panel(img, QRectF(geo2::Grid1.x - 8, geo2::podpis_top - 8, geo2::Grid1.w + 16,
                        geo2::L_Opis.y + geo2::L_Opis.h - geo2::podpis_top + 14),
            alpha(white, 150));
     // The exercise being built.
-    raised(img, QRectF(geo2::ListBox1.x - 8, geo2::Label4.y - 8, geo2::ListBox1.w + 16,
+    raised_panel(img, QRectF(geo2::ListBox1.x - 8, geo2::Label4.y - 8, geo2::ListBox1.w + 16,
                        geo2::rzad_nr(0).y + geo2::przycisk.h - geo2::Label4.y + 16),
            alpha(piasek, 120));
     window_edge(img);
@@ -185,7 +169,7 @@ QImage zapisz_cw() {
     QImage img = dialog(geo15::okno, "Parametry ćwiczenia", Icon::pencil);
     panel(img, rect(geo15::Label1).united(rect(geo15::CB_Poziom)).adjusted(-14, -8, 14, 10), 10,
           alpha(white, 150));
-    separator(img, geo15::B_OK.y - 10);
+    button_row(img, geo15::B_OK.y - 10);
     window_edge(img);
     return img;
 }
@@ -199,7 +183,7 @@ QImage edycja_slowka() {
           alpha(white, 150));
     panel(img, QRectF(geo13::wybor_x - 12, top, geo13::wybor_w + 24, bottom - top), 10,
           alpha(piasek, 90));
-    separator(img, geo13::B_OK.y - 10);
+    button_row(img, geo13::B_OK.y - 10);
     window_edge(img);
     return img;
 }

@@ -14,13 +14,6 @@ namespace {
 
 const QColor key = rgb(look::klucz_przezroczysty);
 
-// A fine line across a window, with a light line under it.
-void separator(QImage& img, double y, double left, double right) {
-    QPainter p(&img);
-    p.fillRect(QRectF(left, y, right - left, 1), alpha(granat, 40));
-    p.fillRect(QRectF(left, y + 1, right - left, 1), alpha(white, 160));
-}
-
 QImage sign(Icon icon, const QColor& fill) {
     const look::Size s = geo_przyklady::ikona;
     QImage img = canvas(s.w, s.h, key);

@@ -16,12 +16,7 @@ void group(QImage& img, const look::Rect& first, const look::Rect& last) {
 // A picture button: a light rounded face with a coloured edge, an icon in a
 // disc at the left and its caption.
 QImage action_button(const look::Rect& r, Icon icon, const char* caption, const QColor& accent) {
-    const QPainterPath shape = rounded(QRectF(0, 0, r.w, r.h), 9);
-    return keyed(r.w, r.h, white, shape, [=](QPainter& p) {
-        const QRectF body(0.5, 0.5, r.w - 1, r.h - 1);
-        p.fillPath(rounded(body, 9), vertical(body, white, mix(piasek, white, 0.4)));
-        p.setPen(QPen(accent, 1.4));
-        p.drawPath(rounded(body.adjusted(0.4, 0.4, -0.4, -0.4), 9));
+    return light_button(r, QPen(accent, 1.4), [&](QPainter& p) {
         const double d = std::min(r.h - 10.0, 22.0);
         const QPointF c(8 + d / 2, r.h / 2.0);
         p.setPen(Qt::NoPen);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/full_course.h"
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/repetitions.h"
@@ -66,25 +67,15 @@ void fill_records() {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    std::string tmpl = (fs::temp_directory_path() / "vokarin-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path root = tmpl;
-    bench::lay_out_full_course(root);
-    for (const char* dir : {"gfx_s", "but_s"})
-        if (fs::exists(fs::path(DEMO_PROGRAM_DIR) / dir))
-            fs::copy(fs::path(DEMO_PROGRAM_DIR) / dir, root / "program" / dir,
-                     fs::copy_options::recursive);
-    const std::string program = (root / "program").string() + "/";
-    os::set_program_folder(program);
-    start_programu();
-    wczytaj_dane();
+    const bench::TempRoot root("vokarin-bench");
+    bench::copy_demo(DEMO_PROGRAM_DIR, root, {"gfx_s", "but_s"});
+    bench::load_full_course(root.path());
+    const std::string program = root.program();
     sciezka_usera = program + "1/";
     fs::create_directories(sciezka_usera);
     ustawienia.domyslne();
     fill_records();
+    czytaj_statystyki(); // a new user: saving is allowed from here
     write_statistics();
 
     int qargc = 1;
@@ -109,7 +100,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    fs::remove_all(root);
     std::printf("runs=%d statistics_rows=%d groups=%zu items=%d\n", runs, ile_cw_info,
                 okno.dzialy().size(), baza.ile_slow);
     std::printf("chooser_open_ms=%.2f\n", bench::median(ms));

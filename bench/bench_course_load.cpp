@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/full_course.h"
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/startup.h"
@@ -21,22 +22,11 @@
 #include "platform/os/message.h"
 #include "platform/os/paths.h"
 
-namespace {
-
-namespace fs = std::filesystem;
-
-} // namespace
-
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    std::string tmpl = (fs::temp_directory_path() / "vokarin-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path root = tmpl;
-    bench::lay_out_full_course(root);
-    os::set_program_folder((root / "program").string() + "/");
+    const bench::TempRoot root("vokarin-bench");
+    bench::lay_out_full_course(root.path());
+    os::set_program_folder(root.program());
 
     std::vector<double> ms;
     for (int r = 0; r < runs; ++r) {
@@ -53,8 +43,6 @@ int main(int argc, char** argv) {
         }
         std::printf("run %d: %.2f ms\n", r + 1, ms.back());
     }
-    std::error_code ec;
-    fs::remove_all(root, ec);
 
     const double median = bench::median(ms);
     rusage ru{};

@@ -18,6 +18,7 @@
 
 #include "bench/fresh_process.h"
 #include "bench/full_course.h"
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/startup.h"
@@ -30,13 +31,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void lay_out(const fs::path& root) {
-    const fs::path prog = root / "program";
-    fs::create_directories(prog);
-    for (const char* dir : {"gfx_s", "but_s", "wav_k"})
-        if (fs::exists(fs::path(DEMO_PROGRAM_DIR) / dir))
-            fs::copy(fs::path(DEMO_PROGRAM_DIR) / dir, prog / dir, fs::copy_options::recursive);
-    bench::lay_out_full_course(root);
+void lay_out(const bench::TempRoot& root) {
+    bench::copy_demo(DEMO_PROGRAM_DIR, root, {"gfx_s", "but_s", "wav_k"});
+    bench::lay_out_full_course(root.path());
+    const fs::path prog = root.path() / "program";
     // Own words that redefine built-in ones, as the search's rule expects.
     std::vector<std::string> own;
     for (int i = 1; i <= 200; ++i)
@@ -74,14 +72,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--child") return child(argv[2], std::atof(argv[3]));
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
-    std::string tmpl = (fs::temp_directory_path() / "lexarin-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path root = tmpl;
+    const bench::TempRoot root("lexarin-bench");
     lay_out(root);
-    const std::string program = (root / "program").string() + "/";
+    const std::string program = root.program();
 
     // The store as the dictionary loads it.
     os::set_program_folder(program);
@@ -111,9 +104,6 @@ int main(int argc, char** argv) {
         startup.push_back(ms);
         startup_cpu.push_back(cpu);
     }
-    std::error_code ec;
-    fs::remove_all(root, ec);
-
     std::printf("dict_startup_ms=%.1f dict_startup_cpu_ms=%.1f\n", bench::median(startup),
                 bench::median(startup_cpu));
     std::printf("dict_search_ms=%.3f sentence_search_ms=%.3f\n", bench::median(search),

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/full_course.h"
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/startup.h"
@@ -38,16 +39,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
-    std::string tmpl = (fs::temp_directory_path() / "vokarin-gen-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path root = tmpl;
-    bench::lay_out_full_course(root);
-    os::set_program_folder((root / "program").string() + "/");
-    start_programu();
-    wczytaj_dane();
+    const bench::TempRoot root("vokarin-gen-bench");
+    bench::load_full_course(root.path());
     std::printf("items=%d words=%d\n", baza.ile_slow, baza.ile_slowek);
 
     std::vector<int> found;
@@ -83,8 +76,6 @@ int main(int argc, char** argv) {
         }));
         n_filter = found.size();
     }
-    std::error_code ec;
-    fs::remove_all(root, ec);
     std::printf("search: %zu found, filter: %zu found\n", n_search, n_filter);
     std::printf("generator_filter_ms=%.3f\n", bench::median(filter));
     std::printf("generator_search_ms=%.3f\n", bench::median(search));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/full_course.h"
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/repetitions.h"
@@ -69,22 +70,14 @@ void cut_course(int max_id) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
-    std::string tmpl = (fs::temp_directory_path() / "vokarin-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path root = tmpl;
-    bench::lay_out_full_course(root);
-    const std::string program = (root / "program").string() + "/";
-    os::set_program_folder(program);
-    start_programu();
-    wczytaj_dane();
+    const bench::TempRoot root("vokarin-bench");
+    bench::load_full_course(root.path());
+    const std::string program = root.program();
     const int max_id = baza.max_id;
     cut_course(max_id);
     sciezka_usera = program + "1/";
     fs::create_directories(sciezka_usera);
-    const fs::path earlier = root / "ta2001";
+    const fs::path earlier = root.path() / "ta2001";
     write_earlier_edition(earlier);
     core::ui().info = [](const std::string&) {};
 
@@ -106,7 +99,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    fs::remove_all(root);
     std::printf("runs=%d course_items=%d own_words=%d records=%d\n", runs, KURS, dodane, rekordy);
     std::printf("import_ms=%.2f\n", bench::median(ms));
     return 0;

@@ -6,35 +6,22 @@
 // layout_ms=<ours, the 1 MB page>.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
 #include <QTextDocument>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
+#include "bench/viewer_pages.h"
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
 #include "htmlview/document.h"
-#include "timing.h"
 
 using namespace htmlview;
 
 namespace {
 
-const char* const kWords[] = {"the", "learner", "repeats", "words", "every", "day", "and", "a", "schedule",
-                              "decides", "when", "each", "item", "returns", "exercise", "window", "shows",
-                              "pictures", "recordings", "sentence", "translation", "answer", "correct"};
-
-std::string words(unsigned& seed, int count) {
-    std::string s;
-    for (int i = 0; i < count; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        if (i) s += ' ';
-        s += kWords[(seed >> 16) % (sizeof kWords / sizeof *kWords)];
-    }
-    return s;
-}
+using bench::words;
 
 std::string text_page(size_t bytes) {
     unsigned seed = 1;
@@ -63,17 +50,12 @@ std::string help_page(size_t bytes) {
 
 double ours_ms(const std::string& html) {
     TSectionList doc(nullptr);
-    TFontSettings settings;
-    settings.FontColor = 0;
-    doc.ApplyFonts(settings);
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    ui::HtmlCanvas canvas(p);
+    bench::black_text(doc);
+    ScratchCanvas c;
     return bench::seconds([&] {
                TReadResult result;
                ReadHtmlDocument(html, doc, TReadHandlers(), result);
-               int max_width = 0;
-               doc.DoLayout(canvas, 800, 600, max_width);
+               bench::lay_out(doc, c.canvas);
            }) *
            1000;
 }

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/repetitions.h"
@@ -75,12 +76,8 @@ void fill_statistics() {
 } // namespace
 
 int main() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "bench-learner-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    sciezka_usera = tmpl + "/";
+    const bench::TempRoot root("bench-learner");
+    sciezka_usera = root.path().string() + "/";
     kod_zestawu = "tas_40";
 
     if (!wczytaj_powtorki()) return 1; // a new user: saving is allowed from here
@@ -91,12 +88,12 @@ int main() {
     const double pb_load = median_ms([&] { ok = wczytaj_powtorki() && ok; });
     const int loaded = ile_powtorek;
 
+    czytaj_statystyki(); // no file yet: saving is allowed from here
     fill_statistics();
     const double cw_save = median_ms([&] { ok = zapisz_statystyki() && ok; });
     const double cw_load = median_ms([] { czytaj_statystyki(); });
     const int rows = ile_cw_info;
 
-    std::filesystem::remove_all(tmpl);
     std::printf("p.b: %d records, %lld bytes; cw_info: %d rows; median of %d runs\n", loaded,
                 static_cast<long long>(loaded) * ROZMIAR_POWTORKI, rows, RUNS);
     std::printf("pb_load_ms=%.2f pb_save_ms=%.2f cwinfo_load_ms=%.2f cwinfo_save_ms=%.2f\n",

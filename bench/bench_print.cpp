@@ -11,29 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
+#include "bench/viewer_pages.h"
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
 #include "htmlview/document.h"
 #include "htmlview/print.h"
-#include "timing.h"
 
 using namespace htmlview;
 
 namespace {
 
-const char* const kWords[] = {"the", "learner", "repeats", "words", "every", "day", "and", "a", "schedule",
-                              "decides", "when", "each", "item", "returns", "exercise", "window", "shows",
-                              "pictures", "recordings", "sentence", "translation", "answer", "correct"};
-
-std::string words(unsigned& seed, int count) {
-    std::string s;
-    for (int i = 0; i < count; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        if (i) s += ' ';
-        s += kWords[(seed >> 16) % (sizeof kWords / sizeof *kWords)];
-    }
-    return s;
-}
+using bench::words;
 
 // A picture with a transparent ring around an opaque disc.
 std::string make_picture(const QTemporaryDir& dir, int i) {
@@ -70,16 +59,11 @@ std::string document(int units, const std::vector<std::string>& pictures) {
 struct Job {
     TSectionList doc{nullptr};
     explicit Job(const std::string& html) {
-        TFontSettings settings;
-        settings.FontColor = 0;
-        doc.ApplyFonts(settings);
+        bench::black_text(doc);
         TReadResult result;
         ReadHtmlDocument(html, doc, TReadHandlers(), result);
-        QImage scratch(1, 1, QImage::Format_RGB32);
-        QPainter p(&scratch);
-        ui::HtmlCanvas canvas(p);
-        int max_width = 0;
-        doc.DoLayout(canvas, 800, 600, max_width);
+        ScratchCanvas c;
+        bench::lay_out(doc, c.canvas);
     }
     int print() {
         TPrintOptions o;

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/items.h"
 #include "core/repetitions.h"
@@ -68,12 +69,8 @@ TPlan make_plan() {
 } // namespace
 
 int main() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "bench-schedule-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    sciezka_usera = tmpl + "/";
+    const bench::TempRoot root("bench-schedule");
+    sciezka_usera = root.path().string() + "/";
     kod_zestawu = "tas_40";
     if (!wczytaj_powtorki()) return 1; // a new user: saving is allowed from here
 
@@ -96,8 +93,7 @@ int main() {
         const int i = plan.pozycje_planu[static_cast<size_t>(k)];
         moved += tab_powtorek[i].data_ostatnia == TODAY;
     }
-    const auto bytes = std::filesystem::file_size(tmpl + "/p.b");
-    std::filesystem::remove_all(tmpl);
+    const auto bytes = std::filesystem::file_size(root.path() / "p.b");
 
     std::printf("%d items scheduled against %d records; p.b %lld bytes; median of %d runs\n",
                 moved, MAX_POWTOREK, static_cast<long long>(bytes), RUNS);

@@ -17,6 +17,7 @@
 
 #include "bench/fresh_process.h"
 #include "bench/full_course.h"
+#include "bench/temp_root.h"
 #include "bench/timing.h"
 #include "core/repetitions.h"
 #include "core/settings.h"
@@ -37,17 +38,11 @@ void write_bytes(const fs::path& p, const std::string& bytes) {
     f << bytes;
 }
 
-void lay_out(const fs::path& root) {
+void lay_out(const bench::TempRoot& root) {
     // The demo's pictures, strips and sounds, then the full-size course over it.
-    const fs::path prog = root / "program";
-    fs::create_directories(prog);
-    for (const char* dir : {"gfx_s", "but_s", "wav_k"})
-        if (fs::exists(fs::path(DEMO_PROGRAM_DIR) / dir))
-            fs::copy(fs::path(DEMO_PROGRAM_DIR) / dir, prog / dir, fs::copy_options::recursive);
-    for (const char* f : {"b3.wav"})
-        if (fs::exists(fs::path(DEMO_PROGRAM_DIR) / f))
-            fs::copy(fs::path(DEMO_PROGRAM_DIR) / f, prog / f);
-    bench::lay_out_full_course(root);
+    bench::copy_demo(DEMO_PROGRAM_DIR, root, {"gfx_s", "but_s", "wav_k", "b3.wav"});
+    bench::lay_out_full_course(root.path());
+    const fs::path prog = root.path() / "program";
 
     // One user with a record for every item: words 1..10000, sentences 60001..65000.
     write_bytes(prog / "usr.t", "1=Bench\r\n");
@@ -109,14 +104,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--child") return child(argv[2], std::atof(argv[3]));
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
-    std::string tmpl = (fs::temp_directory_path() / "vokarin-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path root = tmpl;
+    const bench::TempRoot root("vokarin-bench");
     lay_out(root);
-    const std::string program = (root / "program").string() + "/";
+    const std::string program = root.program();
 
     std::vector<double> ms;
     for (int r = 0; r < runs; ++r) {
@@ -128,9 +118,6 @@ int main(int argc, char** argv) {
         ms.push_back(run);
         std::printf("run %d: %.1f ms\n", r + 1, ms.back());
     }
-    std::error_code ec;
-    fs::remove_all(root, ec);
-
     const double median = bench::median(ms);
     std::printf("startup_ms=%.1f\n", median);
     return 0;

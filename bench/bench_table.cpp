@@ -3,16 +3,15 @@
 // laid out 800 pixels wide again and again.
 // Last line: table_ms=<median, 1000 rows> nested_ms=<median, nested>.
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
+#include "bench/viewer_pages.h"
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
 #include "htmlview/document.h"
-#include "timing.h"
 
 using namespace htmlview;
 
@@ -41,21 +40,12 @@ std::string nested(int depth) {
 
 double layout_ms(const std::string& html, int runs) {
     TSectionList doc(nullptr);
-    TFontSettings settings;
-    settings.FontColor = 0;
-    doc.ApplyFonts(settings);
+    bench::black_text(doc);
     TReadResult result;
     ReadHtmlDocument(html, doc, TReadHandlers(), result);
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    ui::HtmlCanvas canvas(p);
+    ScratchCanvas c;
     std::vector<double> ms;
-    for (int i = 0; i < runs; ++i)
-        ms.push_back(bench::seconds([&] {
-                         int max_width = 0;
-                         doc.DoLayout(canvas, 800, 600, max_width);
-                     }) *
-                     1000);
+    for (int i = 0; i < runs; ++i) ms.push_back(bench::seconds([&] { bench::lay_out(doc, c.canvas); }) * 1000);
     return bench::median(ms);
 }
 

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/items.h"
+#include "core/startup.h"
 #include "core/text.h"
+#include "platform/os/paths.h"
 
 namespace bench {
 
@@ -68,6 +71,14 @@ inline void lay_out_full_course(const fs::path& root) {
     write_file(prog / "coneca.txt", links);
     write_file(prog / "gta_s.txt", groups);
     write_file(prog / "ss_sk.t", ss);
+}
+
+// The full course laid out under `root` and loaded as the trainer starts.
+inline void load_full_course(const fs::path& root) {
+    lay_out_full_course(root);
+    os::set_program_folder((root / "program").string() + "/");
+    start_programu();
+    wczytaj_dane();
 }
 
 } // namespace bench

@@ -5,34 +5,19 @@
 // Beyond "no crash": every text section's lines cover its text in order,
 // heights are not negative, and the print copy lays out to the same height.
 // Run with a time limit per input (-timeout=), as the README says.
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
-#include <exception>
+#include <algorithm>
 #include <string>
 
-#include "fuzz/fuzz_support.h"
+#include "fuzz/viewer_support.h"
 #include "htmlview/blocks.h"
 #include "htmlview/builder.h"
-#include "htmlview/display.h"
-#include "htmlview/document.h"
 #include "htmlview/text_section.h"
-
-// Qt keeps fontconfig objects until the process ends.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
 
 namespace {
 
 using namespace htmlview;
-
-struct Host : TViewerHost {
-    QWidget* Surface() override { return &surface; }
-    std::string ExpandDocumentPath(const std::string& url) override { return fuzz::scratch().root() + url; }
-    QWidget surface;
-};
 
 void check_cell(const TCellBasic& cell) {
     for (const auto& s : cell) {
@@ -51,42 +36,18 @@ void check_cell(const TCellBasic& cell) {
     }
 }
 
-int lay_out(TSectionList& doc, int width) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    ui::HtmlCanvas canvas(p);
-    int max_width = 0;
-    const int h = doc.DoLayout(canvas, width, 600, max_width);
-    fuzz::check(h >= 0 && max_width >= 0);
-    return h;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_page";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        auto* a = new QApplication(argc, argv);
-        InitDisplay();
-        return a;
-    }();
-    (void)app;
+    fuzz::viewer_app("fuzz_page");
     if (size < 2) return 0;
     const int width = 1 + ((data[0] << 8 | data[1]) % 1600);
     const std::string page = fuzz::as_text(data + 2, size - 2);
 
-    Host host;
+    fuzz::PageHost host;
     TSectionList doc(&host);
-    TReadResult result;
-    try {
-        ReadHtmlDocument(page, doc, TReadHandlers(), result);
-    } catch (const EParseError&) {
-        // the page keeps what was read
-    }
-    const int height = lay_out(doc, width);
+    fuzz::read_page(doc, page);
+    const int height = fuzz::lay_out(doc, width);
     check_cell(doc);
 
     QImage shot(std::min(width, 400), 300, QImage::Format_RGB32);
@@ -115,6 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     doc.CopyToClipboard();
 
     TSectionList copy(doc, true);
-    fuzz::check(lay_out(copy, width) == height);
+    fuzz::check(fuzz::lay_out(copy, width) == height);
     return 0;
 }

@@ -5,62 +5,27 @@
 // a finished job reports its file and at least one sheet, an abandoned one
 // leaves no file, and no spool file stays behind.
 // Run with a time limit per input (-timeout=), as the README says.
-#include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
-#include <exception>
 #include <filesystem>
 #include <string>
 
-#include "fuzz/fuzz_support.h"
+#include "fuzz/viewer_support.h"
 #include "htmlview/builder.h"
-#include "htmlview/display.h"
-#include "htmlview/document.h"
 #include "htmlview/print.h"
-
-// Qt keeps fontconfig objects until the process ends.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
-namespace {
 
 using namespace htmlview;
 
-struct Host : TViewerHost {
-    QWidget* Surface() override { return &surface; }
-    std::string ExpandDocumentPath(const std::string& url) override { return fuzz::scratch().root() + url; }
-    QWidget surface;
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_print";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        auto* a = new QApplication(argc, argv);
-        InitDisplay();
-        return a;
-    }();
-    (void)app;
+    fuzz::viewer_app("fuzz_print");
     if (size < 4) return 0;
     const int width = 1 + ((data[0] << 8 | data[1]) % 1600);
     const uint8_t look = data[2], range = data[3];
     const std::string page = fuzz::as_text(data + 4, size - 4);
 
-    Host host;
+    fuzz::PageHost host;
     TSectionList doc(&host);
-    TReadResult result;
-    try {
-        ReadHtmlDocument(page, doc, TReadHandlers(), result);
-    } catch (const EParseError&) {
-        // the page keeps what was read
-    }
+    fuzz::read_page(doc, page);
     {
         QImage shot(std::min(width, 300), 200, QImage::Format_RGB32);
         shot.fill(0xFFFFFFFFu);

@@ -6,21 +6,14 @@
 // Beyond "no crash": after expansion a spanning cell is followed by fillers
 // in its row and stands above fillers in the rows it spans; the columns add
 // up to the grid width; the print copy lays out to the same height.
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <string>
 
-#include "fuzz/fuzz_support.h"
+#include "fuzz/viewer_support.h"
 #include "htmlview/blocks.h"
 #include "htmlview/builder.h"
-#include "htmlview/display.h"
-#include "htmlview/document.h"
 #include "htmlview/table.h"
-
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
 
 namespace {
 
@@ -111,29 +104,10 @@ void check_cell(const TCellBasic& cell) {
     }
 }
 
-int lay_out(TSectionList& doc, int width) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    ui::HtmlCanvas canvas(p);
-    int max_width = 0;
-    const int h = doc.DoLayout(canvas, width, 600, max_width);
-    fuzz::check(h >= 0);
-    return h;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_table";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        auto* a = new QApplication(argc, argv);
-        InitDisplay();
-        return a;
-    }();
-    (void)app;
+    fuzz::viewer_app("fuzz_table");
     if (size < 1 || size > 4096) return 0;
     Bytes in{data + 1, size - 1};
     const int width = 1 + data[0] * 4;
@@ -142,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TSectionList doc(nullptr);
     TReadResult result;
     ReadHtmlDocument(page, doc, TReadHandlers(), result);
-    const int height = lay_out(doc, width);
+    const int height = fuzz::lay_out(doc, width);
     check_cell(doc);
 
     QImage shot(std::min(width, 300), 200, QImage::Format_RGB32);
@@ -159,6 +133,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     TSectionList copy(doc, true);
-    fuzz::check(lay_out(copy, width) == height);
+    fuzz::check(fuzz::lay_out(copy, width) == height);
     return 0;
 }

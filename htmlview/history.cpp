@@ -33,8 +33,7 @@ bool THistory::Clear() {
 }
 
 bool TVisitedList::Contains(const std::string& url) const {
-    const std::string u = UpperCase(url);
-    return std::any_of(urls_.begin(), urls_.end(), [&](const std::string& s) { return UpperCase(s) == u; });
+    return std::any_of(urls_.begin(), urls_.end(), [&](const std::string& s) { return SameText(s, url); });
 }
 
 TVisitedList::AddResult TVisitedList::Add(const std::string& url, int max_count) {

@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -48,6 +51,16 @@ std::string new_user_pdf(const std::string& title) {
     for (int n = 2; QFileInfo::exists(path) && n < 1000; ++n)
         path = QDir(folder).filePath(QStringLiteral("%1 (%2).pdf").arg(stem).arg(n));
     return path.toStdString();
+}
+
+// The file's bytes on disk, so a crash after the rename that follows
+// leaves the whole PDF, not an empty one.
+bool flush_to_disk(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -217,7 +230,7 @@ void TvwPrinter::Deliver() {
     const std::string spool = spool_file_;
     spool_file_.clear();
     if (target_.printer.empty()) {
-        if (std::rename(spool.c_str(), target_.pdf_file.c_str()) == 0) {
+        if (flush_to_disk(spool) && std::rename(spool.c_str(), target_.pdf_file.c_str()) == 0) {
             outcome_.done = true;
             outcome_.where = target_.pdf_file;
         } else {

@@ -6,6 +6,7 @@
 
 #include "htmlview/ascii.h"
 #include "htmlview/display.h"
+#include "htmlview/scratch_canvas.h"
 #include "htmlview/url.h"
 #include "platform/os/read_file.h"
 #include "platform/ui/html_canvas.h"
@@ -25,12 +26,9 @@ TFontSettings page_settings() {
     return s;
 }
 
-// Text only measures during a layout; a one-pixel picture carries the canvas.
 int lay_out(TSectionList& doc, int width, int& max_width) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    ui::HtmlCanvas canvas(p);
-    return doc.DoLayout(canvas, width, 600, max_width);
+    ScratchCanvas c;
+    return doc.DoLayout(c.canvas, width, 600, max_width);
 }
 
 } // namespace

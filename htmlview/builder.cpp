@@ -176,6 +176,23 @@ class Builder : public ReaderHost {
     // A block added to the current cell whose cell becomes current.
     TBlock* OpenBlock(TAttributeList* attrs);
     void DropInnerBottomMargin(TBlock* block);
+    // Block elements nested beyond the bound are read as if their tags were
+    // not there: true when the tag was passed over.
+    bool SkipTooDeep() {
+        if (depth_ < kMaxBlockDepth) return false;
+        Next();
+        return true;
+    }
+    // The end of an element read as a block: its last section, its property
+    // set, and `outer` current again. `margin_block` takes over the default
+    // bottom margin of the last block inside it.
+    void LeaveBlock(std::string_view tag, TCellBasic* outer, TBlock* margin_block = nullptr) {
+        FinishSection();
+        if (margin_block) DropInnerBottomMargin(margin_block);
+        PopProperties(tag);
+        --depth_;
+        cell_ = outer;
+    }
 
     HtmlReader r_;
     TSectionList& doc_;
@@ -220,19 +237,21 @@ void Builder::Read(const std::string& text, TReadResult& result) {
             b.r_.Finish();
         }
     } done{*this};
+    // The head's values reach the viewer also when the reader stops.
+    auto take_head = [&] {
+        result.Title = r_.Title;
+        result.Base = r_.Base;
+        result.BaseTarget = r_.BaseTarget;
+    };
     try {
         r_.NextChar();
         Next();
         ReadBody(SymSet());
     } catch (...) {
-        result.Title = r_.Title;
-        result.Base = r_.Base;
-        result.BaseTarget = r_.BaseTarget;
+        take_head();
         throw;
     }
-    result.Title = r_.Title;
-    result.Base = r_.Base;
-    result.BaseTarget = r_.BaseTarget;
+    take_head();
 }
 
 void Builder::ReadBody(const SymSet& terms) {
@@ -582,10 +601,7 @@ void Builder::DoP(const SymSet& terms) {
         if (!DoInline(terms)) Next(); // unknown tags
         if (tokens_ == before) Next();
     }
-    FinishSection();
-    PopProperties("p");
-    --depth_;
-    cell_ = saved;
+    LeaveBlock("p", saved);
     if (sy() == Sym::PEnd) Next();
 }
 
@@ -623,19 +639,13 @@ void Builder::DoHeading(const SymSet& terms) {
         }
         if (tokens_ == before) Next();
     }
-    FinishSection();
-    PopProperties(tag);
-    --depth_;
-    cell_ = saved;
+    LeaveBlock(tag, saved);
     if (sy() == Sym::HEnd) Next();
 }
 
 void Builder::DoDiv(const SymSet& terms) {
     FinishSection();
-    if (depth_ >= kMaxBlockDepth) {
-        Next();
-        return;
-    }
+    if (SkipTooDeep()) return;
     TAttributeList attrs;
     copy_attributes(r_.Attributes, attrs);
     PushProperties("div", &attrs);
@@ -648,20 +658,13 @@ void Builder::DoDiv(const SymSet& terms) {
     SymSet inner = terms;
     inner.set(static_cast<size_t>(Sym::DivEnd));
     ReadBody(inner);
-    FinishSection();
-    DropInnerBottomMargin(block);
-    PopProperties("div");
-    --depth_;
-    cell_ = saved;
+    LeaveBlock("div", saved, block);
     if (sy() == Sym::DivEnd) Next();
 }
 
 void Builder::DoCenter(const SymSet& terms) {
     FinishSection();
-    if (depth_ >= kMaxBlockDepth) {
-        Next();
-        return;
-    }
+    if (SkipTooDeep()) return;
     PushProperties("center", nullptr);
     ++depth_;
     Next();
@@ -992,10 +995,7 @@ ThtmlForm* Builder::CurrentForm() {
 
 void Builder::DoForm(const SymSet& terms) {
     FinishSection();
-    if (depth_ >= kMaxBlockDepth) {
-        Next();
-        return;
-    }
+    if (SkipTooDeep()) return;
     TAttributeList attrs;
     copy_attributes(r_.Attributes, attrs);
     PushProperties("form", &attrs);
@@ -1008,11 +1008,7 @@ void Builder::DoForm(const SymSet& terms) {
     inner.set(static_cast<size_t>(Sym::FormEnd));
     inner.set(static_cast<size_t>(Sym::Form));
     ReadBody(inner);
-    FinishSection();
-    DropInnerBottomMargin(block);
-    PopProperties("form");
-    --depth_;
-    cell_ = saved;
+    LeaveBlock("form", saved, block);
     if (sy() == Sym::FormEnd) {
         form_ = nullptr;
         Next();
@@ -1107,10 +1103,7 @@ void Builder::DoList(const SymSet& terms) {
     const Sym list = sy();
     const Sym end = EndSymbolOf(list);
     FinishSection();
-    if (depth_ >= kMaxBlockDepth) {
-        Next();
-        return;
-    }
+    if (SkipTooDeep()) return;
     TAttributeList attrs;
     copy_attributes(r_.Attributes, attrs);
     int number = 1;
@@ -1162,21 +1155,14 @@ void Builder::DoList(const SymSet& terms) {
         }
     }
     if (counts) --list_level_;
-    FinishSection();
-    DropInnerBottomMargin(block);
-    PopProperties(tag);
-    --depth_;
-    cell_ = saved;
+    LeaveBlock(tag, saved, block);
     if (sy() == end) Next();
 }
 
 // LI, DD and DT.
 void Builder::DoListItem(Sym list, bool plain, char type_char, int number, const SymSet& terms) {
     FinishSection();
-    if (depth_ >= kMaxBlockDepth) {
-        Next();
-        return;
-    }
+    if (SkipTooDeep()) return;
     const std::string tag = StartTagName(sy());
     TAttributeList attrs;
     copy_attributes(r_.Attributes, attrs);

@@ -83,6 +83,21 @@ class ControlEvents : public QObject {
     TWidgetFormControl* owner_;
 };
 
+// A click on a button's window control runs `act`; an error is shown, it
+// never reaches the event loop. The viewer is taken first: the action may
+// replace the page and with it the control object.
+template <class Button, class Act>
+QMetaObject::Connection on_click(Button* button, TFormControlObj* obj, Act act) {
+    return QObject::connect(button, &Button::clicked, button, [obj, act] {
+        TViewerHost* const viewer = obj->Document ? obj->Document->Viewer : nullptr;
+        try {
+            act();
+        } catch (const std::exception& ex) {
+            if (viewer) viewer->ShowError(ex.what());
+        }
+    });
+}
+
 } // namespace
 
 // ------------------------------------------------------------ base control
@@ -819,37 +834,20 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         const TAttribute* v = attrs.Find(Sym::Value);
         auto* button = static_cast<QPushButton*>(widget);
         button->setText(v ? to_q(v->ValueText, c->TextCodePage) : QString::fromLatin1(kCaptions[b->ButtonKind]));
-        b->Links.push_back(QObject::connect(button, &QPushButton::clicked, button, [b] {
-            TViewerHost* const viewer = b->Document ? b->Document->Viewer : nullptr;
-            try {
-                b->Click();
-            } catch (const std::exception& ex) {
-                if (viewer) viewer->ShowError(ex.what());
-            }
-        }));
+        b->Links.push_back(on_click(button, b, [b] { b->Click(); }));
     } else if (auto* r = dynamic_cast<TRadioButtonFormControlObj*>(c)) {
         auto* button = static_cast<QAbstractButton*>(widget);
         button->setFocusPolicy(Qt::StrongFocus);
-        r->Links.push_back(QObject::connect(button, &QAbstractButton::clicked, button, [r] {
-            TViewerHost* const viewer = r->Document ? r->Document->Viewer : nullptr;
-            try {
-                r->Clicked();
-            } catch (const std::exception& ex) {
-                if (viewer) viewer->ShowError(ex.what());
-            }
-        }));
-    } else if (auto* cb = dynamic_cast<TCheckBoxFormControlObj*>(c)) {
-        if (cb->Value.empty()) cb->Value = "on";
+        r->Links.push_back(on_click(button, r, [r] { r->Clicked(); }));
     }
-    if (auto* r = dynamic_cast<TRadioButtonFormControlObj*>(c); r && r->Value.empty()) r->Value = "on";
-    if (auto* t = dynamic_cast<TEditFormControlObj*>(c)) {
-        if (const TAttribute* a = attrs.Find(Sym::TabIndex); a && a->ValueNumber > 0 && doc)
-            doc->AddTabKey(a->ValueNumber, nullptr, c);
-        t->Reset();
-    } else if (const TAttribute* a = attrs.Find(Sym::TabIndex); a && a->ValueNumber > 0 && doc) {
+    if (const TAttribute* a = attrs.Find(Sym::TabIndex); a && a->ValueNumber > 0 && doc)
         doc->AddTabKey(a->ValueNumber, nullptr, c);
+    // Lists and text areas are reset once their options and text are read.
+    if (dynamic_cast<TEditFormControlObj*>(c)) c->Reset();
+    if (auto* cb = dynamic_cast<TCheckBoxFormControlObj*>(c)) {
+        if (cb->Value.empty()) cb->Value = "on";
+        cb->Reset();
     }
-    if (auto* cb = dynamic_cast<TCheckBoxFormControlObj*>(c)) cb->Reset();
     if (doc) {
         doc->AllControls.push_back(c);
     }

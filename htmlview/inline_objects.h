@@ -55,6 +55,8 @@ class TFloatingObj : public TIDObject {
     virtual void SetHover(int state) { (void)state; }
 
     bool Floats() const { return Placement == ALeft || Placement == ARight; }
+    // The width it takes on a line, side spaces included.
+    int OuterWidth() const { return BoxWidth + HSpaceL + HSpaceR; }
 
     int CharPos = 0;
     int BoxHeight = 0, BoxWidth = 0;
@@ -124,6 +126,8 @@ class TFormControlObj : public TIDObject {
     }
     virtual void ClearBeforeRestore() {}
     virtual bool IsHiddenInput() const { return false; }
+    // The width it takes on a line, side spaces included.
+    int OuterWidth() const { return Width() + HSpaceL + HSpaceR; }
 
     int Pos = 0; // its character in the section
     int YValue = 0;

@@ -30,6 +30,14 @@ void read_fill(const TAttribute& a, bool& has, ColorRef& color) {
     }
 }
 
+// A HEIGHT attribute: pixels, or percent when it has a '%'.
+void read_height(const TAttribute& a, int& pixels, int& percent) {
+    if (percent_text(a.ValueText))
+        percent = std::clamp(a.ValueNumber, 0, 100);
+    else
+        pixels = std::max(0, a.ValueNumber);
+}
+
 // Rounds num / den to the nearest integer, ties to even.
 int div_round_even(long long num, long long den) {
     if (den == 0) return 0;
@@ -68,10 +76,7 @@ TCellObj::TCellObj(TSectionList* doc, int row_align, TAttributeList* attrs, TPro
                 ReadWidthAttribute(*a, AskedWd, AskedWdPercent);
                 break;
             case Sym::Height:
-                if (percent_text(a->ValueText))
-                    AskedHtPercent = std::clamp(a->ValueNumber, 0, 100);
-                else
-                    AskedHt = std::max(0, a->ValueNumber);
+                read_height(*a, AskedHt, AskedHtPercent);
                 break;
             case Sym::BgColor:
                 read_fill(*a, Contents->HasFillColor, Contents->FillColor);
@@ -188,10 +193,7 @@ TCellList::TCellList(TAttributeList* attrs, TProperties* props) {
                 RowImage = a->ValueText;
                 break;
             case Sym::Height:
-                if (percent_text(a->ValueText))
-                    AskedPercent = std::clamp(a->ValueNumber, 0, 100);
-                else
-                    AskedHeight = std::max(0, a->ValueNumber);
+                read_height(*a, AskedHeight, AskedPercent);
                 break;
             default:
                 break;

@@ -387,10 +387,10 @@ int TSection::PieceWidth(int start, int count, int overhang) const {
         const char16_t c = Text[static_cast<size_t>(i)];
         if (c == kImageChar) {
             if (const TFloatingObj* obj = Images.FindObject(i); obj && !obj->Floats())
-                w += obj->BoxWidth + obj->HSpaceL + obj->HSpaceR;
+                w += obj->OuterWidth();
             ++i;
         } else if (c == kControlChar) {
-            if (const TFormControlObj* ctl = ControlAt(i)) w += ctl->Width() + ctl->HSpaceL + ctl->HSpaceR;
+            if (const TFormControlObj* ctl = ControlAt(i)) w += ctl->OuterWidth();
             ++i;
         } else if (c == kBreakChar) {
             ++i;
@@ -444,9 +444,9 @@ int TSection::FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int sta
             int add = 0;
             if (ch == kImageChar) {
                 if (const TFloatingObj* obj = Images.FindObject(i); obj && !obj->Floats())
-                    add = obj->BoxWidth + obj->HSpaceL + obj->HSpaceR;
+                    add = obj->OuterWidth();
             } else if (ch == kControlChar) {
-                if (const TFormControlObj* ctl = ControlAt(i)) add = ctl->Width() + ctl->HSpaceL + ctl->HSpaceR;
+                if (const TFormControlObj* ctl = ControlAt(i)) add = ctl->OuterWidth();
             }
             if (w + add > width) break;
             w += add;
@@ -508,7 +508,7 @@ int TSection::FindLayoutCount(int width, int start, int max, int y, IndentManage
                 if (obj && obj->Floats()) {
                     if (count == 0) {
                         // First on the line: placed now, narrowing the line.
-                        const int need = obj->BoxWidth + obj->HSpaceL + obj->HSpaceR;
+                        const int need = obj->OuterWidth();
                         if (need > width && indents.GetNextWiderY(y) > y) return 0;
                         indents.UpdateForImage(y, *obj);
                         float_line = true;
@@ -519,9 +519,9 @@ int TSection::FindLayoutCount(int width, int start, int max, int y, IndentManage
                     ++i;
                     continue;
                 }
-                if (obj) add = obj->BoxWidth + obj->HSpaceL + obj->HSpaceR;
+                if (obj) add = obj->OuterWidth();
             } else if (const TFormControlObj* ctl = ControlAt(i)) {
-                add = ctl->Width() + ctl->HSpaceL + ctl->HSpaceR;
+                add = ctl->OuterWidth();
             }
             if (w + add > width) break;
             w += add;
@@ -589,11 +589,11 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
     max_width = std::min(indents.RightSide(y) - indents.LeftIndent(y), awidth);
     for (const auto& obj : Images) {
         if (doc) obj->LayoutObject(*doc, canvas, awidth, Fonts.GetFontObjAt(obj->CharPos));
-        max_width = std::max(max_width, obj->BoxWidth + obj->HSpaceL + obj->HSpaceR);
+        max_width = std::max(max_width, obj->OuterWidth());
     }
     for (TFormControlObj* ctl : FormControls) {
         if (ctl->PercentWidth) ctl->ResizeToPercent(awidth - ctl->HSpaceL - ctl->HSpaceR);
-        max_width = std::max(max_width, ctl->Width() + ctl->HSpaceL + ctl->HSpaceR);
+        max_width = std::max(max_width, ctl->OuterWidth());
     }
 
     const bool printing = doc && doc->PrintingNow;
@@ -944,7 +944,7 @@ void TSection::DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int ys, In
             obj->PlacedX = cx + obj->HSpaceL;
             obj->PlacedY = top + obj->VSpaceT + scroll;
             if (draw) obj->Draw(canvas, cx + obj->HSpaceL, top + obj->VSpaceT, run);
-            cx += obj->BoxWidth + obj->HSpaceL + obj->HSpaceR;
+            cx += obj->OuterWidth();
             continue;
         }
         if (c == kControlChar) {
@@ -981,7 +981,7 @@ void TSection::DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int ys, In
                     ctl->ShownThisPaint = true;
                 }
             }
-            cx += ctl->Width() + ctl->HSpaceL + ctl->HSpaceR;
+            cx += ctl->OuterWidth();
             continue;
         }
         if (c == kBreakChar || i >= draw_end) {
@@ -1366,12 +1366,12 @@ void TSection::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
     for (const auto& obj : Images) {
         if (Document) obj->LayoutObject(*Document, canvas, 0, Fonts.GetFontObjAt(obj->CharPos));
         if (obj->Floats())
-            float_sum += obj->BoxWidth + obj->HSpaceL + obj->HSpaceR;
+            float_sum += obj->OuterWidth();
         else
             min = std::max(min, obj->BoxWidth);
     }
     for (const TFormControlObj* ctl : FormControls)
-        if (!ctl->PercentWidth) min = std::max(min, ctl->Width() + ctl->HSpaceL + ctl->HSpaceR);
+        if (!ctl->PercentWidth) min = std::max(min, ctl->OuterWidth());
     // The widest stretch between forced breaks.
     max = 0;
     for (int i = 0; i < len;) {

@@ -12,13 +12,8 @@ class Blocks : public testsupport::QtFixture {};
 class Document : public testsupport::QtFixture {};
 
 using namespace htmlview;
+using flow::blocks;
 using flow::Page;
-
-std::vector<TBlock*> blocks(const TSectionList& doc) {
-    std::vector<TBlock*> out;
-    flow::collect_blocks(doc, out);
-    return out;
-}
 
 // The first block whose cell holds `text`.
 TBlock* block_with(const TSectionList& doc, const char16_t* text) {

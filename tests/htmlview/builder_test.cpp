@@ -15,12 +15,6 @@ class Builder : public testsupport::QtFixture {};
 using namespace htmlview;
 using flow::Page;
 
-std::vector<TBlock*> blocks(const Page& page) {
-    std::vector<TBlock*> out;
-    flow::collect_blocks(page.doc, out);
-    return out;
-}
-
 // The tags of the blocks with the text of each, "p:text|div:...".
 std::string outline(const Page& page) {
     std::string out;
@@ -139,7 +133,7 @@ TEST_F(Builder, DeepNestingIsBounded) {
     for (int i = 0; i < 20000; ++i) deep += "</div>";
     deep += "after";
     Page page(deep);
-    EXPECT_LE(blocks(page).size(), 101u);
+    EXPECT_LE(flow::blocks(page.doc).size(), 101u);
     EXPECT_EQ(page.Lines(), (std::vector<std::string>{"bottom", "after"}));
 }
 
@@ -172,7 +166,7 @@ TEST_F(Builder, AnchorsAndIdsNamePlaces) {
 TEST_F(Builder, AnEmptyElementWithAnIdLeavesNoDanglingName) {
     // The section made for the id holds nothing and is dropped.
     Page page("<p id=gone></p><body id=body2>text");
-    if (TIDObject* place = page.doc.IDNameList.Find("gone")) EXPECT_GE(place->GetYPosition(), 0);
+    if (TIDObject* place = page.doc.IDNameList.Find("gone")) { EXPECT_GE(place->GetYPosition(), 0); }
 }
 
 } // namespace

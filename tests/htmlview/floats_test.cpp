@@ -14,8 +14,7 @@ TEST_F(FloatedBlocks, ClearingBlockStartsAtTheFloatsBottomAndPlacedBlocksTakeNoR
     Page page("<div style=\"float: left; width: 50px; height: 40px\">F</div>"
               "<div style=\"clear: left\">C</div>"
               "<div style=\"position: absolute; top: 5px; height: 30px\">A</div><div>after</div>", 400);
-    std::vector<TBlock*> b;
-    flow::collect_blocks(page.doc, b);
+    const std::vector<TBlock*> b = flow::blocks(page.doc);
     ASSERT_EQ(b.size(), 5u); // body, float, clear, absolute, after
     EXPECT_EQ(b[1]->FlowHeight, 0);
     EXPECT_EQ(b[2]->ContentTop, b[1]->PaintBottom);
@@ -32,8 +31,7 @@ TEST_F(FloatedBlocks, RuleWidthsAndThickness) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.attrs);
         Page page(std::string("<hr ") + c.attrs + ">", 400);
-        std::vector<TBlock*> b;
-        flow::collect_blocks(page.doc, b);
+        const std::vector<TBlock*> b = flow::blocks(page.doc);
         ASSERT_EQ(b.size(), 2u);
         EXPECT_EQ(b[1]->ChosenWidth, c.width);
         EXPECT_EQ(b[1]->FlowHeight - b[1]->MarginTop() - b[1]->MarginBottom(), c.thickness);

@@ -53,6 +53,12 @@ inline void collect_blocks(const TCellBasic& cell, std::vector<TBlock*>& out) {
         }
 }
 
+inline std::vector<TBlock*> blocks(const TSectionList& doc) {
+    std::vector<TBlock*> out;
+    collect_blocks(doc, out);
+    return out;
+}
+
 // The text of each line with text, trailing spaces and breaks left out; the
 // picture and control characters shown as '#'.
 inline std::vector<std::string> line_texts(const TSectionList& doc) {

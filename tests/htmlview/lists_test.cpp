@@ -13,10 +13,8 @@ using namespace htmlview;
 using flow::Page;
 
 std::vector<TBlockLI*> items(const TSectionList& doc) {
-    std::vector<TBlock*> all;
-    flow::collect_blocks(doc, all);
     std::vector<TBlockLI*> out;
-    for (TBlock* b : all)
+    for (TBlock* b : flow::blocks(doc))
         if (auto* li = dynamic_cast<TBlockLI*>(b)) out.push_back(li);
     return out;
 }

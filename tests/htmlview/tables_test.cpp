@@ -98,7 +98,7 @@ TEST_F(Tables, SpansExpandIntoFillers) {
         Page page(std::string("<table>") + c.rows + "</table>");
         const auto t = tables(page.doc);
         ASSERT_EQ(t.size(), 1u);
-        if (*c.grid) EXPECT_EQ(grid(*t[0]), c.grid);
+        if (*c.grid) { EXPECT_EQ(grid(*t[0]), c.grid); }
         EXPECT_EQ(t[0]->ColumnCount, c.columns);
     }
 }
@@ -277,10 +277,8 @@ TEST_F(Tables, CaptionsGoAboveOrBelow) {
         SCOPED_TRACE(bottom);
         Page page(std::string("<table border=1><caption") + (bottom ? " align=bottom" : "") +
                   ">A caption wider than its table</caption><tr><td>cell</td></table>");
-        std::vector<TBlock*> blocks;
-        flow::collect_blocks(page.doc, blocks);
         TTableAndCaptionBlock* wrap = nullptr;
-        for (TBlock* b : blocks)
+        for (TBlock* b : flow::blocks(page.doc))
             if (auto* w = dynamic_cast<TTableAndCaptionBlock*>(b)) wrap = w;
         ASSERT_NE(wrap, nullptr);
         ASSERT_TRUE(wrap->GridBlock && wrap->TitleBlock);

@@ -247,7 +247,7 @@ TEST_F(LineSpacing, JustifiedLinesReachTheEdgeExceptTheLast) {
         const LineRec& l = *lines[k];
         int drawn = l.Ln;
         while (s[0]->Text[static_cast<size_t>(l.Start + drawn - 1)] == u' ') --drawn;
-        if (l.Spaces > 0) EXPECT_EQ(l.Extra + s[0]->LineTextWidth(l.Start, l.Ln), l.DrawWidth);
+        if (l.Spaces > 0) { EXPECT_EQ(l.Extra + s[0]->LineTextWidth(l.Start, l.Ln), l.DrawWidth); }
     }
     EXPECT_EQ(lines.back()->Spaces, 0);
     EXPECT_EQ(lines.back()->Extra, 0);

@@ -118,7 +118,7 @@ QImage obrazek_z_kluczem(const std::string& plik) {
 void ustaw_obrazek(ui::Image& image, const look::Rect& r, const std::string& plik,
                    const std::string& hint, std::function<void()> klik) {
     umiesc(image, r);
-    image.SetPicture(obrazek_z_kluczem(plik));
+    image.SetPictureSource([plik] { return obrazek_z_kluczem(plik); });
     if (!hint.empty()) image.SetHint(hint);
     image.OnClick = std::move(klik);
     ui::hand_cursor(&image);

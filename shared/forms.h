@@ -70,8 +70,8 @@ QImage tlo_okna(const std::string& plik, look::Size rozmiar);
 // A small picture of the program folder with the key colour left out; empty
 // when the file is missing or unreadable.
 QImage obrazek_z_kluczem(const std::string& plik);
-// A picture button: the keyed picture at its place, its hint, the hand
-// pointer and its click.
+// A picture button: the keyed picture at its place (read when the window
+// first shows), its hint, the hand pointer and its click.
 void ustaw_obrazek(ui::Image& image, const look::Rect& r, const std::string& plik,
                    const std::string& hint, std::function<void()> klik);
 

@@ -124,22 +124,41 @@ TForm2::TForm2()
     etykieta(L_Opis, geo2::L_Opis, 13, false, look::tekst);
     L_Opis.SetWordWrap(true);
 
-    const std::pair<ui::Image*, std::pair<const char*, const char*>> kolumna[] = {
-        {&K_Nowe_Slowko, {"gfx_s\\gen_k_nowe.bmp", "Dodaj nowe słówko."}},
-        {&K_Edycja, {"gfx_s\\gen_k_edycja.bmp", "Edytuj słówko."}},
-        {&K_Usun_Slowko, {"gfx_s\\gen_k_usun_slowko.bmp", "Usuń słówko."}},
-        {&K_Kom_Usera, {"gfx_s\\gen_k_komentarz.bmp", "Dodaj komentarz do słówka."}},
+    // The picture buttons beside the grid and under the exercise list.
+    struct Przycisk {
+        ui::Image* obraz;
+        look::Rect r;
+        const char* plik;
+        const char* podpowiedz;
+        void (TForm2::*klik)();
     };
-    for (int k = 0; k < 4; ++k)
-        ustaw_obrazek(*kolumna[k].first, geo2::kolumna_nr(k), kolumna[k].second.first,
-                      os::pl(kolumna[k].second.second), nullptr);
-    K_Nowe_Slowko.OnClick = [this] { K_Nowe_SlowkoClick(); };
-    K_Edycja.OnClick = [this] { K_EdycjaClick(); };
-    K_Usun_Slowko.OnClick = [this] { K_Usun_SlowkoClick(); };
-    K_Kom_Usera.OnClick = [this] { K_Kom_UseraClick(); };
-    ustaw_obrazek(K_przenies, geo2::K_przenies, "gfx_s\\gen_k_przenies.bmp",
-                  os::pl("Przenieś zaznaczone do ćwiczenia (Enter)."),
-                  [this] { K_przeniesClick(); });
+    const Przycisk przyciski[] = {
+        {&K_Nowe_Slowko, geo2::kolumna_nr(0), "gfx_s\\gen_k_nowe.bmp", "Dodaj nowe słówko.",
+         &TForm2::K_Nowe_SlowkoClick},
+        {&K_Edycja, geo2::kolumna_nr(1), "gfx_s\\gen_k_edycja.bmp", "Edytuj słówko.",
+         &TForm2::K_EdycjaClick},
+        {&K_Usun_Slowko, geo2::kolumna_nr(2), "gfx_s\\gen_k_usun_slowko.bmp", "Usuń słówko.",
+         &TForm2::K_Usun_SlowkoClick},
+        {&K_Kom_Usera, geo2::kolumna_nr(3), "gfx_s\\gen_k_komentarz.bmp",
+         "Dodaj komentarz do słówka.", &TForm2::K_Kom_UseraClick},
+        {&K_przenies, geo2::K_przenies, "gfx_s\\gen_k_przenies.bmp",
+         "Przenieś zaznaczone do ćwiczenia (Enter).", &TForm2::K_przeniesClick},
+        {&k_usun, geo2::rzad_nr(0), "gfx_s\\gen_k_usun.bmp", "Usuń wybrane słówko.",
+         &TForm2::k_usunClick},
+        {&K_usun_all, geo2::rzad_nr(1), "gfx_s\\gen_k_usun_all.bmp",
+         "Usuń wszystkie wybrane pozycje.", &TForm2::K_usun_allClick},
+        {&K_Zapisz_cw, geo2::rzad_nr(2), "gfx_s\\gen_k_zapisz.bmp", "Zapisz ćwiczenie.",
+         &TForm2::K_Zapisz_cwClick},
+        {&K_Nauka, geo2::rzad_nr(3), "gfx_s\\gen_k_nauka.bmp",
+         "Rozpocznij naukę wybranych słówek.", &TForm2::K_NaukaClick},
+        {&K_do_schowka, geo2::rzad_nr(4), "gfx_s\\gen_k_schowek.bmp",
+         "Przenieś słówka do schowka.", &TForm2::K_do_schowkaClick},
+        {&K_wczytaj, geo2::rzad_nr(5), "gfx_s\\gen_k_wczytaj.bmp", "Wczytaj ćwiczenie.",
+         &TForm2::K_wczytajClick},
+    };
+    for (const Przycisk& p : przyciski)
+        ustaw_obrazek(*p.obraz, p.r, p.plik, os::pl(p.podpowiedz),
+                      [this, klik = p.klik] { (this->*klik)(); });
 
     etykieta(Label4, geo2::Label4, 14, true, look::granat);
     Label4.SetCaption(os::pl("Ćwiczenie - wybrano:"));
@@ -156,24 +175,6 @@ TForm2::TForm2()
         ListBox1.SetItemIndex(k < cwiczenie_.ile() ? k : -1);
         k_usun.SetVisible(ListBox1.ItemIndex() >= 0);
     };
-
-    const std::pair<ui::Image*, std::pair<const char*, const char*>> rzad[] = {
-        {&k_usun, {"gfx_s\\gen_k_usun.bmp", "Usuń wybrane słówko."}},
-        {&K_usun_all, {"gfx_s\\gen_k_usun_all.bmp", "Usuń wszystkie wybrane pozycje."}},
-        {&K_Zapisz_cw, {"gfx_s\\gen_k_zapisz.bmp", "Zapisz ćwiczenie."}},
-        {&K_Nauka, {"gfx_s\\gen_k_nauka.bmp", "Rozpocznij naukę wybranych słówek."}},
-        {&K_do_schowka, {"gfx_s\\gen_k_schowek.bmp", "Przenieś słówka do schowka."}},
-        {&K_wczytaj, {"gfx_s\\gen_k_wczytaj.bmp", "Wczytaj ćwiczenie."}},
-    };
-    for (int k = 0; k < 6; ++k)
-        ustaw_obrazek(*rzad[k].first, geo2::rzad_nr(k), rzad[k].second.first,
-                      os::pl(rzad[k].second.second), nullptr);
-    k_usun.OnClick = [this] { k_usunClick(); };
-    K_usun_all.OnClick = [this] { K_usun_allClick(); };
-    K_Zapisz_cw.OnClick = [this] { K_Zapisz_cwClick(); };
-    K_Nauka.OnClick = [this] { K_NaukaClick(); };
-    K_do_schowka.OnClick = [this] { K_do_schowkaClick(); };
-    K_wczytaj.OnClick = [this] { K_wczytajClick(); };
 
     etykieta(L_Koniec, geo2::L_Koniec, 15, true, look::granat);
     L_Koniec.SetAlignment(Qt::AlignRight);

@@ -62,6 +62,11 @@ QImage obrazek(const std::string& plik) {
     return img;
 }
 
+// Read when the window first shows: creating the windows at start-up stays cheap.
+void obrazek_w(ui::Image& i, const std::string& plik) {
+    i.SetPictureSource([plik] { return obrazek(plik); });
+}
+
 void etykieta(ui::Label& l, const look::Rect& r, const ui::Font& f) {
     umiesc(l, r);
     l.SetFont(f);
@@ -96,7 +101,7 @@ TForm4::TForm4()
     umiesc(Image1, {0, 0, geo4::okno.w, geo4::okno.h});
     Image1.OnClick = [this] { Graj(); };
     umiesc(Image2, geo4::Image2);
-    Image2.SetPicture(obrazek("gfx_s\\cw_pasek.bmp"));
+    obrazek_w(Image2, "gfx_s\\cw_pasek.bmp");
     // Moving over the background or the strip folds the item menu away.
     for (ui::Image* i : {&Image1, &Image2}) {
         i->setMouseTracking(true);
@@ -104,7 +109,7 @@ TForm4::TForm4()
     }
     etykieta(L_grupa_tem, geo4::L_grupa_tem, arial(15, true, 0xFFFFFF));
     umiesc(Menu_Image, geo4::Menu_Image);
-    Menu_Image.SetPicture(obrazek("gfx_s\\cw_zamknij.bmp"));
+    obrazek_w(Menu_Image, "gfx_s\\cw_zamknij.bmp");
     Menu_Image.SetTransparent(true);
     Menu_Image.OnClick = [this] { Menu_ImageClick(); };
     ui::hand_cursor(&Menu_Image);
@@ -157,7 +162,7 @@ TForm4::TForm4()
     L_Poprawna2.SetLayout(Qt::AlignVCenter);
 
     umiesc(Tlo_umiesz, geo4::Tlo_umiesz);
-    Tlo_umiesz.SetPicture(obrazek("gfx_s\\cw_umiesz.bmp"));
+    obrazek_w(Tlo_umiesz, "gfx_s\\cw_umiesz.bmp");
     Tlo_umiesz.SetTransparent(true);
     ustaw_przycisk(B_OK, geo4::B_OK, [this] { I_OKClick(); });
     ustaw_przycisk(B_Sprawdz, geo4::B_Sprawdz, [this] { B_SprawdzClick(); });
@@ -174,7 +179,7 @@ TForm4::TForm4()
     ui::hand_cursor(&K_Zaakceptuj);
 
     umiesc(L_kom_panel, geo4::L_kom_panel);
-    L_kom_panel.SetPicture(obrazek("gfx_s\\cw_komentarz.bmp"));
+    obrazek_w(L_kom_panel, "gfx_s\\cw_komentarz.bmp");
     L_kom_panel.SetTransparent(true);
     etykieta(L_Kom, geo4::L_Kom, arial(15, false, look::tekst));
     L_Kom.SetWordWrap(true);
@@ -191,7 +196,7 @@ TForm4::TForm4()
         l->SetLayout(Qt::AlignVCenter);
     }
     umiesc(I_powtorki, geo4::I_powtorki);
-    I_powtorki.SetPicture(obrazek("gfx_s\\cw_powtorki.bmp"));
+    obrazek_w(I_powtorki, "gfx_s\\cw_powtorki.bmp");
     I_powtorki.SetTransparent(true);
     etykieta(L_Powtorki, geo4::L_Powtorki, arial(13, false, look::tekst));
     L_Powtorki.SetLayout(Qt::AlignVCenter);
@@ -226,10 +231,10 @@ TForm4::TForm4()
     for (auto [img, plik] : {std::pair{&K_nag_a, "gfx_s\\nagraj_a.bmp"},
                              {&K_nag_b, "gfx_s\\nagraj_b.bmp"},
                              {&k_nag_c, "gfx_s\\nagraj_c.bmp"}}) {
-        img->SetPicture(obrazek(plik));
+        obrazek_w(*img, plik);
         img->SetVisible(false);
     }
-    K_nagraj.SetPicture(K_nag_a.Picture());
+    K_nagraj.SetPictureSource([this] { return K_nag_a.Picture(); });
     K_nagraj.SetHint(os::pl("Nagraj (trzymaj wciśnięty lewy przycisk myszki)"));
     K_nagraj.OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) {
         if (b == Qt::LeftButton) K_nagrajMouseDown();
@@ -247,15 +252,16 @@ TForm4::TForm4()
 
     // The item menu.
     umiesc(K_menu, geo4::K_menu);
-    K_menu.SetPicture(obrazek("gfx_s\\cw_menu.bmp"));
+    obrazek_w(K_menu, "gfx_s\\cw_menu.bmp");
     K_menu.SetTransparent(true);
     K_menu.SetHint(os::pl("Słówko/zdanie: zeruj, do kosza, już umiem..."));
     K_menu.OnMouseEnter = [this] { pokaz_menu(true); };
     K_menu.OnClick = [this] { pokaz_menu(!Panel_menu.Visible()); };
     ui::hand_cursor(&K_menu);
     umiesc(Panel_menu, geo4::Panel_menu);
-    Panel_menu.SetPicture(tlo_okna("gfx_s\\cw_menu_panel.bmp",
-                                   {geo4::Panel_menu.w, geo4::Panel_menu.h}));
+    Panel_menu.SetPictureSource([] {
+        return tlo_okna("gfx_s\\cw_menu_panel.bmp", {geo4::Panel_menu.w, geo4::Panel_menu.h});
+    });
     int wiersz = 0;
     for (auto [l, tekst, klik] :
          {std::tuple{&K_zapomnij, "Zeruj (zapomnij)", &TForm4::K_ZapomnijClick},

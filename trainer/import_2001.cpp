@@ -7,7 +7,6 @@
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
-#include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include "platform/os/line_file.h"
 #include "platform/os/paths.h"
@@ -197,10 +196,9 @@ bool import_powtorek(const std::string& folder_usera, const MapaId2001& mapa) {
         core::show_info(ile);
     } else {
         const std::string odrzucone = sciezka_usera + PLIK_ODRZUCONYCH;
-        const bool zapisany = os::atomic_replace(
-            odrzucone,
-            os::join_crlf({os::pl("Kody słówek i zdań odrzuconych w procesie importu powtórek."),
-                           w.lista_odrzuconych}));
+        const bool zapisany = os::write_lines(
+            odrzucone, {os::pl("Kody słówek i zdań odrzuconych w procesie importu powtórek."),
+                        w.lista_odrzuconych});
         core::show_info(ile + os::pl(" Indeksy odrzuconych słówek (") + IntToStr(w.odrzucone) +
                         os::pl(") znajdują się w pliku, w katalogu: ") + sciezka_usera + ".");
         if (!zapisany) core::show_info(os::pl("Nie można zapisać pliku ") + odrzucone + ".");

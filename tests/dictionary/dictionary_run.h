@@ -17,6 +17,7 @@
 #include "dictionary/windows.h"
 #include "platform_ui/qt_app.h"
 #include "support/unique_token.h"
+#include "support/window_guard.h"
 #include "trainer/demo_edition.h"
 
 namespace testsupport {
@@ -52,17 +53,7 @@ class DictionaryRun : public QtFixture {
             act(f);
             f.close();
         };
-        QTimer guard;
-        QObject::connect(&guard, &QTimer::timeout, [] {
-            ADD_FAILURE() << "a window was left open";
-            QTimer::singleShot(0, [] {
-                if (QWidget* w = QApplication::activeModalWidget())
-                    w->close();
-                else if (FrmSlownik)
-                    FrmSlownik->close();
-            });
-        });
-        guard.start(watchdog_ms);
+        const WindowGuard guard(watchdog_ms, []() -> QWidget* { return FrmSlownik; });
         const int code = uruchom_slownik(0, nullptr, opcje);
         ui::set_next_modal_hook(nullptr);
         EXPECT_TRUE(shown);

@@ -18,25 +18,13 @@
 #include "trainer/form1.h"
 #include "trainer/windows.h"
 #include "trainer/trainer_run.h"
-#include "trainer/wybor_zdan_geometry.h"
+#include "trainer/walk_helpers.h"
 
 namespace {
 
 using testsupport::key_click;
-
-// Position in the chooser's exercise list of the exercise named `nazwa`; 0 when absent.
-int pozycja(const TWyborZdanForm& w, const std::string& nazwa) {
-    for (size_t k = 0; k < w.paczki().size(); ++k)
-        if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa)
-            return static_cast<int>(k) + 1;
-    return 0;
-}
-
-// A press in the middle of screen row r of a list.
-void wiersz(ui::PaintBox& pb, int r) {
-    testsupport::press(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
-    testsupport::release(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
-}
+using testsupport::kliknij_wiersz;
+using testsupport::pozycja_paczki;
 
 std::vector<std::string> wiersze(const TForm8& f) {
     std::vector<std::string> out;
@@ -94,10 +82,10 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
         EXPECT_FALSE(w.B_OK.Visible());
 
         // Picking an exercise shows its results and the start button.
-        const int lekcja = pozycja(w, "001-1-01");
+        const int lekcja = pozycja_paczki(w, "001-1-01");
         ASSERT_GE(lekcja, 1);
         ASSERT_LE(lekcja, 18);
-        wiersz(w.pb_paczki, lekcja);
+        kliknij_wiersz(w.pb_paczki, lekcja);
         EXPECT_TRUE(w.Shape3.Visible());
         EXPECT_TRUE(w.B_OK.Visible());
         EXPECT_FALSE(w.k_usun.Visible());
@@ -106,7 +94,7 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
         ui::grab_to_png(w, testsupport::output_path("trainer/chooser_exercises.png"));
 
         // The keys walk the whole list: down to the last entry and back to the first.
-        wiersz(w.pb_paczki, 1);
+        kliknij_wiersz(w.pb_paczki, 1);
         for (int k = 0; k < 20; ++k)
             key_click(&w, Qt::Key_Down);
         EXPECT_EQ(w.lista_paczek().wybrana(), 21);
@@ -119,7 +107,7 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
         EXPECT_FALSE(w.btn_up.Visible());
 
         // The lesson: its types are what the plan gives, with their counts.
-        wiersz(w.pb_paczki, pozycja(w, "001-1-01"));
+        kliknij_wiersz(w.pb_paczki, pozycja_paczki(w, "001-1-01"));
         ui::set_next_modal_hook([&](ui::Window& okno) {
             doszedl = &okno == Form8;
             podpis8 = os::cp1250_to_utf8(okno.Caption());
@@ -138,8 +126,8 @@ TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {
         EXPECT_TRUE(w.btn_wyniki.Visible());
         EXPECT_TRUE(w.Shape1.Visible());
         EXPECT_EQ(w.Shape1.geometry().center(), w.btn_wyniki.geometry().center());
-        EXPECT_EQ(w.paczki()[static_cast<size_t>(pozycja(w, "001-1-01") - 1)].procent, 70);
-        wiersz(w.pb_paczki, pozycja(w, "001-1-01"));
+        EXPECT_EQ(w.paczki()[static_cast<size_t>(pozycja_paczki(w, "001-1-01") - 1)].procent, 70);
+        kliknij_wiersz(w.pb_paczki, pozycja_paczki(w, "001-1-01"));
         ui::grab_to_png(w, testsupport::output_path("trainer/chooser_results.png"));
 
         // Results by group: the first group has 14 of its 33 items in repetition.
@@ -203,18 +191,18 @@ class Chooser : public testsupport::QtFixture {
 };
 
 TEST_F(Chooser, AnOwnExerciseCanBeDeletedOnlyFromTheExercisesView) {
-    const int p = pozycja(*okno, "201-1-0001");
+    const int p = pozycja_paczki(*okno, "201-1-0001");
     ASSERT_GE(p, 1);
     const int dlugosc = okno->lista_paczek().dlugosc();
 
     okno->btn_wynikiClick();
-    wiersz(okno->pb_paczki, p);
+    kliknij_wiersz(okno->pb_paczki, p);
     EXPECT_FALSE(okno->k_usun.Visible()) << "not in the results view";
 
     okno->btn_cwiczClick();
-    wiersz(okno->pb_paczki, p);
+    kliknij_wiersz(okno->pb_paczki, p);
     ASSERT_TRUE(okno->k_usun.Visible());
-    wiersz(okno->pb_paczki, pozycja(*okno, "001-1"));
+    kliknij_wiersz(okno->pb_paczki, pozycja_paczki(*okno, "001-1"));
     EXPECT_FALSE(okno->k_usun.Visible()) << "a built-in exercise cannot be deleted";
 
     struct Przypadek {
@@ -224,7 +212,7 @@ TEST_F(Chooser, AnOwnExerciseCanBeDeletedOnlyFromTheExercisesView) {
     } przypadki[] = {{"no", Qt::Key_Escape, false}, {"yes", Qt::Key_Return, true}};
     for (const auto& c : przypadki) {
         SCOPED_TRACE(c.nazwa);
-        wiersz(okno->pb_paczki, pozycja(*okno, "201-1-0001"));
+        kliknij_wiersz(okno->pb_paczki, pozycja_paczki(*okno, "201-1-0001"));
         std::string pytanie;
         ui::set_next_modal_hook([&](ui::Window& box) {
             pytanie = os::cp1250_to_utf8(Form29->Label1.Caption());
@@ -232,7 +220,7 @@ TEST_F(Chooser, AnOwnExerciseCanBeDeletedOnlyFromTheExercisesView) {
         });
         okno->k_usun.Click();
         EXPECT_EQ(pytanie, "Czy chcesz usunąć Ćwiczenie: Moje słówka ?");
-        EXPECT_EQ(pozycja(*okno, "201-1-0001") == 0, c.usuniete);
+        EXPECT_EQ(pozycja_paczki(*okno, "201-1-0001") == 0, c.usuniete);
         EXPECT_EQ(okno->lista_paczek().dlugosc(), c.usuniete ? dlugosc - 1 : dlugosc);
         EXPECT_EQ(demo.read(plik_usera()).find("201-1-0001") == std::string::npos, c.usuniete);
         EXPECT_EQ(okno->k_usun.Visible(), !c.usuniete);

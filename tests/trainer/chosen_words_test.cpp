@@ -102,6 +102,19 @@ TEST_F(ChosenWords, ClosingKeepsOrDeletesTheWordsWithThoseSentMeanwhile) {
 class ChosenWordsWindow : public testsupport::QtFixture {
   protected:
     testsupport::DemoEdition demo{testsupport::linked_folders};
+
+    // One start of the trainer; the main window closes once the chosen words
+    // are done with (no modal window left).
+    static int run_until_done() {
+        const auto run = testsupport::run_trainer_once([](TForm1& f) {
+            auto* czekaj = new QTimer(&f);
+            QObject::connect(czekaj, &QTimer::timeout, &f, [&f] {
+                if (!QApplication::activeModalWidget()) f.close();
+            });
+            czekaj->start(20);
+        });
+        return run.code;
+    }
 };
 
 // The learner's way: slow.txt from the dictionary, the next start of the
@@ -136,15 +149,7 @@ TEST_F(ChosenWordsWindow, OnTheFirstActivationListsTheWordsAndLearnsThem) {
         });
         Form9->K_OKClick();
     });
-    const auto run = testsupport::run_trainer_once([](TForm1& f) {
-        // Closed once the chosen words are done with.
-        auto* czekaj = new QTimer(&f);
-        QObject::connect(czekaj, &QTimer::timeout, &f, [&f] {
-            if (!QApplication::activeModalWidget()) f.close();
-        });
-        czekaj->start(20);
-    });
-    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run_until_done(), 0);
     EXPECT_EQ(widziany26, 1);
     EXPECT_EQ(lista, (std::vector<std::string>{"house", "flat", "room", "board game"}));
     EXPECT_TRUE(chwycony);
@@ -172,14 +177,7 @@ TEST_F(ChosenWordsWindow, KeptWordsComeBackAndAnEmptyListCannotBeLearned) {
         });
         Form9->K_OKClick();
     });
-    const auto run = testsupport::run_trainer_once([](TForm1& f) {
-        auto* czekaj = new QTimer(&f);
-        QObject::connect(czekaj, &QTimer::timeout, &f, [&f] {
-            if (!QApplication::activeModalWidget()) f.close();
-        });
-        czekaj->start(20);
-    });
-    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run_until_done(), 0);
     EXPECT_FALSE(ok_po_usunieciu);
     EXPECT_EQ(demo.read("1/slow.txt"), plik);
 }

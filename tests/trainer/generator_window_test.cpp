@@ -30,6 +30,7 @@
 #include "trainer/demo_edition.h"
 #include "trainer/form1.h"
 #include "trainer/trainer_run.h"
+#include "trainer/walk_helpers.h"
 #include "trainer/windows.h"
 
 namespace {
@@ -401,11 +402,10 @@ TEST(GeneratorWalk, OwnWordSearchAndExerciseSurviveARestart) {
                 for (size_t d = 0; d < w.dzialy().size(); ++d)
                     if (grupy[w.dzialy()[d].grupa].numer == numer)
                         w.Wybierz_dzial(static_cast<int>(d) + 1);
-                for (size_t k = 0; k < w.paczki().size(); ++k)
-                    if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa_cw) {
-                        w_dziale = true;
-                        w.Wybierz_paczke(static_cast<int>(k) + 1);
-                    }
+                if (const int k = testsupport::pozycja_paczki(w, nazwa_cw); k >= 1) {
+                    w_dziale = true;
+                    w.Wybierz_paczke(k);
+                }
                 w.B_OKClick(); // loads its list and closes: the generator asked
                 if (w.isVisible()) w.close();
             });

@@ -20,25 +20,15 @@
 #include "trainer/form8.h"
 #include "trainer/start.h"
 #include "trainer/trainer_run.h"
+#include "trainer/walk_helpers.h"
 #include "trainer/windows.h"
-#include "trainer/wybor_zdan_geometry.h"
 
 namespace {
 
 using testsupport::click;
 using testsupport::key_click;
-
-// Position in the chooser's exercise list of the exercise named `nazwa`; 0 when absent.
-int pozycja(const TWyborZdanForm& w, const std::string& nazwa) {
-    for (size_t k = 0; k < w.paczki().size(); ++k)
-        if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa)
-            return static_cast<int>(k) + 1;
-    return 0;
-}
-
-void wiersz(ui::PaintBox& pb, int r) {
-    testsupport::click(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
-}
+using testsupport::kliknij_wiersz;
+using testsupport::pozycja_paczki;
 
 // Answers the question on screen rightly, as a learner who knows it would,
 // and goes on to the next one.
@@ -126,16 +116,16 @@ TEST(LessonWalk, AWordLessonAndASentenceLessonThroughEveryTypeTheyOffer) {
         TWyborZdanForm& w = *WyborZdanForm;
 
         // Five words of the first section.
-        wiersz(w.pb_paczki, pozycja(w, "001-1-01"));
+        kliknij_wiersz(w.pb_paczki, pozycja_paczki(w, "001-1-01"));
         ASSERT_TRUE(w.B_OK.Visible());
         przerob_lekcje(typy_slow, wiersze);
         w.B_OKClick();
 
         // The sentences of the weather section.
         w.Wybierz_dzial(8);
-        const int zdania = pozycja(w, "108-2");
+        const int zdania = pozycja_paczki(w, "108-2");
         ASSERT_GE(zdania, 1);
-        wiersz(w.pb_paczki, zdania);
+        kliknij_wiersz(w.pb_paczki, zdania);
         przerob_lekcje(typy_zdan, wiersze);
         w.B_OKClick();
 

@@ -5,12 +5,11 @@
 // hang it. The caller sets the next-modal hook for the user choice.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
 #include <functional>
 #include <string>
 
 #include "support/unique_token.h"
+#include "support/window_guard.h"
 #include "trainer/start.h"
 #include "trainer/windows.h"
 
@@ -31,19 +30,7 @@ inline TrainerRun run_trainer_once(const std::function<void(TForm1&)>& on_main,
         run.main_window = true;
         on_main(f);
     };
-    // Each turn closes one window, from a call of its own: a close that
-    // opens a box must not stop the guard's next turn.
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [] {
-        ADD_FAILURE() << "a window was left open";
-        QTimer::singleShot(0, [] {
-            if (QWidget* w = QApplication::activeModalWidget())
-                w->close();
-            else if (Form1)
-                Form1->close();
-        });
-    });
-    guard.start(guard_ms);
+    const WindowGuard guard(guard_ms, []() -> QWidget* { return Form1; });
     run.code = uruchom_trenera(0, nullptr, opcje);
     ui::set_next_modal_hook(nullptr);
     return run;

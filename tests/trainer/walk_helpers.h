@@ -1,7 +1,7 @@
 #pragma once
-// Helpers of the tests that walk through the trainer as a learner: picking an
-// exercise in the chooser, and a microphone whose recordings last as long as
-// the test says.
+// Helpers of the tests that walk through the trainer as a learner: finding and
+// picking an exercise in the chooser, and a microphone whose recordings last
+// as long as the test says.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,8 +13,22 @@
 #include "platform/ui/sound_file.h"
 #include "platform_ui/qt_app.h"
 #include "trainer/windows.h"
+#include "trainer/wybor_zdan_geometry.h"
 
 namespace testsupport {
+
+// Position in the chooser's exercise list of the exercise named `nazwa`; 0 when absent.
+inline int pozycja_paczki(const TWyborZdanForm& w, const std::string& nazwa) {
+    for (size_t k = 0; k < w.paczki().size(); ++k)
+        if (tab_cw_info[static_cast<size_t>(w.paczki()[k].wiersz)].nazwa == nazwa)
+            return static_cast<int>(k) + 1;
+    return 0;
+}
+
+// A click in the middle of screen row r of a chooser list.
+inline void kliknij_wiersz(ui::PaintBox& pb, int r) {
+    click(&pb, QPoint(40, (r - 1) * look::wybor_wiersz + 9));
+}
 
 // Picks the exercise named `nazwa` in the chooser's list: the first row,
 // then Down until it is the chosen one.

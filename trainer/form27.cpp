@@ -16,8 +16,11 @@ TForm27::TForm27()
     umiesc(Edit1, geo27::Edit1);
     Edit1.SetFont(czcionka_arial(15, false, look::tekst));
     trainer::AccentFilter::install(&Edit1);
-    // While typing, OK shows as soon as there is something to store.
-    Edit1.OnChange = [this] { B_OK.SetVisible(!Trim(Edit1.Text()).empty()); };
+    // While typing, OK shows as soon as there is something to store, or
+    // when an existing comment was emptied: OK then deletes it.
+    Edit1.OnChange = [this] {
+        B_OK.SetVisible(!Trim(Edit1.Text()).empty() || !Trim(tekst_komentarza).empty());
+    };
     ustaw_przycisk(B_OK, geo27::B_OK, [this] { B_OKClick(); });
     ustaw_przycisk(B_Zamknij, geo27::B_Zamknij, [this] { B_ZamknijClick(); });
     SetDefaultButton(&B_OK);

@@ -286,6 +286,35 @@ TEST_F(GeneratorWindows, ClosingWritesOnlyWhatChanged) {
     EXPECT_LT(demo.read("sbusr.txt").size(), slowka.size());
 }
 
+TEST_F(GeneratorWindows, AnEmptiedCommentIsDeletedByOk) {
+    TForm27 okno;
+    Form27 = &okno;
+    TForm2& g = *Form2;
+    g.Grid1.SetSelection(0, 0);
+    g.Grid1Click();
+    const int i = g.znalezione()[0];
+    baza.komentarz[i] = "x#y";
+    // Shown with "=", edited and stored back.
+    ui::set_next_modal_hook([&](ui::Window& w) {
+        EXPECT_EQ(okno.Edit1.Text(), "x=y");
+        okno.Edit1.SetText(os::pl("mój = komentarz"));
+        ui::grab_to_png(okno, testsupport::output_path("trainer/comment.png"));
+        key_click(&w, Qt::Key_Return);
+    });
+    g.K_Kom_UseraClick();
+    EXPECT_EQ(baza.komentarz[i], os::pl("mój = komentarz"));
+    // Emptied: OK shows and deletes it.
+    ui::set_next_modal_hook([&](ui::Window& w) {
+        okno.Edit1.SetText("  ");
+        EXPECT_TRUE(okno.B_OK.Visible());
+        key_click(&w, Qt::Key_Return);
+    });
+    g.K_Kom_UseraClick();
+    EXPECT_EQ(baza.komentarz[i], "");
+    EXPECT_TRUE(komentarze_zmienione);
+    Form27 = nullptr;
+}
+
 TEST_F(GeneratorWindows, SavingWithoutAGroupOfExercisesIsRefused) {
     TForm2& g = *Form2;
     g.Grid1.SetSelection(0, 2);

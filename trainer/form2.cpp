@@ -196,6 +196,7 @@ void TForm2::OnShow() {
     ui::Font f = czcionka_arial(13);
     f.charset = czcionka_charset;
     Grid1.SetFont(f);
+    Grid1.SetColCharset(1, 238); // the translations are Polish in every edition
     ListBox1.SetFont(f);
     K_wszystkieClick();
     z_generatora = true;

@@ -20,7 +20,7 @@ class GridModel : public QAbstractTableModel {
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !grid_.OnGetText) return {};
-        return to_qt(grid_.OnGetText(index.column(), index.row()), grid_.GetFont().charset);
+        return to_qt(grid_.OnGetText(index.column(), index.row()), grid_.ColCharset(index.column()));
     }
     void reset(int r, int c) {
         beginResetModel();
@@ -54,6 +54,7 @@ class GridDelegate : public QStyledItemDelegate {
         int x = r.left() + 2;
         if (grid_.OnDrawMarks) x += grid_.OnDrawMarks(c, index.column(), index.row(), r);
         Font f = grid_.font_;
+        f.charset = grid_.ColCharset(index.column());
         if (selected) f.color = 0xFFFFFFFFu;
         c.SetFont(f);
         const std::string text =
@@ -118,6 +119,19 @@ void Grid::SetFont(const Font& font) {
     font_ = font;
     setFont(qfont(font));
     viewport()->update();
+}
+
+void Grid::SetColCharset(int col, int charset) {
+    if (col < 0) return;
+    if (static_cast<size_t>(col) >= col_charsets_.size()) col_charsets_.resize(col + 1, -1);
+    col_charsets_[static_cast<size_t>(col)] = charset;
+    viewport()->update();
+}
+
+int Grid::ColCharset(int col) const {
+    if (col >= 0 && static_cast<size_t>(col) < col_charsets_.size() && col_charsets_[col] >= 0)
+        return col_charsets_[static_cast<size_t>(col)];
+    return font_.charset;
 }
 
 void Grid::Refresh() {

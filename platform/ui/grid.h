@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/canvas.h"
 #include "platform/ui/controls.h"
@@ -28,6 +29,10 @@ class Grid : public Control<QTableView> {
     void SetDefaultRowHeight(int height);
     void SetFont(const Font& font);
     const Font& GetFont() const { return font_; }
+    // A column whose text is in another character set than the font's (the
+    // Polish column beside French words).
+    void SetColCharset(int col, int charset);
+    int ColCharset(int col) const;
     // The window's data changed: cells are asked for again.
     void Refresh();
 
@@ -59,6 +64,7 @@ class Grid : public Control<QTableView> {
     friend class GridModel;
     std::unique_ptr<GridModel> model_;
     Font font_;
+    std::vector<int> col_charsets_; // -1: the font's
 };
 
 } // namespace ui

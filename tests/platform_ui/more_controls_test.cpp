@@ -94,6 +94,18 @@ TEST_F(GridTest, DrawsTheWindowsMarksBeforeTheText) {
     EXPECT_GT(first_dark(0), first_dark(1));
 }
 
+TEST_F(GridTest, AColumnCanTakeAnotherCharacterSetThanTheFont) {
+    // French words (Windows-1252) beside Polish translations (Windows-1250).
+    ui::Font f = grid.GetFont();
+    f.charset = 0;
+    grid.SetFont(f);
+    grid.OnGetText = [](int col, int) { return std::string(col == 0 ? "\xE9t\xE9" : "\xB3\xB9ka"); };
+    grid.SetColCharset(1, 238);
+    auto shown = [&](int col) { return grid.model()->data(grid.model()->index(0, col)).toString(); };
+    EXPECT_EQ(shown(0), QString::fromUtf8("été"));
+    EXPECT_EQ(shown(1), QString::fromUtf8("łąka"));
+}
+
 TEST_F(MoreControls, FileListShowsTheMatchingFilesSortedAndKeepsTheSelection) {
     TempDir dir;
     for (const char* f : {"b.wav", "A.WAV", "c.txt", "zebra.Wav"})

@@ -38,6 +38,11 @@ TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TA
     }
     if (FloatKind != 0 && ZOrder == 0) ZOrder = 1;
     TagAndClass = props.ElemTag + "." + props.ElemClass;
+    if (std::string url; props.GetBackgroundImage(url) && !url.empty()) {
+        PositionRecArray pos;
+        props.GetBackgroundPos(EmSize, ExSize, pos);
+        Background.SetName(url, pos);
+    }
     BodyCell->HostTag = props.ElemTag;
     BodyCell->HostBlock = this;
     if (attrs && doc)
@@ -74,6 +79,7 @@ TBlock::TBlock(TSectionList* doc, const TBlock& source) : TSectionBase(doc) {
     HintText = source.HintText;
     BodyCell = std::make_unique<TBlockCell>(doc, *source.BodyCell);
     BodyCell->HostBlock = this;
+    if (doc && doc->PrintBackgrounds) Background = source.Background.CopyFor(*doc);
 }
 
 std::unique_ptr<TSectionBase> TBlock::Clone(TSectionList* doc) const {
@@ -284,6 +290,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     FlowBottom = ContentEnd + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom];
     PaintBottom = std::max(ContentEnd, BodyCell->PaintBottom) + m[PaddingBottom] + m[BorderBottomWidth];
     int result = FlowBottom - y;
+    if (Document) Background.Fetch(*Document, canvas);
     FlowHeight = result;
     indents.DeleteLeft(left);
     indents.DeleteRight(right);
@@ -326,11 +333,11 @@ void TBlock::Boxes(int px, int py, ui::Rect& border_box, ui::Rect& padding_box) 
 }
 
 void TBlock::PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& arect, const ui::Rect& padding_box) {
-    (void)arect;
     const ColorRef bg = static_cast<ColorRef>(BoxValues[BackgroundColor]);
     const bool printing = Document && Document->PrintingNow;
-    if (bg != NoColour && (!printing || Document->PrintBackgrounds))
-        canvas.FillRect(padding_box, bg | ui::kPaletteFlag);
+    if (printing && !Document->PrintBackgrounds) return;
+    if (bg != NoColour) canvas.FillRect(padding_box, bg | ui::kPaletteFlag);
+    Background.Paint(canvas, Document, padding_box, {arect.Left, arect.Top - 2, arect.Right, arect.Bottom});
 }
 
 void TBlock::PaintBorder(ui::HtmlCanvas& canvas, const ui::Rect& border_box, const ui::Rect& padding_box) {
@@ -478,6 +485,7 @@ void TBlock::CopyToClipboard() {
 
 TBodyBlock::TBodyBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs)
     : TBlock(doc, props, owner_cell, attrs) {
+    Background = {}; // the page background: the document paints it
     if (!doc) return;
     std::string url;
     if (props.GetBackgroundImage(url) && !url.empty()) {

@@ -11,6 +11,7 @@
 
 #include "htmlview/sections.h"
 #include "htmlview/style_model.h"
+#include "htmlview/tiles.h"
 
 namespace htmlview {
 
@@ -73,6 +74,7 @@ class TBlock : public TSectionBase {
     std::vector<TSectionBase*> StackList; // the cell's sections by z-index
     int ContentEnd = 0;
     std::string HintText;
+    TBackgroundPicture Background; // background-image, tiled over the padding box
     ui::Rect BorderBox;
 
   protected:

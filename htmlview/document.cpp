@@ -101,6 +101,7 @@ void TSectionList::ClearDocument() {
     ReleasePageImage();
     PageImageName.clear();
     PageImageAsked = false;
+    FixedTiles = false;
     AnimList.clear();
     delete AnimTimer;
     AnimTimer = nullptr;

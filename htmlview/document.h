@@ -176,6 +176,7 @@ class TSectionList : public TCell {
     PositionRecArray PageImagePos{};
     std::string PageImageName;
     bool PageImageAsked = false;
+    bool FixedTiles = false; // a block or cell background stays put while the page scrolls
     std::string PageImageKey; // its cache entry, released with it
 
     std::vector<std::unique_ptr<ThtmlForm>> FormList;

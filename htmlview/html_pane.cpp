@@ -19,6 +19,7 @@
 #include "htmlview/font_runs.h"
 #include "htmlview/images.h"
 #include "htmlview/scratch_canvas.h"
+#include "htmlview/tiles.h"
 #include "htmlview/url.h"
 #include "htmlview/wide_string.h"
 #include "platform/os/message.h"
@@ -464,7 +465,7 @@ void THtmlPane::VScrolled(int value) {
     const int old = doc_->ScrollY;
     if (old == value) return;
     doc_->SetScrollY(value);
-    if (scroll_handling_ || fixed_background_ || std::abs(old - value) >= surface_->height() || !surface_->isVisible())
+    if (scroll_handling_ || fixed_background_ || doc_->FixedTiles || std::abs(old - value) >= surface_->height() || !surface_->isVisible())
         surface_->update();
     else
         surface_->scroll(0, old - value);
@@ -545,19 +546,8 @@ void THtmlPane::PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& clip) {
     const QImage& tile = *page_image_;
     const int iw = tile.width(), ih = tile.height();
     if (iw <= 0 || ih <= 0) return;
-    auto place = [](const PositionRec& p, int area, int size, int offset) {
-        switch (p.PosType) {
-        case bpTop: return -offset;
-        case bpCenter: return (area - size) / 2 - offset;
-        case bpBottom: return area - size - offset;
-        case bpLeft: return 0;
-        case bpRight: return area - size;
-        case bpPercent: return static_cast<int>((static_cast<int64_t>(area - size) * p.Value) / 100) - offset;
-        default: return p.Value - offset;
-        }
-    };
-    int x0 = place(pos[0], area_w, iw, off_x);
-    int y0 = place(pos[1], area_h, ih, off_y);
+    int x0 = TileStart(pos[0], area_w, iw, off_x);
+    int y0 = TileStart(pos[1], area_h, ih, off_y);
     int x1 = x0 + iw, y1 = y0 + ih;
     if (pos[0].RepeatD) {
         if (x0 > clip.Left) x0 -= ((x0 - clip.Left + iw - 1) / iw) * iw;

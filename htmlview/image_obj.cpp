@@ -141,6 +141,7 @@ TImageObj::TImageObj(TSectionList* doc, const TImageObj& source)
     WidthIsPercent = source.WidthIsPercent;
     AltText = source.AltText;
     Title = source.Title;
+    print_copy_ = true;
     fetched_ = source.fetched_;
     missing_ = source.missing_;
     placeholder_ = source.placeholder_;
@@ -254,7 +255,7 @@ void TImageObj::Fetch(TSectionList& doc) {
                 if (doc.PrintingNow) {
                     gif_->SetAnimate(false);
                     gif_->SetCurrentFrame(1);
-                } else if (!Active) {
+                } else if (!Active && !Still) {
                     SetAnimation(true);
                 }
             }
@@ -319,7 +320,9 @@ void TImageObj::LayoutObject(TSectionList& doc, ui::HtmlCanvas& canvas, int avai
             }
         }
     }
-    LinkBorder = !Borderless && run && run->IsLink();
+    // A print copy's runs are no longer links; the picture keeps the border
+    // it had on the page, so the copy lays out to the same size.
+    if (!print_copy_) LinkBorder = !Borderless && run && run->IsLink();
     BoxWidth = ObjWidth + (LinkBorder ? 2 : 0);
     BoxHeight = ObjHeight + (LinkBorder ? 2 : 0);
 }

@@ -36,6 +36,8 @@ class TImageObj : public TFloatingObj {
     // The picture as drawn: none for the placeholder, the current frame of
     // an animation, else the bitmap.
     const TBitmap* Bitmap();
+    // Its mask, none when it has none or is not there yet.
+    const TBitmap* Mask() const { return placeholder_ ? nullptr : mask_; }
     // The image is asked for again at the next layout (a late delivery).
     void Reload();
 
@@ -54,6 +56,7 @@ class TImageObj : public TFloatingObj {
     bool ClientMap = false;
     bool LinkBorder = false;
     bool Active = false;
+    bool Still = false; // an animation shows its first frame only (backgrounds)
     std::string MapName;
     TFormControlObj* Control = nullptr; // an image form control it stands for
 
@@ -65,6 +68,7 @@ class TImageObj : public TFloatingObj {
 
     TSectionList* doc_ = nullptr;
     bool named_ = false; // in the document's name list
+    bool print_copy_ = false; // keeps the link border of the page it was copied from
     bool fetched_ = false;
     bool missing_ = false;
     bool placeholder_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "htmlview/ascii.h"
 #include "htmlview/borders.h"
 #include "htmlview/document.h"
 #include "platform/os/int_math.h"
@@ -82,7 +83,7 @@ TCellObj::TCellObj(TSectionList* doc, int row_align, TAttributeList* attrs, TPro
                 read_fill(*a, Contents->HasFillColor, Contents->FillColor);
                 break;
             case Sym::Background:
-                BackImageName = a->ValueText;
+                Background.SetName(Trim(a->ValueText), PositionRecArray{});
                 break;
             default:
                 break;
@@ -115,7 +116,11 @@ TCellObj::TCellObj(TSectionList* doc, int row_align, TAttributeList* attrs, TPro
         Contents->FillColor = bg;
     }
     std::string url;
-    if (props.GetBackgroundImage(url) && !url.empty() && url != "none") BackImageName = url;
+    if (props.GetBackgroundImage(url) && !url.empty() && url != "none") {
+        PositionRecArray pos;
+        props.GetBackgroundPos(EmSize, ExSize, pos);
+        Background.SetName(url, pos);
+    }
     BorderStyle = props.GetBorderStyle();
     TIntMarginArray pads{};
     ConvertPaddings(box, EmSize, ExSize, pads);
@@ -146,7 +151,7 @@ TCellObj::TCellObj(TSectionList* doc, const TCellObj& s)
         const bool backgrounds = !doc || doc->PrintBackgrounds;
         Contents->HasFillColor = backgrounds && s.Contents->HasFillColor;
         Contents->FillColor = s.Contents->FillColor;
-        if (backgrounds) BackImageName = s.BackImageName;
+        if (backgrounds && doc) Background = s.Background.CopyFor(*doc);
     }
 }
 
@@ -167,6 +172,7 @@ void TCellObj::SetSpacing(int pad, bool table_has_border) {
 }
 
 void TCellObj::PlaceContent(ui::HtmlCanvas& canvas, int y, int& curs, int gap) {
+    if (Contents && Contents->Document) Background.Fetch(*Contents->Document, canvas);
     if (!HasSections()) return;
     const int free = BoxHeight - InnerHeight - EndExtra - gap;
     switch (VertAlign) {
@@ -190,7 +196,7 @@ TCellList::TCellList(TAttributeList* attrs, TProperties* props) {
                 read_fill(*a, HasFillColor, FillColor);
                 break;
             case Sym::Background:
-                RowImage = a->ValueText;
+                RowImage = Trim(a->ValueText);
                 break;
             case Sym::Height:
                 read_height(*a, AskedHeight, AskedPercent);
@@ -206,14 +212,17 @@ TCellList::TCellList(TAttributeList* attrs, TProperties* props) {
             FillColor = bg;
         }
         std::string url;
-        if (props->GetBackgroundImage(url) && !url.empty() && url != "none") RowImage = url;
+        if (props->GetBackgroundImage(url) && !url.empty() && url != "none") {
+            RowImage = url;
+            props->GetBackgroundPos(props->EmSize, props->ExSize, RowImagePos);
+        }
         props->GetPageBreaks(PageBreakBefore, PageBreakAfter, AvoidPageBreak);
     }
 }
 
 TCellList::TCellList(TSectionList* doc, const TCellList& s)
     : LaidHeight(s.LaidHeight), AskedHeight(s.AskedHeight), AskedPercent(s.AskedPercent),
-      SpanHeight(s.SpanHeight), HasFillColor(s.HasFillColor), FillColor(s.FillColor), RowImage(s.RowImage),
+      SpanHeight(s.SpanHeight), HasFillColor(s.HasFillColor), FillColor(s.FillColor), RowImage(s.RowImage), RowImagePos(s.RowImagePos),
       PageBreakBefore(s.PageBreakBefore), PageBreakAfter(s.PageBreakAfter), AvoidPageBreak(s.AvoidPageBreak),
       RowTop(s.RowTop) {
     Cells.reserve(s.Cells.size());
@@ -323,7 +332,7 @@ void ThtmlTable::ExpandSpans() {
                     cell.Contents->FillColor = FillColor;
                 }
             }
-            if (cell.BackImageName.empty()) cell.BackImageName = row.RowImage;
+            if (!cell.Background.Named()) cell.Background.SetName(row.RowImage, row.RowImagePos);
             cell.SetSpacing(CellPad, FrameWidth >= 1);
             if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
             cell.SpanRows = std::max(1, std::min(cell.SpanRows, nrows - r));
@@ -993,8 +1002,11 @@ void ThtmlTable::PaintCell(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellO
     const ui::Rect padding_box{border_box.Left + cell.BorderL, border_box.Top + cell.BorderT,
                                border_box.Right - cell.BorderR, border_box.Bottom - cell.BorderB};
     const bool printing = doc && doc->PrintingNow;
-    if (cell.Contents && cell.Contents->HasFillColor && (!printing || doc->PrintBackgrounds))
-        canvas.FillRect(padding_box, cell.Contents->FillColor | ui::kPaletteFlag);
+    if (!printing || doc->PrintBackgrounds) {
+        if (cell.Contents && cell.Contents->HasFillColor)
+            canvas.FillRect(padding_box, cell.Contents->FillColor | ui::kPaletteFlag);
+        cell.Background.Paint(canvas, doc, padding_box, {arect.Left, arect.Top - 2, arect.Right, arect.Bottom});
+    }
     if (cell.Contents) {
         canvas.SaveDC();
         canvas.IntersectClipRect(border_box);

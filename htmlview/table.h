@@ -12,6 +12,7 @@
 
 #include "htmlview/sections.h"
 #include "htmlview/style_model.h"
+#include "htmlview/tiles.h"
 
 namespace htmlview {
 
@@ -64,7 +65,7 @@ class TCellObj {
     int SideExtra = 0, EndExtra = 0;
     int BorderStyle = bssNone;
     std::unique_ptr<TCell> Contents; // none for a filler
-    std::string BackImageName;
+    TBackgroundPicture Background; // BACKGROUND or background-image, or the row's
     TIntMarginArray BoxValues{};
     bool PageBreakBefore = false, PageBreakAfter = false, AvoidPageBreak = false;
 
@@ -94,6 +95,7 @@ class TCellList {
     bool HasFillColor = false;
     ColorRef FillColor = NoColour;
     std::string RowImage;
+    PositionRecArray RowImagePos{};
     bool PageBreakBefore = false, PageBreakAfter = false, AvoidPageBreak = false;
     int RowTop = 0; // document y of the last layout
 };

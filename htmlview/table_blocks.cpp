@@ -64,6 +64,9 @@ TTableBlock::TTableBlock(TSectionList* doc, TProperties& props, TCellBasic* owne
                 }
                 break;
             }
+            case Sym::Background:
+                if (!Background.Named()) Background.SetName(Trim(a->ValueText), PositionRecArray{});
+                break;
             default:
                 break;
             }
@@ -97,8 +100,7 @@ TTableBlock::TTableBlock(TSectionList* doc, TProperties& props, TCellBasic* owne
     }
     if (HasFillColor && unset(BoxProps[BackgroundColor])) BoxProps[BackgroundColor] = static_cast<int>(FillColor);
     const ColorRef bg = IsInt(BoxProps[BackgroundColor]) ? static_cast<ColorRef>(AsInt(BoxProps[BackgroundColor])) : NoColour;
-    std::string image;
-    if (bg != NoColour && !(props.GetBackgroundImage(image) && !image.empty() && image != "none")) {
+    if (bg != NoColour && !Background.Named()) {
         GridTable->HasFillColor = true;
         GridTable->FillColor = bg;
     }
@@ -214,6 +216,7 @@ TTableAndCaptionBlock::TTableAndCaptionBlock(TSectionList* doc, TProperties& pro
     // No box of its own: the table block keeps its border and background.
     for (int i = PaddingTop; i <= BorderLeftStyle; ++i) BoxProps[static_cast<size_t>(i)] = 0;
     BoxProps[BackgroundColor] = static_cast<int>(NoColour);
+    Background = {};
     BoxProps[piWidth] = std::string("auto");
     BorderStyle = bssNone;
     FloatKind = 0;

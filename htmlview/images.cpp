@@ -279,13 +279,15 @@ void PrintTransparentBitmap(ui::HtmlCanvas& canvas, int X, int Y, int W, int H, 
     YI = std::clamp(YI, 0, bitmap.Height());
     HI = std::clamp(HI, 0, bitmap.Height() - YI);
     if (HI == 0) return;
-    // Image and mask at the printed size; the opaque pixels give the clip.
+    // Image at the printed size; the clip is a region of device pixels, so
+    // the mask is scaled to the size the picture takes on the device.
     const QImage img = bitmap.ToImage().copy(0, YI, bitmap.Width(), HI).scaled(W, H);
-    const QImage m = MaskImage(mask).copy(0, YI, mask.Width(), HI).scaled(W, H);
+    const ui::Rect at = canvas.LPtoDP(ui::Rect{X, Y, X + W, Y + H});
+    if (at.Width() <= 0 || at.Height() <= 0) return;
+    const QImage m = MaskImage(mask).copy(0, YI, mask.Width(), HI).scaled(at.Width(), at.Height());
     canvas.SaveDC();
     ui::Region opaque = ui::Region::FromBitmap(m, qRgb(255, 255, 255));
-    const QPoint at = canvas.LPtoDP(QPoint(X, Y));
-    opaque.Offset(at.x(), at.y());
+    opaque.Offset(at.Left, at.Top);
     canvas.IntersectClipRgn(opaque);
     canvas.StretchBlt(X, Y, W, H, img, 0, 0, W, H, ui::Rop::SrcCopy);
     canvas.RestoreDC();

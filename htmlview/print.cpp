@@ -168,6 +168,8 @@ void TvwPrinter::SetState(State state) {
         state_ = State::None;
         throw EPrinter("Printer selected is not valid");
     }
+    // Pictures keep their exact pixels on paper, not a lossy recompression.
+    painter_->setRenderHint(QPainter::LosslessImageRendering);
     state_ = State::Device;
 }
 

@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <ostream>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -94,4 +97,33 @@ inline std::vector<std::pair<int, int>> ink_bands(const QImage& img, int y0, int
     return bands;
 }
 
+// The bounding box of the pixels within `tolerance` of `color` on each
+// channel, and how many there are.
+struct ColorArea {
+    QRect box;
+    int count = 0;
+};
+
+inline ColorArea color_area(const QImage& img, QRgb color, int tolerance = 6) {
+    ColorArea a;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = row[x];
+            if (std::abs(qRed(c) - qRed(color)) > tolerance || std::abs(qGreen(c) - qGreen(color)) > tolerance ||
+                std::abs(qBlue(c) - qBlue(color)) > tolerance)
+                continue;
+            a.box |= QRect(x, y, 1, 1);
+            ++a.count;
+        }
+    }
+    return a;
+}
+
 } // namespace printtest
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << "(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+QT_END_NAMESPACE

@@ -13,6 +13,7 @@
 #include "flow_support.h"
 #include "htmlview/html_pane.h"
 #include "print_support.h"
+#include "tools/pictures/gif_maker.h"
 
 namespace {
 
@@ -458,5 +459,151 @@ TEST(PrintHelp, HelpPagesPrintThroughTheViewer) {
         EXPECT_EQ(sheets[0], golden.convertToFormat(QImage::Format_RGB32));
     }
 }
+
+} // namespace
+
+namespace {
+
+// A page printed to PDF without header or footer, on 480 x 600 paper (in
+// 96ths of an inch) at `resolution` device pixels per inch, with half-inch
+// margins at the top and the bottom; the sheets come back at the device's
+// resolution.
+struct PrintedPage {
+    PrintedPage(const std::string& html, const std::string& folder = FIXTURES_DIR, int resolution = 96)
+        : f(resolution / 96.0), pdf(480 * resolution / 96, 600 * resolution / 96, resolution) {
+        shot.LoadText(html, folder, 480);
+        TPrintOptions o;
+        o.MarginLeft = o.MarginRight = 0;
+        o.MarginTop = o.MarginBottom = 1.27;
+        pages = PrintDocument(shot.Doc(), 1, 999, o);
+        sheets = printtest::pdf_images(pdf.file, resolution);
+    }
+    // Logical units to device pixels.
+    int dev(int logical) const { return static_cast<int>(std::lround(logical * f)); }
+    void save(const std::string& stem) const {
+        const std::string out = testsupport::output_path("htmlview/print");
+        QDir().mkpath(QString::fromStdString(out));
+        for (size_t i = 0; i < sheets.size(); ++i)
+            sheets[i].save(QString::fromStdString(out + "/" + stem + "_p" + std::to_string(i + 1) + ".png"));
+    }
+    double f;
+    PdfPrinter pdf;
+    htmlshot::ShotSurface shot;
+    int pages = 0;
+    std::vector<QImage> sheets;
+};
+
+// 48 logical units of margin above the printable area, 504 of page.
+constexpr int kTop = 48, kPage = 504;
+
+} // namespace
+
+namespace {
+
+// Pictures printed from the print copy: a PNG with a transparent palette
+// entry goes through the clip region of its opaque pixels, a GIF with a
+// transparent index through its mask; both land where the line places
+// them, at the size the page asks for, on paper of any resolution.
+constexpr QRgb kRed = qRgb(200, 0, 0), kBlue = qRgb(0, 0, 200);
+
+// 20 x 10: red left half, blue right half, a 4 x 4 transparent hole
+// straddling the two at (8, 3).
+void write_png(const QString& path) {
+    QImage img(20, 10, QImage::Format_Indexed8);
+    img.setColorTable({kRed, kBlue, qRgba(255, 255, 255, 0)});
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            img.setPixel(x, y, (x >= 8 && x < 12 && y >= 3 && y < 7) ? 2 : x < 10 ? 0 : 1);
+    ASSERT_TRUE(img.save(path, "PNG"));
+}
+
+// 10 x 5: two rows of colour 1, three of colour 2, a 2 x 2 transparent hole
+// at (4, 2).
+void write_gif(const QString& path) {
+    corpus::GifSpec spec;
+    spec.width = 10;
+    spec.height = 5;
+    spec.global_table = 4;
+    corpus::GifFrame f;
+    f.width = 10;
+    f.height = 5;
+    f.control = true;
+    f.transparent = 3;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 10; ++x)
+            f.pixels.push_back((x >= 4 && x < 6 && y >= 2 && y < 4) ? 3 : y < 2 ? 1 : 2);
+    spec.frames.push_back(f);
+    const std::string bytes = corpus::MakeGif(spec);
+    std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+struct PictureCase {
+    const char* name;
+    int resolution;
+    int above; // height of a text line before the pictures' line
+    int sheet; // the sheet the pictures land on
+};
+
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PrintPictures : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(PrintPictures, PrintAtTheirPlaceAndSizeWithTheirHoles) {
+    const PictureCase& pc = GetParam();
+    QTemporaryDir dir;
+    write_png(dir.filePath("a.png"));
+    write_gif(dir.filePath("b.gif"));
+    std::string html = "<body style=\"margin:0\">";
+    if (pc.above > 0)
+        html += "<p style=\"margin:0; line-height:" + std::to_string(pc.above) + "px\">x</p>";
+    html += "<p style=\"margin:0\"><img src=\"a.png\" width=80 height=40><img src=\"b.gif\" width=40 height=20></p></body>";
+    PrintedPage p(html, dir.path().toStdString() + "/", pc.resolution);
+    p.save(std::string("pictures_") + pc.name);
+    ASSERT_EQ(p.pages, pc.sheet + 1);
+    ASSERT_EQ(p.sheets.size(), static_cast<size_t>(p.pages));
+    const QRgb gif1 = corpus::GifTableColor(0, 1), gif2 = corpus::GifTableColor(0, 2);
+    for (int i = 0; i < pc.sheet; ++i)
+        for (QRgb c : {kRed, kBlue, gif1, gif2}) EXPECT_EQ(printtest::color_area(p.sheets[size_t(i)], c).count, 0);
+
+    const QImage& sheet = p.sheets[static_cast<size_t>(pc.sheet)];
+    const auto red = printtest::color_area(sheet, kRed), blue = printtest::color_area(sheet, kBlue);
+    const auto top = printtest::color_area(sheet, gif1), bottom = printtest::color_area(sheet, gif2);
+    // The rasteriser may widen a picture's edge by a pixel.
+    auto expect_near = [](const QRect& got, const QRect& want) {
+        EXPECT_TRUE(std::abs(got.left() - want.left()) <= 1 && std::abs(got.top() - want.top()) <= 1 &&
+                    std::abs(got.right() - want.right()) <= 1 && std::abs(got.bottom() - want.bottom()) <= 1)
+            << "got " << ::testing::PrintToString(got) << ", want " << ::testing::PrintToString(want);
+    };
+    // The PNG, 80 x 40, starts the line at the top of the page.
+    const int x0 = 0, y0 = p.dev(pc.sheet == 0 ? kTop + pc.above : kTop);
+    expect_near(red.box, QRect(x0, y0, p.dev(40), p.dev(40)));
+    expect_near(blue.box, QRect(x0 + p.dev(40), y0, p.dev(40), p.dev(40)));
+    // Its hole (16 x 16, half in each colour) shows the paper.
+    const QRect png_hole(x0 + p.dev(32) + 1, y0 + p.dev(12) + 1, p.dev(16) - 2, p.dev(16) - 2);
+    EXPECT_EQ(printtest::color_area(sheet.copy(png_hole), qRgb(255, 255, 255), 0).count,
+              png_hole.width() * png_hole.height());
+    EXPECT_NEAR(red.count, p.dev(40) * p.dev(40) - p.dev(8) * p.dev(16), 2 * p.dev(40) + 2 * p.dev(16));
+    // The GIF, 40 x 20, follows it on the same bottom, with its 8 x 8 hole.
+    const int gx = x0 + p.dev(80), gy = y0 + p.dev(20);
+    expect_near(top.box, QRect(gx, gy, p.dev(40), p.dev(8)));
+    expect_near(bottom.box, QRect(gx, gy + p.dev(8), p.dev(40), p.dev(12)));
+    const QRect gif_hole(gx + p.dev(16) + 1, gy + p.dev(8) + 1, p.dev(8) - 2, p.dev(8) - 2);
+    EXPECT_EQ(printtest::color_area(sheet.copy(gif_hole), qRgb(255, 255, 255), 0).count,
+              gif_hole.width() * gif_hole.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PrintPictures,
+    ::testing::Values(PictureCase{"screen_resolution", 96, 0, 0},
+                      // Device pixels are not logical units: the hole and the
+                      // pictures scale with the paper.
+                      PictureCase{"twice_the_resolution", 192, 0, 0},
+                      PictureCase{"below_text", 96, 100, 0},
+                      // The line with the pictures does not fit under 480
+                      // pixels of text: it moves whole to the next sheet.
+                      PictureCase{"moved_to_the_next_page", 192, 480, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -86,7 +86,13 @@ int THorzLine::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManage
     if (!Document) return result;
     TSectionList& doc = *Document;
     const bool printing = doc.PrintingNow;
-    if (printing && SectionTop + Thickness > doc.PageEndY) return result;
+    if (printing) {
+        // A rule the page's end would cut goes whole to the next page.
+        const int page_top = arect.Top + doc.ScrollY;
+        if (SectionTop > page_top && SectionTop < doc.PageEndY && SectionTop + Thickness > doc.PageEndY)
+            doc.PageEndY = SectionTop;
+        if (SectionTop + Thickness > doc.PageEndY) return result;
+    }
     const int top = SectionTop - doc.ScrollY;
     if (top > arect.Bottom || top + Thickness < arect.Top) return result;
     const ui::Rect r{x + LineX, top, x + LineX + LineWidth, top + Thickness};

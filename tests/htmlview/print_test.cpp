@@ -607,3 +607,193 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+// `n` text rows of 20 pixels ("Row 1" ...) in a block with `style`.
+std::string rows(int n, const std::string& style = "", const std::string& tag = "div") {
+    std::string html = "<" + tag + " style=\"margin:0; line-height:20px; " + style + "\">";
+    for (int i = 1; i <= n; ++i) html += "Row " + std::to_string(i) + (i < n ? "<br>" : "");
+    return html + "</" + tag + ">";
+}
+
+std::string body(const std::string& inner) {
+    return "<body style=\"margin:0\">" + inner + "</body>";
+}
+
+// Text rows on each sheet, and where the first one starts.
+struct SheetRows {
+    std::vector<size_t> counts;
+    std::vector<int> first;
+};
+
+SheetRows sheet_rows(const PrintedPage& p, int x0 = 0, int x1 = -1) {
+    SheetRows r;
+    for (const QImage& s : p.sheets) {
+        EXPECT_TRUE(ink_bands(s, 0, kTop, x0, x1).empty());
+        const auto bands = ink_bands(s, kTop, kTop + kPage, x0, x1);
+        r.counts.push_back(bands.size());
+        r.first.push_back(bands.empty() ? -1 : bands.front().first);
+    }
+    return r;
+}
+
+struct BreakCase {
+    const char* name;
+    std::string html;
+    std::vector<size_t> rows; // text rows on each sheet
+};
+
+void PrintTo(const BreakCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PrintPageBreaks : public ::testing::TestWithParam<BreakCase> {};
+
+TEST_P(PrintPageBreaks, PagesEndWhereTheBlocksAsk) {
+    const BreakCase& bc = GetParam();
+    PrintedPage p(body(bc.html));
+    p.save(std::string("breaks_") + bc.name);
+    ASSERT_EQ(p.pages, static_cast<int>(bc.rows.size()));
+    ASSERT_EQ(p.sheets.size(), bc.rows.size());
+    const SheetRows r = sheet_rows(p);
+    EXPECT_EQ(r.counts, bc.rows);
+    // Every sheet after a break starts with a whole row at the page's top.
+    for (size_t i = 1; i < r.first.size(); ++i) {
+        EXPECT_GE(r.first[i], kTop) << "sheet " << i + 1;
+        EXPECT_LE(r.first[i], kTop + 8) << "sheet " << i + 1;
+    }
+}
+
+// A page holds 25 rows of 20 pixels (504 pixels).
+INSTANTIATE_TEST_SUITE_P(
+    Breaks, PrintPageBreaks,
+    ::testing::Values(
+        BreakCase{"none", rows(30), {25, 5}},
+        BreakCase{"before", rows(5) + rows(5, "page-break-before:always"), {5, 5}},
+        BreakCase{"before_twice", rows(3) + rows(2, "page-break-before:always") + rows(2, "page-break-before:always"),
+                  {3, 2, 2}},
+        // Nothing was printed yet: no empty sheet first.
+        BreakCase{"before_on_an_empty_page", rows(5, "page-break-before:always") + rows(2), {7}},
+        BreakCase{"after", rows(5, "page-break-after:always") + rows(5), {5, 5}},
+        // After the last block there is nothing to start a sheet for.
+        BreakCase{"after_the_end", rows(5) + rows(3, "page-break-after:always"), {8}},
+        BreakCase{"avoid", rows(20) + rows(10, "page-break-inside:avoid"), {20, 10}},
+        // A block taller than a page breaks where it must.
+        BreakCase{"avoid_taller_than_a_page", rows(20) + rows(30, "page-break-inside:avoid"), {25, 25}},
+        BreakCase{"avoid_that_fits", rows(10) + rows(10, "page-break-inside:avoid") + rows(10), {25, 5}},
+        BreakCase{"table_row_before",
+                  "<table cellspacing=0 cellpadding=0 style=\"margin:0\"><tr><td>" + rows(3) +
+                      "</td></tr><tr style=\"page-break-before:always\"><td>" + rows(2) + "</td></tr></table>",
+                  {3, 2}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// Rules on paper: shaded ones in silver and the button-shadow grey, coloured
+// ones solid; a rule is never cut by the page's end.
+TEST(PrintRules, ShadedAndColouredRulesPrintWholeWhereTheyStand) {
+    PrintedPage p(body(rows(3) + "<hr style=\"margin:10px 0\">" + rows(3) +
+                       "<hr size=6 color=\"#00C000\" width=\"50%\" style=\"margin:10px 0\">"));
+    p.save("rules");
+    ASSERT_EQ(p.sheets.size(), 1u);
+    const QImage& s = p.sheets[0];
+    // The shaded rule, 2 pixels high below three rows and its margin: a
+    // dark upper row and a silver lower one, the width of the page.
+    const auto silver = printtest::color_area(s, qRgb(192, 192, 192), 0);
+    ASSERT_GT(silver.count, 0);
+    EXPECT_EQ(silver.box, QRect(0, kTop + 70, 480, 2)); // the bottom row and the right end
+    const QRgb dark = s.pixel(0, kTop + 70);
+    EXPECT_NE(dark, qRgb(192, 192, 192));
+    EXPECT_NE(dark, qRgb(255, 255, 255));
+    EXPECT_EQ(printtest::color_area(s, dark, 0).box, QRect(0, kTop + 70, 479, 1));
+    EXPECT_EQ(ink_bands(s, kTop + 60, kTop + 80).size(), 1u);
+    // The coloured one: 6 rows of green, half the page wide, centred.
+    const auto green = printtest::color_area(s, qRgb(0, 0xC0, 0), 0);
+    EXPECT_EQ(green.box, QRect(120, kTop + 60 + 22 + 60 + 10, 240, 6));
+    EXPECT_EQ(green.count, 240 * 6);
+}
+
+TEST(PrintRules, ARuleAcrossThePageEndMovesWholeToTheNextPage) {
+    // The rule's 6 rows start 2 rows above the page's end.
+    PrintedPage p(body("<div style=\"margin:0; line-height:502px\">x</div>"
+                       "<hr size=6 color=\"#00C000\" style=\"margin:0\">" + rows(1)));
+    p.save("rule_across");
+    ASSERT_EQ(p.sheets.size(), 2u);
+    EXPECT_EQ(printtest::color_area(p.sheets[0], qRgb(0, 0xC0, 0), 0).count, 0);
+    const auto green = printtest::color_area(p.sheets[1], qRgb(0, 0xC0, 0), 0);
+    EXPECT_EQ(green.box, QRect(0, kTop, 480, 6));
+    EXPECT_EQ(green.count, 480 * 6);
+}
+
+// A list across a page's end: each item's marker prints beside its first
+// row, on whichever sheet that row lands, and only there.
+struct ListCase {
+    const char* name;
+    std::string html;
+    std::vector<size_t> rows, markers; // on each sheet
+};
+
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PrintLists : public ::testing::TestWithParam<ListCase> {};
+
+TEST_P(PrintLists, MarkersStayWithTheFirstRowOfTheirItem) {
+    const ListCase& lc = GetParam();
+    PrintedPage p(body(lc.html));
+    p.save(std::string("list_") + lc.name);
+    ASSERT_EQ(p.sheets.size(), lc.rows.size());
+    // Items start 40 pixels in; markers stand left of that.
+    EXPECT_EQ(sheet_rows(p, 40).counts, lc.rows);
+    const SheetRows markers = sheet_rows(p, 0, 38);
+    EXPECT_EQ(markers.counts, lc.markers);
+    // Each marker shares its rows with a row of text.
+    for (size_t i = 0; i < p.sheets.size(); ++i)
+        for (const auto& [top, bottom] : ink_bands(p.sheets[i], kTop, kTop + kPage, 0, 38)) {
+            bool beside = false;
+            for (const auto& [t, b] : ink_bands(p.sheets[i], kTop, kTop + kPage, 40))
+                beside = beside || (top < b && t < bottom);
+            EXPECT_TRUE(beside) << "sheet " << i + 1 << " marker at " << top;
+        }
+}
+
+std::string list(const char* tag, int items, bool two_rows) {
+    std::string html = std::string("<") + tag + " style=\"margin:0; padding-left:40px; line-height:20px\">";
+    for (int i = 1; i <= items; ++i)
+        html += "<li style=\"margin:0\">Item " + std::to_string(i) + (two_rows ? "<br>more" : "") + "</li>";
+    return html + "</" + tag + ">";
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, PrintLists,
+                         ::testing::Values(ListCase{"bullets", list("ul", 30, false), {25, 5}, {25, 5}},
+                                           // Item 13's first row ends the first sheet, its
+                                           // second starts the next without a number.
+                                           ListCase{"numbers_split_item", list("ol", 15, true), {25, 5}, {13, 2}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A table that begins low on the page and fits on the next moves there
+// whole: nothing of it, not even a piece of its frame, stays behind.
+TEST(PrintTables, ATableLowOnThePageMovesWholeWithItsFrame) {
+    std::string table = "<table border=1 cellspacing=0 style=\"margin:0\">";
+    for (int i = 0; i < 3; ++i) table += "<tr><td height=40>cell</td></tr>";
+    table += "</table>";
+    PrintedPage p(body(rows(20) + table));
+    p.save("table_moved");
+    ASSERT_EQ(p.sheets.size(), 2u);
+    // 20 rows of text on the first sheet and nothing below them...
+    EXPECT_EQ(sheet_rows(p).counts.front(), 20u);
+    EXPECT_TRUE(ink_bands(p.sheets[0], kTop + 400, 600).empty());
+    // ...and the whole table, frame first, at the top of the second.
+    const auto bands = ink_bands(p.sheets[1], 0, 600);
+    ASSERT_FALSE(bands.empty());
+    EXPECT_EQ(bands.front().first, kTop);
+    EXPECT_EQ(bands.size(), 1u); // the frame joins the rows into one band
+    EXPECT_GE(bands.front().second - kTop, 120);
+    EXPECT_LE(bands.front().second - kTop, 130);
+}
+
+} // namespace

@@ -607,6 +607,40 @@ TEST_P(PrintPictures, PrintAtTheirPlaceAndSizeWithTheirHoles) {
               gif_hole.width() * gif_hole.height());
 }
 
+// An animated picture the screen has shown prints its first frame.
+TEST(PrintPictures, AnAnimatedPictureShownOnScreenPrintsItsFirstFrame) {
+    QTemporaryDir dir;
+    corpus::GifSpec spec;
+    spec.width = spec.height = 4;
+    spec.global_table = 4;
+    spec.loop = 0;
+    for (int frame = 1; frame <= 2; ++frame) {
+        corpus::GifFrame f;
+        f.width = f.height = 4;
+        f.control = true;
+        f.delay = 10;
+        f.pixels.assign(16, static_cast<uint8_t>(frame));
+        spec.frames.push_back(f);
+    }
+    const std::string bytes = corpus::MakeGif(spec);
+    std::ofstream(dir.filePath("anim.gif").toStdString(), std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    PdfPrinter pdf;
+    htmlshot::ShotSurface shot;
+    shot.LoadText("<body style=\"margin:0\"><img src=\"anim.gif\" width=40 height=40></body>",
+                  dir.path().toStdString() + "/", 480);
+    const QImage screen = shot.Grab();
+    EXPECT_GT(printtest::color_area(screen, corpus::GifTableColor(0, 1)).count, 0);
+    TPrintOptions o;
+    o.MarginTop = o.MarginBottom = 1.27;
+    ASSERT_EQ(PrintDocument(shot.Doc(), 1, 999, o), 1);
+    const auto sheets = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(sheets.size(), 1u);
+    const auto first = printtest::color_area(sheets[0], corpus::GifTableColor(0, 1));
+    EXPECT_GE(first.count, 39 * 39);
+    EXPECT_LE(first.count, 41 * 41);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Pictures, PrintPictures,
     ::testing::Values(PictureCase{"screen_resolution", 96, 0, 0},

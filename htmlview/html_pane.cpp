@@ -532,10 +532,12 @@ void THtmlPane::PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& clip) {
         page_image_.reset();
         page_mask_.reset();
         const TBitmap* mask = doc_->PageImageMask;
-        if (image->Width() == 1 || image->Height() == 1) {
-            page_tile_ = EnlargeImage(*image, area_w, area_h);
+        // Only along a repeating axis: drawn once, the line keeps its size.
+        const int wide_w = pos[0].RepeatD ? area_w : 1, wide_h = pos[1].RepeatD ? area_h : 1;
+        if ((image->Width() == 1 && pos[0].RepeatD) || (image->Height() == 1 && pos[1].RepeatD)) {
+            page_tile_ = EnlargeImage(*image, wide_w, wide_h);
             page_image_ = std::make_unique<QImage>(page_tile_->ToImage().convertToFormat(QImage::Format_RGB32));
-            if (mask) page_mask_tile_ = EnlargeImage(*mask, area_w, area_h);
+            if (mask) page_mask_tile_ = EnlargeImage(*mask, wide_w, wide_h);
         } else {
             page_tile_.reset();
             page_mask_tile_.reset();

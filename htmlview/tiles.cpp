@@ -73,6 +73,8 @@ TileGrid PlanTiles(const PositionRecArray& pos, int w, int h, int step_w, int st
 void TTilePicture::Prepare(const TBitmap& bitmap, const TBitmap* mask, bool rx, bool ry, int box_w, int box_h) {
     source_ = &bitmap;
     source_mask_ = mask;
+    source_w_ = bitmap.Width();
+    source_h_ = bitmap.Height();
     rx_ = rx;
     ry_ = ry;
     wide_w_ = std::clamp(box_w, 1, 100);
@@ -126,7 +128,8 @@ void TTilePicture::Draw(ui::HtmlCanvas& canvas, const TBitmap& bitmap, const TBi
                            std::min(box.Bottom, clip.Bottom)};
     if (visible.IsEmpty()) return;
     const bool rx = pos[0].RepeatD, ry = pos[1].RepeatD;
-    if (source_ != &bitmap || source_mask_ != mask || rx_ != rx || ry_ != ry ||
+    if (source_ != &bitmap || source_mask_ != mask || source_w_ != bitmap.Width() || source_h_ != bitmap.Height() ||
+        rx_ != rx || ry_ != ry ||
         (bitmap.Width() == 1 && wide_w_ != std::clamp(box.Width(), 1, 100)) ||
         (bitmap.Height() == 1 && wide_h_ != std::clamp(box.Height(), 1, 100)))
         Prepare(bitmap, mask, rx, ry, box.Width(), box.Height());

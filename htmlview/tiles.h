@@ -55,6 +55,7 @@ class TTilePicture {
 
     const TBitmap* source_ = nullptr;
     const TBitmap* source_mask_ = nullptr;
+    int source_w_ = 0, source_h_ = 0; // a picture delivered again may take the old one's place
     bool rx_ = false, ry_ = false;
     int wide_w_ = 0, wide_h_ = 0; // the box sizes a one-pixel side was widened for
     int tile_w_ = 0, tile_h_ = 0; // the picture as placed

@@ -394,18 +394,30 @@ TEST_F(Pane, PaintsTheShownPartOfThePage) {
 TEST_F(Pane, AOnePixelBackgroundTilesInsteadOfStretching) {
     // One pixel wide, four rows of colour: tiled, the rows repeat every 4
     // pixels down the page; stretched to the page they would be long bands.
+    // Drawn once (no-repeat) it stays one pixel wide and four high.
     QImage stripe(1, 4, QImage::Format_RGB32);
     const QRgb rows[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
     for (int y = 0; y < 4; ++y) stripe.setPixel(0, y, rows[y]);
     stripe.save(QString::fromStdString(dir.file("stripe.png")));
-    dir.write("stripes.html", "<body background=\"stripe.png\">" + paragraphs(100) + "</body>");
-    load("stripes.html");
-    ASSERT_TRUE(errors.empty());
-    pane.Antialias = false;
-    const QImage shot = pane.PaintPanel()->grab().toImage();
-    const int x = shot.width() - 3;
-    for (int y : {0, 1, 2, 3, 4, 5, 201, 402})
-        EXPECT_EQ(shot.pixel(x, y) | 0xFF000000u, rows[y % 4]) << y;
+    for (const bool repeat : {true, false}) {
+        SCOPED_TRACE(repeat ? "repeat" : "no-repeat");
+        dir.write("stripes.html", std::string("<body background=\"stripe.png\" bgcolor=#ffffff") +
+                                      (repeat ? ">" : " style='background-repeat: no-repeat'>") + paragraphs(100) +
+                                      "</body>");
+        load("stripes.html");
+        ASSERT_TRUE(errors.empty());
+        pane.Antialias = false;
+        const QImage shot = pane.PaintPanel()->grab().toImage();
+        if (repeat) {
+            const int x = shot.width() - 3;
+            for (int y : {0, 1, 2, 3, 4, 5, 201, 402})
+                EXPECT_EQ(shot.pixel(x, y) | 0xFF000000u, rows[y % 4]) << y;
+        } else {
+            for (int y : {0, 3}) EXPECT_EQ(shot.pixel(0, y) | 0xFF000000u, rows[y]) << y;
+            for (auto [x, y] : {std::pair{1, 0}, std::pair{5, 2}, std::pair{0, 4}, std::pair{0, 9}})
+                EXPECT_EQ(shot.pixel(x, y) | 0xFF000000u, qRgb(255, 255, 255)) << x << "," << y;
+        }
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -37,7 +38,16 @@ inline void viewer_app(const char* name) {
 
 struct PageHost : htmlview::TViewerHost {
     QWidget* Surface() override { return &surface; }
-    std::string ExpandDocumentPath(const std::string& url) override { return scratch().root() + url; }
+    std::string ExpandDocumentPath(const std::string& url) override {
+#ifdef FUZZ_PAGES_DIR
+        // The feature pages' own pictures, so that their seeds draw real
+        // pictures, tiles and link borders; any other name stays missing.
+        if (url.starts_with("pics/") && url.find("..") == std::string::npos &&
+            std::filesystem::is_regular_file(std::string(FUZZ_PAGES_DIR) + "/" + url))
+            return std::string(FUZZ_PAGES_DIR) + "/" + url;
+#endif
+        return scratch().root() + url;
+    }
     QWidget surface;
 };
 

@@ -233,6 +233,35 @@ TEST_F(Backgrounds, PrintCopiesOfPagesWithPicturesKeepTheirHeight) {
         }
 }
 
+// A print copy takes the pictures along only when backgrounds are printed.
+TEST_F(Backgrounds, PrintCopiesTakeThePicturesWhenBackgroundsArePrinted) {
+    for (const bool printed : {true, false}) {
+        SCOPED_TRACE(printed ? "printed" : "left out");
+        htmlshot::ShotSurface shot;
+        shot.Doc().PrintBackgrounds = printed;
+        shot.LoadText("<body style='margin:0' bgcolor=#ffffff><div style='height:40px; background: url(pics/tile.png)'>"
+                      "</div><table><tr><td background='pics/checks.png' height=40 width=100></td></tr></table>",
+                      kPics, 300);
+        TSectionList copy(shot.Doc(), true);
+        QImage out(300, 120, QImage::Format_RGB32);
+        out.fill(0xFFFFFFFFu);
+        QPainter p(&out);
+        ui::HtmlCanvas canvas(p);
+        int max_width = 0;
+        copy.DoLayout(canvas, 300, 600, max_width);
+        copy.Draw(canvas, {0, 0, 300, 120}, 300, 0);
+        const QImage shown = paint_scrolled(shot, 0);
+        // The block's and the cell's pictures, or plain white.
+        for (auto [x, y] : {std::pair{0, 5}, std::pair{30, 20}, std::pair{40, 70}}) {
+            EXPECT_NE(shown.pixel(x, y) | 0xFF000000u, qRgb(255, 255, 255));
+            if (printed)
+                EXPECT_EQ(out.pixel(x, y), shown.pixel(x, y)) << x << "," << y;
+            else
+                EXPECT_EQ(out.pixel(x, y) | 0xFF000000u, qRgb(255, 255, 255)) << x << "," << y;
+        }
+    }
+}
+
 TEST_F(Backgrounds, ThePageMatchesItsGoldenPictures) {
     flow::expect_pages_like_goldens({"backgrounds"});
 }

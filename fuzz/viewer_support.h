@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -42,8 +43,9 @@ struct PageHost : htmlview::TViewerHost {
 #ifdef FUZZ_PAGES_DIR
         // The feature pages' own pictures, so that their seeds draw real
         // pictures, tiles and link borders; any other name stays missing.
+        std::error_code error;
         if (url.starts_with("pics/") && url.find("..") == std::string::npos &&
-            std::filesystem::is_regular_file(std::string(FUZZ_PAGES_DIR) + "/" + url))
+            std::filesystem::is_regular_file(std::string(FUZZ_PAGES_DIR) + "/" + url, error))
             return std::string(FUZZ_PAGES_DIR) + "/" + url;
 #endif
         return scratch().root() + url;

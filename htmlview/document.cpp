@@ -246,7 +246,23 @@ TImage* TSectionList::FetchBitmap(const std::string& url, Transparency& transpar
     std::unique_ptr<TBitmap> m;
     Transparency kind = transparent;
     if (!OnBitmapRequest && !OnImageRequest) {
-        image.bitmap = ReadImageFile(url, kind, m);
+        // An animated GIF keeps its frames, so that it moves as one handed
+        // over in a stream does; a still one is read as a picture.
+        const size_t dot = url.rfind('.');
+        if (dot != std::string::npos && SameText(std::string_view(url).substr(dot), ".gif")) {
+            bool single = true;
+            try {
+                image.gif = GifImageFromFile(url, single);
+            } catch (const std::exception&) {
+                image.gif.reset();
+            }
+            if (image.gif && single) image.gif.reset();
+            if (image.gif && image.gif->IsTransparent && image.gif->MergedMask()) {
+                m = std::make_unique<TBitmap>(*image.gif->MergedMask());
+                kind = itrIntrinsic;
+            }
+        }
+        if (!image.gif) image.bitmap = ReadImageFile(url, kind, m);
     } else {
         if (OnBitmapRequest) {
             std::unique_ptr<TBitmap> b;
@@ -468,6 +484,18 @@ TSectionBase* TSectionList::SectionAtY(int y, int& section_y, int& index) {
     }
     index = -1;
     return nullptr;
+}
+
+std::unique_ptr<TFormData> TSectionList::CollectFormData() const {
+    if (FormList.empty()) return nullptr;
+    auto data = std::make_unique<TFormData>();
+    for (const auto& form : FormList) data->push_back(form->CollectPairs());
+    return data;
+}
+
+void TSectionList::RestoreFormData(const TFormData& data) {
+    const size_t n = std::min(data.size(), FormList.size());
+    for (size_t i = 0; i < n; ++i) FormList[i]->RestorePairs(data[i]);
 }
 
 int TSectionList::SourceToDocPos(int source_pos, bool prev) {

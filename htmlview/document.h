@@ -14,6 +14,7 @@
 
 #include "htmlview/attributes.h"
 #include "htmlview/gif_image.h"
+#include "htmlview/history.h"
 #include "htmlview/host.h"
 #include "htmlview/images.h"
 #include "htmlview/inline_objects.h"
@@ -126,6 +127,11 @@ class TSectionList : public TCell {
                    std::string& title) override;
 
     TSectionBase* SectionAtY(int y, int& section_y, int& index);
+    // The values of every form's controls, for the history; none when the
+    // page has no forms.
+    std::unique_ptr<TFormData> CollectFormData() const;
+    // Puts back what CollectFormData took from this page, form by form.
+    void RestoreFormData(const TFormData& data);
     int SourceToDocPos(int source_pos, bool prev);
     bool CursorToXY(ui::HtmlCanvas* canvas, int pos, int& x, int& y);
 

@@ -101,6 +101,17 @@ std::vector<std::string> ThtmlForm::CollectPairs() const {
     return out;
 }
 
+void ThtmlForm::RestorePairs(const std::vector<std::string>& pairs) {
+    for (const auto& c : Controls) {
+        if (c->Name.empty()) continue;
+        c->ClearBeforeRestore();
+        const std::string prefix = c->Name + "=";
+        int index = 0;
+        for (const std::string& pair : pairs)
+            if (pair.compare(0, prefix.size(), prefix) == 0) c->SetData(index++, pair.substr(prefix.size()));
+    }
+}
+
 void ThtmlForm::Submit(const std::string& button_pair) {
     if (!Document || !Document->Viewer) return;
     std::vector<std::string> results;

@@ -38,6 +38,9 @@ class ThtmlForm {
     void ResetAll();
     // Every non-empty pair of every control (saved state).
     std::vector<std::string> CollectPairs() const;
+    // Gives the controls the state CollectPairs saved: each control is
+    // cleared, then takes the pairs of its name in order.
+    void RestorePairs(const std::vector<std::string>& pairs);
     // The pairs of the enabled controls, then `button_pair`, to the viewer.
     void Submit(const std::string& button_pair);
     void SizeControls(ui::HtmlCanvas& canvas);

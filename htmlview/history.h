@@ -10,8 +10,9 @@
 
 namespace htmlview {
 
-// The form-control values of a page, kept with its history entry.
-using TFormData = std::vector<std::string>;
+// The form-control values of a page, kept with its history entry: for each
+// form of the page, its controls' "name=value" pairs.
+using TFormData = std::vector<std::vector<std::string>>;
 
 // A view of a document: a section and the distance of the view's top below
 // it, or a plain y when the section is 0. 64 bits, so neither long pages nor

@@ -63,6 +63,12 @@ std::string to_slashes(std::string s) {
     return s;
 }
 
+// The name a file is shown under (CurrentFile).
+std::string full_name(const std::string& name) {
+    const std::string path = os::resolve(to_slashes(name));
+    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+}
+
 } // namespace
 
 void THtmlPane::Guard(const std::function<void()>& fn) {
@@ -178,9 +184,34 @@ void THtmlPane::LoadAndRecord(const std::string& file_name, int kind) {
     old.Title = title_;
     old.Position.Pos = Position();
     old.Position.FileType = static_cast<uint8_t>(kind_);
+    old.Position.FormData = doc_->CollectFormData();
     // A failing load drops `old` (and its form data) on the way out.
     LoadDocument(file_name, kind);
     if (old.File != current_file_ || old.Position.FileType != kind_) PushHistory(std::move(old));
+}
+
+void THtmlPane::LoadFromHistory(const std::string& file_name, TViewPosition pos) {
+    if (processing_ || file_name.empty()) return;
+    std::string name, dest;
+    split_destination(file_name, name, dest);
+    // The page on show keeps what was typed into it; only the view moves.
+    if (kind_ != 0 || current_file_.empty() || full_name(name) != current_file_) {
+        LoadAndRecord(name, 0);
+        RestoreFormsFromHistory();
+    }
+    SetPosition(pos);
+}
+
+void THtmlPane::RestoreFormsFromHistory() {
+    // The newest entry of this page after the one just written for it holds
+    // the values it had when it was last left.
+    for (int i = 1; i < history_.Count(); ++i) {
+        const THistoryEntry& e = history_.Entry(i);
+        if (e.File != current_file_ || e.Position.FileType != kind_) continue;
+        if (e.Position.FormData) doc_->RestoreFormData(*e.Position.FormData);
+        break;
+    }
+    surface_->update();
 }
 
 void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
@@ -224,7 +255,7 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
     page_image_.reset();
 
     const std::string previous = current_file_;
-    current_file_ = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    current_file_ = full_name(path);
     kind_ = kind;
 
     std::exception_ptr failure;

@@ -78,6 +78,10 @@ class THtmlPane : public QWidget, public TViewerHost {
     // or a page the reader cannot finish raises (the part read is shown).
     void LoadFromFile(const std::string& file_name);
     void LoadImageFile(const std::string& file_name);
+    // Goes back (or forward) to a page shown before: loads it unless it is
+    // on show, gives its forms the values they had when it was left, and
+    // sets the view to `pos`. Raises as LoadFromFile does.
+    void LoadFromHistory(const std::string& file_name, TViewPosition pos);
     void LoadTextFile(const std::string& file_name);
     void Clear();
 
@@ -232,6 +236,7 @@ class THtmlPane : public QWidget, public TViewerHost {
 
     void LoadDocument(const std::string& file_name, int kind);
     void LoadAndRecord(const std::string& file_name, int kind);
+    void RestoreFormsFromHistory();
     void FormatDocument();
     void Reformat();
     void UpdateScrollBars();

@@ -373,6 +373,8 @@ void TImageObj::Draw(ui::HtmlCanvas& canvas, int x, int y, TFontObj* run) {
             canvas.FillRect({x + BoxWidth - 1, y, x + BoxWidth, y + BoxHeight}, light);
         }
     } else if (gif_) {
+        // Shown on this paint: the page's animation timer advances it.
+        gif_->Visible = true;
         gif_->Draw(canvas, ix, iy, ObjWidth, ObjHeight);
     } else if (bitmap_) {
         if (printing) {

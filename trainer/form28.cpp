@@ -125,8 +125,13 @@ void TForm28::K_WrocClick() {
         return;
     }
     const MiejscePomocy miejsce = *m;
-    pokaz(miejsce.strona);
-    HtmlPane1.SetPosition(miejsce.pozycja);
+    try {
+        // The page comes back as it was left: its place and its forms' values.
+        HtmlPane1.LoadFromHistory(miejsce.strona, miejsce.pozycja);
+    } catch (const std::exception& e) {
+        os::show_message(e.what());
+        pokaz(spis_tresci());
+    }
     uaktualnij_spis();
 }
 

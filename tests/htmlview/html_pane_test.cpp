@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -161,6 +163,62 @@ TEST_F(Pane, HistoryRecordsPagesUpToItsLength) {
     pane.SetHistoryMaxCount(0);
     load("a.html");
     EXPECT_EQ(pane.History().Count(), 0);
+}
+
+// A page's form values go into the history when it is left and come back
+// when the page is returned to; a new visit shows the page's own values.
+TEST_F(Pane, FormValuesComeBackWithThePage) {
+    dir.write("form.html",
+              "<form><input type=text name=imie value=\"Ala\">"
+              "<input type=checkbox name=zgoda value=tak>"
+              "<input type=checkbox name=news value=1 checked></form>" + paragraphs(60));
+    dir.write("other.html", "<p>other</p>");
+    auto controls = [&] {
+        auto& all = pane.Document().AllControls;
+        EXPECT_EQ(all.size(), 3u);
+        return std::tuple{qobject_cast<QLineEdit*>(all.at(0)->Control()),
+                          qobject_cast<QCheckBox*>(all.at(1)->Control()),
+                          qobject_cast<QCheckBox*>(all.at(2)->Control())};
+    };
+    auto values = [&] {
+        auto [edit, zgoda, news] = controls();
+        return edit->text().toStdString() + (zgoda->isChecked() ? " zgoda" : "") + (news->isChecked() ? " news" : "");
+    };
+    load("form.html");
+    EXPECT_EQ(values(), "Ala news");
+    auto set = [&](const char* name, bool z, bool n) {
+        auto [edit, zgoda, news] = controls();
+        edit->setText(name);
+        zgoda->setChecked(z);
+        news->setChecked(n);
+    };
+    set("Ola", true, false);
+    pane.ScrollTo(200);
+    const TViewPosition left_at = pane.Position();
+    load("other.html");
+    ASSERT_NE(pane.History().Entry(1).Position.FormData, nullptr);
+    EXPECT_EQ(*pane.History().Entry(1).Position.FormData,
+              (TFormData{{"imie=Ola", "zgoda=tak"}}));
+
+    // Back: the values typed and the place, the default-checked box still off.
+    pane.LoadFromHistory(dir.file("form.html"), left_at);
+    EXPECT_EQ(values(), "Ola zgoda");
+    EXPECT_EQ(pane.VScrollPos(), 200);
+    // Changed again, forward and back: the newest values count.
+    set("Ewa", false, true);
+    pane.LoadFromHistory(dir.file("other.html"), 0);
+    pane.LoadFromHistory(dir.file("form.html"), 0);
+    EXPECT_EQ(values(), "Ewa news");
+    // Back within the page on show moves the view and keeps what was typed.
+    set("Iza", true, true);
+    pane.LoadFromHistory(dir.file("form.html"), left_at);
+    EXPECT_EQ(values(), "Iza zgoda news");
+    EXPECT_EQ(pane.VScrollPos(), 200);
+    // A link to the page is a new visit: the page's own values.
+    load("other.html");
+    load("form.html");
+    EXPECT_EQ(values(), "Ala news");
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Pane, MissingFileRaisesAndChangesNothing) {

@@ -195,6 +195,36 @@ TEST_F(HelpWindow, LinksResolveFromTheShownPageWithoutCase) {
     });
 }
 
+TEST_F(HelpWindow, TheBellOnTheContentsRingsOnTheViewersTimer) {
+    uint32_t now = 1000;
+    htmlview::SetGifClock([&] { return now; });
+    open("", [&] {
+        auto& doc = okno->HtmlPane1.Document();
+        QWidget* surface = okno->HtmlPane1.PaintPanel();
+        const QImage before = surface->grab().toImage();
+        ASSERT_EQ(doc.AnimList.size(), 1u);
+        ASSERT_NE(doc.AnimTimer, nullptr);
+        EXPECT_TRUE(doc.AnimTimer->isActive());
+        htmlview::TGIFImage* bell = doc.AnimList[0];
+        ASSERT_TRUE(bell->Visible);
+        const QRect at = bell->DrawRect;
+        ASSERT_EQ(at.size(), QSize(48, 48));
+        auto tick = [&] { QMetaObject::invokeMethod(doc.AnimTimer, "timeout", Qt::DirectConnection); };
+        // The first frame's time is not up yet.
+        now += 100;
+        tick();
+        EXPECT_EQ(bell->CurrentFrame(), 1);
+        now += 60;
+        tick();
+        EXPECT_EQ(bell->CurrentFrame(), 2);
+        const QImage after = surface->grab().toImage();
+        EXPECT_NE(before.copy(at), after.copy(at)) << "the bell swung";
+        EXPECT_EQ(before.copy(0, at.bottom() + 1, surface->width(), 100),
+                  after.copy(0, at.bottom() + 1, surface->width(), 100));
+    });
+    htmlview::SetGifClock({});
+}
+
 TEST_F(HelpWindow, FiftyOneLinksWrapTheWayBack) {
     open("", [&] {
         bool handled = false;

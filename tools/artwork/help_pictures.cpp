@@ -8,6 +8,7 @@
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/frames.h"
 #include "tools/artwork/paint.h"
+#include "shared/form9_geometry.h"
 #include "trainer/form1_geometry.h"
 
 namespace artwork {
@@ -88,6 +89,37 @@ QImage help_menu(int w, int h) {
         for (const auto& [pasek, r] : buttons) p.drawImage(r.x, r.y, first_frame(pasek));
     }
     return img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage help_login() {
+    QImage img = form9().convertToFormat(QImage::Format_RGB32);
+    QPainter p(&img);
+    prepare(p);
+    p.setPen(tekst);
+    p.setFont(font(15, false));
+    const QRectF label = rect(look::form9_Label1);
+    p.drawText(label.adjusted(0, 0, 80, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("Użytkownik:"));
+    // The list closed on a chosen name, with its drop-down arrow.
+    const QRectF box = rect(look::form9_ComboBox1);
+    p.setPen(QPen(mix(granat, white, 0.55), 1));
+    p.setBrush(white);
+    p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.setPen(tekst);
+    p.drawText(box.adjusted(8, 0, -30, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("Małgorzata"));
+    const QPointF tip(box.right() - 14, box.center().y() + 3);
+    QPainterPath arrow;
+    arrow.moveTo(tip + QPointF(-5, -5));
+    arrow.lineTo(tip + QPointF(5, -5));
+    arrow.lineTo(tip);
+    arrow.closeSubpath();
+    p.fillPath(arrow, granat);
+    const std::pair<Pasek, look::Rect> buttons[] = {
+        {Pasek::nowy_user, look::form9_TransparentButton1},
+        {Pasek::ok2, look::form9_B_OK},
+        {Pasek::anuluj2, look::form9_B_Zamknij},
+    };
+    for (const auto& [pasek, r] : buttons) p.drawImage(r.x, r.y, first_frame(pasek));
+    return img;
 }
 
 QImage help_button(Pasek pasek) {

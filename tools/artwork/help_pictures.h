@@ -13,6 +13,9 @@ namespace artwork {
 
 // The main window with its menu buttons, at `w` x `h`.
 QImage help_menu(int w, int h);
+// The user-choice window as the learner sees it: a name chosen in its list
+// and the buttons under it.
+QImage help_login();
 // The normal frame of a button strip on white.
 QImage help_button(Pasek pasek);
 // The frames of the ringing bell; the ground is fully transparent.

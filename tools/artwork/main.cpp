@@ -132,7 +132,7 @@ void write_help_pictures(const fs::path& folder) {
     const fs::path gfx = folder / "htm_sk" / "gfx";
     if (!help_menu(400, 300).save(QString::fromStdString((gfx / "menu.png").string()), "PNG"))
         fail("htm_sk/gfx/menu.png", "cannot be written");
-    if (!form9().save(QString::fromStdString((gfx / "logowanie.png").string()), "PNG"))
+    if (!help_login().save(QString::fromStdString((gfx / "logowanie.png").string()), "PNG"))
         fail("htm_sk/gfx/logowanie.png", "cannot be written");
     save(help_button(Pasek::podr_spis2), folder, "htm_sk/gfx/spis.bmp");
     save(help_button(Pasek::ok2), folder, "htm_sk/gfx/ok.bmp");

@@ -683,6 +683,14 @@ void THtmlPane::SetScrollBars(TScrollStyle style) {
     if (!processing_) Reformat();
 }
 
+void THtmlPane::SetOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler) {
+    doc_->OnBitmapRequest = std::move(handler);
+}
+
+void THtmlPane::SetOnImageRequest(decltype(TSectionList::OnImageRequest) handler) {
+    doc_->OnImageRequest = std::move(handler);
+}
+
 void THtmlPane::SetServerRoot(const std::string& root) {
     server_root_ = Trim(root);
     if (!server_root_.empty() && (server_root_.back() == '\\' || server_root_.back() == '/')) server_root_.pop_back();

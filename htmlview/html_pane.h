@@ -188,6 +188,12 @@ class THtmlPane : public QWidget, public TViewerHost {
     std::function<void(TFloatingObj* obj, Qt::KeyboardModifiers shift, int x, int y)> OnImageOver;
     std::function<void(const TRightClickParameters& params)> OnRightClick;
     std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> OnMouseDouble;
+    // Where the page's pictures come from instead of files: a bitmap (with
+    // a colour to leave transparent, -1 for none) or a stream of a picture
+    // file; a request left unanswered falls back to the file. Handed to the
+    // document, which asks them.
+    void SetOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler);
+    void SetOnImageRequest(decltype(TSectionList::OnImageRequest) handler);
     // A failure inside an event of the viewer; without a handler it is shown
     // in a message box.
     std::function<void(const std::string& message)> OnError;

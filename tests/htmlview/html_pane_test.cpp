@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include "flow_support.h"
 #include "htmlview/font_runs.h"
 #include "htmlview/html_pane.h"
+#include "htmlview/stream.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -218,6 +220,47 @@ TEST_F(Pane, FormValuesComeBackWithThePage) {
     load("other.html");
     load("form.html");
     EXPECT_EQ(values(), "Ala news");
+    EXPECT_TRUE(errors.empty());
+}
+
+// Pictures asked of the application: a bitmap from one handler, a picture
+// file's bytes from the other, and an unanswered request read from the file.
+TEST_F(Pane, PicturesComeFromTheRequestHandlers) {
+    dir.write("pics.html", "<img src=\"asked.bmp\" width=20 height=20>"
+                           "<img src=\"streamed.png\" width=20 height=20>"
+                           "<img src=\"pic.png\" width=20 height=20>");
+    std::vector<std::string> asked;
+    pane.SetOnBitmapRequest([&](const std::string& src, std::unique_ptr<TBitmap>& bitmap, ColorRef&) {
+        asked.push_back(src);
+        if (src != "asked.bmp") return false;
+        QImage blue(4, 4, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        bitmap = std::make_unique<TBitmap>(TBitmap::FromImage(blue));
+        return true;
+    });
+    pane.SetOnImageRequest([&](const std::string& src, std::unique_ptr<TStream>& stream, bool&) {
+        if (src != "streamed.png") return true; // no stream: the file is read
+        QImage green(4, 4, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        green.save(&buffer, "PNG");
+        stream = std::make_unique<TMemoryStream>(bytes.toStdString());
+        return true;
+    });
+    load("pics.html");
+    const QImage shot = pane.PaintPanel()->grab().toImage();
+    auto shows = [&](QColor c) {
+        for (int y = 0; y < std::min(shot.height(), 60); ++y)
+            for (int x = 0; x < std::min(shot.width(), 200); ++x)
+                if (shot.pixelColor(x, y) == c) return true;
+        return false;
+    };
+    EXPECT_TRUE(shows(Qt::blue));
+    EXPECT_TRUE(shows(Qt::green));
+    EXPECT_TRUE(shows(Qt::red));
+    EXPECT_EQ(asked, (std::vector<std::string>{"asked.bmp", "streamed.png", "pic.png"}));
     EXPECT_TRUE(errors.empty());
 }
 

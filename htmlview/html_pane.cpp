@@ -270,6 +270,9 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
             if (OnSoundRequest) OnSoundRequest("", 0, true);
             h.OnLink = OnLink;
             h.OnSoundRequest = OnSoundRequest;
+            h.OnInclude = OnInclude;
+            h.OnScript = OnScript;
+            h.OnStreamRequest = OnhtStreamRequest;
             h.OnMeta = [this](const std::string& http_equiv, const std::string& meta_name, const std::string& content) {
                 if (OnMeta) OnMeta(http_equiv, meta_name, content);
                 if (!OnMetaRefresh || !SameText(http_equiv, "refresh")) return;

@@ -184,6 +184,11 @@ class THtmlPane : public QWidget, public TViewerHost {
     std::function<void(const std::string& src, int loop, bool terminate)> OnSoundRequest;
     std::function<void(std::string& source)> OnParseBegin;
     std::function<void()> OnParseEnd;
+    // Server-side include commands of a page, its scripts, and its linked
+    // style sheets (text handed over; false reads the file), passed to the reader.
+    IncludeHandler OnInclude;
+    std::function<void(const std::string& name, const std::string& language, const std::string& script)> OnScript;
+    std::function<bool(const std::string& src, std::string& text)> OnhtStreamRequest;
     std::function<void(TFloatingObj* obj, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> OnImageClick;
     std::function<void(TFloatingObj* obj, Qt::KeyboardModifiers shift, int x, int y)> OnImageOver;
     std::function<void(const TRightClickParameters& params)> OnRightClick;

@@ -264,6 +264,41 @@ TEST_F(Pane, PicturesComeFromTheRequestHandlers) {
     EXPECT_TRUE(errors.empty());
 }
 
+// The reader's events reach the application through the viewer: an
+// include's text goes into the page, a script is handed over, and a linked
+// sheet handed over as text styles the page.
+TEST_F(Pane, IncludesScriptsAndSheetsReachTheHandlers) {
+    dir.write("events.html", "<link rel=stylesheet href=\"look.css\">"
+                             "<script language=\"JavaScript\">go();</script>"
+                             "<p class=x>A<!--#include file=\"part.txt\"-->Z</p>");
+    std::vector<std::string> calls;
+    pane.OnInclude = [&](const std::string& command, std::vector<std::string> params, std::string& text) {
+        calls.push_back("include " + command + " " + (params.empty() ? "" : params[0]));
+        text = "<b>middle</b>";
+    };
+    pane.OnScript = [&](const std::string&, const std::string& language, const std::string& script) {
+        calls.push_back("script " + language + " " + Trim(script));
+    };
+    pane.OnhtStreamRequest = [&](const std::string& src, std::string& text) {
+        calls.push_back("sheet " + src.substr(src.find_last_of('/') + 1));
+        text = ".x { color: #0000FF }";
+        return true;
+    };
+    pane.Antialias = false;
+    load("events.html");
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    EXPECT_EQ(calls, (std::vector<std::string>{"sheet look.css", "script JavaScript go();",
+                                               "include include file=part.txt"}));
+    pane.Document().SelB = 0;
+    pane.Document().SelE = 100;
+    EXPECT_EQ(pane.SelText(), "AmiddleZ");
+    const QImage shot = pane.PaintPanel()->grab().toImage();
+    bool blue = false;
+    for (int y = 0; y < 60 && !blue; ++y)
+        for (int x = 0; x < 200 && !blue; ++x) blue = shot.pixelColor(x, y) == QColor(0, 0, 255);
+    EXPECT_TRUE(blue) << "the handed-over sheet styles the paragraph";
+}
+
 TEST_F(Pane, MissingFileRaisesAndChangesNothing) {
     load("long.html");
     const std::string shown = pane.CurrentFile();

@@ -15,6 +15,7 @@
 #include "htmlview/form.h"
 #include "htmlview/image_obj.h"
 #include "htmlview/list_block.h"
+#include "htmlview/panel_obj.h"
 #include "htmlview/rule.h"
 #include "htmlview/stream.h"
 #include "htmlview/table_blocks.h"
@@ -139,6 +140,8 @@ class Builder : public ReaderHost {
     void DoFormControl();
     void DoScript();
     void DoImage();
+    void DoPanel();
+    void DoMap();
     void DoRule();
     void DoList(const SymSet& terms);
     void DoListItem(Sym list, bool plain, char type_char, int number, const SymSet& terms);
@@ -351,6 +354,12 @@ bool Builder::DoInline(const SymSet& terms) {
             break;
         case Sym::Img:
             DoImage();
+            break;
+        case Sym::Panel:
+            DoPanel();
+            break;
+        case Sym::Map:
+            DoMap();
             break;
         case Sym::HR:
             DoRule();
@@ -1210,6 +1219,35 @@ void Builder::DoImage() {
     img->ApplyStyle(Top());
     section_->AddImage(std::move(img), r_.TagPos);
     props_.PopTop();
+    Next();
+}
+
+void Builder::DoPanel() {
+    if (!section_) NewSection();
+    TAttributeList& attrs = r_.Attributes;
+    PushProperties("panel", &attrs);
+    section_->AddImage(std::make_unique<TPanelObj>(&doc_, attrs, cell_, r_.TagPos), r_.TagPos);
+    props_.PopTop();
+    Next();
+}
+
+// A client-side map: its areas up to the end tag. A map whose end tag does
+// not come before three other tags (or the end of the page) is dropped, and
+// the third tag is read as if the map were not there.
+void Builder::DoMap() {
+    auto map = std::make_unique<TMapItem>();
+    if (const TAttribute* n = r_.Attributes.Find(Sym::Name)) map->MapName = UpperCase(TrimView(n->ValueText));
+    Next();
+    int others = 0;
+    while (sy() != Sym::EndOfDocument && sy() != Sym::MapEnd) {
+        if (sy() == Sym::Area)
+            map->AddArea(r_.Attributes);
+        else if (sy() != Sym::TextToken && ++others == 3)
+            return;
+        Next();
+    }
+    if (sy() != Sym::MapEnd) return;
+    doc_.ImageMaps.push_back(std::move(map));
     Next();
 }
 

@@ -71,6 +71,7 @@ TSectionList::TSectionList(const TSectionList& source, bool print_copy)
     OnBitmapRequest = source.OnBitmapRequest;
     OnImageRequest = source.OnImageRequest;
     OnImageNameExpand = source.OnImageNameExpand;
+    OnPanelPrint = source.OnPanelPrint;
     PageColor = source.PageColor;
     PageImageName = source.PageImageName;
     PageImagePos = source.PageImagePos;
@@ -117,6 +118,7 @@ void TSectionList::ClearDocument() {
     }
     TabKeys.clear();
     Clear(); // the sections, their runs and tab stops
+    PanelList.clear();
     FormList.clear();
     AllControls.clear();
     SectionCount = 0;
@@ -130,6 +132,7 @@ void TSectionList::SetScrollY(int y) {
     ScrollY = y;
     ScrollChanged = true;
     for (TFormControlObj* c : AllControls) c->ShownThisPaint = false;
+    for (TPanelObj* p : PanelList) p->ShownThisPaint = false;
     for (TFontObj* run : LinkControlList) run->TabShown = false;
 }
 
@@ -395,6 +398,7 @@ void TSectionList::ShowFormControls() {
         w->move(-4000, w->y());
         w->show();
     }
+    for (TPanelObj* p : PanelList) p->HideIfNotShown();
 }
 
 // ------------------------------------------------------------------- paint

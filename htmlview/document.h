@@ -18,6 +18,7 @@
 #include "htmlview/host.h"
 #include "htmlview/images.h"
 #include "htmlview/inline_objects.h"
+#include "htmlview/panel_obj.h"
 #include "htmlview/sections.h"
 #include "htmlview/style_model.h"
 
@@ -174,6 +175,10 @@ class TSectionList : public TCell {
     std::function<bool(const std::string& src, std::unique_ptr<TStream>& stream, bool& waiting)> OnImageRequest;
     std::function<void(const std::string& src, std::string& expanded)> OnImageNameExpand;
     std::function<void()> OnPageColorChange;
+    // The viewer's panel events (none: panels stay empty).
+    TPanelCreateEvent OnPanelCreate;
+    TPanelDestroyEvent OnPanelDestroy;
+    TPanelPrintEvent OnPanelPrint;
 
     ColorRef PageColor = NoColour;
     std::unique_ptr<TBitmap> PageImageOwned; // a first frame kept
@@ -191,6 +196,7 @@ class TSectionList : public TCell {
     int PageEndY = 0;
     bool PageShortened = false;
     std::vector<std::unique_ptr<TMapItem>> ImageMaps;
+    std::vector<TPanelObj*> PanelList; // the page's panels (their sections own them)
     QTimer* AnimTimer = nullptr;
     std::vector<TFormControlObj*> AllControls;
     std::vector<TFontObj*> LinkControlList; // runs that hold a link's tab stop

@@ -241,7 +241,7 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
     left_down_ = selecting_ = false;
     url_.clear();
     target_.clear();
-    doc_->ClearDocument();
+    ClearDocument();
     doc_->BitmapList->BumpAndCheck();
     TFontSettings s = settings_;
     s.OverLinksActive = (options_ & htOverLinksActive) != 0;
@@ -319,11 +319,18 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
     if (refresh_delay_ > 0 && OnMetaRefresh) OnMetaRefresh(refresh_delay_, refresh_url_);
 }
 
+void THtmlPane::ClearDocument() {
+    doc_->OnPanelCreate = OnPanelCreate;
+    doc_->OnPanelDestroy = OnPanelDestroy;
+    doc_->OnPanelPrint = OnPanelPrint;
+    doc_->ClearDocument();
+}
+
 void THtmlPane::Clear() {
     if (processing_) return;
     hot_spot_timer_.stop();
     auto_scroll_timer_.stop();
-    doc_->ClearDocument();
+    ClearDocument();
     doc_->BitmapList->Clear();
     doc_->ApplyFonts(settings_);
     page_image_.reset();

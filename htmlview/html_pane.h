@@ -199,6 +199,11 @@ class THtmlPane : public QWidget, public TViewerHost {
     // document, which asks them.
     void SetOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler);
     void SetOnImageRequest(decltype(TSectionList::OnImageRequest) handler);
+    // Panels of a page: made (the handler may size and fill the panel),
+    // destroyed with the page, printed. Handed to the document at each load.
+    TPanelCreateEvent OnPanelCreate;
+    TPanelDestroyEvent OnPanelDestroy;
+    TPanelPrintEvent OnPanelPrint;
     // A failure inside an event of the viewer; without a handler it is shown
     // in a message box.
     std::function<void(const std::string& message)> OnError;
@@ -246,6 +251,8 @@ class THtmlPane : public QWidget, public TViewerHost {
     friend class TPaintPanel;
 
     void LoadDocument(const std::string& file_name, int kind);
+    // Empties the document, its panels leaving through the current events.
+    void ClearDocument();
     void LoadAndRecord(const std::string& file_name, int kind);
     void RestoreFormsFromHistory();
     void FormatDocument();

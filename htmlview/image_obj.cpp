@@ -29,18 +29,27 @@ int scale(int a, int b, int c) {
     return clamp_side((num + c / 2) / c);
 }
 
-int space_value(const TAttribute& a) {
-    return std::min(40, std::abs(std::clamp(a.ValueNumber, -1000, 1000)));
-}
+} // namespace
 
-ui::LogFont alt_font() {
+ui::LogFont AltTextFont() {
     ui::LogFont lf;
     lf.face = "Arial";
     lf.height = -os::MulDiv(8, 96, 72);
     return lf;
 }
 
-} // namespace
+int ObjectPlacement(std::string_view align, int placement) {
+    const std::string v = UpperCase(TrimView(align));
+    if (v == "TOP") return ATop;
+    if (v == "MIDDLE" || v == "ABSMIDDLE") return AMiddle;
+    if (v == "LEFT") return ALeft;
+    if (v == "RIGHT") return ARight;
+    return placement;
+}
+
+int ObjectSpace(const TAttribute& a) {
+    return std::min(40, std::abs(std::clamp(a.ValueNumber, -1000, 1000)));
+}
 
 TImageObj::TImageObj(TSectionList* doc, int pos, const TAttributeList& attrs) : doc_(doc) {
     (void)pos;
@@ -63,18 +72,9 @@ TImageObj::TImageObj(TSectionList* doc, int pos, const TAttributeList& attrs) : 
         case Sym::Title:
             Title = a->ValueText;
             break;
-        case Sym::Align: {
-            const std::string v = UpperCase(TrimView(a->ValueText));
-            if (v == "TOP")
-                Placement = ATop;
-            else if (v == "MIDDLE" || v == "ABSMIDDLE")
-                Placement = AMiddle;
-            else if (v == "LEFT")
-                Placement = ALeft;
-            else if (v == "RIGHT")
-                Placement = ARight;
+        case Sym::Align:
+            Placement = ObjectPlacement(a->ValueText, Placement);
             break;
-        }
         case Sym::Border:
             Borderless = a->ValueNumber == 0;
             break;
@@ -91,11 +91,11 @@ TImageObj::TImageObj(TSectionList* doc, int pos, const TAttributeList& attrs) : 
             GivenHeight = std::max(1, clamp_side(a->ValueNumber));
             break;
         case Sym::HSpace:
-            HSpaceL = HSpaceR = space_value(*a);
+            HSpaceL = HSpaceR = ObjectSpace(*a);
             hspace_given = true;
             break;
         case Sym::VSpace:
-            VSpaceT = VSpaceB = space_value(*a);
+            VSpaceT = VSpaceB = ObjectSpace(*a);
             break;
         case Sym::Transp:
             KeepTransparent = true;
@@ -129,18 +129,7 @@ TImageObj::TImageObj(TSectionList* doc, const TImageObj& source)
       ObjHeight(source.ObjHeight), SizeSettled(source.SizeSettled), Borderless(source.Borderless),
       KeepTransparent(source.KeepTransparent), IsServerMap(source.IsServerMap), LinkBorder(source.LinkBorder),
       doc_(doc) {
-    CharPos = source.CharPos;
-    BoxWidth = source.BoxWidth;
-    BoxHeight = source.BoxHeight;
-    Placement = source.Placement;
-    HSpaceL = source.HSpaceL;
-    HSpaceR = source.HSpaceR;
-    VSpaceT = source.VSpaceT;
-    VSpaceB = source.VSpaceB;
-    GivenWidth = source.GivenWidth;
-    WidthIsPercent = source.WidthIsPercent;
-    AltText = source.AltText;
-    Title = source.Title;
+    CopyLayoutFields(source);
     print_copy_ = true;
     fetched_ = source.fetched_;
     missing_ = source.missing_;
@@ -291,7 +280,7 @@ void TImageObj::LayoutObject(TSectionList& doc, ui::HtmlCanvas& canvas, int avai
                 ObjWidth = b.Width();
                 ObjHeight = b.Height();
                 // Room for the sign and the ALT text.
-                auto face = ui::font_face(alt_font());
+                auto face = ui::font_face(AltTextFont());
                 const std::u16string alt = Utf8ToWide(AltText);
                 ObjWidth = std::max(ObjWidth, clamp_side(static_cast<long long>(face->text_width(alt)) + 2 + kAltBoxMin));
                 ObjHeight = std::max({ObjHeight, kAltBoxMin, face->metrics().height});
@@ -356,7 +345,7 @@ void TImageObj::Draw(ui::HtmlCanvas& canvas, int x, int y, TFontObj* run) {
             canvas.SaveDC();
             const ui::Rect clip{ix, iy, ix + ObjWidth, iy + ObjHeight};
             canvas.IntersectClipRect(clip);
-            canvas.SelectFont(alt_font());
+            canvas.SelectFont(AltTextFont());
             canvas.SetBkMode(ui::BkMode::Transparent);
             canvas.SetTextColor(color);
             canvas.SetTextAlign(ui::TextAlign::Top);

@@ -7,12 +7,21 @@
 #include <QImage>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "htmlview/attributes.h"
 #include "htmlview/images.h"
 #include "htmlview/inline_objects.h"
 
 namespace htmlview {
+
+// The placement an ALIGN value gives a picture or panel; other values keep
+// `placement`.
+int ObjectPlacement(std::string_view align, int placement);
+// An HSPACE or VSPACE value: its size, at most 40.
+int ObjectSpace(const TAttribute& a);
+// The font of the ALT text of pictures and panels ("Arial", 8 points).
+ui::LogFont AltTextFont();
 
 class TImageObj : public TFloatingObj {
   public:

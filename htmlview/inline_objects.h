@@ -67,6 +67,23 @@ class TFloatingObj : public TIDObject {
     bool WidthIsPercent = false;
     std::string Title, AltText;
     int PlacedY = 0, PlacedX = 0; // document coordinates
+
+  protected:
+    // For a print copy: position, size, alignment, spaces, given width, texts.
+    void CopyLayoutFields(const TFloatingObj& source) {
+        CharPos = source.CharPos;
+        BoxWidth = source.BoxWidth;
+        BoxHeight = source.BoxHeight;
+        Placement = source.Placement;
+        HSpaceL = source.HSpaceL;
+        HSpaceR = source.HSpaceR;
+        VSpaceT = source.VSpaceT;
+        VSpaceB = source.VSpaceB;
+        GivenWidth = source.GivenWidth;
+        WidthIsPercent = source.WidthIsPercent;
+        AltText = source.AltText;
+        Title = source.Title;
+    }
 };
 
 // A section's pictures and panels, by position.

@@ -1178,24 +1178,22 @@ int TSection::UrlAtPoint(ui::HtmlCanvas& canvas, int x, int y, TUrlTarget& url, 
             control = ctl;
             return result | guControl;
         }
-        if (const std::string map = obj->ClientMapName(); !map.empty()) {
-            if (doc)
-                for (const auto& m : doc->ImageMaps)
-                    if (m->MapName == map) {
-                        std::unique_ptr<TUrlTarget> target;
-                        std::string area_title;
-                        if (m->GetURL(ix, iy, target, area_title) && target) {
-                            url = *target;
-                            result |= guUrl;
-                            if (!area_title.empty()) {
-                                title = area_title;
-                                result |= guTitle;
-                            }
+        // A map of that name decides; without one the picture is a plain one.
+        if (const std::string map = obj->ClientMapName(); !map.empty() && doc)
+            for (const auto& m : doc->ImageMaps)
+                if (m->MapName == map) {
+                    std::unique_ptr<TUrlTarget> target;
+                    std::string area_title;
+                    if (m->GetURL(ix, iy, target, area_title) && target) {
+                        url = *target;
+                        result |= guUrl;
+                        if (!area_title.empty()) {
+                            title = area_title;
+                            result |= guTitle;
                         }
-                        break;
                     }
-            return result;
-        }
+                    return result;
+                }
         TFontObj* run = Fonts.GetFontObjAt(obj->CharPos);
         if (run && run->IsLink()) {
             url = run->UrlTarget;

@@ -15,6 +15,15 @@ bool starts_with(std::string_view s, std::string_view p) {
 
 } // namespace
 
+void BoundBoxLengths(TIntMarginArray& m) {
+    constexpr int kMaxBoxLength = 1'000'000;
+    for (int i = htmlview::MarginTop; i <= piLeft; ++i) {
+        if (i > BorderLeftWidth && i < piWidth) continue; // side colours and styles
+        int& v = m[static_cast<size_t>(i)];
+        if (v != AutoValue && v != NoValue && v != ParagraphDefault) v = std::clamp(v, -kMaxBoxLength, kMaxBoxLength);
+    }
+}
+
 TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs)
     : TSectionBase(doc), BodyCell(std::make_unique<TBlockCell>(doc)), ParentCell(owner_cell) {
     props.GetFont(); // sets the em and ex sizes
@@ -53,6 +62,7 @@ TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TA
 
     bool top_unset = false;
     ConvertVertMargins(BoxProps, 0, EmSize, ExSize, top_unset, BottomUnset, BoxValues);
+    BoundBoxLengths(BoxValues);
     CollapseTopMargin(top_unset);
 }
 
@@ -189,6 +199,7 @@ void TBlock::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
     TIntMarginArray m = BoxValues;
     int auto_count = 0;
     ConvertMargins(BoxProps, 0, 0, EmSize, ExSize, auto_count, m);
+    BoundBoxLengths(m);
     for (int i : {int(MarginLeft), int(MarginRight), int(piWidth)})
         if (m[static_cast<size_t>(i)] == AutoValue) m[static_cast<size_t>(i)] = 0;
     const int l = m[MarginLeft] + m[BorderLeftWidth] + m[PaddingLeft];
@@ -228,6 +239,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     max_width = awidth;
     int auto_count = 0;
     ConvertMargins(BoxProps, awidth, aheight, EmSize, ExSize, auto_count, BoxValues);
+    BoundBoxLengths(BoxValues);
     OffsetTop = BoxValues[piTop] == AutoValue || BoxValues[piTop] == NoValue ? 0 : BoxValues[piTop];
     OffsetLeft = BoxValues[piLeft] == AutoValue || BoxValues[piLeft] == NoValue ? 0 : BoxValues[piLeft];
     if (PlaceMode == 1) {
@@ -506,6 +518,7 @@ int TBodyBlock::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int awidth,
     FirstPos = curs;
     int auto_count = 0;
     ConvertMargins(BoxProps, awidth, aheight, EmSize, ExSize, auto_count, BoxValues);
+    BoundBoxLengths(BoxValues);
     TIntMarginArray& m = BoxValues;
     for (int i : {int(MarginLeft), int(MarginRight)})
         if (m[static_cast<size_t>(i)] == AutoValue) m[static_cast<size_t>(i)] = 0;

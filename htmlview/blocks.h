@@ -15,6 +15,11 @@
 
 namespace htmlview {
 
+// Box lengths (margins, paddings, borders, width, height, offsets) beyond
+// any page are held within a million pixels, so the layout's sums of them
+// cannot overflow; "auto" and "not set" stay as they are.
+void BoundBoxLengths(TIntMarginArray& m);
+
 class TBlock : public TSectionBase {
   public:
     TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs);

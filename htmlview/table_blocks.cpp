@@ -89,6 +89,7 @@ TTableBlock::TTableBlock(TSectionList* doc, TProperties& props, TCellBasic* owne
     TIntMarginArray m{};
     int auto_count = 0;
     ConvertMargins(BoxProps, 100, 100, EmSize, ExSize, auto_count, m);
+    BoundBoxLengths(m);
     if (m[piWidth] > 0 && m[piWidth] != AutoValue) {
         if (AsString(BoxProps[piWidth]).find('%') != std::string::npos) {
             WidthRequest = std::min(1000, m[piWidth] * 10);
@@ -122,6 +123,7 @@ int TTableBlock::Sides() const {
     TIntMarginArray m{};
     int auto_count = 0;
     ConvertMargins(BoxProps, 100, 100, EmSize, ExSize, auto_count, m);
+    BoundBoxLengths(m);
     return m[PaddingLeft] + m[PaddingRight] + m[BorderLeftWidth] + m[BorderRightWidth];
 }
 

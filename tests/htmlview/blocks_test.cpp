@@ -100,6 +100,27 @@ TEST_F(Blocks, HiddenBlocks) {
     for (int px = 0; px < 200; ++px) ASSERT_EQ(shot.pixel(px, 10) & 0xFFFFFF, 0xFFFFFFu) << px;
 }
 
+// Lengths no page needs are held to a million pixels: the block's edges
+// add up without wrapping round.
+TEST_F(Blocks, HugeLengthsAreHeldWithinAMillionPixels) {
+    const char* styles[] = {
+        "border: 18888888888888px solid black",
+        "padding: 99999999999px",
+        "margin: 99999999999px 0",
+        "height: 99999999999px; border-top: 5000000000px solid",
+    };
+    for (const char* style : styles) {
+        SCOPED_TRACE(style);
+        Page page(std::string("<div style=\"") + style + "\">A</div><p>after</p>", 300);
+        const TBlock* a = block_with(page.doc, u"A");
+        ASSERT_TRUE(a);
+        EXPECT_GE(a->FlowHeight, 1'000'000);
+        EXPECT_LE(a->FlowHeight, 4'000'100);
+        EXPECT_EQ(block_with(page.doc, u"after")->SectionTop, a->FlowBottom);
+        EXPECT_GE(page.height, a->FlowBottom);
+    }
+}
+
 TEST_F(Blocks, BackgroundFillsThePaddingBoxInsideTheBorder) {
     htmlshot::ShotSurface surface;
     surface.LoadText("<body marginwidth=0 marginheight=0><div style=\"margin: 10px; border: 2px solid #ff0000; "

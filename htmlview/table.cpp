@@ -957,18 +957,10 @@ int ThtmlTable::PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellLis
     const int ys = y - scroll;
     const bool printing = doc && doc->PrintingNow;
     if (printing) {
-        const int page_top = arect.Top;
-        const int page_bottom = doc->PageEndY - scroll;
-        const int page_height = arect.Bottom - arect.Top;
         const int half = CellGap / 2;
-        const int reach = std::max(row.SpanHeight, row.LaidHeight);
-        bool brk = false;
-        if (row.PageBreakBefore && ys > page_top) brk = true;
-        if (!brk && row.AvoidPageBreak && ys > page_top && ys + reach > page_bottom && reach < page_height) brk = true;
-        if (!brk && row.PageBreakAfter && ys >= page_top && ys + row.LaidHeight + half < page_bottom)
+        const bool brk = RowMovesToNextPage(arect, row, y);
+        if (!brk && row.PageBreakAfter && ys >= arect.Top && ys + row.LaidHeight + half < doc->PageEndY - scroll)
             doc->PageEndY = std::min(doc->PageEndY, y + row.LaidHeight + half);
-        if (!brk && ys > page_top + page_height * 2 / 3 && ys + row.SpanHeight > page_bottom && row.SpanHeight < page_height)
-            brk = true;
         if (brk) {
             const int end = y + (first ? 0 : half);
             if (end < doc->PageEndY) doc->PageEndY = end;
@@ -988,6 +980,23 @@ int ThtmlTable::PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellLis
         if (col >= 0 && col < ColumnCount) x += ColWidths[static_cast<size_t>(col)];
     }
     return y + row.LaidHeight;
+}
+
+bool ThtmlTable::RowMovesToNextPage(const ui::Rect& arect, const TCellList& row, int y) const {
+    const TSectionList* doc = Document;
+    if (!doc || !doc->PrintingNow) return false;
+    const int ys = y - doc->ScrollY;
+    const int page_top = arect.Top;
+    const int page_bottom = doc->PageEndY - doc->ScrollY;
+    const int page_height = arect.Bottom - arect.Top;
+    const int reach = std::max(row.SpanHeight, row.LaidHeight);
+    if (row.PageBreakBefore && ys > page_top) return true;
+    if (row.AvoidPageBreak && ys > page_top && ys + reach > page_bottom && reach < page_height) return true;
+    return ys > page_top + page_height * 2 / 3 && ys + row.SpanHeight > page_bottom && row.SpanHeight < page_height;
+}
+
+bool ThtmlTable::FirstRowMovesToNextPage(const ui::Rect& arect) const {
+    return !Rows.empty() && Rows.front() && RowMovesToNextPage(arect, *Rows.front(), SectionTop);
 }
 
 void ThtmlTable::PaintCell(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellObj& cell, int x, int y) {

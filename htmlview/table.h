@@ -131,6 +131,9 @@ class ThtmlTable : public TSectionBase {
     void ExpandSpans();
     // The cell whose box holds the point (x as painted, document y), or none.
     TCellObj* CellAt(int x, int y);
+    // While printing: whether the first row goes to the next page, so that
+    // nothing of the table is printed on this one.
+    bool FirstRowMovesToNextPage(const ui::Rect& arect) const;
 
     std::vector<std::unique_ptr<TCellList>> Rows;
     bool SpansExpanded = false;
@@ -167,6 +170,8 @@ class ThtmlTable : public TSectionBase {
     void LayoutRowContent(ui::HtmlCanvas& canvas, TCellList& row, int span, int height_base, int& ht,
                           int& pct_ht, bool& specified, bool& more);
     int PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellList& row, int y, bool first);
+    // While printing: whether the page ends above `row`, which starts at `y`.
+    bool RowMovesToNextPage(const ui::Rect& arect, const TCellList& row, int y) const;
     void PaintCell(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellObj& cell, int x, int y);
     template <class F> int AskCells(F f, bool backward = false);
 

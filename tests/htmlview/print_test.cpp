@@ -856,3 +856,39 @@ TEST(PrintTables, ATableLowOnThePageMovesWithItsFrame) {
 
 } // namespace
 
+
+namespace {
+
+// Panels on paper, through the viewer's print copy: the picture the panel
+// event draws, or a frame, at the panel's place and size.
+TEST(PrintPanels, PanelsPrintWhereTheyStand) {
+    QTemporaryDir dir;
+    {
+        std::ofstream out(dir.filePath("panel.html").toStdString());
+        out << "<body style=\"margin:0\"><p style=\"margin:0\">" << "<panel name=p width=60 height=30 alt=\"Clock\">"
+            << "</p></body>";
+    }
+    for (bool with_event : {true, false}) {
+        SCOPED_TRACE(with_event ? "print event" : "no event");
+        PdfPrinter pdf;
+        THtmlPane pane;
+        pane.resize(480, 300);
+        pane.PrintMarginLeft = pane.PrintMarginRight = 0;
+        pane.PrintMarginTop = pane.PrintMarginBottom = 1.27;
+        if (with_event)
+            pane.OnPanelPrint = [](TViewerHost*, ThvPanel*, QImage& image) { image.fill(QColor(kRed)); };
+        pane.LoadFromFile(dir.filePath("panel.html").toStdString());
+        ASSERT_EQ(pane.Print(1, 999), 1);
+        const auto sheets = printtest::pdf_images(pdf.file);
+        ASSERT_EQ(sheets.size(), 1u);
+        const QRect box = with_event ? printtest::color_area(sheets[0], kRed).box
+                                     : printtest::color_area(sheets[0], qRgb(0, 0, 0), 0).box;
+        EXPECT_NEAR(box.left(), 3, 1); // a panel keeps 3 pixels to each side
+        EXPECT_NEAR(box.width(), 60, 1);
+        EXPECT_NEAR(box.height(), 30, 1);
+        EXPECT_GE(box.top(), kTop);
+        EXPECT_LE(box.bottom(), kTop + 40);
+    }
+}
+
+} // namespace

@@ -1,7 +1,8 @@
 // The whole page pipeline on any bytes: read into a document hosted on a
 // surface widget (so links make their tab stops), laid out at a width the
 // first two bytes pick, painted at two scroll positions, hit-tested at a
-// few points, searched, copied, and cloned for printing and laid out again.
+// few points, searched, copied, and cloned for printing and laid out again;
+// then the same bytes read as a plain-text document and laid out.
 // Beyond "no crash": every text section's lines cover its text in order,
 // heights are not negative, and the print copy lays out to the same height.
 // Run with a time limit per input (-timeout=), as the README says.
@@ -77,5 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     TSectionList copy(doc, true);
     fuzz::check(fuzz::lay_out(copy, width) == height);
+
+    // The same bytes as a plain-text document: one line a section.
+    TSectionList text(&host);
+    ReadTextDocument(page, text);
+    fuzz::lay_out(text, width);
+    check_cell(text);
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "htmlview/image_obj.h"
 #include "htmlview/list_block.h"
 #include "htmlview/panel_obj.h"
+#include "htmlview/pre.h"
 #include "htmlview/rule.h"
 #include "htmlview/stream.h"
 #include "htmlview/table_blocks.h"
@@ -102,6 +103,7 @@ class Builder : public ReaderHost {
     Builder(TSectionList& doc, const TReadHandlers& handlers) : doc_(doc), h_(handlers) {}
 
     void Read(const std::string& text, TReadResult& result);
+    void ReadText(const std::string& text);
 
     // ReaderHost
     int CodePage() override { return props_.Empty() ? kSystemCodePage : props_.Last().CodePage; }
@@ -117,6 +119,18 @@ class Builder : public ReaderHost {
     }
 
   private:
+    // The base property set and the body block whose cell is current.
+    void StartDocument() {
+        auto base = std::make_unique<TProperties>();
+        if (doc_.Styles.DefaultProps) base->CopyDefault(*doc_.Styles.DefaultProps);
+        props_.Add(std::move(base));
+        // Text read before the first block belongs to the page's body block.
+        auto body = std::make_unique<TBodyBlock>(&doc_, Top(), &doc_, nullptr);
+        body_ = body.get();
+        doc_.AddSection(std::move(body));
+        cell_ = body_->BodyCell.get();
+    }
+
     Sym sy() const { return r_.Sy; }
     void Next() {
         r_.NextToken();
@@ -143,6 +157,10 @@ class Builder : public ReaderHost {
     void DoPanel();
     void DoMap();
     void DoRule();
+    void DoPre();
+    void DoPage();
+    // Text of preformatted lines, tabs set to the next multiple of 8 columns.
+    void AddPreToken(const TokenObj& token);
     void DoList(const SymSet& terms);
     void DoListItem(Sym list, bool plain, char type_char, int number, const SymSet& terms);
     void DoHead();
@@ -170,10 +188,20 @@ class Builder : public ReaderHost {
 
     // Sections.
     void NewSection(TAttributeList* attrs = nullptr, bool first_item = false) {
-        section_ = std::make_unique<TSection>(&doc_, attrs, Top(), in_link_ ? &link_ : nullptr, cell_, first_item);
+        if (in_pre_)
+            section_ = std::make_unique<TPreFormated>(&doc_, Top(), in_link_ ? &link_ : nullptr, cell_);
+        else
+            section_ = std::make_unique<TSection>(&doc_, attrs, Top(), in_link_ ? &link_ : nullptr, cell_, first_item);
     }
     void FinishSection() {
         if (section_) cell_->AddSection(std::move(section_));
+    }
+    // A preformatted line that ends at a block boundary: dropped when
+    // nothing was put on it.
+    void FinishPreLine() {
+        if (section_ && section_->TextLength() == 0 && !section_->AnchorName && !section_->HasControls)
+            section_.reset();
+        FinishSection();
     }
     void FinishLink();
     // A block added to the current cell whose cell becomes current.
@@ -214,20 +242,15 @@ class Builder : public ReaderHost {
     int table_level_ = 0;
     ThtmlForm* form_ = nullptr; // the open form
     int skipped_tables_ = 0; // tables opened beyond the bound inside the innermost table
+    bool in_pre_ = false;    // preformatted text: sections are lines, FONT sizes from the PRE table
 };
 
 // ----------------------------------------------------------------- the read
 
 void Builder::Read(const std::string& text, TReadResult& result) {
+    // The base set exists before the reader looks for a UTF-8 signature.
+    StartDocument();
     r_.StartReading(text, this, &doc_.IDNameList);
-    auto base = std::make_unique<TProperties>();
-    if (doc_.Styles.DefaultProps) base->CopyDefault(*doc_.Styles.DefaultProps);
-    props_.Add(std::move(base));
-    // Text read before the first block belongs to the page's body block.
-    auto body = std::make_unique<TBodyBlock>(&doc_, Top(), &doc_, nullptr);
-    body_ = body.get();
-    doc_.AddSection(std::move(body));
-    cell_ = body_->BodyCell.get();
     NewSection();
 
     doc_.StopTab = r_.CountLinks() > 400;
@@ -367,6 +390,12 @@ bool Builder::DoInline(const SymSet& terms) {
         case Sym::Input: case Sym::Select: case Sym::TextArea:
             DoFormControl();
             break;
+        case Sym::Pre:
+            DoPre();
+            break;
+        case Sym::Page:
+            DoPage();
+            break;
         default:
             Next(); // pictures, forms, tables, rules and preformatted text come with their own readers
             break;
@@ -453,7 +482,7 @@ void Builder::DoFont() {
     ColorRef color = 0;
     if (const TAttribute* a = attrs.Find(Sym::Color); a && ParseColor(a->ValueText, false, color))
         p.SetValue(Color, static_cast<int>(color));
-    if (size > 0) p.SetValue(FontSize, FontSizePoints(size));
+    if (size > 0) p.SetValue(FontSize, in_pre_ ? PreFontSizePoints(size) : FontSizePoints(size));
     if (!base_font)
         if (const TAttribute* a = attrs.Find(Sym::Face); a && !a->ValueText.empty()) p.SetValue(FontFamily, a->ValueText);
     if (const TAttribute* a = attrs.Find(Sym::Charset))
@@ -1242,7 +1271,7 @@ void Builder::DoMap() {
     while (sy() != Sym::EndOfDocument && sy() != Sym::MapEnd) {
         if (sy() == Sym::Area)
             map->AddArea(r_.Attributes);
-        else if (sy() != Sym::TextToken && ++others == 3)
+        else if (sy() != Sym::TextToken && sy() != Sym::LineEnd && ++others == 3)
             return;
         Next();
     }
@@ -1261,6 +1290,235 @@ void Builder::DoRule() {
     cell_->AddSection(std::move(block));
     props_.PopTop();
     Next();
+}
+
+// --------------------------------------------------------- preformatted
+
+namespace {
+
+constexpr int kTabColumns = 8;
+
+// What a PRE element holds besides its text and line ends.
+SymSet pre_inline_symbols() {
+    SymSet s = kPhrase | kPhraseEnd;
+    s |= set_of({Sym::Img, Sym::Panel, Sym::Input, Sym::Select, Sym::TextArea, Sym::A, Sym::AEnd, Sym::Map,
+                 Sym::Font, Sym::BaseFont});
+    return s;
+}
+const SymSet kPreInline = pre_inline_symbols();
+
+} // namespace
+
+void Builder::AddPreToken(const TokenObj& token) {
+    if (!section_) NewSection();
+    if (std::find(token.C.begin(), token.C.end(), u'\t') == token.C.end()) {
+        section_->AddTokenObj(token, &Top(), no_break_);
+        return;
+    }
+    TokenObj spaced;
+    int column = section_->TextLength();
+    for (int k = 0; k < token.Leng(); ++k) {
+        const size_t i = static_cast<size_t>(k);
+        if (token.C[i] == u'\t') {
+            do {
+                spaced.AddUnicodeChar(u' ', token.I[i]);
+            } while (++column % kTabColumns != 0);
+        } else {
+            spaced.AddUnicodeChar(token.C[i], token.I[i]);
+            ++column;
+        }
+    }
+    section_->AddTokenObj(spaced, &Top(), no_break_);
+}
+
+// PRE: read line by line into preformatted sections in a block of its own.
+// Paragraphs and forms inside open blocks of their own.
+void Builder::DoPre() {
+    FinishSection();
+    TAttributeList attrs;
+    copy_attributes(r_.Attributes, attrs);
+    PushProperties("pre", &attrs);
+    const int depth = props_.Count();
+    TCellBasic* const saved = cell_;
+    const bool saved_in_pre = in_pre_;
+    ++depth_;
+    OpenBlock(&attrs);
+    in_pre_ = true;
+    r_.Preformatted = true;
+    NewSection();
+
+    // A line end straight after a block boundary makes no empty line.
+    auto swallow_line_end = [this] {
+        if (r_.LCh == '\r') r_.NextChar();
+    };
+    TCellBasic* p_outer = nullptr;    // the cell around an open paragraph
+    TCellBasic* form_outer = nullptr; // the cell around an open form
+    auto close_paragraph = [&] {
+        if (!p_outer) return;
+        FinishPreLine();
+        PopProperties("p");
+        cell_ = p_outer;
+        p_outer = nullptr;
+        --depth_;
+    };
+    auto close_form = [&] {
+        close_paragraph();
+        if (!form_outer) return;
+        FinishPreLine();
+        PopProperties("form");
+        cell_ = form_outer;
+        form_outer = nullptr;
+        form_ = nullptr;
+        --depth_;
+    };
+    // The line before the block is handed over first.
+    auto open_block = [&](std::string_view tag, TCellBasic*& outer) {
+        FinishPreLine();
+        if (depth_ >= kMaxBlockDepth) return;
+        TAttributeList block_attrs;
+        copy_attributes(r_.Attributes, block_attrs);
+        PushProperties(tag, &block_attrs);
+        outer = cell_;
+        ++depth_;
+        OpenBlock(&block_attrs);
+        if (tag == "form") form_ = ThtmlForm::Create(&doc_, &block_attrs);
+    };
+
+    struct Leave {
+        Builder& b;
+        bool saved;
+        ~Leave() {
+            b.in_pre_ = saved;
+            b.r_.Preformatted = saved;
+        }
+    } leave{*this, saved_in_pre};
+
+    swallow_line_end();
+    Next();
+    while (sy() != Sym::EndOfDocument && sy() != Sym::PreEnd && sy() != Sym::TDEnd && sy() != Sym::THEnd) {
+        const long long before = tokens_;
+        const Sym s = sy();
+        switch (s) {
+        case Sym::TextToken:
+            AddPreToken(r_.Token);
+            Next();
+            break;
+        case Sym::LineEnd:
+        case Sym::BR:
+            // The line is kept even when empty; a BR takes the line end after it.
+            if (!section_) NewSection();
+            FinishSection();
+            NewSection();
+            if (s == Sym::BR) swallow_line_end();
+            Next();
+            break;
+        case Sym::P:
+            close_paragraph();
+            open_block("p", p_outer);
+            NewSection();
+            swallow_line_end();
+            Next();
+            break;
+        case Sym::PEnd:
+            if (p_outer) {
+                close_paragraph();
+                NewSection();
+                swallow_line_end();
+            }
+            Next();
+            break;
+        case Sym::Form:
+            close_form();
+            open_block("form", form_outer);
+            NewSection();
+            swallow_line_end();
+            Next();
+            break;
+        case Sym::FormEnd:
+            if (form_outer) {
+                close_form();
+                NewSection();
+                swallow_line_end();
+            }
+            Next();
+            break;
+        case Sym::FontEnd:
+            // Only a FONT opened inside the preformatted text ends here.
+            if (props_.FindTag("font") >= depth) PopProperties("font");
+            FontFollows();
+            Next();
+            break;
+        default:
+            if (in(kPreInline, s)) {
+                if (!section_) NewSection();
+                DoInline(SymSet());
+            } else {
+                Next(); // anything else is left out
+            }
+            break;
+        }
+        if (tokens_ == before) Next();
+    }
+    close_form();
+    FinishPreLine();
+    while (props_.Count() > depth) props_.PopTop();
+    in_pre_ = saved_in_pre;
+    r_.Preformatted = saved_in_pre;
+    PopProperties("pre");
+    FontFollows();
+    --depth_;
+    cell_ = saved;
+    if (sy() == Sym::PreEnd) Next();
+}
+
+// PAGE: the printed page ends here.
+void Builder::DoPage() {
+    FinishSection();
+    cell_->AddSection(std::make_unique<TPage>(&doc_));
+    Next();
+}
+
+// A plain-text document: each line a preformatted section, nothing in it
+// read as markup.
+void Builder::ReadText(const std::string& text) {
+    // The base set exists before the reader looks for a UTF-8 signature.
+    StartDocument();
+    r_.StartReading(text, this, nullptr, true);
+    struct Done {
+        Builder& b;
+        ~Done() {
+            b.FinishPreLine();
+            b.props_.Clear();
+            b.r_.Finish();
+        }
+    } done{*this};
+    PushProperties("pre", nullptr);
+    in_pre_ = true;
+    NewSection();
+    TCharCollection line;
+    auto hand_over = [&] {
+        if (line.Size() == 0) return;
+        TokenObj t;
+        t.AddString(line, CodePage());
+        line.Clear();
+        AddPreToken(t);
+    };
+    for (r_.NextChar(); r_.LCh != 0; r_.NextChar()) {
+        if (r_.LCh == '\r') {
+            hand_over();
+            FinishSection();
+            NewSection();
+            continue;
+        }
+        char c = r_.LCh;
+        if (c == ' ' && r_.CurrentIsTab())
+            c = '\t';
+        else if (static_cast<unsigned char>(c) < 9)
+            c = '?'; // control bytes are no object characters
+        line.Add(c, r_.SourcePos);
+    }
+    hand_over();
+    in_pre_ = false;
 }
 
 // ------------------------------------------------------- scripts and head
@@ -1412,6 +1670,12 @@ void ReadHtmlDocument(const std::string& text, TSectionList& doc, const TReadHan
                       TReadResult& result) {
     Builder builder(doc, handlers);
     builder.Read(text, result);
+}
+
+void ReadTextDocument(const std::string& text, TSectionList& doc) {
+    const TReadHandlers none;
+    Builder builder(doc, none);
+    builder.ReadText(text);
 }
 
 } // namespace htmlview

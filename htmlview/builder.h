@@ -39,4 +39,8 @@ struct TReadResult {
 void ReadHtmlDocument(const std::string& text, TSectionList& doc, const TReadHandlers& handlers,
                       TReadResult& result);
 
+// Reads a plain-text document: every line a preformatted section, in the
+// document's default character set; no character is markup.
+void ReadTextDocument(const std::string& text, TSectionList& doc);
+
 } // namespace htmlview

@@ -37,20 +37,6 @@ constexpr int kMaxHorz = 6000;
 constexpr int kThreePassLimit = 10000;
 
 
-std::string html_escape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 // The file part and the "#name" part of a reference.
 void split_destination(const std::string& ref, std::string& name, std::string& dest) {
     const size_t hash = ref.find('#');
@@ -292,7 +278,7 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
             };
             ReadHtmlDocument(text, *doc_, h, result);
         } else if (kind == 1) {
-            ReadHtmlDocument("<pre>" + html_escape(text) + "</pre>", *doc_, h, result);
+            ReadTextDocument(text, *doc_);
         } else {
             ReadHtmlDocument("<img src=\"" + name + "\">", *doc_, h, result);
         }

@@ -177,6 +177,7 @@ void HtmlReader::Restart(IncludeHandler on_include) {
     line_end_ = 0;
     in_comment_ = false;
     pre_scan_ = false;
+    Preformatted = false;
     LCh = UCh = 0;
     Sy = Sym::None;
     TagPos = 0;
@@ -441,8 +442,16 @@ void HtmlReader::NextToken() {
         ReadTag();
         return;
     }
+    if (Preformatted && LCh == CR) {
+        Sy = Sym::LineEnd;
+        NextChar();
+        return;
+    }
     if (static_cast<unsigned char>(LCh) >= 9) {
-        ReadText();
+        if (Preformatted)
+            ReadPreText();
+        else
+            ReadText();
         return;
     }
     throw EParseError("Not an HTML or Text document", SourcePos);
@@ -560,23 +569,51 @@ void HtmlReader::ReadText() {
         } else if (LCh == '&') {
             ReadTextEntity();
         } else {
-            AddTextChar(LCh, SourcePos);
-            const std::size_t n = PlainRun(kTextRun);
-            if (text_chars_) {
-                for (std::size_t k = 0; k < n; ++k) {
-                    Token.C.push_back(text_chars_[static_cast<unsigned char>(buffer_[pos_ + k])]);
-                    Token.I.push_back(SourcePos + 1 + static_cast<int>(k));
-                }
-            } else if (!pre_scan_) {
-                pending_.Chars.append(buffer_, pos_, n);
-                for (std::size_t k = 1; k <= n; ++k) pending_.Indices.push_back(SourcePos + static_cast<int>(k));
-            }
-            SkipRun(n);
-            NextChar();
+            TakeTextRun();
         }
     }
     text_chars_ = nullptr;
     FlushText();
+}
+
+// Preformatted text: every space kept, up to a line end or a tag.
+void HtmlReader::ReadPreText() {
+    Sy = Sym::TextToken;
+    text_chars_ = pre_scan_ ? nullptr : SingleByteChars(CurrentCodePage());
+    while (static_cast<unsigned char>(LCh) >= 9 && LCh != '<' && LCh != CR) {
+        if (LCh == '&') {
+            ReadTextEntity();
+        } else if (LCh == ' ' && CurrentIsTab()) {
+            AddTextChar('\t', SourcePos);
+            NextChar();
+        } else {
+            TakeTextRun();
+        }
+    }
+    text_chars_ = nullptr;
+    FlushText();
+}
+
+bool HtmlReader::CurrentIsTab() const {
+    if (LCh != ' ') return false;
+    if (in_include_) return include_pos_ > 0 && include_[include_pos_ - 1] == '\t';
+    return pos_ > 0 && pos_ <= buffer_.size() && buffer_[pos_ - 1] == '\t';
+}
+
+void HtmlReader::TakeTextRun() {
+    AddTextChar(LCh, SourcePos);
+    const std::size_t n = PlainRun(kTextRun);
+    if (text_chars_) {
+        for (std::size_t k = 0; k < n; ++k) {
+            Token.C.push_back(text_chars_[static_cast<unsigned char>(buffer_[pos_ + k])]);
+            Token.I.push_back(SourcePos + 1 + static_cast<int>(k));
+        }
+    } else if (!pre_scan_) {
+        pending_.Chars.append(buffer_, pos_, n);
+        for (std::size_t k = 1; k <= n; ++k) pending_.Indices.push_back(SourcePos + static_cast<int>(k));
+    }
+    SkipRun(n);
+    NextChar();
 }
 
 // ---------------------------------------------------------------------------

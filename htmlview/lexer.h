@@ -111,6 +111,13 @@ class HtmlReader {
         return LCh;
     }
     char PeekRawChar() const { return static_cast<char>(PeekSourceByte()); }
+    // The current character, a space, was a tab in the page (tabs read as
+    // spaces; preformatted text sets them at tab stops).
+    bool CurrentIsTab() const;
+
+    // While set, text keeps its spaces, and a line end is a symbol of its
+    // own (LineEnd): preformatted text.
+    bool Preformatted = false;
 
     // The current symbol and what came with it.
     Sym Sy = Sym::None;
@@ -157,6 +164,9 @@ class HtmlReader {
     void ReadTag();
     bool ReadAttribute();
     void ReadText();
+    void ReadPreText();
+    // Takes the current character and the plain run of text after it.
+    void TakeTextRun();
     void ReadValueEntity(std::string& out, int code_page, void (HtmlReader::*advance)());
     void AddTextChar(char c, int pos);
     void AddTextValue(long value, bool numeric, int pos);

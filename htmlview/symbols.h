@@ -38,8 +38,8 @@ enum class Sym : std::uint8_t {
     Active, VSpace, Class, ID, Rel, Rev, NoWrap, BorderColorLight,
     BorderColorDark, Charset, Ratio, OnFocus, OnBlur, OnChange, TabIndex,
     BgProperties, Disabled, TopMargin, LeftMargin,
-    // The others.
-    TextToken, EndOfDocument, UnknownTag, UnknownAttr,
+    // The others. LineEnd is a line end inside preformatted text.
+    TextToken, EndOfDocument, UnknownTag, UnknownAttr, LineEnd,
 };
 
 constexpr int kTagCount = 74;

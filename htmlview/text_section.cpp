@@ -339,8 +339,12 @@ void TSection::Finish() {
         const int len = TextLength();
         if (len > 1 && at(len - 1) == kBreakChar) gone[static_cast<size_t>(len - 1)] = true;
     });
-    Fonts.DropEmptyRuns(TextLength());
+    CloseForLayout();
+}
 
+void TSection::CloseForLayout() {
+    finished_ = true;
+    Fonts.DropEmptyRuns(TextLength());
     Brk += 'y';
     SIndexList.clear();
     for (size_t i = 0; i < SourcePositions.size(); ++i)
@@ -349,7 +353,7 @@ void TSection::Finish() {
     SourcePositions = std::vector<int>();
     object_chars_.clear();
     for (int i = 0; i < TextLength(); ++i)
-        if (is_object(at(i))) object_chars_.push_back(i);
+        if (is_object(Text[static_cast<size_t>(i)])) object_chars_.push_back(i);
     max_char_width_ = 0;
     for (const auto& run : Fonts) max_char_width_ = std::max(max_char_width_, run->tmMaxCharWidth);
     if (!Text.empty() && Document) SectionNumber = ++Document->SectionCount;

@@ -151,6 +151,9 @@ class TSection : public TSectionBase {
   protected:
     // The section copy made by Clone (derived kinds clone through it).
     TSection(TSectionList* doc, const TSection& source);
+    // The last step of finishing, spaces left as they are: the final break
+    // flag, the source index list and the section's number.
+    void CloseForLayout();
 
     struct FitCache {
         const ui::HtmlCanvas* canvas = nullptr;

@@ -13,6 +13,7 @@
 #include "htmlview/css_parser.h"
 #include "htmlview/entities.h"
 #include "htmlview/form.h"
+#include "htmlview/form_controls.h"
 #include "htmlview/image_obj.h"
 #include "htmlview/list_block.h"
 #include "htmlview/panel_obj.h"
@@ -1066,7 +1067,16 @@ void Builder::DoFormControl() {
         type = t ? LowerCase(Trim(t->ValueText)) : std::string("text");
     }
     TFormControlObj* c = MakeFormControl(&doc_, CurrentForm(), s, type, attrs, Top());
-    if (!c->IsHiddenInput()) section_->AddControl(c, r_.TagPos);
+    if (auto* image = dynamic_cast<TImageFormControlObj*>(c)) {
+        // An image input stands in the text as its picture.
+        auto img = std::make_unique<TImageObj>(&doc_, r_.TagPos, attrs);
+        img->ApplyStyle(Top());
+        img->Control = image;
+        image->LinkedImage = img.get();
+        section_->AddImage(std::move(img), r_.TagPos);
+    } else if (!c->IsHiddenInput()) {
+        section_->AddControl(c, r_.TagPos);
+    }
     if (s == Sym::Select) {
         const bool saved_no_break = no_break_;
         no_break_ = false;

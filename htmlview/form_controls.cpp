@@ -220,6 +220,26 @@ bool THiddenFormControlObj::SubmitPairs(int index, std::string& s) {
     return true;
 }
 
+bool TImageFormControlObj::SubmitPairs(int index, std::string& s) {
+    s.clear();
+    if (ClickX < 0 || index > 1) return false;
+    const std::string prefix = Name.empty() ? std::string() : Name + ".";
+    if (index == 0) {
+        s = prefix + "x=" + std::to_string(ClickX);
+    } else {
+        s = prefix + "y=" + std::to_string(ClickY);
+        ClickX = -1;
+    }
+    return true;
+}
+
+void TImageFormControlObj::ImageClick(int x, int y) {
+    ClickX = std::max(0, x);
+    ClickY = std::max(0, y);
+    if (OwnerForm && !IsDisabled) OwnerForm->Submit("");
+    ClickX = -1; // a later submission without a click gives no point
+}
+
 void THiddenFormControlObj::SetData(int index, const std::string& v) {
     if (index == 0) Value = v;
 }
@@ -799,8 +819,10 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         }
         windowed = c.get();
         obj = std::move(c);
-    } else if (input_type == "submit" || input_type == "reset" || input_type == "button" || input_type == "image") {
-        auto b = std::make_unique<TButtonFormControlObj>(doc, attrs, input_type == "image" ? "submit" : input_type);
+    } else if (input_type == "image") {
+        obj = std::make_unique<TImageFormControlObj>();
+    } else if (input_type == "submit" || input_type == "reset" || input_type == "button") {
+        auto b = std::make_unique<TButtonFormControlObj>(doc, attrs, input_type);
         widget = new ui::Control<QPushButton>(parent);
         windowed = b.get();
         obj = std::move(b);

@@ -65,6 +65,19 @@ class THiddenFormControlObj : public TFormControlObj {
     void SetData(int index, const std::string& v) override;
 };
 
+// INPUT type "image": a picture in the text that submits its form with the
+// point clicked, as NAME.x and NAME.y, once per click.
+class TImageFormControlObj : public TFormControlObj {
+  public:
+    int Width() const override { return 1; }
+    int Height() const override { return 1; }
+    bool SubmitPairs(int index, std::string& s) override;
+    void ImageClick(int x, int y) override;
+
+    TFloatingObj* LinkedImage = nullptr;
+    int ClickX = -1, ClickY = 0;
+};
+
 class TEditFormControlObj : public TWidgetFormControl {
   public:
     TEditFormControlObj(TSectionList* doc, TAttributeList& attrs, const std::string& type);

@@ -142,6 +142,12 @@ class TFormControlObj : public TIDObject {
         (void)v;
     }
     virtual void ClearBeforeRestore() {}
+    // A click at (x, y) on the picture that stands for the control (an
+    // image input).
+    virtual void ImageClick(int x, int y) {
+        (void)x;
+        (void)y;
+    }
     virtual bool IsHiddenInput() const { return false; }
     // The width it takes on a line, side spaces included.
     int OuterWidth() const { return Width() + HSpaceL + HSpaceR; }

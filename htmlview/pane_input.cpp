@@ -289,9 +289,10 @@ void THtmlPane::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers s
     TFormControlObj* control = nullptr;
     std::string title;
     const int hit = doc_->UrlAtPoint(c.canvas, x, y + doc_->ScrollY, link, control, title);
-    bool hand = (hit & guUrl) != 0;
+    // A form's image button takes the hand too.
+    const bool hand = (hit & (guUrl | guControl)) != 0;
     std::string url, target;
-    if (hand) {
+    if (hit & guUrl) {
         url = link.Url;
         target = link.Target;
     }
@@ -361,6 +362,13 @@ void THtmlPane::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift
     TFormControlObj* control = nullptr;
     std::string title;
     const int hit = doc_->UrlAtPoint(c.canvas, x, y + doc_->ScrollY, link, control, title);
+    if ((hit & guControl) && control) {
+        // A form's image button: submitted with the point on its picture.
+        TFloatingObj* obj = nullptr;
+        int ix = 0, iy = 0;
+        if (doc_->ObjectAtPoint(x, y + doc_->ScrollY, obj, ix, iy)) control->ImageClick(ix, iy);
+        return;
+    }
     if (!(hit & guUrl)) return;
     url_ = link.Url;
     target_ = link.Target;

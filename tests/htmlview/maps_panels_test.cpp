@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "flow_support.h"
+#include "htmlview/form.h"
 #include "htmlview/html_pane.h"
 #include "htmlview/image_obj.h"
 #include "htmlview/panel_obj.h"
@@ -165,6 +166,48 @@ TEST_F(PaneMaps, ClickOnAMappedPictureFollowsTheArea) {
     EXPECT_EQ(clicked, "circle.html");
     EXPECT_EQ(pane.CurrentFile(), dir.file("circle.html"));
     EXPECT_TRUE(errors.empty());
+}
+
+// A form's image button: its picture stands in the text and a click on it
+// submits the form with the point, once.
+class RecordingSurface : public htmlshot::ShotSurface {
+  public:
+    void SubmitForm(const std::string& action, const std::string&, const std::string&, const std::string&,
+                    const std::vector<std::string>& results) override {
+        submitted.push_back(action + ":");
+        for (const std::string& r : results) submitted.back() += " " + r;
+    }
+    std::vector<std::string> submitted;
+};
+
+TEST_F(Maps, ImageInputShowsItsPictureAndSubmitsThePointClicked) {
+    RecordingSurface s;
+    s.LoadText("<form action=go><input type=text name=q value=w> <input type=image name=pos src=\"" + kPics +
+                   "sky.png\"> <input type=image src=\"" + kPics + "sky.png\" width=20></form>",
+               kPics, 400);
+    s.Grab(); // pictures take their places as they are painted
+    const auto imgs = objects<TImageObj>(s.Doc());
+    ASSERT_EQ(imgs.size(), 2u);
+    EXPECT_GT(imgs[0]->PlacedX, 20); // after the edit box
+    EXPECT_EQ(imgs[0]->BoxWidth, 40);
+    EXPECT_EQ(imgs[0]->BoxHeight, 30);
+    EXPECT_EQ(imgs[1]->BoxWidth, 20);
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter p(&scratch);
+    ui::HtmlCanvas canvas(p);
+    for (TImageObj* img : imgs) {
+        TUrlTarget url;
+        TFormControlObj* control = nullptr;
+        std::string title;
+        const int hit = s.Doc().UrlAtPoint(canvas, img->PlacedX + 7, img->PlacedY + 4, url, control, title);
+        ASSERT_TRUE(hit & guControl);
+        ASSERT_EQ(control, img->ImageControl());
+        control->ImageClick(7, 4);
+    }
+    EXPECT_EQ(s.submitted, (std::vector<std::string>{"go: q=w pos.x=7 pos.y=4", "go: q=w x=7 y=4"}));
+    // A submission by other means carries no point.
+    s.Doc().FormList.front()->Submit("");
+    EXPECT_EQ(s.submitted.back(), "go: q=w");
 }
 
 // ------------------------------------------------------------------ panels

@@ -234,10 +234,12 @@ bool TImageFormControlObj::SubmitPairs(int index, std::string& s) {
 }
 
 void TImageFormControlObj::ImageClick(int x, int y) {
+    if (!OwnerForm || IsDisabled) return;
     ClickX = std::max(0, x);
     ClickY = std::max(0, y);
-    if (OwnerForm && !IsDisabled) OwnerForm->Submit("");
-    ClickX = -1; // a later submission without a click gives no point
+    // The submission takes the point; the host may load another page in it,
+    // so nothing of this control is touched afterwards.
+    OwnerForm->Submit("");
 }
 
 void THiddenFormControlObj::SetData(int index, const std::string& v) {

@@ -176,8 +176,10 @@ class RecordingSurface : public htmlshot::ShotSurface {
                     const std::vector<std::string>& results) override {
         submitted.push_back(action + ":");
         for (const std::string& r : results) submitted.back() += " " + r;
+        if (then) then();
     }
     std::vector<std::string> submitted;
+    std::function<void()> then; // what the host does next (loads another page)
 };
 
 TEST_F(Maps, ImageInputShowsItsPictureAndSubmitsThePointClicked) {
@@ -208,6 +210,11 @@ TEST_F(Maps, ImageInputShowsItsPictureAndSubmitsThePointClicked) {
     // A submission by other means carries no point.
     s.Doc().FormList.front()->Submit("");
     EXPECT_EQ(s.submitted.back(), "go: q=w");
+    // The host may replace the page while the click is being handled.
+    s.then = [&] { s.LoadText("<p>next</p>", kPics, 400); };
+    imgs[0]->ImageControl()->ImageClick(1, 2);
+    EXPECT_EQ(s.submitted.back(), "go: q=w pos.x=1 pos.y=2");
+    EXPECT_TRUE(objects<TImageObj>(s.Doc()).empty());
 }
 
 // ------------------------------------------------------------------ panels

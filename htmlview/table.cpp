@@ -990,7 +990,10 @@ bool ThtmlTable::RowMovesToNextPage(const ui::Rect& arect, const TCellList& row,
     const int page_bottom = doc->PageEndY - doc->ScrollY;
     const int page_height = arect.Bottom - arect.Top;
     const int reach = std::max(row.SpanHeight, row.LaidHeight);
-    if (row.PageBreakBefore && ys > page_top) return true;
+    // As for blocks, a new page only once something is printed on this one:
+    // a row right under the page's top (below the table's frame) would
+    // otherwise eject an empty sheet.
+    if (row.PageBreakBefore && ys > page_top && !doc->PageEmpty) return true;
     if (row.AvoidPageBreak && ys > page_top && ys + reach > page_bottom && reach < page_height) return true;
     return ys > page_top + page_height * 2 / 3 && ys + row.SpanHeight > page_bottom && row.SpanHeight < page_height;
 }

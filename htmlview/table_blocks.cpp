@@ -192,11 +192,12 @@ int TTableBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref
 int TTableBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int xref,
                        int yref) {
     // On paper, a table whose first row goes to the next page goes there
-    // whole, so that no piece of its frame stays behind.
+    // whole, so that no piece of its frame stays behind. At the page's top
+    // the page cannot end above it: the rows decide as usual.
     if (Document && Document->PrintingNow && PlaceMode != 1 && !NotDisplayed && GridTable &&
-        GridTable->FirstRowMovesToNextPage(arect)) {
+        SectionTop > arect.Top + Document->ScrollY && GridTable->FirstRowMovesToNextPage(arect)) {
         TSectionList& doc = *Document;
-        if (SectionTop > arect.Top + doc.ScrollY && SectionTop < doc.PageEndY) doc.PageEndY = SectionTop;
+        if (SectionTop < doc.PageEndY) doc.PageEndY = SectionTop;
         return SectionTop + FlowHeight;
     }
     return TBlock::Paint(canvas, arect, indents, x + FloatShift, xref, yref);

@@ -876,7 +876,8 @@ int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager
         line.DrawY = y;
         line.DrawX = x + line.LineIndent;
         if (line.Ln > 0) DrawLine(canvas, line, x, y - scroll, indents, true, k + 1 == Lines.size());
-        if (printing) doc->PageEmpty = false;
+        // Lines above the page's top (printed on the page before) leave it empty.
+        if (printing && y + h - scroll > arect.Top) doc->PageEmpty = false;
         y += h;
     }
     return result;

@@ -732,7 +732,18 @@ INSTANTIATE_TEST_SUITE_P(
         BreakCase{"table_row_before",
                   "<table cellspacing=0 cellpadding=0 style=\"margin:0\"><tr><td>" + rows(3) +
                       "</td></tr><tr style=\"page-break-before:always\"><td>" + rows(2) + "</td></tr></table>",
-                  {3, 2}}),
+                  {3, 2}},
+        // The first row of a table asks for a new page right where a page
+        // starts: its rows print there, with no empty sheet before them (the
+        // frame joins the two rows into one band).
+        BreakCase{"table_first_row_before_at_a_page_top",
+                  rows(25) + "<table cellspacing=0 cellpadding=0 border=1 style=\"margin:0\">"
+                             "<tr style=\"page-break-before:always\"><td>" + rows(2) + "</td></tr></table>",
+                  {25, 1}},
+        BreakCase{"table_first_row_before_on_an_empty_page",
+                  "<table cellspacing=0 cellpadding=0 border=1 style=\"margin:0\">"
+                  "<tr style=\"page-break-before:always\"><td>" + rows(2) + "</td></tr></table>",
+                  {1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -903,3 +903,44 @@ TEST(PrintPanels, PanelsPrintWhereTheyStand) {
 }
 
 } // namespace
+
+namespace {
+
+// A plain-text file printed through the viewer: every line once, none cut
+// by a page's end, a PAGE-free text running over several sheets.
+TEST(PrintPlainText, EveryLinePrintsOnceAndWhole) {
+    QTemporaryDir dir;
+    {
+        std::ofstream out(dir.filePath("notes.txt").toStdString(), std::ios::binary);
+        for (int i = 1; i <= 70; ++i) out << "Line " << i << "\tof the notes <b>" << i << "</b>\r\n";
+    }
+    PdfPrinter pdf;
+    THtmlPane pane;
+    pane.resize(480, 300);
+    pane.PrintMarginLeft = pane.PrintMarginRight = 0;
+    pane.PrintMarginTop = pane.PrintMarginBottom = 1.27;
+    pane.LoadTextFile(dir.filePath("notes.txt").toStdString());
+    const int pages = pane.Print(1, 999);
+    ASSERT_GE(pages, 2);
+    const auto sheets = printtest::pdf_images(pdf.file);
+    ASSERT_EQ(static_cast<int>(sheets.size()), pages);
+    const std::string out = testsupport::output_path("htmlview/print");
+    QDir().mkpath(QString::fromStdString(out));
+    size_t lines = 0;
+    int height = 0;
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        sheets[i].save(QString::fromStdString(out + "/plain_text_p" + std::to_string(i + 1) + ".png"));
+        EXPECT_TRUE(ink_bands(sheets[i], 0, kTop).empty());
+        EXPECT_TRUE(ink_bands(sheets[i], kTop + kPage, 600).empty());
+        const auto bands = ink_bands(sheets[i], kTop, kTop + kPage);
+        lines += bands.size();
+        // A cut line would show as a band lower than the whole ones.
+        for (const auto& [top, bottom] : bands) {
+            if (height == 0) height = bottom - top;
+            EXPECT_GE(bottom - top, height - 3) << "sheet " << i + 1 << " at " << top;
+        }
+    }
+    EXPECT_EQ(lines, 70u);
+}
+
+} // namespace

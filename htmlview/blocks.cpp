@@ -4,6 +4,7 @@
 
 #include "htmlview/borders.h"
 #include "htmlview/document.h"
+#include "htmlview/text_section.h"
 
 namespace htmlview {
 
@@ -109,6 +110,10 @@ void TBlock::CollapseTopMargin(bool top_unset) {
         TSectionBase* s = ParentCell->Items(i);
         const auto* b = dynamic_cast<const TBlock*>(s);
         if (b && b->PlaceMode == 1) continue;
+        // A clearing break between blocks moves them apart only by the
+        // clearance; their margins still collapse.
+        const auto* t = dynamic_cast<const TSection*>(s);
+        if (t && t->ClearAttr != 0 && t->TextLength() == 0) continue;
         prev = s;
         break;
     }
@@ -228,14 +233,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
         max_width = 0;
         return 0;
     }
-    ClearSpace = 0;
-    if (ClearKind != 0) {
-        int cl = 0, cr = 0;
-        indents.GetClearY(cl, cr);
-        const int left = std::max(0, cl - y - 1);
-        const int right = std::max(0, cr - y - 1);
-        ClearSpace = ClearKind == 1 ? left : ClearKind == 2 ? right : std::max(left, right);
-    }
+    ClearSpace = indents.ClearDrop(ClearKind, y);
     max_width = awidth;
     int auto_count = 0;
     ConvertMargins(BoxProps, awidth, aheight, EmSize, ExSize, auto_count, BoxValues);

@@ -99,6 +99,15 @@ void IndentManagerBasic::GetClearY(int& cl, int& cr) const {
     cr = r < 0 ? 0 : r + 1;
 }
 
+int IndentManagerBasic::ClearDrop(int kind, int y) const {
+    if (kind == 0) return 0;
+    int cl = 0, cr = 0;
+    GetClearY(cl, cr);
+    const int left = std::max(0, cl - y - 1);
+    const int right = std::max(0, cr - y - 1);
+    return kind == 1 ? left : kind == 2 ? right : std::max(left, right);
+}
+
 int IndentManagerBasic::GetNextWiderY(int y) const {
     const int next = std::min(next_end(L, y), next_end(R, y));
     return next == INT_MAX ? y : next;

@@ -33,6 +33,9 @@ class IndentManagerBasic {
     int ImageBottom() const;
     // One below the lowest ownerless float of each side, 0 when none.
     void GetClearY(int& cl, int& cr) const;
+    // How far below `y` something that clears `kind` (1 left, 2 right,
+    // 3 both, 0 none) starts.
+    int ClearDrop(int kind, int y) const;
     // The nearest y below `y` where an ownerless float ends; `y` when none.
     int GetNextWiderY(int y) const;
 

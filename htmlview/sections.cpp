@@ -194,7 +194,10 @@ void TCellBasic::AddSection(std::unique_ptr<TSectionBase> section) {
     if (!section) return;
     if (auto* text = dynamic_cast<TSection*>(section.get())) {
         text->Finish();
-        if (!text->IsPreformatted() && text->TextLength() == 0 && !text->AnchorName && !text->HasControls)
+        // An empty section is dropped unless it clears floats (a clearing
+        // break that ends a block).
+        if (!text->IsPreformatted() && text->TextLength() == 0 && !text->AnchorName && !text->HasControls &&
+            text->ClearAttr == 0)
             return; // freed here
     }
     section->Document = Document;

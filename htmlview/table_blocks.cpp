@@ -180,9 +180,10 @@ int TTableBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref
                         IndentManager& indents, int& max_width, int& curs) {
     FloatShift = 0;
     if (FloatKind == 0 && !InCaptionBlock) {
-        // Squeezed between the floats beside its top.
-        const int left = std::max(x, indents.LeftIndent(y));
-        const int width = std::max(0, std::min(awidth + x, indents.RightSide(y)) - left);
+        // Squeezed between the floats beside its top, below the floats it clears.
+        const int top = y + indents.ClearDrop(ClearKind, y);
+        const int left = std::max(x, indents.LeftIndent(top));
+        const int width = std::max(0, std::min(awidth + x, indents.RightSide(top)) - left);
         FloatShift = left - x;
         return TBlock::Layout(canvas, left, y, xref, yref, width, aheight, indents, max_width, curs);
     }

@@ -547,12 +547,7 @@ int TSection::FindLayoutCount(int width, int start, int max, int y, IndentManage
 }
 
 int TSection::ClearSpace(const IndentManager& indents, int y) const {
-    if (ClearAttr == 0) return 0;
-    int cl = 0, cr = 0;
-    indents.GetClearY(cl, cr);
-    const int left = std::max(0, cl - y - 1);
-    const int right = std::max(0, cr - y - 1);
-    return ClearAttr == 1 ? left : ClearAttr == 2 ? right : std::max(left, right);
+    return indents.ClearDrop(ClearAttr, y);
 }
 
 // The end of the word that holds `from`: after a "-" or "?", or before a

@@ -575,24 +575,13 @@ void THtmlPane::PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& clip) {
     const QImage& tile = *page_image_;
     const int iw = tile.width(), ih = tile.height();
     if (iw <= 0 || ih <= 0) return;
-    int x0 = TileStart(pos[0], area_w, iw, off_x);
-    int y0 = TileStart(pos[1], area_h, ih, off_y);
-    int x1 = x0 + iw, y1 = y0 + ih;
-    if (pos[0].RepeatD) {
-        if (x0 > clip.Left) x0 -= ((x0 - clip.Left + iw - 1) / iw) * iw;
-        else x0 += ((clip.Left - x0) / iw) * iw;
-        x1 = clip.Right;
-    }
-    if (pos[1].RepeatD) {
-        if (y0 > clip.Top) y0 -= ((y0 - clip.Top + ih - 1) / ih) * ih;
-        else y0 += ((clip.Top - y0) / ih) * ih;
-        y1 = clip.Bottom;
-    }
+    const TileGrid g = PlanTilesFrom(TileStart(pos[0], area_w, iw, off_x), TileStart(pos[1], area_h, ih, off_y),
+                                     pos[0].RepeatD, pos[1].RepeatD, iw, ih, iw, ih, clip);
+    if (g.Empty()) return;
     const TBitmap* mask = page_mask_ ? (page_mask_tile_ ? page_mask_tile_.get() : doc_->PageImageMask) : nullptr;
     const TBitmap* source = page_tile_ ? page_tile_.get() : image;
-    for (int y = y0; y < y1; y += ih)
-        for (int x = x0; x < x1; x += iw) {
-            if (x + iw <= clip.Left || y + ih <= clip.Top || x >= clip.Right || y >= clip.Bottom) continue;
+    for (int y = g.Y0; y < g.Y1; y += g.StepY)
+        for (int x = g.X0; x < g.X1; x += g.StepX) {
             if (mask)
                 DrawTransparent(canvas, *source, *mask, x, y, iw, ih);
             else

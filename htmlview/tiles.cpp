@@ -55,16 +55,21 @@ int TileStart(const PositionRec& p, int area, int size, int offset) {
 
 TileGrid PlanTiles(const PositionRecArray& pos, int w, int h, int step_w, int step_h, const ui::Rect& area,
                    const ui::Rect& clip) {
+    const int sx = far_clamp(int64_t(area.Left) + TileStart(pos[0], area.Width(), w, 0));
+    const int sy = far_clamp(int64_t(area.Top) + TileStart(pos[1], area.Height(), h, 0));
+    return PlanTilesFrom(sx, sy, pos[0].RepeatD, pos[1].RepeatD, w, h, step_w, step_h, clip);
+}
+
+TileGrid PlanTilesFrom(int x, int y, bool repeat_x, bool repeat_y, int w, int h, int step_w, int step_h,
+                       const ui::Rect& clip) {
     TileGrid g;
     // A picture without pixels has nothing to tile; stepping by 0 would never end.
     if (w <= 0 || h <= 0 || step_w <= 0 || step_h <= 0 || clip.IsEmpty()) return g;
-    const int sx = far_clamp(int64_t(area.Left) + TileStart(pos[0], area.Width(), w, 0));
-    const int sy = far_clamp(int64_t(area.Top) + TileStart(pos[1], area.Height(), h, 0));
     TileGrid out;
-    out.StepX = pos[0].RepeatD ? step_w : w;
-    out.StepY = pos[1].RepeatD ? step_h : h;
-    if (!plan_axis(pos[0].RepeatD, sx, w, out.StepX, clip.Left, clip.Right, out.X0, out.X1)) return g;
-    if (!plan_axis(pos[1].RepeatD, sy, h, out.StepY, clip.Top, clip.Bottom, out.Y0, out.Y1)) return g;
+    out.StepX = repeat_x ? step_w : w;
+    out.StepY = repeat_y ? step_h : h;
+    if (!plan_axis(repeat_x, x, w, out.StepX, clip.Left, clip.Right, out.X0, out.X1)) return g;
+    if (!plan_axis(repeat_y, y, h, out.StepY, clip.Top, clip.Bottom, out.Y0, out.Y1)) return g;
     return out;
 }
 

@@ -35,6 +35,9 @@ struct TileGrid {
 // tile meets the clip.
 TileGrid PlanTiles(const PositionRecArray& pos, int w, int h, int step_w, int step_h, const ui::Rect& area,
                    const ui::Rect& clip);
+// The same from a first tile already placed at (x, y).
+TileGrid PlanTilesFrom(int x, int y, bool repeat_x, bool repeat_y, int w, int h, int step_w, int step_h,
+                       const ui::Rect& clip);
 
 // A picture prepared for tiling: a side of one pixel along a repeating axis
 // is widened (to at most 100 pixels, never to the whole box), small

@@ -4,6 +4,42 @@
 // its creation sets), and the global pointer of each. Code that opens another
 // window includes this header and uses its pointer.
 //
+// The windows by name: caption, and what each is for ("s": built in shared/,
+// since the dictionary uses it too).
+//   Form1     edition title             main menu: the functions, repetitions due today
+//   Form2     "Generator ćwiczeń"       own-exercise generator: pick items, save, load, learn
+//   Form3     "Import"                  import of the 2001 edition's repetitions and words
+//   Form4     "Tavolent 4.0"            exercise window: the questions of one exercise type
+//   Form5  s  (never shown)             holder of the button strips and the media player
+//   Form6     "Twoja odpowiedź"         the learner's last answer, over the exercise window
+//   Form7     "Ćwiczenie"               not built yet (a shell below)
+//   Form8     "Rodzaje ćwiczeń"         exercise-type chooser of a run
+//   Form9  s  "Tavolent 2001"           user choice and logging in
+//   Form10 s  "Nowy użytkownik"         a new user
+//   Form11    "Powtórki"                repetitions due today, the start of a repetition run
+//   Form12    "Ustawienia"              the learner's settings and the backups
+//   Form13    "Nowe słówko"             word editor ("Edycja słówka" for an own word)
+//   Form14 s  what is going on          progress bar
+//   Form15    "Parametry ćwiczenia"     title, group and level of an own exercise to save
+//   Form16    "Tavolent 4.0"            picture interlude, full screen
+//   Form17    "Kojarzenie słówek"       matching game
+//   Form18    "Przerywnik"              saying interlude
+//   Form19    "Wybór nagrania"          recording picker of the word editor
+//   Form20 s  (none)                    information box: a message and OK
+//   Form21    "Powtórki w kolejnych dniach"  repetitions over the coming days, the bin
+//   Form22    "Tavolent 4.0"            black full-screen backdrop behind the windows
+//   Form23 s  "Tavolent - szukaj..."    search options
+//   Form24 s  (none)                    leave-the-program box
+//   Form25    edition title             statistics after an exercise
+//   Form26    "Słówka ze słownika"      words sent from the dictionary
+//   Form27    "Komentarz"               the learner's comment on an item
+//   Form28    "Pomoc"                   help pages in the viewer
+//   Form29 s  (none)                    yes/no question box
+//   Form30    "Oznacz rodzaje ćwiczeń"  per-item exercise-type flags
+//   Form31    "Lista słówek"            word list of a finished run
+//   WyborZdanForm    edition title      lesson and exercise chooser
+//   InformacjaForm s "Przykłady"        example sentences of a word
+//
 // Turning a shell into the real window (the shells are the VOKARIN_SHELL lines
 // below):
 //  1. Write trainer/formN.h and trainer/formN.cpp with `class TFormN : public

@@ -23,8 +23,8 @@ int TPrzewijanaLista::pozycja_wiersza(int r) const {
 }
 
 bool TPrzewijanaLista::zaznacz_wiersz(int r) {
-    const int p = pozycja_wiersza(r);
-    if (p == 0) return false;
+    const int p = r + przesuniecie_;
+    if (p < 1 || p > dlugosc_) return false;
     wybrana_ = p;
     return true;
 }

@@ -28,7 +28,8 @@ class TPrzewijanaLista {
     bool strzalka_dol() const { return przesuniecie_ + WIERSZY < dlugosc_; }
 
     // A click on screen row r: highlights its entry; false (and nothing
-    // changes) when the row holds none.
+    // changes) when the row holds none. A row above or below the window
+    // (the highlight scrolled away) stands for the entry scrolled there.
     bool zaznacz_wiersz(int r);
     void odznacz() { wybrana_ = 0; }
 

@@ -415,7 +415,13 @@ bool TWyborZdanForm::FormKeyDown(int key, Qt::KeyboardModifiers) {
     switch (key) {
     case Qt::Key_Down:
     case Qt::Key_Up: {
+        const int przesuniecie = lista.przesuniecie();
         const int wiersz = key == Qt::Key_Down ? lista.klawisz_w_dol() : lista.klawisz_w_gore();
+        // A scrolled list shows other entries in every row: all of it is painted again.
+        if (lista.przesuniecie() != przesuniecie) {
+            uloz_zaznaczenia();
+            (paczki ? pb_paczki : pb_dzialy2).update();
+        }
         if (wiersz > 0) krok([&] { paczki ? Wybierz_paczke(wiersz) : Wybierz_dzial(wiersz); });
         return true;
     }
@@ -423,7 +429,9 @@ bool TWyborZdanForm::FormKeyDown(int key, Qt::KeyboardModifiers) {
     case Qt::Key_Backtab:
         if (tryb_wyboru == 3) return true;
         if (paczki) {
-            if (lista_dzialow_.zaznaczenie_widoczne())
+            // The highlighted section is selected again, also when it is
+            // scrolled out of view.
+            if (lista_dzialow_.wybrana() > 0)
                 krok([this] { Wybierz_dzial(lista_dzialow_.wiersz()); });
         } else if (lista_paczek_.zaznaczenie_widoczne()) {
             shp_focus.Tag = 2;

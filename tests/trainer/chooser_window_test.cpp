@@ -3,6 +3,8 @@
 // the arrows and keys, and deleting an own exercise.
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
 #include "core/exercises.h"
 #include "core/repetitions.h"
 #include "core/settings.h"
@@ -19,6 +21,7 @@
 #include "trainer/windows.h"
 #include "trainer/trainer_run.h"
 #include "trainer/walk_helpers.h"
+#include "trainer/wybor_zdan_geometry.h"
 
 namespace {
 
@@ -262,6 +265,109 @@ TEST_F(Chooser, TabMovesBetweenTheListsAndEnterStartsOnlyWithASelection) {
     key_click(okno.get(), Qt::Key_Down);
     EXPECT_EQ(okno->lista_dzialow().wybrana(), 2);
     EXPECT_FALSE(okno->B_OK.Visible()) << "a new section has nothing selected";
+}
+
+// What the list shows on screen (the window's backing store, as last painted)
+// and what a full paint of it gives now.
+QImage na_ekranie(const QWidget& pb) {
+    const QWidget* okno = pb.window();
+    const QPoint o = pb.mapTo(okno, QPoint(0, 0));
+    return okno->screen()
+        ->grabWindow(okno->winId(), o.x(), o.y(), pb.width(), pb.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage od_nowa(const QWidget& pb) {
+    QWidget* okno = pb.window();
+    return okno->grab(QRect(pb.mapTo(okno, QPoint(0, 0)), pb.size()))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage wiersz_obrazu(const QImage& lista, int r) {
+    return lista.copy(0, (r - 1) * look::wybor_wiersz, lista.width(), look::wybor_wiersz);
+}
+
+// Every row on screen is the row a full paint gives for the list's entry there.
+void kazdy_wiersz_aktualny(const QWidget& pb, const TPrzewijanaLista& l, const char* nazwa) {
+    testsupport::wait_ms(60);
+    const QImage ekran = na_ekranie(pb);
+    const QImage wzor = od_nowa(pb);
+    ASSERT_FALSE(ekran.isNull());
+    ASSERT_EQ(ekran.size(), wzor.size());
+    ui::grab_to_png(*pb.window(), testsupport::output_path(std::string("trainer/") + nazwa));
+    for (int r = 1; r <= TPrzewijanaLista::WIERSZY; ++r)
+        EXPECT_TRUE(wiersz_obrazu(ekran, r) == wiersz_obrazu(wzor, r))
+            << "row " << r << " should show entry " << l.pozycja_wiersza(r);
+}
+
+// Sections enough to scroll their list: the demo's groups and more without exercises.
+void wiecej_dzialow(int ile) {
+    for (int g = ile_grup + 1; g <= ile; ++g)
+        grupy[static_cast<size_t>(g)] = {500 + g, 1, "", "Dzial " + IntToStr(g), ""};
+    ile_grup = ile;
+}
+
+TEST_F(Chooser, KeysThatScrollAListPaintEveryRowAgain) {
+    wiecej_dzialow(22);
+    okno->btn_cwiczClick();
+    ASSERT_EQ(okno->lista_dzialow().dlugosc(), 22);
+    ASSERT_GE(okno->lista_paczek().dlugosc(), 21);
+
+    // The exercises: from the first row past the eighteenth.
+    key_click(okno.get(), Qt::Key_Tab);
+    testsupport::wait_ms(60);
+    const QImage przed = na_ekranie(okno->pb_paczki);
+    for (int k = 0; k < 19; ++k)
+        key_click(okno.get(), Qt::Key_Down);
+    ASSERT_EQ(okno->lista_paczek().wybrana(), 20);
+    ASSERT_EQ(okno->lista_paczek().przesuniecie(), 2);
+    EXPECT_EQ(okno->Shape3.Tag, 18);
+    kazdy_wiersz_aktualny(okno->pb_paczki, okno->lista_paczek(), "chooser_keys_exercises.png");
+    // Each entry moved up by two rows, onto a row of the same shade (row 1
+    // held the highlight before).
+    const QImage po = na_ekranie(okno->pb_paczki);
+    for (int r = 1; r <= 16; ++r)
+        EXPECT_TRUE(wiersz_obrazu(po, r) == wiersz_obrazu(przed, r + 2))
+            << "row " << r << " should show entry " << r + 2;
+    key_click(okno.get(), Qt::Key_Down);
+    EXPECT_EQ(okno->lista_paczek().przesuniecie(), 3);
+    kazdy_wiersz_aktualny(okno->pb_paczki, okno->lista_paczek(), "chooser_keys_exercises_3.png");
+    for (int k = 0; k < 20; ++k)
+        key_click(okno.get(), Qt::Key_Up);
+    EXPECT_EQ(okno->lista_paczek().przesuniecie(), 0);
+    kazdy_wiersz_aktualny(okno->pb_paczki, okno->lista_paczek(), "chooser_keys_back.png");
+
+    // The sections the same way.
+    key_click(okno.get(), Qt::Key_Tab);
+    ASSERT_EQ(okno->shp_focus.Tag, 1);
+    for (int k = 0; k < 20; ++k)
+        key_click(okno.get(), Qt::Key_Down);
+    ASSERT_EQ(okno->lista_dzialow().wybrana(), 21);
+    ASSERT_EQ(okno->lista_dzialow().przesuniecie(), 3);
+    kazdy_wiersz_aktualny(okno->pb_dzialy2, okno->lista_dzialow(), "chooser_keys_sections.png");
+}
+
+TEST_F(Chooser, TabReachesTheSectionsWhenTheirHighlightIsScrolledAway) {
+    wiecej_dzialow(22);
+    okno->btn_cwiczClick();
+    key_click(okno.get(), Qt::Key_Tab);
+    ASSERT_EQ(okno->shp_focus.Tag, 2);
+    ASSERT_TRUE(okno->B_OK.Visible());
+    okno->L_btn_dnClick();
+    ASSERT_FALSE(okno->Shape2.Visible()) << "the first section is scrolled away";
+
+    key_click(okno.get(), Qt::Key_Tab);
+    EXPECT_EQ(okno->shp_focus.Tag, 1);
+    EXPECT_EQ(okno->lista_dzialow().wybrana(), 1) << "the highlighted section again";
+    EXPECT_EQ(okno->lista_paczek().wybrana(), 0) << "its exercises rebuilt";
+    EXPECT_FALSE(okno->B_OK.Visible());
+    // Scrolled back, the section shows with the focus on it.
+    okno->L_btn_upClick();
+    EXPECT_TRUE(okno->Shape2.Visible());
+    EXPECT_TRUE(okno->shp_focus.Visible());
+    EXPECT_EQ(okno->shp_focus.geometry(), okno->Shape2.geometry());
+    key_click(okno.get(), Qt::Key_Down);
+    EXPECT_EQ(okno->lista_dzialow().wybrana(), 2);
 }
 
 TEST_F(Chooser, TheTypeChooserClosesItselfWhenThePlanHasNoWork) {

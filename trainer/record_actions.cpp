@@ -63,9 +63,12 @@ void zastosuj_akcje(AkcjaRekordu a, TPlanSlowka& w, TPowtorka& r,
     case AkcjaRekordu::juz_umiem:
         slot_zalatwiony(w, true);
         if (r.ile_powtorzen < 2) {
+            const bool bez_rekordu = r.ile_powtorzen < 1;
             od_nowa(r, id, dzis, 100);
-            // Today's repetition: the scheduler does not count it again.
-            r.data_ostatnia = dzis;
+            // An item that had no record is counted once, as today's
+            // repetition; one repeated on an earlier day is counted by the
+            // scheduler.
+            if (bez_rekordu) r.data_ostatnia = dzis;
         }
         r.juz_umiem = 1;
         break;

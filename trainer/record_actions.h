@@ -31,6 +31,7 @@ void wyzeruj_rekord(TPowtorka& rekord, std::array<bool, TYPOW_POWTORKI + 1>& fla
 //    and binned; one with fewer than two repetitions starts afresh (interval 1).
 //  - juz_umiem: the slots as for the bin; the record is marked, so the
 //    scheduler gives it the "Już umiem!" interval; one with fewer than two
-//    repetitions starts afresh, counted as today's repetition.
+//    repetitions starts afresh, and one that had no record at all is
+//    counted as today's repetition.
 void zastosuj_akcje(AkcjaRekordu a, TPlanSlowka& wiersz, TPowtorka& rekord,
                     std::array<bool, TYPOW_POWTORKI + 1>& flagi, int32_t id, double dzis);

@@ -216,17 +216,21 @@ TEST_F(Harmonogram, RecordButtonsReachTheScheduler) {
         double wsp;
         uint8_t kosz;
         double ostatnia;
+        uint8_t status; // of the answered type 6
     } cases[] = {
-        {"Już umiem on a new item", AkcjaRekordu::juz_umiem, {}, 1, 100, 1.5, 0, DZIS},
+        {"Już umiem on a new item", AkcjaRekordu::juz_umiem, {}, 1, 100, 1.5, 0, DZIS, 2},
+        // Counted by the scheduler: a second repetition, right.
+        {"Już umiem on an item repeated once on an earlier day", AkcjaRekordu::juz_umiem,
+         rekord(1, 2, 1.5), 2, 100, 1.5 * 1.2, 0, DZIS, 2},
         {"Już umiem on a known item", AkcjaRekordu::juz_umiem, rekord(3, 10, 2.0), 4, 100, 2.4, 0,
-         DZIS},
+         DZIS, 2},
         {"Już umiem on an item repeated today", AkcjaRekordu::juz_umiem, rekord(3, 10, 2.0, DZIS),
-         3, 100, 2.0, 0, DZIS},
+         3, 100, 2.0, 0, DZIS, 2},
         {"bin keeps interval and count", AkcjaRekordu::do_kosza, rekord(5, 40, 2.0), 5, 40, 2.0, 1,
-         DZIS},
-        {"bin on a new item", AkcjaRekordu::do_kosza, {}, 1, 1, 1.5, 1, DZIS},
+         DZIS, 2},
+        {"bin on a new item", AkcjaRekordu::do_kosza, {}, 1, 1, 1.5, 1, DZIS, 2},
         {"reset after an answer", AkcjaRekordu::zeruj, rekord(5, 40, 2.0, DZIS - 3), 1, 2, 1.5, 0,
-         DZIS},
+         DZIS, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opis);
@@ -253,6 +257,7 @@ TEST_F(Harmonogram, RecordButtonsReachTheScheduler) {
         EXPECT_EQ(rek().kosz, c.kosz);
         EXPECT_EQ(rek().juz_umiem, 0);
         EXPECT_EQ(rek().data_ostatnia, c.ostatnia);
+        EXPECT_EQ(rek().typy[6], c.status);
         for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t) {
             EXPECT_EQ(plan.plan_cwiczenia[1].typ[t].pozostalo, 0) << t;
             EXPECT_EQ(plan.plan_cwiczenia[1].typ[t].zrobione, 1) << t;

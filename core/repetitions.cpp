@@ -118,7 +118,7 @@ void rozloz_rekordy(const std::string& bytes, Magazyn& m) {
             } else if (!id_slowa_usera(r.id)) {
                 m.bez_pozycji.append(reinterpret_cast<const char*>(p), ROZMIAR_POWTORKI);
                 ++m.ile_bez_pozycji;
-                (r.id < 60000 ? m.bez_slowek : m.bez_zdan) = true;
+                (jest_zdaniem(r.id) ? m.bez_zdan : m.bez_slowek) = true;
             }
             continue;
         }

@@ -58,7 +58,7 @@ std::vector<std::string> linie_wydruku(const std::vector<int>& pozycje, const TB
 std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk, bool l_mnoga) {
     std::vector<TWierszFlagi> w;
     if (i < 1 || i > b.ile_slow) return w;
-    const bool zdanie = b.id_slowa[i] >= 60000;
+    const bool zdanie = jest_zdaniem(b.id_slowa[i]);
     const bool luka = b.slowo_obce[i].find('<') != std::string::npos;
     for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t) {
         bool jest = (!zdanie && t < 9) || (zdanie && t > 9);

@@ -64,6 +64,9 @@ TEST(FlagiTypow, TheTypesAnItemCanBeFlaggedFor) {
         {"English word with a plural", 1, true, Pozycja(1, 1, "mouse", "mysz", 1, "mice"),
          {1, 2, 3, 4, 5, 6, 8}},
         {"English word, no plural", 1, true, Pozycja(1, 3, "go", "iść"), {1, 2, 3, 4, 5, 6}},
+        // As the run plan takes it: the sentences' IDs start above 60000.
+        {"ID 60000 is still a word", 1, true, Pozycja(60000, 4, "edge", "brzeg"),
+         {1, 2, 3, 4, 5, 6}},
         {"sentence with a gap, second translation and recording", 1, true,
          Pozycja(60001, 5, "I <go> home.", "Idę", 1, "", "", "", "7", "", "Idę do domu."),
          {9, 10, 11, 12, 13, 14}},

@@ -23,35 +23,6 @@ std::string pl(const char* utf8) {
     return os::pl(utf8);
 }
 
-// The gaps of a choice sentence, one or two.
-struct ZdanieZLukami {
-    bool jest = false;
-    std::string pokazane;
-    std::string oczekiwane;
-};
-
-ZdanieZLukami luki_wyboru(const std::string& s) {
-    ZdanieZLukami z;
-    const int p = Pos("<", s);
-    const int q = p > 0 ? pos_od(p, s, ">") : -1;
-    if (q < 0) return z;
-    const int n = static_cast<int>(s.size());
-    z.jest = true;
-    const std::string przed = Trim(Copy(s, 1, p - 1));
-    const std::string luka1 = Trim(Copy(s, p + 1, q - p - 1));
-    const int p2 = pos_od(p + 1, s, "<");
-    const int q2 = p2 > q ? pos_od(p2, s, ">") : -1;
-    if (q2 < 0) {
-        z.pokazane = przed + " ... " + Trim(Copy(s, q + 1, n));
-        z.oczekiwane = luka1;
-        return z;
-    }
-    z.pokazane =
-        przed + " ... " + Trim(Copy(s, q + 1, p2 - q - 1)) + " ... " + Trim(Copy(s, q2 + 1, n));
-    z.oczekiwane = luka1 + " ... " + Trim(Copy(s, p2 + 1, q2 - p2 - 1));
-    return z;
-}
-
 void ustaw_wybory(Ekran& e, Pytanie& p, const std::array<std::string, 4>& teksty, int poprawny) {
     // Only choices with a text show; the right one keeps its place among them,
     // and a wrong one that reads the same as the right one or as one shown
@@ -82,6 +53,45 @@ void podpowiedz(Ekran& e, const std::string& tekst) {
 }
 
 } // namespace
+
+ZdanieZLukami luki_wyboru(const std::string& s) {
+    ZdanieZLukami z;
+    const int p = Pos("<", s);
+    const int q = p > 0 ? pos_od(p, s, ">") : -1;
+    if (q < 0) return z;
+    const int n = static_cast<int>(s.size());
+    z.jest = true;
+    const std::string przed = Trim(Copy(s, 1, p - 1));
+    const std::string luka1 = Trim(Copy(s, p + 1, q - p - 1));
+    const int p2 = pos_od(p + 1, s, "<");
+    const int q2 = p2 > q ? pos_od(p2, s, ">") : -1;
+    if (q2 < 0) {
+        z.pokazane = przed + " ... " + Trim(Copy(s, q + 1, n));
+        z.oczekiwane = luka1;
+        return z;
+    }
+    z.pokazane =
+        przed + " ... " + Trim(Copy(s, q + 1, p2 - q - 1)) + " ... " + Trim(Copy(s, q2 + 1, n));
+    z.oczekiwane = luka1 + " ... " + Trim(Copy(s, p2 + 1, q2 - p2 - 1));
+    return z;
+}
+
+bool da_sie_zapytac(int typ, int i, const TBazaSlowek& b) {
+    if (i < 1 || i > b.ile_slow) return false;
+    switch (typ) {
+    case 1:
+    case 4:
+        return !b.slowo_obce[i].empty();
+    case 2:
+        return !b.tlumaczenie[i].empty();
+    case 10: {
+        const ZdanieZLukami z = luki_wyboru(b.slowo_obce[i]);
+        return z.jest && !z.oczekiwane.empty();
+    }
+    default:
+        return true;
+    }
+}
 
 std::string podpis_typu(int typ) {
     static const char* const podpisy[] = {
@@ -162,13 +172,14 @@ std::string opis_powtorki(int i) {
 }
 
 void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie& p) {
-    const std::string powtorki = e.powtorki;
+    // Nothing of the previous question stays: L_Powtorki is empty for an
+    // item without a record, and the play button's hint is the plain one.
     e = Ekran{};
-    e.powtorki = powtorki;
+    e.graj_podpowiedz = pl("Odtwórz");
     p = Pytanie{};
     p.typ = typ;
     p.slowko = i;
-    if (typ < 1 || typ > 14 || i < 1 || i > baza.ile_slow) return;
+    if (typ < 1 || typ > 14 || !da_sie_zapytac(typ, i, baza)) return;
 
     const std::string& obce = baza.slowo_obce[i];
     const std::string& polski = baza.tlumaczenie[i];
@@ -290,11 +301,6 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
     case 10: {
         e.polecenie = "Wybierz:";
         const ZdanieZLukami z = luki_wyboru(obce);
-        if (!z.jest || z.oczekiwane.empty()) {
-            // Without a gap there is no right option to offer.
-            p.da_sie = false;
-            return;
-        }
         Pokaz_tekst(e, p, z.pokazane, false, obcy, m);
         p.forma = Forma::wybor;
         p.oczekiwana = z.oczekiwane;

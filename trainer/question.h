@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/items.h"
 #include "trainer/sentence_layout.h"
 
 // A text of a label with its character set.
@@ -110,10 +111,25 @@ void Pokaz_tekst(Ekran& e, const Pytanie& p, const std::string& tekst, bool wyro
 // its gaps highlighted and the Polish text after it.
 UkladZdania zdanie_z_tlumaczeniem(int slowko, const MiernikTekstu& m);
 
+// The gaps of a choice sentence, one or two: the sentence shown with " ... "
+// in place of each and the text expected, the gaps' texts joined by " ... ".
+struct ZdanieZLukami {
+    bool jest = false; // a "<" with a ">" after it
+    std::string pokazane;
+    std::string oczekiwane;
+};
+ZdanieZLukami luki_wyboru(const std::string& obce);
+
+// Whether item i can be asked in type `typ` at all: a choice needs a right
+// text to offer (the foreign text in types 1 and 4, the Polish one in 2), a
+// choice sentence a gap with text in it. The run plan gives no work in a type
+// the item cannot be asked in.
+bool da_sie_zapytac(int typ, int i, const TBazaSlowek& b);
+
 // Sets up the question of type `typ` for item `slowko` on a fresh screen
-// (L_Powtorki and the counters are the caller's). Draws choices with the
-// program's random generator. A question that cannot be asked (no such item,
-// a choice sentence without a gap) comes back with da_sie false.
+// (filling L_Powtorki and the counters is the caller's). Draws choices with
+// the program's random generator. A question that cannot be asked (no such
+// item, or da_sie_zapytac refuses it) comes back with da_sie false.
 void Przygotuj_pytanie(int typ, int slowko, const MiernikTekstu& m, Ekran& e, Pytanie& p);
 
 // "Powtórka: n" and the last date for an item with a repetition record;

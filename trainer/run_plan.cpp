@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "core/text.h"
+#include "trainer/question.h"
 
 TSesja sesja;
 
@@ -31,11 +32,6 @@ TWarunkiPlanu TWarunkiPlanu::biezace() {
     w.l_mnoga = flaga_l_mnogiej;
     w.jezyk = jezyk_edycji;
     return w;
-}
-
-bool ma_luke(const std::string& obce) {
-    const size_t lewy = obce.find('<');
-    return lewy != std::string::npos && obce.find('>', lewy + 1) != std::string::npos;
 }
 
 bool ma_rodzajnik(const std::string& obce) {
@@ -106,9 +102,9 @@ void filtruj(TPlanSlowka& r, int i, const TWarunkiPlanu& w, const TBazaSlowek& b
 
     if (!w.l_mnoga || b.l_mnoga[i].empty()) wyczysc(r, 8);
 
-    // Choosing needs options and a gap to put them in; a sentence without
-    // them is typed instead when choosing is its primary type.
-    if (b.opcje_wyboru[i].empty() || !ma_luke(obce)) {
+    // Choosing needs options and a gap with text to put them in; a sentence
+    // without them is typed instead when choosing is its primary type.
+    if (b.opcje_wyboru[i].empty() || !da_sie_zapytac(10, i, b)) {
         wyczysc(r, 10);
         if (zdanie && w.typ_zdan == 10 && ma_otwarcie) {
             wymagaj(r, 12, w.wymagane);
@@ -129,6 +125,10 @@ void filtruj(TPlanSlowka& r, int i, const TWarunkiPlanu& w, const TBazaSlowek& b
         wymagaj(r, 13, w.wymagane);
         wymagaj(r, 14, w.wymagane);
     }
+
+    // A choice without a right text to offer cannot be asked.
+    for (int t : {1, 2, 4})
+        if (!da_sie_zapytac(t, i, b)) wyczysc(r, t);
 
     // A repetition with nothing in the sentence primary type is translated.
     if (w.tryb_lekcji == 0 && typ_poprawny(w.typ_zdan) && r.typ[w.typ_zdan].pozostalo == 0 &&

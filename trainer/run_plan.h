@@ -65,8 +65,6 @@ using TFlagiPowtorek = std::array<std::array<bool, TYPOW_POWTORKI + 1>, MAX_POWT
 TPlan zbuduj_plan(std::span<const int> lista, const TWarunkiPlanu& w, const TBazaSlowek& b,
                   const TTabelaPowtorek& rekordy, const TFlagiPowtorek& flagi);
 
-// A sentence has a gap to choose for: a "<" with a ">" after it.
-bool ma_luke(const std::string& obce);
 // A German noun written with its article: "der ", "die " or "das " at the start.
 bool ma_rodzajnik(const std::string& obce);
 

@@ -238,6 +238,20 @@ TEST_F(Engine, SoundsAfterTheAnswer) {
     EXPECT_EQ(e().kom.tekst, "flat\n\r\n\rmy comment");
 }
 
+TEST_F(Engine, NothingOfThePreviousQuestionStaysOnTheNext) {
+    tryb_lekcji = 0; // a repetition run: L_Powtorki only tells of a record
+    tab_powtorek[flat].ile_powtorzen = 3;
+    start({flat, house}, 6);
+    ASSERT_EQ(silnik.biezace_slowko(), flat);
+    EXPECT_EQ(u8(e().powtorki), "Powtórka: 3\n\r");
+    silnik.I_OKClick("apartment", {}); // accepted through an alternative
+    ASSERT_EQ(e().graj_podpowiedz, "flat");
+    silnik.I_OKClick("", {});
+    ASSERT_EQ(silnik.biezace_slowko(), house);
+    EXPECT_EQ(e().powtorki, "") << "house has no record";
+    EXPECT_EQ(u8(e().graj_podpowiedz), "Odtwórz");
+}
+
 TEST_F(Engine, TheF5HintShowsOncePerLearner) {
     start({flat, house}, 6);
     silnik.I_OKClick("x", {});

@@ -21,6 +21,7 @@ struct Pozycja {
     std::string l_mnoga;
     std::string opcje;  // sentences: choice options
     std::string drugie; // sentences: second translation
+    std::string polski = "x";
 };
 
 // A small item store plus empty repetition records, laid out per test.
@@ -35,6 +36,7 @@ class Plan : public ::testing::Test {
         b.l_mnoga[i] = p.l_mnoga;
         b.opcje_wyboru[i] = p.opcje;
         b.tlumaczenie_zdania[i] = p.drugie;
+        b.tlumaczenie[i] = p.polski;
         return i;
     }
     TPlan zbuduj(std::vector<int> lista, const TWarunkiPlanu& w) {
@@ -61,6 +63,11 @@ const Pozycja zdanie_z_luka{60001, 5,           "I <go> home.",        "60001",
 const Pozycja zdanie_bez_luki{60002, 5, "A big house.", "", "", "a/b/c", os::pl("Duży dom.")};
 const Pozycja luka_bez_opcji{60003, 5, "A <big> house.", "", "", "", ""};
 const Pozycja graniczne{60000, 2, "edge", "60000", "", "", ""};
+// Positions a choice cannot be set up for.
+const Pozycja bez_obcego{104, 2, "", "104", "", "", ""};
+const Pozycja bez_polskiego{105, 2, "red", "105", "", "", "", ""};
+const Pozycja pusta_luka{60004, 5, "A <> house.", "", "", "a/b/c", ""};
+const Pozycja pusta_druga_luka{60005, 5, "A <big> and <> house.", "", "", "a/b/c", ""};
 
 struct PrzypadekLekcji {
     const char* nazwa;
@@ -87,6 +94,11 @@ TEST_F(Plan, LessonRunGivesEachItemTheTypesItCanBePractisedIn) {
          {9, 10, 11, 12, 13, 14}},
         {"options without a gap: no choosing", zdanie_bez_luki, 1, true, 12, {13, 14}},
         {"gap without options, choosing primary", luka_bez_opcji, 1, true, 10, {11, 12}},
+        {"no foreign text: no choosing it", bez_obcego, 1, true, 12, {2, 3, 5, 6, 9}},
+        {"no Polish text: no choosing its meaning", bez_polskiego, 1, true, 12,
+         {1, 3, 4, 5, 6, 9}},
+        {"an empty gap has nothing to choose", pusta_luka, 1, true, 12, {11, 12}},
+        {"one of two gaps empty still has a text", pusta_druga_luka, 1, true, 12, {10, 11, 12}},
     };
     for (const auto& c : przypadki) {
         SCOPED_TRACE(c.nazwa);
@@ -191,6 +203,7 @@ TEST_F(Plan, RepetitionSentencesGetTheirPrimaryTypeOrASubstitute) {
     const int bez_luki = dodaj(zdanie_bez_luki);
     const int bez_opcji = dodaj(luka_bez_opcji);
     const int slowo = dodaj(rzeczownik);
+    const int pusta = dodaj(pusta_luka);
     struct Przypadek {
         const char* nazwa;
         int typ_zdan;
@@ -203,6 +216,7 @@ TEST_F(Plan, RepetitionSentencesGetTheirPrimaryTypeOrASubstitute) {
         {"translation as primary brings typing", 13, z, {12, 13}, {6, 13}},
         {"no gap: translated, and type 13 joins", 11, bez_luki, {13, 14}, {6, 11, 13}},
         {"no options: typed, and type 12 joins", 10, bez_opcji, {12}, {6, 10, 12}},
+        {"an empty gap: typed, and type 12 joins", 10, pusta, {12}, {6, 10, 12}},
         {"words are not sentences", 10, slowo, {6}, {6, 10}},
     };
     for (const auto& c : przypadki) {

@@ -27,6 +27,7 @@
 #include "trainer/exercise_keys.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/form8.h"
+#include "trainer/generator.h"
 #include "trainer/interludes.h"
 #include "trainer/scheduler.h"
 #include "trainer/windows.h"
@@ -478,13 +479,11 @@ void TForm4::K_Dodaj_KomentarzClick() {
     pokaz_menu(false);
     const int i = silnik_.biezace_slowko();
     if (i < 1 || i > baza.ile_slow || !Form27) return;
-    tekst_komentarza = zamien_rowna(baza.komentarz[i], 2);
+    tekst_komentarza = generator::komentarz_do_edycji(i);
+    const std::string przed = tekst_komentarza;
     Form27->show_modal();
-    const std::string nowy = zamien_rowna(tekst_komentarza, 2);
-    if (nowy != baza.komentarz[i]) {
-        baza.komentarz[i] = nowy;
-        komentarze_zmienione = true;
-    }
+    // Cancel leaves tekst_komentarza as it was handed over: nothing changes.
+    if (tekst_komentarza != przed) generator::ustaw_komentarz(i, tekst_komentarza);
 }
 
 void TForm4::L_ParametryClick() {

@@ -293,7 +293,7 @@ void ustaw_komentarz(int i, const std::string& tekst) {
     std::string t = tekst;
     std::replace(t.begin(), t.end(), '\r', ' ');
     std::replace(t.begin(), t.end(), '\n', ' ');
-    t = Trim(zamien_rowna(t, 2));
+    t = Trim(t);
     if (t != baza.komentarz[i]) komentarze_zmienione = true;
     baza.komentarz[i] = t;
 }

@@ -117,8 +117,12 @@ int dodaj(const Slowko& s, const std::string& nagranie);
 bool zmien(int i, const Slowko& s);
 // Deletes own item i for the session: ID 0, texts and comment emptied.
 void usun_slowko(int i);
-// The comment as the comment window edits it ("#" shown as "="), and back:
-// a text of blanks deletes the comment, line breaks become blanks.
+// The comment as the comment window edits it ("#" shown as "="), and back
+// as the learner typed it: kom_user.txt takes the whole text after the ID's
+// "=" as the comment, so neither sign needs converting there. A text of
+// blanks deletes the comment, line breaks become blanks; the comments are
+// marked changed only when the text differs. The generator and the exercise
+// window both edit comments through these.
 std::string komentarz_do_edycji(int i);
 void ustaw_komentarz(int i, const std::string& tekst);
 

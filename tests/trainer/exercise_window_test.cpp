@@ -23,8 +23,10 @@
 #include "shared/sound_glue.h"
 #include "trainer/demo_edition.h"
 #include "trainer/form4.h"
+#include "trainer/form27.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/run_plan.h"
+#include "trainer/windows.h"
 
 namespace {
 
@@ -333,6 +335,51 @@ TEST_F(ExerciseWindow, KeysOfTheWindow) {
         key_click(&f, Qt::Key_Escape);
         EXPECT_FALSE(f.isVisible());
     });
+}
+
+TEST_F(ExerciseWindow, ACommentWithHashAndEqualsSignsGoesThroughTheCommentWindow) {
+    TForm27 okno;
+    Form27 = &okno;
+    const int flat = item("flat");
+    plan({flat}, 6);
+    struct Case {
+        const char* opis;
+        std::string przed;  // stored
+        std::string pokazane;
+        std::string wpisane; // empty: left as shown
+        int klawisz;
+        std::string po;
+        bool zmienione;
+    } cases[] = {
+        {"cancelled", "a#b = c", "a=b = c", "", Qt::Key_Escape, "a#b = c", false},
+        {"confirmed unchanged", "a#b = c", "a=b = c", "", Qt::Key_Return, "a#b = c", false},
+        {"typed signs are kept as typed", "a#b", "a=b", "x # y = z", Qt::Key_Return, "x # y = z",
+         true},
+    };
+    uruchom([&](TForm4& f) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.opis);
+            baza.komentarz[flat] = c.przed;
+            komentarze_zmienione = false;
+            std::string pokazane;
+            ui::set_next_modal_hook([&](ui::Window& w) {
+                pokazane = okno.Edit1.Text();
+                if (!c.wpisane.empty()) okno.Edit1.SetText(c.wpisane);
+                key_click(&w, c.klawisz);
+            });
+            key_click(&f, Qt::Key_K, Qt::ControlModifier);
+            EXPECT_EQ(pokazane, c.pokazane);
+            EXPECT_EQ(baza.komentarz[flat], c.po);
+            EXPECT_EQ(komentarze_zmienione, c.zmienione);
+            EXPECT_TRUE(f.isVisible()) << "no next question follows";
+        }
+        // The comment lines show it as it was typed.
+        wpisz(f, f.E_Wpisana, "flat");
+        EXPECT_NE(f.L_Kom.Caption().find("x # y = z"), std::string::npos);
+    });
+    ui::set_next_modal_hook(nullptr);
+    Form27 = nullptr;
+    komentarze_zmienione = false;
 }
 
 TEST_F(ExerciseWindow, PicturesFitTheirControls) {

@@ -161,12 +161,15 @@ void TForm13::B_OKClick() {
                   : (nowe() ? 0 : baza.grupa[edytowane_slowko]);
     s.poziom = CB_Poziom.ItemIndex() + 1;
     s.rodzaj = CB_Rodzaj.ItemIndex() + 1;
+    // A refused save (its message shown) keeps the window open with what
+    // the learner typed.
     if (nowe()) {
         const int i = generator::dodaj(s, nagranie_nowego);
+        if (i < 1) return;
         nagranie_nowego.clear();
-        edytowane_slowko = i > 0 && CB_dodaj_do_cw.Checked() ? i : 0;
+        edytowane_slowko = CB_dodaj_do_cw.Checked() ? i : 0;
     } else {
-        generator::zmien(edytowane_slowko, s);
+        if (!generator::zmien(edytowane_slowko, s)) return;
         edytowane_slowko = 0;
     }
     close_modal(1);

@@ -76,6 +76,7 @@ TFrmSlownik::TFrmSlownik()
     Label1.OnMouseUp = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
         ciagniecie_ = false;
     };
+    ui::hand_cursor(&Label1);
     for (auto [l, znak] : {std::pair{&L_Minim, "\x96"}, std::pair{&L_Close, "\xD7"}}) {
         umiesc(*l, l == &L_Minim ? look::slownik_L_Minim : look::slownik_L_Close);
         l->SetFont(czcionka_arial(16, true, 0xFFFFFF));

@@ -216,8 +216,8 @@ void TForm12::Wypelnij_typy() {
 
 void TForm12::CB_TypClick() {
     const int wybrany = CB_Typ.ItemIndex();
-    if (wybrany < 0 || wybrany >= 14) return;
-    CB_Cw.SetItemIndex(ustawienia.linia[2 + wybrany]);
+    // With no type picked the mode drop-down shows blank.
+    CB_Cw.SetItemIndex(wybrany >= 0 && wybrany < 14 ? ustawienia.linia[2 + wybrany] : -1);
     CB_Cw.SetVisible(true);
     Label3.SetVisible(true);
 }

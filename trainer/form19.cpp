@@ -62,7 +62,7 @@ void TForm19::OnShow() {
     const int k = FileListBox1.Items().IndexOf(wybrane_);
     FileListBox1.SetItemIndex(wybrane_.empty() ? -1 : k);
     B_OK.SetVisible(false);
-    K_Graj.SetVisible(!wybrane_.empty());
+    K_Graj.SetVisible(!nowe);
     FileListBox1.SetFocus();
 }
 

@@ -492,7 +492,7 @@ bool TForm2::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     case Qt::Key_D:
     case Qt::Key_K:
         if (mods != Qt::ControlModifier) return false;
-        if (K_Kom_Usera.Visible()) K_Kom_UseraClick();
+        K_Kom_UseraClick(); // the item of the top selected row, when there is one
         return true;
     default:
         return false;

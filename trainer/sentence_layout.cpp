@@ -153,8 +153,11 @@ UkladLuk Rysuj_odpowiedz(const std::string& tekst, int charset, int szerokosc, i
             continue;
         }
         const int w = m.szerokosc(s, charset);
-        // A full stop or question mark stays with the word before it.
-        if (!kropka_lub_pytajnik(s)) zawin(w);
+        // A full stop or question mark keeps its line, and so do the tokens
+        // next to one.
+        const bool przy_kropce = (k > 0 && kropka_lub_pytajnik(t[k - 1].tekst)) ||
+                                 (k + 1 < t.size() && kropka_lub_pytajnik(t[k + 1].tekst));
+        if (!kropka_lub_pytajnik(s) && !przy_kropce) zawin(w);
         Slowo p = t[k];
         p.x = x;
         p.y = y;

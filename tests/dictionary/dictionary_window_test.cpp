@@ -281,6 +281,17 @@ TEST_F(Dictionary, SearchOptionsLastFromOneStartToTheNext) {
               0);
 }
 
+TEST_F(Dictionary, TheDragLabelAndTheTitleButtonsShowTheHand) {
+    EXPECT_EQ(run([&](TFrmSlownik& f) {
+                  for (const QWidget* w : {static_cast<const QWidget*>(&f.Label1),
+                                           static_cast<const QWidget*>(&f.L_Close),
+                                           static_cast<const QWidget*>(&f.L_Minim)})
+                      EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor)
+                          << w->objectName().toStdString();
+              }),
+              0);
+}
+
 TEST_F(Dictionary, Grab) {
     EXPECT_EQ(run([&](TFrmSlownik& f) {
                   search(f, "room");

@@ -18,6 +18,7 @@
 #include "core/sound.h"
 #include "core/statistics.h"
 #include "core/text.h"
+#include "core/ui_hooks.h"
 #include "learner_fixture.h"
 #include "platform/os/codepage.h"
 #include "platform/os/paths.h"
@@ -106,6 +107,32 @@ TEST_F(GeneratorWindows, WordEditorOkFollowsTheTextsAfterEachEdit) {
     EXPECT_EQ(baza.slowo_usera[edytowane_slowko], 1);
 }
 
+TEST_F(GeneratorWindows, AWordTheStoreRefusesKeepsTheEditorOpenWithItsTexts) {
+    std::vector<std::string> komunikaty;
+    const auto przed = core::ui().info;
+    core::ui().info = [&](const std::string& t) { komunikaty.push_back(utf8(t)); };
+    const int ile = baza.ile_slow;
+    baza.ile_slow = MAX_SLOW; // full
+    edytowane_slowko = -1;
+    bool otwarte = false;
+    testsupport::run_modal(*Form13, [&](ui::Window&) {
+        TForm13& e = *Form13;
+        e.E_Ang.SetText("dog");
+        e.E_Pol.SetText("pies");
+        key_click(&e, Qt::Key_Return);
+        otwarte = e.isVisible();
+        EXPECT_EQ(e.E_Ang.Text(), "dog");
+        EXPECT_EQ(e.E_Pol.Text(), "pies");
+        key_click(&e, Qt::Key_Escape);
+    });
+    baza.ile_slow = ile;
+    core::ui().info = przed;
+    EXPECT_TRUE(otwarte);
+    ASSERT_EQ(komunikaty.size(), 1u);
+    EXPECT_NE(komunikaty[0].find("baza słówek jest pełna"), std::string::npos);
+    EXPECT_EQ(edytowane_slowko, 0) << "cancelled: nothing to add to the exercise";
+}
+
 TEST_F(GeneratorWindows, RecordingPickerListsNagraniaWithoutChangingTheCurrentFolder) {
     const QString before = QDir::currentPath();
     // The folder is there once, spelt as the demo has it; the wav files only.
@@ -140,6 +167,13 @@ TEST_F(GeneratorWindows, RecordingPickerListsNagraniaWithoutChangingTheCurrentFo
         Form19->K_Bez_nagraniaClick();
     });
     EXPECT_EQ(baza.wymowa[i], "");
+    // An existing word without a recording still shows the play button.
+    testsupport::run_modal(*Form19, [&](ui::Window&) {
+        EXPECT_TRUE(Form19->K_Graj.Visible());
+        EXPECT_FALSE(Form19->B_OK.Visible());
+        Form19->K_GrajClick(); // nothing chosen: nothing to play
+        key_click(Form19, Qt::Key_Escape);
+    });
 }
 
 TEST_F(GeneratorWindows, TheRecordingsFolderIsFoundWithoutRegardToCase) {
@@ -290,18 +324,22 @@ TEST_F(GeneratorWindows, AnEmptiedCommentIsDeletedByOk) {
     TForm27 okno;
     Form27 = &okno;
     TForm2& g = *Form2;
+    // A selected row, not clicked: the comment button is hidden, Ctrl+K works all the same.
     g.Grid1.SetSelection(0, 0);
-    g.Grid1Click();
+    ASSERT_FALSE(g.K_Kom_Usera.Visible());
     const int i = g.znalezione()[0];
     baza.komentarz[i] = "x#y";
     // Shown with "=", edited and stored back.
+    bool pokazane = false;
     ui::set_next_modal_hook([&](ui::Window& w) {
+        pokazane = true;
         EXPECT_EQ(okno.Edit1.Text(), "x=y");
         okno.Edit1.SetText(os::pl("mój = komentarz"));
         ui::grab_to_png(okno, testsupport::output_path("trainer/comment.png"));
         key_click(&w, Qt::Key_Return);
     });
-    g.K_Kom_UseraClick();
+    key_click(&g, Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(pokazane);
     EXPECT_EQ(baza.komentarz[i], os::pl("mój = komentarz"));
     // Emptied: OK shows and deletes it.
     ui::set_next_modal_hook([&](ui::Window& w) {

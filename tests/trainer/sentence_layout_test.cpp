@@ -148,7 +148,7 @@ TEST(GapSentence, BoxesInPlaceOfTheGaps) {
     }
 }
 
-TEST(GapSentence, FullStopsAndQuestionMarksStayWithTheWordBefore) {
+TEST(GapSentence, FullStopsQuestionMarksAndTheirNeighboursKeepTheirLine) {
     const StalyMiernik m;
     struct Case {
         const char* opis;
@@ -160,12 +160,18 @@ TEST(GapSentence, FullStopsAndQuestionMarksStayWithTheWordBefore) {
          "aaaaa bbbbb .",
          120,
          {"aaaaa@2,3", "bbbbb@62,3", ".@112,3"}},
-        {"a question mark goes with its word",
+        {"the word before a question mark stays",
          "aaaaa bbbbb cc ?",
          140,
-         {"aaaaa@2,3", "bbbbb@62,3", "cc@2,27", "?@32,27"}},
-        // The word after a full stop still wraps: nothing runs past the frame.
-        {"the word after it wraps", "aaaaa . bbbbbb", 100, {"aaaaa@2,3", ".@52,3", "bbbbbb@2,27"}},
+         {"aaaaa@2,3", "bbbbb@62,3", "cc@122,3", "?@152,3"}},
+        {"the word after a full stop stays",
+         "aaaaa . bbbbbb",
+         100,
+         {"aaaaa@2,3", ".@52,3", "bbbbbb@72,3"}},
+        {"a word two tokens away wraps",
+         "aaaaa . b cccccc",
+         100,
+         {"aaaaa@2,3", ".@52,3", "b@72,3", "cccccc@2,27"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opis);

@@ -100,7 +100,10 @@ TEST_F(SettingsWindow, ShowsTheSettingsAndOkStoresThem) {
         EXPECT_EQ(f.LB1.Items().Count(), present);
         EXPECT_FALSE(f.LB1.Checked(1)); // set 2
         EXPECT_EQ(f.CB_Typ.Items().Count(), 14);
-        EXPECT_FALSE(f.CB_Cw.Visible());
+        // No type picked yet: the mode drop-down and its label show, blank.
+        EXPECT_TRUE(f.CB_Cw.Visible());
+        EXPECT_TRUE(f.Label3.Visible());
+        EXPECT_EQ(f.CB_Cw.ItemIndex(), -1);
 
         // A type's mode changes at once.
         f.CB_Typ.SetItemIndex(2);

@@ -10,6 +10,7 @@
 #include "htmlview/css_parser.h"
 #include "htmlview/style_model.h"
 #include "timing.h"
+#include "platform/ui/fonts.h"
 
 using namespace htmlview;
 
@@ -54,6 +55,7 @@ struct Element {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QGuiApplication app(argc, argv);
 
     TStyleList styles;

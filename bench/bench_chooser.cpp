@@ -24,6 +24,7 @@
 #include "core/statistics.h"
 #include "platform/os/paths.h"
 #include "trainer/wybor_zdan_form.h"
+#include "platform/ui/fonts.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
     int qargc = 1;
     char name[] = "bench_chooser";
     char* qargv[] = {name, nullptr};
+    ui::pin_fonts_or_exit();
     QApplication app(qargc, qargv);
     TWyborZdanForm okno;
 

@@ -15,6 +15,7 @@
 #include "platform/os/codepage.h"
 #include "shared/examples_font.h"
 #include "shared/examples_text.h"
+#include "platform/ui/fonts.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ double teraz_ms() {
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ui::pin_fonts_or_exit();
     QGuiApplication app(argc, argv);
 
     std::string tekst;

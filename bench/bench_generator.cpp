@@ -21,6 +21,7 @@
 #include "platform/ui/grid.h"
 #include "trainer/form2_geometry.h"
 #include "trainer/generator.h"
+#include "platform/ui/fonts.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ void fill(ui::Grid& grid, const std::vector<int>& found, QImage& target) {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
     const bench::TempRoot root("vokarin-gen-bench");

@@ -14,9 +14,11 @@
 #include "shared/form5.h"
 #include "shared/forms.h"
 #include "trainer/form28.h"
+#include "platform/ui/fonts.h"
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     sciezka_programu = std::string(DEMO_PROGRAM_DIR) + "/";
     auto form5 = std::make_unique<TForm5>();

@@ -16,6 +16,7 @@
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
 #include "htmlview/document.h"
+#include "platform/ui/fonts.h"
 
 using namespace htmlview;
 
@@ -75,6 +76,7 @@ double reference_ms(const std::string& html) {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     InitDisplay();
     const struct {

@@ -13,11 +13,13 @@
 #include "bench/timing.h"
 #include "htmlview/display.h"
 #include "tools/htmlshot/shot.h"
+#include "platform/ui/fonts.h"
 
 using namespace htmlview;
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     InitDisplay();
     const std::string page = std::string(PAGES_DIR) + "/images.html";

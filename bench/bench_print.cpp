@@ -17,6 +17,7 @@
 #include "htmlview/display.h"
 #include "htmlview/document.h"
 #include "htmlview/print.h"
+#include "platform/ui/fonts.h"
 
 using namespace htmlview;
 
@@ -83,6 +84,7 @@ struct Job {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     InitDisplay();
     QTemporaryDir dir;

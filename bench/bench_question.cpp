@@ -25,6 +25,7 @@
 #include "trainer/form4.h"
 #include "trainer/run_plan.h"
 #include "trainer/sentence_font.h"
+#include "platform/ui/fonts.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void klawisz(QWidget* w, int key) {
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     namespace fs = std::filesystem;
     const fs::path root =

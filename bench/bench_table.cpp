@@ -12,6 +12,7 @@
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
 #include "htmlview/document.h"
+#include "platform/ui/fonts.h"
 
 using namespace htmlview;
 
@@ -53,6 +54,7 @@ double layout_ms(const std::string& html, int runs) {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     InitDisplay();
     const double table = layout_ms(long_table(), 11);

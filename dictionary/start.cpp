@@ -8,6 +8,7 @@
 #include "platform/os/codepage.h"
 #include "platform/os/instance_lock.h"
 #include "platform/os/message.h"
+#include "platform/ui/fonts.h"
 #include "shared/do_zamkniecia.h"
 #include "shared/forms.h"
 
@@ -15,6 +16,7 @@ int uruchom_slownik(int argc, char** argv, const OpcjeSlownika& opcje) {
     // Before anything is loaded or shown: a second dictionary ends here.
     if (!os::acquire_single_instance(opcje.token)) return 0;
 
+    const std::vector<std::string>& bez_czcionek = ui::pin_fonts();
     std::unique_ptr<QApplication> app;
     if (!qApp) app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8("Tavolent - Słownik"));
@@ -34,6 +36,7 @@ int uruchom_slownik(int argc, char** argv, const OpcjeSlownika& opcje) {
         os::show_message(e.what());
         return 1;
     }
+    if (!bez_czcionek.empty()) os::show_message(os::pl(ui::missing_fonts_message(bez_czcionek)));
     if (os::terminate_requested()) return 0;
 
     if (opcje.po_pokazaniu) {

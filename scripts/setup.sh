@@ -12,7 +12,7 @@ packages=(
   libpng-dev libgif-dev
   libgtest-dev
   espeak-ng
-  fonts-liberation2 fontconfig
+  fonts-liberation2 fontconfig libfontconfig-dev
   xvfb xauth
   locales
   poppler-utils cups-client

@@ -2,7 +2,7 @@
 file(GLOB ARTWORK_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/artwork/*.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/artwork/*.h)
 add_executable(make_artwork ${ARTWORK_SOURCES})
-target_link_libraries(make_artwork PRIVATE Qt6::Gui)
+target_link_libraries(make_artwork PRIVATE platform_ui Qt6::Gui)
 # The palette, the strips and each window's geometry (the *_geometry.h files beside
 # the windows); it links none of the windows' code.
 vokarin_headers(make_artwork tools/artwork shared trainer dictionary)

@@ -5,7 +5,7 @@ add_executable(make_disc_pictures
   ${CMAKE_CURRENT_SOURCE_DIR}/disc_pictures/scenes.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/disc_pictures/scenes.h
   ${CMAKE_CURRENT_SOURCE_DIR}/artwork/paint.cpp)
-target_link_libraries(make_disc_pictures PRIVATE core Qt6::Gui)
+target_link_libraries(make_disc_pictures PRIVATE core platform_ui Qt6::Gui)
 vokarin_headers(make_disc_pictures tools/disc_pictures)
 # The artwork's drawing helpers and the shared palette, nothing else.
 target_include_directories(make_disc_pictures PRIVATE ${CMAKE_BINARY_DIR}/include/make_artwork

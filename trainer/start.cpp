@@ -20,6 +20,7 @@
 #include "platform/os/instance_lock.h"
 #include "platform/os/message.h"
 #include "platform/ui/bmp.h"
+#include "platform/ui/fonts.h"
 #include "shared/do_zamkniecia.h"
 #include "shared/forms.h"
 #include "trainer/interludes.h"
@@ -121,6 +122,7 @@ int przesun_dzien(const char* wartosc) {
 int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
     if (!os::acquire_single_instance(opcje.token)) return 0;
 
+    const std::vector<std::string>& bez_czcionek = ui::pin_fonts();
     std::unique_ptr<QApplication> app;
     if (!qApp) app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName("Tavolent 4.0");
@@ -148,6 +150,7 @@ int uruchom_trenera(int argc, char** argv, const OpcjeStartu& opcje) {
         if (Form28) Form28->show_modal();
     });
     TForm4::ustaw_przerywnik(Przerywnik);
+    if (!bez_czcionek.empty()) os::show_message(os::pl(ui::missing_fonts_message(bez_czcionek)));
     // A termination asked for during start-up ends the program here.
     if (os::terminate_requested()) return 0;
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/ui/fonts.h"
 #include "platform/ui/window.h"
 
 // Qt keeps fontconfig objects until the process ends; the leak checker of
@@ -28,6 +29,7 @@ namespace testsupport {
 inline QApplication& qt_app() {
     static QApplication* app = [] {
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ui::pin_fonts_or_exit();
         static int argc = 1;
         static char name[] = "tests";
         static char* argv[] = {name, nullptr};

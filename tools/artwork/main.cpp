@@ -37,6 +37,7 @@
 #include "trainer/form18_geometry.h"
 #include "trainer/form26_geometry.h"
 #include "trainer/form28_geometry.h"
+#include "platform/ui/fonts.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -150,6 +151,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QGuiApplication app(argc, argv);
     if (!load_fonts()) {
         std::fprintf(stderr, "make_artwork: the font Liberation Sans is not installed\n");

@@ -18,12 +18,7 @@ QColor mix(const QColor& a, const QColor& b, double t) {
 }
 
 bool load_fonts() {
-    const QString family = QStringLiteral("Liberation Sans");
-    if (QFontDatabase::families().contains(family)) return true;
-    for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/liberation2/") +
-                                          QLatin1String(file));
-    return QFontDatabase::families().contains(family);
+    return QFontDatabase::families().contains(QStringLiteral("Liberation Sans"));
 }
 
 QFont font(int pixel_size, bool bold) {

@@ -16,7 +16,7 @@ QColor rgb(uint32_t value);
 // Linear blend: t = 0 gives a, t = 1 gives b.
 QColor mix(const QColor& a, const QColor& b, double t);
 
-// Makes "Liberation Sans" available (from fontconfig or from its file); false when absent.
+// Whether "Liberation Sans" (pinned to its files before the application) is there.
 bool load_fonts();
 QFont font(int pixel_size, bool bold);
 

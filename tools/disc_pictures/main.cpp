@@ -10,6 +10,7 @@
 #include "platform/os/line_file.h"
 #include "tools/artwork/paint.h"
 #include "tools/disc_pictures/scenes.h"
+#include "platform/ui/fonts.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::pin_fonts_or_exit();
     QGuiApplication app(argc, argv);
     if (!artwork::load_fonts()) {
         std::fprintf(stderr, "make_disc_pictures: the font Liberation Sans is not installed\n");

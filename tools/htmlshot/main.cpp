@@ -8,9 +8,11 @@
 
 #include "tools/htmlshot/shot.h"
 #include "htmlview/display.h"
+#include "platform/ui/fonts.h"
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ui::pin_fonts_or_exit();
     QApplication app(argc, argv);
     std::string page, out;
     int width = 800;

@@ -28,7 +28,7 @@ if [ ${#added[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -q >/dev/null
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${added[@]}"
 fi
-fc-list : family | grep -c 'Liberation' | xargs echo "Liberation faces installed:"
+echo "Liberation faces installed: $(fc-list : file | grep -ci liberation || true)"
 
 before=$(mktemp -d)
 cp -a "$build_dir/test_output/." "$before/"

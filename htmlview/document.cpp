@@ -117,6 +117,7 @@ void TSectionList::ClearDocument() {
         ApplyFonts(FontSettings);
     }
     TabKeys.clear();
+    ++ClearSerial;
     Clear(); // the sections, their runs and tab stops
     PanelList.clear();
     FormList.clear();

@@ -175,6 +175,11 @@ class TSectionList : public TCell {
     std::function<bool(const std::string& src, std::unique_ptr<TStream>& stream, bool& waiting)> OnImageRequest;
     std::function<void(const std::string& src, std::string& expanded)> OnImageNameExpand;
     std::function<void()> OnPageColorChange;
+    // The viewer's form control events (none: nothing is told). Texts are
+    // in the control's code page; a browse handler may replace the name.
+    std::function<void(TFormControlObj* obj, std::string& file_name)> OnFileBrowse;
+    std::function<void(TFormControlObj* obj, const std::string& script)> OnObjectClick, OnObjectFocus,
+        OnObjectBlur, OnObjectChange;
     // The viewer's panel events (none: panels stay empty).
     TPanelCreateEvent OnPanelCreate;
     TPanelDestroyEvent OnPanelDestroy;
@@ -224,6 +229,9 @@ class TSectionList : public TCell {
     std::shared_ptr<TInlineList> InlineList;
 
     int SectionCount = 0; // text sections numbered so far
+    // Counts the clearings: an event handler that loaded another page has
+    // freed the control that called it.
+    int ClearSerial = 0;
     int SelB = 0, SelE = 0; // the selection, document positions
     int CaretPos = -1;
     int ProgressStart = 75;

@@ -28,6 +28,10 @@ ThtmlForm* ThtmlForm::Create(TSectionList* doc, TAttributeList* attrs) {
 
 ThtmlForm::~ThtmlForm() = default;
 
+TFormControlObj::~TFormControlObj() {
+    if (Document && !ID.empty()) Document->IDNameList.RemoveObject(this);
+}
+
 void ThtmlForm::AddControl(std::unique_ptr<TFormControlObj> ctrl) {
     if (!ctrl) return;
     ctrl->OwnerForm = this;
@@ -47,13 +51,17 @@ std::vector<TRadioButtonFormControlObj*> group_of(const ThtmlForm& form, const T
 
 } // namespace
 
-void ThtmlForm::UncheckGroup(TFormControlObj* radio) {
-    if (!radio || radio->Name.empty()) return;
+bool ThtmlForm::UncheckGroup(TFormControlObj* radio) {
+    if (!radio || radio->Name.empty()) return true;
+    TSectionList* const doc = Document;
+    const int serial = doc ? doc->ClearSerial : 0;
     for (TRadioButtonFormControlObj* r : group_of(*this, radio)) {
         if (r == radio) continue;
         r->SetChecked(false);
         r->ExitCheck();
+        if (doc && doc->ClearSerial != serial) return false;
     }
+    return true;
 }
 
 bool ThtmlForm::HandleKeyDown(TFormControlObj* sender, int key) {

@@ -29,8 +29,9 @@ class ThtmlForm {
     ~ThtmlForm();
 
     void AddControl(std::unique_ptr<TFormControlObj> ctrl);
-    // Unchecks the other radios of `radio`'s group (names compared without case).
-    void UncheckGroup(TFormControlObj* radio);
+    // Unchecks the other radios of `radio`'s group (names compared without
+    // case); false when a change handler replaced the page.
+    bool UncheckGroup(TFormControlObj* radio);
     // Arrow keys on a radio move the focus within its group; true when used.
     bool HandleKeyDown(TFormControlObj* sender, int key);
     // Enter in a one-line edit submits; true when the key is used.

@@ -70,6 +70,11 @@ class ControlEvents : public QObject {
                 break;
             case QEvent::KeyPress:
                 return owner_->KeyDown(static_cast<QKeyEvent*>(e)->key());
+            case QEvent::MouseButtonRelease:
+                // Edits and memos tell a click when the button comes up.
+                if (owner_->ClickOnRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+                    owner_->OnWidgetClick();
+                break;
             default:
                 break;
             }
@@ -86,9 +91,9 @@ class ControlEvents : public QObject {
 // A click on a button's window control runs `act`; an error is shown, it
 // never reaches the event loop. The viewer is taken first: the action may
 // replace the page and with it the control object.
-template <class Button, class Act>
-QMetaObject::Connection on_click(Button* button, TFormControlObj* obj, Act act) {
-    return QObject::connect(button, &Button::clicked, button, [obj, act] {
+template <class Sender, class Signal, class Act>
+QMetaObject::Connection on_signal(Sender* sender, Signal signal, TFormControlObj* obj, Act act) {
+    return QObject::connect(sender, signal, sender, [obj, act] {
         TViewerHost* const viewer = obj->Document ? obj->Document->Viewer : nullptr;
         try {
             act();
@@ -96,6 +101,11 @@ QMetaObject::Connection on_click(Button* button, TFormControlObj* obj, Act act) 
             if (viewer) viewer->ShowError(ex.what());
         }
     });
+}
+
+template <class Button, class Act>
+QMetaObject::Connection on_click(Button* button, TFormControlObj* obj, Act act) {
+    return on_signal(button, &Button::clicked, obj, act);
 }
 
 } // namespace
@@ -173,8 +183,8 @@ void TWidgetFormControl::ApplyProperties(TProperties& props) {
     if (props.GetVertAlign(align)) VertAlign = align;
 }
 
-void TWidgetFormControl::PrintFrame(ui::HtmlCanvas& canvas, int x, int y, bool filled, bool raised) const {
-    FormControlFrame(canvas, x, y, x + Width(), y + Height(), filled, Document && Document->PrintMonoBlack, raised);
+void TWidgetFormControl::PrintFrame(ui::HtmlCanvas& canvas, int x, int y, int w, int h, bool filled, bool raised) const {
+    FormControlFrame(canvas, x, y, x + w, y + h, filled, Document && Document->PrintMonoBlack, raised);
 }
 
 void TWidgetFormControl::PrintTextSetUp(ui::HtmlCanvas& canvas) const {
@@ -191,20 +201,54 @@ int TWidgetFormControl::TextWidthOf(std::u16string_view s) const {
     return ElementFont.Face ? ElementFont.Face->text_width(s) : static_cast<int>(s.size()) * 8;
 }
 
-void TWidgetFormControl::OnWidgetEnter() {
-    if (!Document || Document->IsCopy) return;
+bool TWidgetFormControl::OnWidgetEnter() {
+    TSectionList* const doc = Document;
+    if (!doc || doc->IsCopy) return true;
+    const int serial = doc->ClearSerial;
     Focused = true;
-    if (Document->Viewer) {
-        Document->Viewer->Invalidate();
-        Document->Viewer->ScrollToObject(YValue, false);
+    if (doc->Viewer) {
+        doc->Viewer->Invalidate();
+        doc->Viewer->ScrollToObject(GetYPosition(), false);
     }
-    EnterSave();
+    if (doc->OnObjectFocus && !FocusScript.empty()) {
+        doc->OnObjectFocus(this, FocusScript);
+        if (doc->ClearSerial != serial) return false;
+    }
+    if (!ChangeScript.empty()) EnterSave();
+    return true;
 }
 
-void TWidgetFormControl::OnWidgetExit() {
+bool TWidgetFormControl::OnWidgetExit() {
+    TSectionList* const doc = Document;
     Focused = false;
-    ExitCheck();
-    if (Document && Document->Viewer) Document->Viewer->Invalidate();
+    if (!doc) return true;
+    const int serial = doc->ClearSerial;
+    if (!ChangeScript.empty()) {
+        ExitCheck();
+        if (doc->ClearSerial != serial) return false;
+    }
+    if (doc->OnObjectBlur && !BlurScript.empty()) {
+        doc->OnObjectBlur(this, BlurScript);
+        if (doc->ClearSerial != serial) return false;
+    }
+    if (doc->Viewer) doc->Viewer->Invalidate();
+    return true;
+}
+
+bool TWidgetFormControl::OnWidgetClick() {
+    TSectionList* const doc = Document;
+    if (!doc || doc->IsCopy || !doc->OnObjectClick) return true;
+    const int serial = doc->ClearSerial;
+    doc->OnObjectClick(this, ClickScript);
+    return doc->ClearSerial == serial;
+}
+
+bool TWidgetFormControl::ChangeSeen(bool changed) {
+    TSectionList* const doc = Document;
+    if (!changed || !doc || !doc->OnObjectChange || ChangeScript.empty()) return true;
+    const int serial = doc->ClearSerial;
+    doc->OnObjectChange(this, ChangeScript);
+    return doc->ClearSerial == serial;
 }
 
 bool TWidgetFormControl::KeyDown(int) {
@@ -233,13 +277,33 @@ bool TImageFormControlObj::SubmitPairs(int index, std::string& s) {
     return true;
 }
 
+int TImageFormControlObj::GetYPosition() {
+    return LinkedImage ? LinkedImage->GetYPosition() : YValue;
+}
+
+void TImageFormControlObj::SizeForCanvas(ui::HtmlCanvas&) {
+    SetSize(1, 1);
+}
+
 void TImageFormControlObj::ImageClick(int x, int y) {
-    if (!OwnerForm || IsDisabled) return;
-    ClickX = std::max(0, x);
-    ClickY = std::max(0, y);
+    LastX = std::max(0, x);
+    LastY = std::max(0, y);
+    Clicked();
+}
+
+void TImageFormControlObj::Clicked() {
+    if (Widget && Widget->isEnabled() && Widget->isVisible() && !Widget->hasFocus()) {
+        TSectionList* const doc = Document;
+        const int serial = doc ? doc->ClearSerial : 0;
+        Widget->setFocus(Qt::MouseFocusReason);
+        if (doc && doc->ClearSerial != serial) return;
+    }
+    if (!OnWidgetClick()) return;
+    ClickX = LastX;
+    ClickY = LastY;
     // The submission takes the point; the host may load another page in it,
     // so nothing of this control is touched afterwards.
-    OwnerForm->Submit("");
+    if (OwnerForm && !IsDisabled) OwnerForm->Submit("");
 }
 
 void THiddenFormControlObj::SetData(int index, const std::string& v) {
@@ -283,9 +347,33 @@ void TEditFormControlObj::SizeForCanvas(ui::HtmlCanvas&) {
     SetSize(w, std::max(Widget->sizeHint().height(), StyleHeight));
 }
 
+int TEditFormControlObj::EditWidth() const {
+    return TWidgetFormControl::Width();
+}
+
+int TEditFormControlObj::Width() const {
+    return EditWidth() + (Browse ? Browse->Width() : 0);
+}
+
+int TEditFormControlObj::Height() const {
+    return std::max(TWidgetFormControl::Height(), Browse ? Browse->Height() : 0);
+}
+
+void TEditFormControlObj::ShowAt(int x, int y) {
+    TWidgetFormControl::ShowAt(x, y);
+    if (!Browse) return;
+    Browse->ShowAt(x + EditWidth(), y);
+    Browse->ShownThisPaint = true;
+}
+
+void TEditFormControlObj::ResizeToPercent(int available_width) {
+    TWidgetFormControl::ResizeToPercent(available_width - (Browse ? Browse->Width() : 0));
+}
+
 void TEditFormControlObj::Print(ui::HtmlCanvas& canvas, int x, int y) {
-    const int w = Width(), h = Height();
-    PrintFrame(canvas, x, y, false, false);
+    const int w = EditWidth(), h = TWidgetFormControl::Height();
+    if (Browse) Browse->Print(canvas, x + w, y);
+    PrintFrame(canvas, x, y, w, h, false, false);
     std::string text = Text();
     // A password is printed as it is shown, never in clear.
     if (Password) text.assign(MultibyteToWide(TextCodePage, text).size(), '*');
@@ -316,7 +404,10 @@ void TEditFormControlObj::EnterSave() {
 }
 
 void TEditFormControlObj::ExitCheck() {
-    (void)SavedText; // no page scripts are run
+    const std::string now = Text();
+    const bool changed = now != SavedText;
+    SavedText = now;
+    ChangeSeen(changed);
 }
 
 bool TEditFormControlObj::KeyDown(int key) {
@@ -330,6 +421,8 @@ TButtonFormControlObj::TButtonFormControlObj(TSectionList*, TAttributeList&, con
         ButtonKind = ResetKind;
     else if (type == "button")
         ButtonKind = Plain;
+    else if (type == "file")
+        ButtonKind = BrowseKind;
 }
 
 void TButtonFormControlObj::SizeForCanvas(ui::HtmlCanvas&) {
@@ -349,7 +442,7 @@ void TButtonFormControlObj::Print(ui::HtmlCanvas& canvas, int x, int y) {
     auto* b = qobject_cast<QPushButton*>(Widget.data());
     if (!b) return;
     const int w = Width(), h = Height();
-    PrintFrame(canvas, x, y, true, true);
+    PrintFrame(canvas, x, y, w, h, true, true);
     const QString caption = b->text();
     const std::u16string_view text(reinterpret_cast<const char16_t*>(caption.utf16()), static_cast<size_t>(caption.size()));
     PrintTextSetUp(canvas);
@@ -357,11 +450,19 @@ void TButtonFormControlObj::Print(ui::HtmlCanvas& canvas, int x, int y) {
 }
 
 void TButtonFormControlObj::Click() {
-    if (!OwnerForm) return;
+    if (!OnWidgetClick() || !OwnerForm) return;
     if (ButtonKind == ResetKind) {
         OwnerForm->ResetAll();
     } else if (ButtonKind == Submit) {
         OwnerForm->Submit(Name.empty() ? std::string() : Name + "=" + Value);
+    } else if (ButtonKind == BrowseKind) {
+        TSectionList* const doc = Document;
+        TEditFormControlObj* const edit = BrowseTarget;
+        if (!doc || !doc->OnFileBrowse || !edit || !edit->Control()) return;
+        const int serial = doc->ClearSerial;
+        std::string name = edit->Text();
+        doc->OnFileBrowse(edit, name);
+        if (doc->ClearSerial == serial) edit->SetText(name);
     }
 }
 
@@ -424,7 +525,10 @@ void TCheckBoxFormControlObj::EnterSave() {
 }
 
 void TCheckBoxFormControlObj::ExitCheck() {
-    (void)SavedChecked; // no page scripts are run
+    const bool now = Checked();
+    const bool changed = now != SavedChecked;
+    SavedChecked = now;
+    ChangeSeen(changed);
 }
 
 bool TCheckBoxFormControlObj::KeyDown(int key) {
@@ -453,11 +557,15 @@ void TRadioButtonFormControlObj::Clicked() {
         b->setChecked(false);
     }
     SetChecked(true);
-    if (OwnerForm) OwnerForm->UncheckGroup(this);
+    if (OwnerForm && !OwnerForm->UncheckGroup(this)) return;
+    OnWidgetClick();
 }
 
 void TRadioButtonFormControlObj::FocusAndCheck() {
+    TSectionList* const doc = Document;
+    const int serial = doc ? doc->ClearSerial : 0;
     if (Widget) Widget->setFocus(Qt::TabFocusReason);
+    if (doc && doc->ClearSerial != serial) return;
     Clicked();
 }
 
@@ -562,7 +670,7 @@ void TListBoxFormControlObj::SizeForCanvas(ui::HtmlCanvas&) {
 void TListBoxFormControlObj::Print(ui::HtmlCanvas& canvas, int x, int y) {
     auto* l = qobject_cast<QListWidget*>(Widget.data());
     const int w = Width(), h = Height();
-    PrintFrame(canvas, x, y, false, false);
+    PrintFrame(canvas, x, y, w, h, false, false);
     if (!l) return;
     PrintTextSetUp(canvas);
     canvas.SaveDC();
@@ -608,7 +716,14 @@ void TListBoxFormControlObj::EnterSave() {
     for (int i = 0; i < std::min(SavedCount, 51); ++i) SavedFlags.push_back(ItemSelected(i));
 }
 
-void TListBoxFormControlObj::ExitCheck() {}
+void TListBoxFormControlObj::ExitCheck() {
+    const int count = ItemCount();
+    bool changed = count != SavedCount;
+    for (int i = 0; i < std::min(count, 51) && !changed; ++i)
+        changed = static_cast<size_t>(i) >= SavedFlags.size() || SavedFlags[static_cast<size_t>(i)] != ItemSelected(i);
+    EnterSave();
+    ChangeSeen(changed);
+}
 
 // ---------------------------------------------------------------- drop-down
 
@@ -643,7 +758,7 @@ void TComboFormControlObj::SizeForCanvas(ui::HtmlCanvas&) {
 }
 
 void TComboFormControlObj::Print(ui::HtmlCanvas& canvas, int x, int y) {
-    PrintFrame(canvas, x, y, false, false);
+    PrintFrame(canvas, x, y, Width(), Height(), false, false);
     const int i = CurrentItem();
     if (i < 0 || i >= static_cast<int>(Options.size())) return;
     PrintTextSetUp(canvas);
@@ -672,7 +787,12 @@ void TComboFormControlObj::EnterSave() {
     SavedIndex = CurrentItem();
 }
 
-void TComboFormControlObj::ExitCheck() {}
+void TComboFormControlObj::ExitCheck() {
+    const int now = CurrentItem();
+    const bool changed = now != SavedIndex;
+    SavedIndex = now;
+    ChangeSeen(changed);
+}
 
 // ---------------------------------------------------------------- text area
 
@@ -740,7 +860,7 @@ void TTextAreaFormControlObj::SizeForCanvas(ui::HtmlCanvas&) {
 
 void TTextAreaFormControlObj::Print(ui::HtmlCanvas& canvas, int x, int y) {
     const int w = Width(), h = Height();
-    PrintFrame(canvas, x, y, false, false);
+    PrintFrame(canvas, x, y, w, h, false, false);
     PrintTextSetUp(canvas);
     canvas.SaveDC();
     canvas.IntersectClipRect({x + 4, y + 2, x + w - 4, y + h - 2});
@@ -770,7 +890,12 @@ void TTextAreaFormControlObj::EnterSave() {
     SavedText = Text();
 }
 
-void TTextAreaFormControlObj::ExitCheck() {}
+void TTextAreaFormControlObj::ExitCheck() {
+    const std::string now = Text();
+    const bool changed = now != SavedText;
+    SavedText = now;
+    ChangeSeen(changed);
+}
 
 // ------------------------------------------------------------------ making
 
@@ -822,7 +947,12 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         windowed = c.get();
         obj = std::move(c);
     } else if (input_type == "image") {
-        obj = std::make_unique<TImageFormControlObj>();
+        auto i = std::make_unique<TImageFormControlObj>();
+        auto* button = new ui::Control<QPushButton>(parent);
+        button->setFocusPolicy(Qt::StrongFocus);
+        widget = button;
+        windowed = i.get();
+        obj = std::move(i);
     } else if (input_type == "submit" || input_type == "reset" || input_type == "button") {
         auto b = std::make_unique<TButtonFormControlObj>(doc, attrs, input_type);
         widget = new ui::Control<QPushButton>(parent);
@@ -853,6 +983,24 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         windowed->Attach(widget);
         windowed->ApplyProperties(props);
     }
+    // A file field's browse button: right behind the edit, after it in the
+    // tab order, with no name, value or id of its own.
+    std::unique_ptr<TButtonFormControlObj> browse;
+    if (auto* e = dynamic_cast<TEditFormControlObj*>(c); e && input_type == "file") {
+        TAttributeList none;
+        browse = std::make_unique<TButtonFormControlObj>(doc, none, input_type);
+        auto* button = new ui::Control<QPushButton>(parent);
+        button->setText(QStringLiteral("Browse..."));
+        browse->Document = doc;
+        browse->IsDisabled = c->IsDisabled;
+        browse->TextCodePage = c->TextCodePage;
+        browse->ElementFont = font;
+        browse->Attach(button);
+        browse->BrowseTarget = e;
+        e->Browse = browse.get();
+        TButtonFormControlObj* const b = browse.get();
+        b->Links.push_back(on_click(button, b, [b] { b->Click(); }));
+    }
     if (auto* b = dynamic_cast<TButtonFormControlObj*>(c)) {
         static const char* const kCaptions[] = {"Submit", "Reset", "Button"};
         const TAttribute* v = attrs.Find(Sym::Value);
@@ -863,9 +1011,25 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         auto* button = static_cast<QAbstractButton*>(widget);
         button->setFocusPolicy(Qt::StrongFocus);
         r->Links.push_back(on_click(button, r, [r] { r->Clicked(); }));
+    } else if (auto* i = dynamic_cast<TImageFormControlObj*>(c)) {
+        i->Links.push_back(on_click(static_cast<QPushButton*>(widget), i, [i] { i->Clicked(); }));
+    } else if (auto* box = dynamic_cast<TCheckBoxFormControlObj*>(c)) {
+        box->Links.push_back(on_click(static_cast<QAbstractButton*>(widget), box, [box] { box->OnWidgetClick(); }));
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        windowed->Links.push_back(on_signal(combo, &QComboBox::activated, c, [windowed] { windowed->OnWidgetClick(); }));
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        windowed->Links.push_back(
+            on_signal(list, &QListWidget::itemSelectionChanged, c, [windowed] { windowed->OnWidgetClick(); }));
+    } else if (windowed) {
+        // Edits and memos: the mouse button coming up (a memo's mouse goes to its viewport).
+        windowed->ClickOnRelease = true;
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) memo->viewport()->installEventFilter(windowed->Events);
     }
-    if (const TAttribute* a = attrs.Find(Sym::TabIndex); a && a->ValueNumber > 0 && doc)
+    if (doc && !c->ID.empty()) doc->IDNameList.AddObject(Trim(c->ID), c);
+    if (const TAttribute* a = attrs.Find(Sym::TabIndex); a && a->ValueNumber > 0 && doc) {
         doc->AddTabKey(a->ValueNumber, nullptr, c);
+        if (browse) doc->AddTabKey(a->ValueNumber, nullptr, browse.get());
+    }
     // Lists and text areas are reset once their options and text are read.
     if (dynamic_cast<TEditFormControlObj*>(c)) c->Reset();
     if (auto* cb = dynamic_cast<TCheckBoxFormControlObj*>(c)) {
@@ -874,8 +1038,12 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
     }
     if (doc) {
         doc->AllControls.push_back(c);
+        if (browse) doc->AllControls.push_back(browse.get());
     }
-    if (form) form->AddControl(std::move(obj));
+    if (form) {
+        form->AddControl(std::move(obj));
+        form->AddControl(std::move(browse));
+    }
     return c;
 }
 

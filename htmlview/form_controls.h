@@ -16,6 +16,8 @@ class QWidget;
 
 namespace htmlview {
 
+class TButtonFormControlObj;
+
 // A control object with a window control: its size is the control's, a
 // paint moves it into place, focus and keys come back through the events.
 class TWidgetFormControl : public TFormControlObj {
@@ -32,13 +34,17 @@ class TWidgetFormControl : public TFormControlObj {
     void ApplyProperties(TProperties& props);
 
     // Events of the window control (exceptions are caught where they arrive).
-    void OnWidgetEnter();
-    void OnWidgetExit();
+    // Each may run a handler of the viewer that loads another page and so
+    // frees this object: false then, and nothing of it may be touched.
+    bool OnWidgetEnter();
+    bool OnWidgetExit();
+    bool OnWidgetClick();
     // A key pressed in the control; true when it was used.
     virtual bool KeyDown(int key);
 
     QPointer<QWidget> Widget;
     QPointer<QObject> Events; // the filter that brings its events back
+    bool ClickOnRelease = false; // a click is told when the mouse button comes up
     std::vector<QMetaObject::Connection> Links;
     TMyFont ElementFont;
     int PercentOfWidth = 0; // a width in percent, sized by the text section
@@ -47,8 +53,11 @@ class TWidgetFormControl : public TFormControlObj {
     void Attach(QWidget* w);
 
   protected:
+    // Tells the viewer's change handler when the state differs from the one
+    // saved on entry; false when the page went.
+    bool ChangeSeen(bool changed);
     // A printed control: its sunken or raised frame, and black text in its font.
-    void PrintFrame(ui::HtmlCanvas& canvas, int x, int y, bool filled, bool raised) const;
+    void PrintFrame(ui::HtmlCanvas& canvas, int x, int y, int w, int h, bool filled, bool raised) const;
     void PrintTextSetUp(ui::HtmlCanvas& canvas) const;
     // The text height and width of `s` in the element's font.
     int TextHeight() const;
@@ -66,16 +75,21 @@ class THiddenFormControlObj : public TFormControlObj {
 };
 
 // INPUT type "image": a picture in the text that submits its form with the
-// point clicked, as NAME.x and NAME.y, once per click.
-class TImageFormControlObj : public TFormControlObj {
+// point clicked, as NAME.x and NAME.y, once per click. A one-pixel button
+// out of sight gives it its tab stop; the picture shows the focus, and the
+// button's own click (Space) submits with the last point clicked.
+class TImageFormControlObj : public TWidgetFormControl {
   public:
-    int Width() const override { return 1; }
-    int Height() const override { return 1; }
+    int GetYPosition() override;
+    void SizeForCanvas(ui::HtmlCanvas& canvas) override;
+    void ShowAt(int, int) override {} // stays out of sight
     bool SubmitPairs(int index, std::string& s) override;
     void ImageClick(int x, int y) override;
+    void Clicked();
 
     TFloatingObj* LinkedImage = nullptr;
     int ClickX = -1, ClickY = 0;
+    int LastX = 0, LastY = 0; // the last point clicked on the picture
 };
 
 class TEditFormControlObj : public TWidgetFormControl {
@@ -91,17 +105,28 @@ class TEditFormControlObj : public TWidgetFormControl {
     void ExitCheck() override;
     bool KeyDown(int key) override;
 
+    // A file field's browse button stands right behind the edit: the two
+    // take one place in the line.
+    int Width() const override;
+    int Height() const override;
+    void ShowAt(int x, int y) override;
+    void ResizeToPercent(int available_width) override;
+
     std::string Text() const;
     void SetText(const std::string& text);
 
     std::string SavedText;
     int SizeChars = 15;
     bool Password = false;
+    TButtonFormControlObj* Browse = nullptr; // a file field's button
+
+  private:
+    int EditWidth() const;
 };
 
 class TButtonFormControlObj : public TWidgetFormControl {
   public:
-    enum Kind { Submit, ResetKind, Plain };
+    enum Kind { Submit, ResetKind, Plain, BrowseKind };
     TButtonFormControlObj(TSectionList* doc, TAttributeList& attrs, const std::string& type);
 
     void SizeForCanvas(ui::HtmlCanvas& canvas) override;
@@ -109,6 +134,7 @@ class TButtonFormControlObj : public TWidgetFormControl {
     void Click();
 
     int ButtonKind = Submit;
+    TEditFormControlObj* BrowseTarget = nullptr; // the edit a browse button serves
 };
 
 class TCheckBoxFormControlObj : public TWidgetFormControl {

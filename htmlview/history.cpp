@@ -38,8 +38,9 @@ bool TVisitedList::Contains(const std::string& url) const {
 
 TVisitedList::AddResult TVisitedList::Add(const std::string& url, int max_count) {
     if (max_count <= 0) return AddResult::Ignored;
-    if (!urls_.empty() && urls_.front() == url) return AddResult::Ignored;
-    const auto at = std::find(urls_.begin(), urls_.end(), url);
+    // File names are compared without regard to case, as links are written by hand.
+    if (!urls_.empty() && SameText(urls_.front(), url)) return AddResult::Ignored;
+    const auto at = std::find_if(urls_.begin(), urls_.end(), [&](const std::string& s) { return SameText(s, url); });
     if (at != urls_.end()) {
         urls_.erase(at);
         urls_.push_front(url);

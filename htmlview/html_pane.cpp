@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
@@ -104,8 +106,19 @@ void TPaintPanel::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void TPaintPanel::wheelEvent(QWheelEvent* e) {
     bool used = false;
-    viewer_->Guard([&] { used = viewer_->MouseWheel(e->angleDelta().y()); });
+    viewer_->Guard([&] {
+        used = viewer_->MouseWheel(e->angleDelta().y(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+    });
     e->setAccepted(used);
+}
+
+void TPaintPanel::dragEnterEvent(QDragEnterEvent* e) { viewer_->RelayDrag(e, TDragState::dsDragEnter, false); }
+void TPaintPanel::dragMoveEvent(QDragMoveEvent* e) { viewer_->RelayDrag(e, TDragState::dsDragMove, false); }
+void TPaintPanel::dropEvent(QDropEvent* e) { viewer_->RelayDrag(e, TDragState::dsDragMove, true); }
+
+void TPaintPanel::dragLeaveEvent(QDragLeaveEvent*) {
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    viewer_->Guard([&] { viewer_->DragOver(nullptr, nullptr, at.x(), at.y(), TDragState::dsDragLeave); });
 }
 
 // ------------------------------------------------------------------ viewer
@@ -134,10 +147,14 @@ THtmlPane::THtmlPane(QWidget* parent) : QWidget(parent) {
     QObject::connect(&hot_spot_timer_, &QTimer::timeout, this, [this] { Guard([&] { HotSpotTimer(); }); });
     auto_scroll_timer_.setInterval(100);
     QObject::connect(&auto_scroll_timer_, &QTimer::timeout, this, [this] { Guard([&] { AutoScrollTimer(); }); });
+    focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged, this,
+                     [this](QWidget* old, QWidget* now) { Guard([&] { FocusChanged(old, now); }); });
     UpdateScrollBars();
 }
 
 THtmlPane::~THtmlPane() {
+    // The focus leaves the controls while the window goes; nothing is told.
+    QObject::disconnect(focus_watch_);
     hot_spot_timer_.stop();
     auto_scroll_timer_.stop();
     doc_.reset(); // its tab stops and controls live on the surface
@@ -344,6 +361,13 @@ int THtmlPane::Print(int from, int to, PrintOutcome* outcome) {
         if (OnPrintProgress) OnPrintProgress(0, stop);
         return 0;
     }
+    // The page events may process messages: no load, layout or second print
+    // may start inside the job.
+    SetProcessing(true);
+    struct Done {
+        THtmlPane* pane;
+        ~Done() { pane->SetProcessing(false); }
+    } done{this};
     TPrintOptions options;
     options.OnPrintHeader = OnPrintHeader;
     options.OnPrintFooter = OnPrintFooter;
@@ -464,15 +488,15 @@ void THtmlPane::UpdateScrollBars() {
 
 void THtmlPane::resizeEvent(QResizeEvent*) {
     Guard([&] {
-        if (processing_) {
+        if (processing_)
             UpdateScrollBars();
-            return;
-        }
-        Reformat();
+        else
+            Reformat();
         if (surface_->height() <= max_vertical_)
             ScrollTo(VScrollPos());
         else
             SetPosition(0);
+        if (hbar_->isVisible()) hbar_->setValue(std::min(hbar_->value(), hbar_->maximum()));
     });
 }
 
@@ -526,6 +550,7 @@ void THtmlPane::PaintDocument(QPaintEvent* event) {
     const QRect clip = event->rect();
     if (clip.isEmpty()) return;
     QImage buffer(clip.size(), QImage::Format_RGB32);
+    if (buffer.isNull()) throw std::runtime_error("Out of Resources");
     {
         QPainter p(&buffer);
         p.translate(-clip.x(), -clip.y());
@@ -608,6 +633,14 @@ void THtmlPane::focusOutEvent(QFocusEvent*) { update(); }
 void THtmlPane::SetViewImages(bool on) {
     if (processing_ || on == doc_->ImagesShown) return;
     SetProcessing(true);
+    struct Done {
+        THtmlPane* pane;
+        ~Done() { pane->SetProcessing(false); }
+    } done{this};
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Restore {
+        ~Restore() { QApplication::restoreOverrideCursor(); }
+    } restore;
     doc_->ImagesShown = on;
     if (doc_->Count() > 0) {
         const TViewPosition pos = Position();
@@ -615,7 +648,6 @@ void THtmlPane::SetViewImages(bool on) {
         SetPosition(pos);
     }
     surface_->update();
-    SetProcessing(false);
 }
 
 void THtmlPane::SetDefBackground(ColorRef color) {
@@ -676,6 +708,73 @@ void THtmlPane::SetOnImageRequest(decltype(TSectionList::OnImageRequest) handler
     doc_->OnImageRequest = std::move(handler);
 }
 
+void THtmlPane::SetOnFileBrowse(decltype(TSectionList::OnFileBrowse) handler) { doc_->OnFileBrowse = std::move(handler); }
+void THtmlPane::SetOnObjectClick(decltype(TSectionList::OnObjectClick) handler) { doc_->OnObjectClick = std::move(handler); }
+void THtmlPane::SetOnObjectFocus(decltype(TSectionList::OnObjectFocus) handler) { doc_->OnObjectFocus = std::move(handler); }
+void THtmlPane::SetOnObjectBlur(decltype(TSectionList::OnObjectBlur) handler) { doc_->OnObjectBlur = std::move(handler); }
+void THtmlPane::SetOnObjectChange(decltype(TSectionList::OnObjectChange) handler) {
+    doc_->OnObjectChange = std::move(handler);
+}
+
+void THtmlPane::SetOnDragOver(TDragOverEvent handler) {
+    on_drag_over_ = std::move(handler);
+    UpdateDropTargets();
+}
+
+void THtmlPane::SetOnDragDrop(TDragDropEvent handler) {
+    on_drag_drop_ = std::move(handler);
+    UpdateDropTargets();
+}
+
+void THtmlPane::UpdateDropTargets() {
+    const bool on = on_drag_over_ || on_drag_drop_;
+    setAcceptDrops(on);
+    surface_->setAcceptDrops(on);
+}
+
+bool THtmlPane::DragOver(QObject* source, const QMimeData* data, int x, int y, TDragState state) {
+    bool accept = false;
+    if (on_drag_over_) on_drag_over_(source, data, x, y, state, accept);
+    return accept;
+}
+
+void THtmlPane::DragDrop(QObject* source, const QMimeData* data, int x, int y) {
+    if (on_drag_drop_) on_drag_drop_(source, data, x, y);
+}
+
+void THtmlPane::RelayDrag(QDropEvent* e, TDragState state, bool drop) {
+    bool accept = false;
+    Guard([&] {
+        const int x = int(e->position().x()), y = int(e->position().y());
+        if (drop)
+            DragDrop(e->source(), e->mimeData(), x, y);
+        else
+            accept = DragOver(e->source(), e->mimeData(), x, y, state);
+    });
+    if (drop)
+        e->acceptProposedAction();
+    else
+        e->setAccepted(accept);
+}
+
+void THtmlPane::dragEnterEvent(QDragEnterEvent* e) { RelayDrag(e, TDragState::dsDragEnter, false); }
+void THtmlPane::dragMoveEvent(QDragMoveEvent* e) { RelayDrag(e, TDragState::dsDragMove, false); }
+void THtmlPane::dropEvent(QDropEvent* e) { RelayDrag(e, TDragState::dsDragMove, true); }
+
+void THtmlPane::dragLeaveEvent(QDragLeaveEvent*) {
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    Guard([&] { DragOver(nullptr, nullptr, at.x(), at.y(), TDragState::dsDragLeave); });
+}
+
+void THtmlPane::FocusChanged(QWidget* old, QWidget* now) {
+    const bool inside = now && (now == this || isAncestorOf(now));
+    const bool was = old && (old == this || isAncestorOf(old));
+    if (inside && !was && OnEnter)
+        OnEnter();
+    else if (was && !inside && OnExit)
+        OnExit();
+}
+
 void THtmlPane::SetServerRoot(const std::string& root) {
     server_root_ = Trim(root);
     if (!server_root_.empty() && (server_root_.back() == '\\' || server_root_.back() == '/')) server_root_.pop_back();
@@ -716,6 +815,18 @@ void THtmlPane::BackgroundChanged(ColorRef) { surface_->update(); }
 void THtmlPane::Invalidate() { surface_->update(); }
 
 void THtmlPane::ForwardKey(QKeyEvent* event) { Guard([&] { KeyDown(event->key(), event->modifiers()); }); }
+
+void THtmlPane::SubmitForm(const std::string& action, const std::string& target, const std::string& enc_type,
+                           const std::string& method, const std::vector<std::string>& results) {
+    if (!OnFormSubmit) return;
+    // Told once the control's event is over: the handler may load another
+    // page, which frees the control that submitted.
+    QTimer::singleShot(0, this, [this, action, target, enc_type, method, results] {
+        Guard([&] {
+            if (OnFormSubmit) OnFormSubmit(action, target, enc_type, method, results);
+        });
+    });
+}
 
 void THtmlPane::ScrollToObject(int y, bool link) {
     const int top = VScrollPos();

@@ -19,6 +19,7 @@
 #include "htmlview/host.h"
 #include "htmlview/print.h"
 
+class QMimeData;
 class QScrollBar;
 
 namespace htmlview {
@@ -28,6 +29,7 @@ class THtmlPane;
 enum class THTMLBorderStyle { htFocused, htNone, htSingle };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum class TProgressStage { psStarting, psRunning, psEnding };
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 // htOptions flags.
 enum THtmlPaneOption : unsigned {
@@ -60,6 +62,10 @@ class TPaintPanel : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     THtmlPane* viewer_;
@@ -208,6 +214,42 @@ class THtmlPane : public QWidget, public TViewerHost {
     // in a message box.
     std::function<void(const std::string& message)> OnError;
 
+    // A form of the page was submitted: its ACTION, TARGET, ENCTYPE and
+    // METHOD and the name=value pairs (in the controls' code pages). Told
+    // once the control's own event is over; without a handler a submission
+    // does nothing.
+    std::function<void(const std::string& action, const std::string& target, const std::string& enc_type,
+                       const std::string& method, const std::vector<std::string>& results)>
+        OnFormSubmit;
+    // Form controls: a file field's browse button (the handler may replace
+    // the name in the field), and a control clicked, focused, left, or left
+    // changed, with the page's script text for it. Handed to the document.
+    void SetOnFileBrowse(decltype(TSectionList::OnFileBrowse) handler);
+    void SetOnObjectClick(decltype(TSectionList::OnObjectClick) handler);
+    void SetOnObjectFocus(decltype(TSectionList::OnObjectFocus) handler);
+    void SetOnObjectBlur(decltype(TSectionList::OnObjectBlur) handler);
+    void SetOnObjectChange(decltype(TSectionList::OnObjectChange) handler);
+
+    // The control's own mouse, wheel, key and focus events, before the
+    // viewer acts on them. Mouse points are in the drawing surface's
+    // coordinates. A key handler may set the key to 0 to keep it from the
+    // viewer; a wheel handler sets `handled` to do the same.
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> OnMouseDown, OnMouseUp;
+    std::function<void(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y)> OnMouseMove;
+    std::function<void(Qt::KeyboardModifiers shift, int delta, int x, int y, bool& handled)> OnMouseWheel;
+    std::function<void(int& key, Qt::KeyboardModifiers shift)> OnKeyDown, OnKeyUp;
+    std::function<void(char16_t& key)> OnKeyPress;
+    // The keyboard focus came into the viewer (or one of its page's
+    // controls) from outside, or left it.
+    std::function<void()> OnEnter, OnExit;
+    // Dragging over the viewer and dropping on it; the surface relays its
+    // drags with its own coordinates. `data` is none when the drag leaves.
+    using TDragOverEvent = std::function<void(QObject* source, const QMimeData* data, int x, int y,
+                                              TDragState state, bool& accept)>;
+    using TDragDropEvent = std::function<void(QObject* source, const QMimeData* data, int x, int y)>;
+    void SetOnDragOver(TDragOverEvent handler);
+    void SetOnDragDrop(TDragDropEvent handler);
+
     // ---- TViewerHost
     QWidget* Surface() override;
     std::string ExpandDocumentPath(const std::string& url) override;
@@ -215,6 +257,8 @@ class THtmlPane : public QWidget, public TViewerHost {
     void ForwardKey(QKeyEvent* event) override;
     void Progress(int percent) override;
     void ScrollToObject(int y, bool link) override;
+    void SubmitForm(const std::string& action, const std::string& target, const std::string& enc_type,
+                    const std::string& method, const std::vector<std::string>& results) override;
     void ShowError(const std::string& message) override;
     void BackgroundChanged(ColorRef color) override;
     void Invalidate() override;
@@ -224,9 +268,13 @@ class THtmlPane : public QWidget, public TViewerHost {
     void PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void PanelDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    // Wheel: `delta` in eighths of a degree (120 a notch); true when used.
-    bool MouseWheel(int delta);
+    // Wheel: `delta` in eighths of a degree (120 a notch), at (x, y) of the
+    // surface; true when used.
+    bool MouseWheel(int delta, Qt::KeyboardModifiers shift = Qt::NoModifier, int x = 0, int y = 0);
     void KeyDown(int key, Qt::KeyboardModifiers shift);
+    // Drags over the surface or the viewer, in the coordinates of either.
+    bool DragOver(QObject* source, const QMimeData* data, int x, int y, TDragState state);
+    void DragDrop(QObject* source, const QMimeData* data, int x, int y);
     void ExtendSelection(int x, int y);
     void PaintDocument(QPaintEvent* event);
 
@@ -242,7 +290,12 @@ class THtmlPane : public QWidget, public TViewerHost {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -267,7 +320,11 @@ class THtmlPane : public QWidget, public TViewerHost {
     void VScrolled(int value);
     void HotSpotTimer();
     void AutoScrollTimer();
-    int DocPosAt(int x, int y);
+    int DocPosAt(int x, int y, bool* in_text = nullptr);
+    void FocusChanged(QWidget* old, QWidget* now);
+    // A drag event of the surface or the viewer (in its coordinates) to the handlers.
+    void RelayDrag(QDropEvent* e, TDragState state, bool drop);
+    void UpdateDropTargets();
     std::string WordAt(int pos, int* start = nullptr, int* end = nullptr);
     // Runs `fn`, showing a failure instead of letting it unwind further.
     void Guard(const std::function<void()>& fn);
@@ -315,6 +372,9 @@ class THtmlPane : public QWidget, public TViewerHost {
 
     THTMLBorderStyle border_style_ = THTMLBorderStyle::htFocused;
     TScrollStyle scroll_bars_ = TScrollStyle::ssBoth;
+    TDragOverEvent on_drag_over_;
+    TDragDropEvent on_drag_drop_;
+    QMetaObject::Connection focus_watch_;
     unsigned options_ = htPrintTableBackground | htPrintMonochromeBlack;
     int history_max_ = 0;
     int visited_max_ = 50;

@@ -266,6 +266,9 @@ void TImageObj::Fetch(TSectionList& doc) {
 void TImageObj::LayoutObject(TSectionList& doc, ui::HtmlCanvas& canvas, int available_width, TFontObj* run) {
     (void)canvas;
     doc_ = &doc;
+    // A picture sized from WIDTH and HEIGHT while pictures were off is
+    // fetched once they are on again.
+    if (!print_copy_ && doc.ImagesShown && !fetched_) SizeSettled = false;
     if (!SizeSettled) {
         const bool shown = doc.ImagesShown;
         if (shown && !fetched_) Fetch(doc);
@@ -385,12 +388,22 @@ void TImageObj::Draw(ui::HtmlCanvas& canvas, int x, int y, TFontObj* run) {
         }
     }
     if (LinkBorder) canvas.FrameRect(box, color);
-    if (!printing && run && run->IsLink())
-        if (const TFontObj* owner = run->TabOwner(); owner && owner->Focused) {
-            canvas.SetTextColor(0);
-            canvas.SetBkColor(ui::rgb_ref(255, 255, 255));
-            canvas.DrawFocusRect(box);
-        }
+    if (printing) return;
+    const TFontObj* owner = run && run->IsLink() ? run->TabOwner() : nullptr;
+    if ((owner && owner->Focused) || (Control && Control->Focused)) {
+        canvas.SetTextColor(0);
+        canvas.SetBkColor(ui::rgb_ref(255, 255, 255));
+        canvas.DrawFocusRect(box);
+    }
+}
+
+bool TImageObj::Holds(int x, int y, int& ix, int& iy) const {
+    const int b = LinkBorder ? 1 : 0;
+    if (x < PlacedX + b || x >= PlacedX + BoxWidth - b || y < PlacedY + b || y >= PlacedY + BoxHeight - b)
+        return false;
+    ix = x - PlacedX - b;
+    iy = y - PlacedY - b;
+    return true;
 }
 
 void TImageObj::SetHover(int state) {

@@ -40,6 +40,8 @@ class TImageObj : public TFloatingObj {
     bool ServerMap() const override { return IsServerMap; }
     std::string ClientMapName() const override { return ClientMap ? MapName : std::string(); }
     TFormControlObj* ImageControl() const override { return Control; }
+    // The picture is hit inside its link border, the point taken from its corner.
+    bool Holds(int x, int y, int& ix, int& iy) const override;
     void SetHover(int state) override;
 
     // The picture as drawn: none for the placeholder, the current frame of

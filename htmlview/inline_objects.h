@@ -102,6 +102,8 @@ class TImageObjList : public TFreeList<TFloatingObj> {
 // A form control as the text section sees it.
 class TFormControlObj : public TIDObject {
   public:
+    // Leaves the document's named places (an ID names the control).
+    ~TFormControlObj() override;
     int GetYPosition() override { return YValue; }
 
     virtual int Width() const = 0;

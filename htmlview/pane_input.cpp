@@ -14,6 +14,7 @@
 #include "htmlview/ascii.h"
 #include "htmlview/font_runs.h"
 #include "htmlview/html_pane.h"
+#include "htmlview/images.h"
 #include "htmlview/scratch_canvas.h"
 #include "htmlview/url.h"
 #include "htmlview/wide_string.h"
@@ -185,10 +186,28 @@ void THtmlPane::FollowUrl(const std::string& url) {
 // ---------------------------------------------------------------- keys
 
 void THtmlPane::keyPressEvent(QKeyEvent* event) {
-    Guard([&] { KeyDown(event->key(), event->modifiers()); });
+    Guard([&] {
+        KeyDown(event->key(), event->modifiers());
+        const QString text = event->text();
+        if (OnKeyPress && text.size() == 1 && !event->isAutoRepeat()) {
+            char16_t key = text.at(0).unicode();
+            OnKeyPress(key);
+        }
+    });
 }
 
-void THtmlPane::KeyDown(int key, Qt::KeyboardModifiers) {
+void THtmlPane::keyReleaseEvent(QKeyEvent* event) {
+    Guard([&] {
+        int key = event->key();
+        if (OnKeyUp) OnKeyUp(key, event->modifiers());
+    });
+}
+
+void THtmlPane::KeyDown(int key, Qt::KeyboardModifiers shift) {
+    if (OnKeyDown) {
+        OnKeyDown(key, shift);
+        if (key == 0) return;
+    }
     if (middle_scrolling_) {
         middle_scrolling_ = false;
         auto_scroll_timer_.stop();
@@ -216,7 +235,12 @@ void THtmlPane::KeyDown(int key, Qt::KeyboardModifiers) {
     vbar_->setValue(to); // scrolls the surface's pixels for one line, else repaints
 }
 
-bool THtmlPane::MouseWheel(int delta) {
+bool THtmlPane::MouseWheel(int delta, Qt::KeyboardModifiers shift, int x, int y) {
+    if (OnMouseWheel) {
+        bool handled = false;
+        OnMouseWheel(shift, delta, x, y, handled);
+        if (handled) return true;
+    }
     const int lines = QApplication::wheelScrollLines();
     int move;
     if (lines < 1) {
@@ -233,20 +257,25 @@ bool THtmlPane::MouseWheel(int delta) {
 
 void THtmlPane::wheelEvent(QWheelEvent* event) {
     bool used = false;
-    Guard([&] { used = MouseWheel(event->angleDelta().y()); });
+    // In the surface's coordinates, as the surface's own wheel events.
+    const QPoint at = surface_->mapFrom(this, event->position().toPoint());
+    Guard([&] { used = MouseWheel(event->angleDelta().y(), event->modifiers(), at.x(), at.y()); });
     event->setAccepted(used);
 }
 
 // ---------------------------------------------------------------- mouse
 
-int THtmlPane::DocPosAt(int x, int y) {
+int THtmlPane::DocPosAt(int x, int y, bool* in_text) {
     ScratchCanvas c;
     int xr = 0, yr = 0, ht = 0;
-    bool in_text = false;
-    return doc_->CursorAtPoint(c.canvas, x, y + doc_->ScrollY, xr, yr, ht, in_text);
+    bool text = false;
+    const int pos = doc_->CursorAtPoint(c.canvas, x, y + doc_->ScrollY, xr, yr, ht, text);
+    if (in_text) *in_text = pos >= 0 && text;
+    return pos;
 }
 
 void THtmlPane::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    if (OnMouseDown) OnMouseDown(button, shift, x, y);
     setFocus(Qt::MouseFocusReason);
     focus_by_mouse_ = false;
     link_clicked_ = false;
@@ -259,7 +288,7 @@ void THtmlPane::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
     if (button == Qt::MiddleButton) {
         middle_scrolling_ = true;
         middle_y_ = y;
-        surface_->setCursor(Qt::SizeVerCursor);
+        surface_->setCursor(ViewerCursor(3));
         return;
     }
     if (button != Qt::LeftButton) return;
@@ -280,6 +309,7 @@ void THtmlPane::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
 }
 
 void THtmlPane::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) {
+    if (OnMouseMove) OnMouseMove(buttons, shift, x, y);
     if (middle_scrolling_) {
         if (!auto_scroll_timer_.isActive() && std::abs(y - middle_y_) > 20) auto_scroll_timer_.start();
         return;
@@ -296,12 +326,24 @@ void THtmlPane::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers s
         url = link.Url;
         target = link.Target;
     }
+    bool over_image = false;
     if (OnImageOver || OnImageClick) {
         TFloatingObj* obj = nullptr;
         int ix = 0, iy = 0;
-        if (doc_->ObjectAtPoint(x, y + doc_->ScrollY, obj, ix, iy) && obj && OnImageOver) OnImageOver(obj, shift, ix, iy);
+        over_image = doc_->ObjectAtPoint(x, y + doc_->ScrollY, obj, ix, iy) && obj;
+        if (over_image && OnImageOver) OnImageOver(obj, shift, ix, iy);
     }
-    surface_->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (hand) {
+        surface_->setCursor(ViewerCursor(1));
+    } else {
+        // Over text the viewer's own cursor, else the arrow.
+        bool in_text = false;
+        if (!over_image) DocPosAt(x, y, &in_text);
+        if (in_text)
+            surface_->unsetCursor();
+        else
+            surface_->setCursor(Qt::ArrowCursor);
+    }
     surface_->setToolTip((hit & guTitle) ? QString::fromStdString(title) : QString());
     if (hand || doc_->HoverLink)
         hot_spot_timer_.start();
@@ -328,6 +370,7 @@ void THtmlPane::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift
         surface_->unsetCursor();
         return;
     }
+    if (OnMouseUp) OnMouseUp(button, shift, x, y);
     if (OnImageClick) {
         TFloatingObj* obj = nullptr;
         int ix = 0, iy = 0;
@@ -470,11 +513,11 @@ bool THtmlPane::AutoScrollStep() {
     if (middle_scrolling_) {
         const int d = at.y() - middle_y_;
         if (std::abs(d) < 21) {
-            surface_->setCursor(Qt::SizeVerCursor);
+            surface_->setCursor(ViewerCursor(3));
             return false;
         }
         move = d < -60 ? -32 : d < -20 ? -8 : d > 60 ? 32 : 8;
-        surface_->setCursor(move < 0 ? Qt::UpArrowCursor : Qt::SizeVerCursor);
+        surface_->setCursor(ViewerCursor(move < 0 ? 4 : 5));
     } else {
         if (!left_down_ || !(buttons & Qt::LeftButton) || (at.y() >= 1 && at.y() <= h)) return false;
         const int step = vbar_->singleStep();

@@ -100,6 +100,11 @@ TCellObj::TCellObj(TSectionList* doc, int row_align, TAttributeList* attrs, TPro
     props.GetMarginValues(box);
     int auto_count = 0;
     ConvertMargins(box, 100, 100, EmSize, ExSize, auto_count, BoxValues);
+    // A side colour not given is kept apart from an explicit black.
+    for (int i = BorderTopColor; i <= BorderLeftColor; ++i) {
+        const PropValue& v = box[static_cast<size_t>(i)];
+        if (!IsInt(v) || AsInt(v) == NoValue) BoxValues[static_cast<size_t>(i)] = static_cast<int>(NoColour);
+    }
     const int w = BoxValues[piWidth];
     if (w > 0 && w != AutoValue) {
         if (!percent_text(AsString(box[piWidth]))) {
@@ -1035,7 +1040,7 @@ void ThtmlTable::PaintCell(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellO
                                       : ColorRef(0);
         auto color = [&](int i) {
             const int v = cell.BoxValues[static_cast<size_t>(i)];
-            return v > 0 ? static_cast<ColorRef>(v) : fallback;
+            return v != static_cast<int>(NoColour) ? static_cast<ColorRef>(v) : fallback;
         };
         if (plain) {
             canvas.FrameRect(border_box, color(BorderTopColor));

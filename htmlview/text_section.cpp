@@ -47,6 +47,11 @@ bool justified(const LineRec* line) {
     return line && line->Spaces > 0 && line->Extra > 0;
 }
 
+// The characters a justified line widens: spaces and no-break spaces.
+bool justify_space(char16_t c) {
+    return c == u' ' || c == 0x00A0;
+}
+
 } // namespace
 
 // ------------------------------------------------------------- construction
@@ -423,7 +428,7 @@ int TSection::XInLine(const LineRec& line, int count) const {
     if (justified(&line)) {
         int k = 0;
         for (int i = line.Start; i < line.Start + count; ++i)
-            if (Text[static_cast<size_t>(i)] == u' ') x += justify_share(line, k++);
+            if (justify_space(Text[static_cast<size_t>(i)])) x += justify_share(line, k++);
     }
     return x;
 }
@@ -440,7 +445,7 @@ int TSection::FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int sta
     int space_k = 0;
     if (justified(line))
         for (int i = line->Start; i < start; ++i)
-            if (Text[static_cast<size_t>(i)] == u' ') ++space_k;
+            if (justify_space(Text[static_cast<size_t>(i)])) ++space_k;
     const int end = std::min(start + max, TextLength());
     for (int i = start; i < end;) {
         const char16_t ch = Text[static_cast<size_t>(i)];
@@ -466,9 +471,9 @@ int TSection::FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int sta
             while (fitted < n) {
                 int step = is_high(piece[static_cast<size_t>(fitted)]) && fitted + 1 < n ? 2 : 1;
                 int a = unit_width(face, piece, static_cast<size_t>(fitted));
-                if (piece[static_cast<size_t>(fitted)] == u' ') a += justify_share(*line, space_k);
+                if (justify_space(piece[static_cast<size_t>(fitted)])) a += justify_share(*line, space_k);
                 if (w + a > width) break;
-                if (piece[static_cast<size_t>(fitted)] == u' ') ++space_k;
+                if (justify_space(piece[static_cast<size_t>(fitted)])) ++space_k;
                 w += a;
                 fitted += step;
             }
@@ -591,7 +596,8 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
         max_width = std::max(max_width, obj->OuterWidth());
     }
     for (TFormControlObj* ctl : FormControls) {
-        if (ctl->PercentWidth) ctl->ResizeToPercent(awidth - ctl->HSpaceL - ctl->HSpaceR);
+        // A print copy shares the page's controls: their size stays the screen's.
+        if (ctl->PercentWidth && !(doc && doc->IsCopy)) ctl->ResizeToPercent(awidth - ctl->HSpaceL - ctl->HSpaceR);
         max_width = std::max(max_width, ctl->OuterWidth());
     }
 
@@ -787,7 +793,7 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
                 --last;
             int spaces = 0;
             for (int i = pstart; i < last; ++i)
-                if (Text[static_cast<size_t>(i)] == u' ') ++spaces;
+                if (justify_space(Text[static_cast<size_t>(i)])) ++spaces;
             const int extra = (rt - lf) - tw;
             if (spaces > 0 && extra > 0) {
                 line->Spaces = spaces;

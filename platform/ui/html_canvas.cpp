@@ -500,7 +500,8 @@ void HtmlCanvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect,
     face.layout(text, glyphs, adv);
     if (s_.justify_breaks > 0) {
         for (size_t i = 0; i < text.size() && s_.justify_done < s_.justify_breaks; ++i) {
-            if (text[i] != u' ') continue;
+            // Spaces and no-break spaces take the extra pixels.
+            if (text[i] != u' ' && text[i] != 0x00A0) continue;
             const long long k = s_.justify_done;
             adv[i] += static_cast<int>(s_.justify_extra * (k + 1) / s_.justify_breaks -
                                        s_.justify_extra * k / s_.justify_breaks);

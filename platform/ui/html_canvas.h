@@ -272,7 +272,7 @@ class HtmlCanvas {
     BkMode GetBkMode() const { return s_.bk_mode; }
     void SetTextAlign(unsigned flags) { s_.text_align = flags; }
     unsigned GetTextAlign() const { return s_.text_align; }
-    // Spreads `extra` pixels over the next `breaks` spaces drawn.
+    // Spreads `extra` pixels over the next `breaks` spaces (and no-break spaces) drawn.
     void SetTextJustification(int extra, int breaks);
     void MoveTo(int x, int y) { s_.pos = QPoint(x, y); }
     QPoint CurrentPosition() const { return s_.pos; }

@@ -372,6 +372,61 @@ TEST_F(Pane, VisitedLinksMoveToTheFront) {
     (void)first;
 }
 
+TEST_F(Pane, VisitedTargetsAreOneEntryWhateverTheirCase) {
+    // The list is searched by the same rule that marks the links: one
+    // target in two spellings is one entry, moved to the front.
+    TVisitedList v;
+    using R = TVisitedList::AddResult;
+    struct Step {
+        const char* url;
+        R result;
+        int count;
+    };
+    for (const Step& s : {Step{"/h/A.html", R::Added, 1}, Step{"/h/a.HTML", R::Ignored, 1}, Step{"/h/b.html", R::Added, 2},
+                          Step{"/H/A.html", R::Moved, 2}}) {
+        EXPECT_EQ(v.Add(s.url, 50), s.result) << s.url;
+        EXPECT_EQ(v.Count(), s.count) << s.url;
+    }
+    EXPECT_TRUE(SameText(v.Url(0), "/h/a.html"));
+}
+
+TEST_F(Pane, AFormControlsIdNamesItsPlace) {
+    dir.write("ids.html", paragraphs(100) + "<form><p>Name <input id=Field name=f></p></form>" + paragraphs(60));
+    load("ids.html");
+    ASSERT_EQ(pane.Document().AllControls.size(), 1u);
+    TFormControlObj* field = pane.Document().AllControls[0];
+    EXPECT_EQ(pane.Document().IDNameList.Find("FIELD"), field);
+    ASSERT_TRUE(pane.ScrollToAnchor("#field"));
+    EXPECT_EQ(pane.VScrollPos(), field->GetYPosition());
+    EXPECT_GT(pane.VScrollPos(), 1000);
+}
+
+TEST_F(Pane, PicturesSizedByTheirAttributesAppearWhenPicturesComeOn) {
+    dir.write("sized.html", "<body bgcolor=white><p><img src=\"pic.png\" width=30 height=20></p></body>");
+    pane.SetViewImages(false);
+    load("sized.html");
+    pane.SetViewImages(true);
+    pane.PaintPanel()->repaint();
+    TFloatingObj* img = nullptr;
+    for (TSection* s : flow::sections(pane.Document()))
+        if (!s->Images.Empty()) img = s->Images.begin()->get();
+    ASSERT_TRUE(img);
+    EXPECT_EQ(img->BoxWidth, 30);
+    const QImage shot = pane.PaintPanel()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(img->PlacedX + 15, img->PlacedY + 10)), QColor(Qt::red));
+}
+
+TEST_F(Pane, AnOffScreenPictureThatCannotBeMadeIsAnError) {
+    load("long.html");
+    QPaintEvent huge(QRect(0, 0, 1 << 29, 4));
+    try {
+        pane.PaintDocument(&huge);
+        ADD_FAILURE() << "no error";
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "Out of Resources");
+    }
+}
+
 TEST_F(Pane, TabToALinkAndEnterFollowsIt) {
     dir.write("tab.html", "<p>Go <a href=\"long.html\">there</a></p>");
     load("tab.html");

@@ -112,9 +112,9 @@ TEST_F(Maps, MapsThatAreDroppedOrMissLeaveAPlainPicture) {
 }
 
 TEST_F(Maps, ServerMapAddsTheClickPointToTheLink) {
-    // Inside the 1-pixel link border, the point is relative to the box.
+    // Inside the 1-pixel link border, the point is relative to the picture.
     Page page("<a href=\"go.html\"><img src=\"" + kPics + "sky.png\" ismap></a>", 400);
-    EXPECT_EQ(url_on_picture(page.doc, 5, 7), "go.html?5,7");
+    EXPECT_EQ(url_on_picture(page.doc, 5, 7), "go.html?4,6");
 }
 
 class PaneMaps : public testsupport::QtFixture {

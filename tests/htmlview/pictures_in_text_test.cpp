@@ -111,6 +111,40 @@ TEST_F(Pictures, LinkBorderUnlessBorderIsZero) {
     EXPECT_EQ(imgs[2]->BoxWidth, 40);
 }
 
+TEST_F(Pictures, APictureIsHitInsideItsLinkBorder) {
+    Page page("<a href=\"a.html\"><img src=\"" + kPics + "sky.png\"></a><img src=\"" + kPics + "sky.png\">");
+    const auto imgs = images(page.doc);
+    ASSERT_EQ(imgs.size(), 2u);
+    TImageObj& linked = *imgs[0];
+    TImageObj& plain = *imgs[1];
+    linked.PlacedX = 100;
+    linked.PlacedY = 50;
+    plain.PlacedX = 200;
+    plain.PlacedY = 50;
+    const int w = plain.BoxWidth, h = plain.BoxHeight;
+    struct Case {
+        const TImageObj* image;
+        int x, y;
+        bool hit;
+        int ix, iy;
+    };
+    const Case cases[] = {
+        {&linked, 100, 50, false, 0, 0},          // the border's corner
+        {&linked, 101, 51, true, 0, 0},           // the picture's corner
+        {&linked, 100 + w, 50 + h, true, w - 1, h - 1},
+        {&linked, 101 + w, 51, false, 0, 0},      // the right border
+        {&linked, 101, 51 + h, false, 0, 0},      // the bottom border
+        {&plain, 200, 50, true, 0, 0},
+        {&plain, 199 + w, 49 + h, true, w - 1, h - 1},
+        {&plain, 200 + w, 50, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        int ix = -1, iy = -1;
+        EXPECT_EQ(c.image->Holds(c.x, c.y, ix, iy), c.hit) << c.x << "," << c.y;
+        if (c.hit) EXPECT_EQ(std::make_pair(ix, iy), std::make_pair(c.ix, c.iy)) << c.x << "," << c.y;
+    }
+}
+
 TEST_F(Pictures, LinesStartBesideLeftAndRightFloats) {
     // checks.png is 60 x 60; the body's left margin is 10, a float has 3 each side.
     Page page("<p><img src=\"" + kPics + "checks.png\" align=left>left words left words left words left words "

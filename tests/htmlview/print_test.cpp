@@ -944,3 +944,45 @@ TEST(PrintPlainText, EveryLinePrintsOnceAndWhole) {
 }
 
 } // namespace
+
+namespace {
+
+// While the viewer prints, it is busy (a handler cannot load another page),
+// and the print copy lays the page out for the paper without resizing the
+// controls shown on screen.
+TEST(PrintViewer, PrintingHoldsTheViewerAndLeavesItsControlsAsShown) {
+    QTemporaryDir dir;
+    const std::string page = dir.filePath("form.html").toStdString();
+    const std::string other = dir.filePath("other.html").toStdString();
+    std::ofstream(page) << "<form><input name=wide style=\"width:50%\"> <input name=n></form>" << lines_page(40);
+    std::ofstream(other) << "<p>Other</p>";
+    PdfPrinter pdf;
+    THtmlPane pane;
+    pane.resize(700, 300);
+    pane.show();
+    pane.LoadFromFile(page);
+    pane.PaintPanel()->repaint();
+    QWidget* wide = nullptr;
+    for (TFormControlObj* c : pane.Document().AllControls)
+        if (c->Name == "wide") wide = c->Control();
+    ASSERT_TRUE(wide);
+    const int shown = wide->width();
+    ASSERT_GT(shown, 300);
+    std::vector<bool> busy;
+    pane.OnProcessing = [&](bool on) { busy.push_back(on); };
+    std::vector<int> during;
+    pane.OnPrintHeader = [&](TPrinterCanvas&, int, int, int, bool&) {
+        during.push_back(wide->width());
+        pane.LoadFromFile(other);
+    };
+    ASSERT_GE(pane.Print(1, 999), 2);
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(during, std::vector<int>(during.size(), shown));
+    EXPECT_EQ(wide->width(), shown);
+    EXPECT_EQ(pane.CurrentFile(), QFileInfo(QString::fromStdString(page)).absoluteFilePath().toStdString());
+    // Once printed, the viewer takes loads again.
+    pane.LoadFromFile(other);
+    EXPECT_NE(pane.CurrentFile().find("other.html"), std::string::npos);
+}
+
+} // namespace

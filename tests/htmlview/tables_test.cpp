@@ -362,6 +362,31 @@ TEST_F(Tables, HitTestsUseTheWholeCellBox) {
     EXPECT_EQ(t[0]->CellAt(x, t[0]->FlowBottom), nullptr);
 }
 
+TEST_F(Tables, ACellsBlackSideColourIsKept) {
+    // Black is a colour given, not the lack of one: it is not replaced by
+    // the cell's border colour.
+    Page page("<table cellspacing=0><tr><td style=\"border: 4px solid red; border-left-color: black\">x</td>"
+              "<td style=\"border: 1px solid #ff0000; border-top-color: #000\">y</td></table>");
+    const auto t = tables(page.doc);
+    ASSERT_EQ(t.size(), 1u);
+    QImage img(400, 200, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        ui::HtmlCanvas canvas(p);
+        page.doc.Draw(canvas, {0, 0, 400, 200}, 400, 0);
+    }
+    const TCellObj& a = *t[0]->Rows[0]->Cells[0];
+    const TCellObj& b = *t[0]->Rows[0]->Cells[1];
+    const int x = t[0]->PaintedX, top = a.CellTop;
+    const int mid = top + a.BoxHeight / 2;
+    EXPECT_EQ(QColor(img.pixel(x + 1, mid)), QColor(Qt::black)) << "left side";
+    EXPECT_EQ(QColor(img.pixel(x + a.BoxWidth - 2, mid)), QColor(Qt::red)) << "right side";
+    // The plain one-pixel frame takes the top side's colour.
+    const int bx = x + a.BoxWidth;
+    EXPECT_EQ(QColor(img.pixel(bx + b.BoxWidth / 2, b.CellTop)), QColor(Qt::black));
+}
+
 TEST_F(Tables, RowspanCellsPaintWhenTheirFirstRowIsScrolledAway) {
     Page page("<table cellspacing=0 cellpadding=0><tr><td height=20 width=30></td><td rowspan=2 width=50 "
               "bgcolor=#ff0000></td><tr><td height=200 width=30></td></table>");

@@ -253,6 +253,42 @@ TEST_F(LineSpacing, JustifiedLinesReachTheEdgeExceptTheLast) {
     EXPECT_EQ(lines.back()->Extra, 0);
 }
 
+TEST_F(LineSpacing, JustificationWidensNoBreakSpacesToo) {
+    Page page("<body marginwidth=0><p align=justify>one&nbsp;two three&nbsp;four five&nbsp;six seven&nbsp;eight "
+              "nine&nbsp;ten eleven&nbsp;twelve thirteen&nbsp;fourteen</p>",
+              300);
+    const auto s = page.Sections();
+    ASSERT_EQ(s.size(), 1u);
+    const TSection& sec = *s[0];
+    ASSERT_GE(sec.Lines.size(), 2u);
+    const LineRec& l = *sec.Lines[0];
+    int last = l.Start + l.Ln - 1;
+    while (sec.Text[static_cast<size_t>(last)] == u' ') --last;
+    int spaces = 0, nbsp = 0;
+    for (int i = l.Start; i < last; ++i) {
+        spaces += sec.Text[static_cast<size_t>(i)] == u' ';
+        nbsp += sec.Text[static_cast<size_t>(i)] == 0x00A0;
+    }
+    ASSERT_GT(nbsp, 0);
+    EXPECT_EQ(l.Spaces, spaces + nbsp);
+    EXPECT_EQ(l.Extra + sec.LineTextWidth(l.Start, l.Ln), l.DrawWidth);
+    // Drawn, the line's last letter reaches the right edge.
+    QImage img(300, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        ui::HtmlCanvas canvas(p);
+        canvas.SetAntialias(false);
+        page.doc.Draw(canvas, {0, 0, 300, 100}, 300, 0);
+    }
+    int right = -1;
+    const int top = l.DrawY + l.SpaceBefore;
+    for (int y = top; y < top + l.LineHt; ++y)
+        for (int x = 0; x < 300; ++x)
+            if (qGray(img.pixel(x, y)) < 128) right = std::max(right, x);
+    EXPECT_GE(right, l.DrawX + l.DrawWidth - 3);
+}
+
 // ------------------------------------------------------ search and positions
 
 TEST_F(TextSearch, ForwardAndBackward) {

@@ -73,15 +73,15 @@ void check_table(const ThtmlTable& t) {
         const auto& row = *t.Rows[static_cast<size_t>(r)];
         fuzz::check(row.Count() <= t.ColumnCount);
         for (int c = 0; c < row.Count(); ++c) {
+            if (row.Cells[static_cast<size_t>(c)].IsFiller()) continue;
             const TCellObj& cell = *row.Cells[static_cast<size_t>(c)];
-            if (cell.IsFiller()) continue;
             fuzz::check(cell.SpanCols >= 1 && cell.SpanRows >= 1 && r + cell.SpanRows <= n);
             for (int k = 1; k < cell.SpanCols; ++k)
-                fuzz::check(c + k < row.Count() && row.Cells[static_cast<size_t>(c + k)]->IsFiller());
+                fuzz::check(c + k < row.Count() && row.Cells[static_cast<size_t>(c + k)].IsFiller());
             for (int k = 1; k < cell.SpanRows; ++k) {
                 const auto& below = *t.Rows[static_cast<size_t>(r + k)];
-                fuzz::check(c < below.Count() && below.Cells[static_cast<size_t>(c)]->IsFiller() &&
-                            below.Cells[static_cast<size_t>(c)]->SpanRows == 0);
+                fuzz::check(c < below.Count() && below.Cells[static_cast<size_t>(c)].IsFiller() &&
+                            below.Cells[static_cast<size_t>(c)].SpanRows() == 0);
             }
             fuzz::check(cell.BoxHeight >= 0);
         }
@@ -97,7 +97,7 @@ void check_cell(const TCellBasic& cell) {
             check_table(*t);
             for (const auto& row : t->Rows)
                 for (const auto& c : row->Cells)
-                    if (c->Contents) check_cell(*c->Contents);
+                    if (!c.IsFiller() && c->Contents) check_cell(*c->Contents);
         } else if (const auto* b = dynamic_cast<const TBlock*>(s.get())) {
             check_cell(*b->BodyCell);
         }

@@ -128,7 +128,8 @@ void TMapItem::AddArea(const TAttributeList& attrs) {
     if (shape == "circ") {
         if (coords.size() < 3) return;
         const int x = coords[0], y = coords[1], r = coords[2];
-        area.Region = ui::Region::FromEllipse(ordered(x - r, y - r, x + r + 1, y + r + 1));
+        area.Circle = true;
+        area.CircleBox = ordered(x - r, y - r, x + r + 1, y + r + 1);
     } else if (shape == "poly") {
         if (coords.size() < 6) return;
         std::vector<QPoint> points;
@@ -143,7 +144,7 @@ void TMapItem::AddArea(const TAttributeList& attrs) {
 
 bool TMapItem::GetURL(int x, int y, std::unique_ptr<TUrlTarget>& url_target, std::string& title) const {
     for (const Area& a : areas_) {
-        if (!a.Region.Contains(x, y)) continue;
+        if (!(a.Circle ? ui::EllipseContains(a.CircleBox, x, y) : a.Region.Contains(x, y))) continue;
         if (a.Href.empty()) return false;
         url_target = std::make_unique<TUrlTarget>();
         url_target->Assign(a.Href, a.Target);

@@ -65,6 +65,10 @@ class TMapItem {
     struct Area {
         std::string Href;
         ui::Region Region;
+        // A circle keeps its box and is tested pixel by pixel: its region
+        // could hold millions of rows however small the picture.
+        bool Circle = false;
+        ui::Rect CircleBox;
         std::string Target;
         std::string Title;
     };

@@ -25,7 +25,8 @@ void BoundBoxLengths(TIntMarginArray& m) {
     }
 }
 
-TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs)
+TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs,
+               bool collapse_now)
     : TSectionBase(doc), BodyCell(std::make_unique<TBlockCell>(doc)), ParentCell(owner_cell) {
     props.GetFont(); // sets the em and ex sizes
     props.GetMarginValues(BoxProps);
@@ -61,10 +62,9 @@ TBlock::TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TA
             HasID = true;
         }
 
-    bool top_unset = false;
-    ConvertVertMargins(BoxProps, 0, EmSize, ExSize, top_unset, BottomUnset, BoxValues);
+    ConvertVertMargins(BoxProps, 0, EmSize, ExSize, TopUnset, BottomUnset, BoxValues);
     BoundBoxLengths(BoxValues);
-    CollapseTopMargin(top_unset);
+    if (collapse_now) CollapseTopMargin(TopUnset);
 }
 
 TBlock::TBlock(TSectionList* doc, const TBlock& source) : TSectionBase(doc) {
@@ -325,6 +325,18 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     return result;
 }
 
+void TBlock::PaintOrigin(int x, int xref, int yref, int& px, int& py) const {
+    px = x;
+    py = SectionTop;
+    if (PlaceMode == 2) {
+        px = x + OffsetLeft;
+        py = SectionTop + OffsetTop;
+    } else if (PlaceMode == 1) {
+        px = xref + OffsetLeft;
+        py = yref + OffsetTop;
+    }
+}
+
 void TBlock::Boxes(int px, int py, ui::Rect& border_box, ui::Rect& padding_box) const {
     const TIntMarginArray& m = BoxValues;
     const int scroll = Document ? Document->ScrollY : 0;
@@ -400,14 +412,8 @@ int TBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& 
     const int result = SectionTop + FlowHeight;
     if (Document && Document->PrintingNow && PlaceMode != 1 && !BreakPage(arect)) return result;
     if (VisibleState == 1) return result;
-    int px = x, py = SectionTop;
-    if (PlaceMode == 2) {
-        px = x + OffsetLeft;
-        py = SectionTop + OffsetTop;
-    } else if (PlaceMode == 1) {
-        px = xref + OffsetLeft;
-        py = yref + OffsetTop;
-    }
+    int px = 0, py = 0;
+    PaintOrigin(x, xref, yref, px, py);
     ui::Rect border_box, padding_box;
     Boxes(px, py, border_box, padding_box);
     BorderBox = border_box;

@@ -22,7 +22,10 @@ void BoundBoxLengths(TIntMarginArray& m);
 
 class TBlock : public TSectionBase {
   public:
-    TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs);
+    // `collapse_now` false: the descendant collapses the top margin itself,
+    // once its attributes have decided whether it floats.
+    TBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell, TAttributeList* attrs,
+           bool collapse_now = true);
 
     std::unique_ptr<TSectionBase> Clone(TSectionList* doc) const override;
     void CopyToClipboard() override;
@@ -86,7 +89,11 @@ class TBlock : public TSectionBase {
     // A clone's block: the converted values and the cell copied.
     TBlock(TSectionList* doc, const TBlock& source);
     void CollapseTopMargin(bool top_unset);
+    bool TopUnset = false; // the top margin was not given by a style
     void FillStackList();
+    // Where the block paints when its cell paints it at `x` with the
+    // reference point (xref, yref): moved by its offsets when positioned.
+    void PaintOrigin(int x, int xref, int yref, int& px, int& py) const;
     // The border and padding boxes of a block painted at (px, py), window coordinates.
     void Boxes(int px, int py, ui::Rect& border_box, ui::Rect& padding_box) const;
     void PaintBackground(ui::HtmlCanvas& canvas, const ui::Rect& arect, const ui::Rect& padding_box);

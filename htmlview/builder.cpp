@@ -81,8 +81,7 @@ SymSet heading_symbols() {
     SymSet s = kPhrase | kPhraseEnd;
     s |= set_of({Sym::TextToken, Sym::UnknownTag, Sym::Img, Sym::A, Sym::AEnd, Sym::Input, Sym::Select,
                  Sym::SelectEnd, Sym::TextArea, Sym::TextAreaEnd, Sym::BR, Sym::Font, Sym::FontEnd, Sym::BaseFont,
-                 Sym::Script, Sym::ScriptEnd, Sym::Panel, Sym::NoBr, Sym::NoBrEnd, Sym::Wbr, Sym::P, Sym::PEnd,
-                 Sym::Div});
+                 Sym::Script, Sym::ScriptEnd, Sym::Panel, Sym::NoBr, Sym::NoBrEnd, Sym::Wbr, Sym::P, Sym::Div});
     return s;
 }
 const SymSet kHeading = heading_symbols();
@@ -468,7 +467,7 @@ void Builder::DoFont() {
     if (const TAttribute* a = attrs.Find(Sym::Size)) {
         const std::string v = Trim(a->ValueText);
         if (v.size() >= 2 && (v[0] == '+' || v[0] == '-'))
-            size = base_font_size_ + a->ValueNumber;
+            size = base_font_size_ + std::clamp(a->ValueNumber, -7, 7); // within the sizes before adding
         else
             size = a->ValueNumber;
         size = std::clamp(size, 1, 7);
@@ -669,7 +668,7 @@ void Builder::DoHeading(const SymSet& terms) {
     inner.set(static_cast<size_t>(Sym::HEnd));
     while (sy() != Sym::EndOfDocument && !in(terms, sy()) && in(kHeading, sy())) {
         const long long before = tokens_;
-        if (sy() == Sym::P || sy() == Sym::PEnd) {
+        if (sy() == Sym::P) {
             DoP(inner);
         } else if (sy() == Sym::Div) {
             DoDiv(inner);
@@ -990,36 +989,6 @@ void Builder::DoTable() {
 
 namespace {
 
-// Character references of a TEXTAREA's raw text, decoded into its code page.
-std::string decode_refs(const std::string& s, int code_page) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const size_t semi = s[i] == '&' ? s.find(';', i) : std::string::npos;
-        if (semi == std::string::npos || semi - i > 10) {
-            out += s[i];
-            continue;
-        }
-        const std::string name = s.substr(i + 1, semi - i - 1);
-        long v = -1;
-        if (name.size() > 1 && name[0] == '#') {
-            char* end = nullptr;
-            const bool hex = name[1] == 'x' || name[1] == 'X';
-            v = std::strtol(name.c_str() + (hex ? 2 : 1), &end, hex ? 16 : 10);
-            if (!end || *end != 0) v = -1;
-        } else {
-            v = EntityValue(name);
-        }
-        if (v <= 0 || v > 0xFFFF) {
-            out += s[i];
-            continue;
-        }
-        const char16_t c = static_cast<char16_t>(v);
-        out += WideToMultibyte(code_page, WideView(&c, 1));
-        i = semi;
-    }
-    return out;
-}
-
 const SymSet kOptionEnds = set_of({Sym::P, Sym::EndOfDocument, Sym::TableEnd, Sym::TD, Sym::TDEnd, Sym::TR,
                                    Sym::TREnd, Sym::TH, Sym::THEnd, Sym::Caption, Sym::CaptionEnd, Sym::Input,
                                    Sym::SelectEnd, Sym::Col, Sym::ColGroup});
@@ -1114,7 +1083,7 @@ void Builder::DoFormControl() {
         // The reader's current character is the first after the tag.
         for (char ch = r_.LCh; ch != 0; ch = r_.ReadRawChar()) {
             if (ch == '\r') {
-                AppendFormText(c, decode_refs(line, CodePage()) + "\r\n");
+                AppendFormText(c, DecodeValueReferences(line, CodePage()) + "\r\n");
                 line.clear();
                 continue;
             }
@@ -1126,7 +1095,7 @@ void Builder::DoFormControl() {
                 break;
             }
         }
-        AppendFormText(c, decode_refs(line, CodePage()));
+        AppendFormText(c, DecodeValueReferences(line, CodePage()));
         c->Reset();
         r_.NextChar();
         Next();
@@ -1363,6 +1332,7 @@ void Builder::DoPre() {
     };
     TCellBasic* p_outer = nullptr;    // the cell around an open paragraph
     TCellBasic* form_outer = nullptr; // the cell around an open form
+    ThtmlForm* const enclosing_form = form_; // current again when that form closes
     auto close_paragraph = [&] {
         if (!p_outer) return;
         FinishPreLine();
@@ -1378,7 +1348,7 @@ void Builder::DoPre() {
         PopProperties("form");
         cell_ = form_outer;
         form_outer = nullptr;
-        form_ = nullptr;
+        form_ = enclosing_form;
         --depth_;
     };
     // The line before the block is handed over first.
@@ -1403,7 +1373,9 @@ void Builder::DoPre() {
         }
     } leave{*this, saved_in_pre};
 
-    swallow_line_end();
+    // A line opened by the start tag or a line end is kept even when empty;
+    // one opened after a block inside is not.
+    bool line_kept = true;
     Next();
     while (sy() != Sym::EndOfDocument && sy() != Sym::PreEnd && sy() != Sym::TDEnd && sy() != Sym::THEnd) {
         const long long before = tokens_;
@@ -1419,6 +1391,7 @@ void Builder::DoPre() {
             if (!section_) NewSection();
             FinishSection();
             NewSection();
+            line_kept = true;
             if (s == Sym::BR) swallow_line_end();
             Next();
             break;
@@ -1426,6 +1399,7 @@ void Builder::DoPre() {
             close_paragraph();
             open_block("p", p_outer);
             NewSection();
+            line_kept = false;
             swallow_line_end();
             Next();
             break;
@@ -1433,6 +1407,7 @@ void Builder::DoPre() {
             if (p_outer) {
                 close_paragraph();
                 NewSection();
+                line_kept = false;
                 swallow_line_end();
             }
             Next();
@@ -1441,6 +1416,7 @@ void Builder::DoPre() {
             close_form();
             open_block("form", form_outer);
             NewSection();
+            line_kept = false;
             swallow_line_end();
             Next();
             break;
@@ -1448,6 +1424,7 @@ void Builder::DoPre() {
             if (form_outer) {
                 close_form();
                 NewSection();
+                line_kept = false;
                 swallow_line_end();
             }
             Next();
@@ -1468,6 +1445,11 @@ void Builder::DoPre() {
             break;
         }
         if (tokens_ == before) Next();
+    }
+    // The last line stays, empty or not, unless a block inside ended just before.
+    if (line_kept) {
+        if (!section_) NewSection();
+        FinishSection();
     }
     close_form();
     FinishPreLine();
@@ -1497,7 +1479,7 @@ void Builder::ReadText(const std::string& text) {
     struct Done {
         Builder& b;
         ~Done() {
-            b.FinishPreLine();
+            b.FinishSection(); // the last line is kept even when empty
             b.props_.Clear();
             b.r_.Finish();
         }

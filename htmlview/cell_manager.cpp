@@ -30,22 +30,23 @@ void TCellManager::AddCell(int row, TCellObj& cell) {
     EnsureRows(static_cast<long long>(row) + std::max(1, cell.SpanRows));
     const int col = FindColNum(row);
     if (col < 0) return;
-    int fitted = 0;
+    // Every row the cell covers may cut its span; later rows take the cut span.
+    int span = cell.SpanCols;
     for (int r = row; r < std::min(RowCount(), row + std::max(1, cell.SpanRows)); ++r) {
         std::string& line = rows_[static_cast<size_t>(r)];
         int n = 0;
-        for (int c = col; n < cell.SpanCols; ++c, ++n) {
+        for (int c = col; n < span; ++c, ++n) {
             // Columns past the settings are not tracked and count as free.
             if (c >= columns_) {
-                n = cell.SpanCols;
+                n = span;
                 break;
             }
             if (line[static_cast<size_t>(c)] != 'o') break;
             line[static_cast<size_t>(c)] = 'x';
         }
-        if (r == row) fitted = n;
+        span = std::min(span, n);
     }
-    if (fitted < cell.SpanCols) cell.SpanCols = std::max(1, fitted);
+    if (span < cell.SpanCols) cell.SpanCols = std::max(1, span);
 }
 
 } // namespace htmlview

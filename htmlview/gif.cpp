@@ -452,6 +452,9 @@ TBitmap TGif::BuildFrameStrip(TBitmap* mask) const {
         // What frame 0 does not cover shows through.
         for (int y = 0; y < h; ++y) std::memset(m.ScanLine(y), 1, size_t(w));
     }
+    // What a frame with disposal 3 covers, as it was before the frame was
+    // drawn: pixels and mask rows of its rectangle.
+    std::vector<uint8_t> saved_pixels, saved_mask;
     for (int k = 0; k < n; ++k) {
         const size_t x0 = size_t(k) * size_t(w);
         if (k > 0) {
@@ -464,12 +467,18 @@ TBitmap TGif::BuildFrameStrip(TBitmap* mask) const {
                 }
             }
             const int d = GetImageDisposal(k - 1);
-            if (transparent && (d == 2 || d == 3)) {
-                const GifImageDescriptor& p = images_[size_t(k - 1)];
-                const int right = std::min<int>(w, p.left + p.width), bottom = std::min<int>(h, p.top + p.height);
-                if (right > p.left)
-                    for (int y = p.top; y < bottom; ++y)
-                        std::memset(m.ScanLine(y) + x0 + p.left, 1, size_t(right - p.left));
+            const GifImageDescriptor& p = images_[size_t(k - 1)];
+            const int right = std::min<int>(w, p.left + p.width), bottom = std::min<int>(h, p.top + p.height);
+            if (right > p.left && d == 3) {
+                // Back to what the previous frame was drawn over.
+                const size_t span = size_t(right - p.left);
+                for (int y = p.top; y < bottom; ++y) {
+                    const size_t i = size_t(y - p.top) * span;
+                    std::memcpy(strip.ScanLine(y) + (x0 + p.left) * 3, saved_pixels.data() + i * 3, span * 3);
+                    if (transparent) std::memcpy(m.ScanLine(y) + x0 + p.left, saved_mask.data() + i, span);
+                }
+            } else if (right > p.left && transparent && d == 2) {
+                for (int y = p.top; y < bottom; ++y) std::memset(m.ScanLine(y) + x0 + p.left, 1, size_t(right - p.left));
             }
         }
         const GifImageDescriptor& img = images_[size_t(k)];
@@ -477,6 +486,17 @@ TBitmap TGif::BuildFrameStrip(TBitmap* mask) const {
         const int ti = GetTransparentIndex(k);
         // The frame's rectangle, cut to the screen.
         const int right = std::min<int>(w, img.left + img.width), bottom = std::min<int>(h, img.top + img.height);
+        if (right > img.left && GetImageDisposal(k) == 3 && k + 1 < n) {
+            const size_t span = size_t(right - img.left);
+            const size_t rows = size_t(std::max(0, bottom - img.top));
+            saved_pixels.resize(span * rows * 3);
+            saved_mask.resize(transparent ? span * rows : 0);
+            for (int y = img.top; y < bottom; ++y) {
+                const size_t i = size_t(y - img.top) * span;
+                std::memcpy(saved_pixels.data() + i * 3, strip.ScanLine(y) + (x0 + img.left) * 3, span * 3);
+                if (transparent) std::memcpy(saved_mask.data() + i, m.ScanLine(y) + x0 + img.left, span);
+            }
+        }
         for (int y = img.top; y < bottom; ++y) {
             uint8_t* row = strip.ScanLine(y) + x0 * 3;
             uint8_t* mrow = transparent ? m.ScanLine(y) + x0 : nullptr;

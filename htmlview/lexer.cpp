@@ -718,14 +718,13 @@ void HtmlReader::ReadTextEntity() {
     }
 }
 
-void HtmlReader::ReadValueEntity(std::string& out, int code_page) {
-    ReadValueEntity(out, code_page, &HtmlReader::NextChar);
-}
+namespace {
 
-// `advance` is ReadChar inside a comment (an include's parameters), where
-// comments must not be looked for again.
-void HtmlReader::ReadValueEntity(std::string& out, int code_page, void (HtmlReader::*advance)()) {
-    auto next = [&] { (this->*advance)(); };
+// The reference rule of attribute values and raw text, over any source of
+// characters: `cur()` is the character at hand, `next()` moves past it. The
+// source stands on the '&'.
+template <class Source>
+void read_value_reference(Source& src, std::string& out, int code_page) {
     auto place = [&](long value, bool numeric) {
         if (value == 9)
             out += ' ';
@@ -736,43 +735,80 @@ void HtmlReader::ReadValueEntity(std::string& out, int code_page, void (HtmlRead
         else
             out += WideToMultibyte(code_page, utf16_of(value));
     };
-    next(); // past '&'
-    if (LCh == '#') {
-        next();
+    src.next(); // past '&'
+    if (src.cur() == '#') {
+        src.next();
         long value = 0;
-        if (UCh == 'X') {
-            const char x = LCh;
-            next();
-            if (hex_value(LCh) < 0) {
+        if (src.cur() == 'x' || src.cur() == 'X') {
+            const char x = src.cur();
+            src.next();
+            if (hex_value(src.cur()) < 0) {
                 out += "&#";
                 out += x;
                 return;
             }
-            for (int d; (d = hex_value(LCh)) >= 0; next()) value = std::min(value * 16 + d, kTooLarge);
-        } else if (is_digit(LCh)) {
-            for (; is_digit(LCh); next()) value = std::min(value * 10 + (LCh - '0'), kTooLarge);
+            for (int d; (d = hex_value(src.cur())) >= 0; src.next()) value = std::min(value * 16 + d, kTooLarge);
+        } else if (is_digit(src.cur())) {
+            for (; is_digit(src.cur()); src.next()) value = std::min(value * 10 + (src.cur() - '0'), kTooLarge);
         } else {
             out += "&#";
             return;
         }
-        if (LCh == ';') next();
+        if (src.cur() == ';') src.next();
         place(value, true);
         return;
     }
     std::string name;
-    while (is_alnum(LCh) && name.size() < 11) {
-        name += LCh;
-        next();
+    while (is_alnum(src.cur()) && name.size() < 11) {
+        name += src.cur();
+        src.next();
     }
     const long value = EntityValue(name);
     // Without its ';' only a Latin-1 name counts (so "&euro" stays as written).
-    if (value >= 0 && (LCh == ';' || value <= 255)) {
-        if (LCh == ';') next();
+    if (value >= 0 && (src.cur() == ';' || value <= 255)) {
+        if (src.cur() == ';') src.next();
         place(value, false);
     } else {
         out += '&';
         out += name;
     }
+}
+
+} // namespace
+
+void HtmlReader::ReadValueEntity(std::string& out, int code_page) {
+    ReadValueEntity(out, code_page, &HtmlReader::NextChar);
+}
+
+// `advance` is ReadChar inside a comment (an include's parameters), where
+// comments must not be looked for again.
+void HtmlReader::ReadValueEntity(std::string& out, int code_page, void (HtmlReader::*advance)()) {
+    struct ReaderSource {
+        HtmlReader& r;
+        void (HtmlReader::*advance)();
+        char cur() const { return r.LCh; }
+        void next() { (r.*advance)(); }
+    } src{*this, advance};
+    read_value_reference(src, out, code_page);
+}
+
+std::string DecodeValueReferences(std::string_view text, int code_page) {
+    struct TextSource {
+        std::string_view t;
+        size_t i = 0;
+        char cur() const { return i < t.size() ? t[i] : '\0'; }
+        void next() { ++i; }
+    } src{text};
+    std::string out;
+    while (src.i < text.size()) {
+        if (src.cur() == '&') {
+            read_value_reference(src, out, code_page);
+        } else {
+            out += src.cur();
+            src.next();
+        }
+    }
+    return out;
 }
 
 } // namespace htmlview

@@ -197,4 +197,8 @@ class HtmlReader {
     const char16_t* text_chars_ = nullptr; // while text of a single-byte code page is read
 };
 
+// Character references of raw text (a text area's) decoded by the rule of
+// attribute values into 8-bit text of a code page.
+std::string DecodeValueReferences(std::string_view text, int code_page);
+
 } // namespace htmlview

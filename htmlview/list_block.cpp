@@ -110,8 +110,8 @@ int TBlockLI::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager
     if (NotDisplayed || VisibleState == 1 || FirstLineY <= 0 || !Document) return result;
     const int base = FirstLineY - Document->ScrollY;
     if (base < arect.Top - 50 || base > arect.Bottom + 50) return result;
-    int px = x;
-    if (PlaceMode == 2) px += OffsetLeft;
+    int px = 0, py = 0;
+    PaintOrigin(x, xref, yref, px, py);
     DrawBullet(canvas, px + ContentOffset, base);
     return result;
 }

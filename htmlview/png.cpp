@@ -411,6 +411,10 @@ struct RowWriter {
     int color_type;
     int depth;
     const uint8_t* gamma; // forward table or null
+    // Truecolour with a transparent colour: its samples as the file gives
+    // them (6 bytes) and as it is stored (blue, green, red); else null.
+    const uint8_t* key = nullptr;
+    uint8_t key_stored[3] = {};
 
     // Places `count` pixels of an unfiltered row at columns x0, x0 + dx, ... of row y.
     void Put(const uint8_t* src, int64_t count, int y, int x0, int dx) const {
@@ -420,6 +424,23 @@ struct RowWriter {
             const int hi = depth / 8; // bytes per sample
             uint8_t* d = dst + 3 * x0;
             const int64_t dstep = 3 * int64_t(dx);
+            if (key) {
+                // The key is compared with the samples as read, whole, before
+                // the gamma table (or the cut to 8 bits) can make another
+                // colour equal to it; such a colour moves one step in blue.
+                for (int64_t i = 0; i < count; ++i, src += step, d += dstep) {
+                    d[0] = gamma ? gamma[src[2 * hi]] : src[2 * hi];
+                    d[1] = gamma ? gamma[src[hi]] : src[hi];
+                    d[2] = gamma ? gamma[src[0]] : src[0];
+                    if (std::memcmp(d, key_stored, 3) != 0) continue;
+                    bool is_key = true;
+                    for (int c = 0; c < 3 && is_key; ++c)
+                        is_key = depth == 16 ? src[2 * c] == key[2 * c] && src[2 * c + 1] == key[2 * c + 1]
+                                             : src[c] == key[2 * c + 1];
+                    if (!is_key) d[0] ^= 1;
+                }
+                return;
+            }
             if (gamma) {
                 for (int64_t i = 0; i < count; ++i, src += step, d += dstep) {
                     d[0] = gamma[src[2 * hi]];
@@ -526,7 +547,15 @@ void TChunkIDAT::Decode() {
     TViewStream source(Data);
     TZDecompressionStream z(source);
     const int bpp = std::max(1, depth * Channels(ct) / 8);
-    const RowWriter writer{img, ct, depth, ct == 2 || ct == 6 ? (gamma ? gamma->Forward : nullptr) : nullptr};
+    RowWriter writer{img, ct, depth, ct == 2 || ct == 6 ? (gamma ? gamma->Forward : nullptr) : nullptr};
+    const TChunkTRNS* trns = ct == 2 ? list.Find<TChunkTRNS>() : nullptr;
+    if (trns && trns->Data.size() >= 6) {
+        const QRgb k = through(trns->TransparentColor());
+        writer.key = reinterpret_cast<const uint8_t*>(trns->Data.data());
+        writer.key_stored[0] = uint8_t(qBlue(k));
+        writer.key_stored[1] = uint8_t(qGreen(k));
+        writer.key_stored[2] = uint8_t(qRed(k));
+    }
     const int64_t max_len = RowLength(ct, depth, width);
     std::vector<uint8_t> buf_a(static_cast<size_t>(max_len + bpp)), buf_b(buf_a.size());
     // A pass's rows as read (filter byte and row each), inflated in one go:

@@ -29,10 +29,15 @@ void TPreFormated::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
         min = max = 0;
         return;
     }
+    if (Document)
+        for (const auto& obj : Images) obj->LayoutObject(*Document, canvas, 0, Fonts.GetFontObjAt(obj->CharPos));
+    MeasureLine(min, max);
+}
+
+void TPreFormated::MeasureLine(int& min, int& max) {
     // Pictures may still change size while they load: measured each time.
     if (!minmax_valid_ || !Images.Empty()) {
-        for (const auto& obj : Images)
-            if (Document) obj->LayoutObject(*Document, canvas, 0, Fonts.GetFontObjAt(obj->CharPos));
+        const int len = TextLength();
         stored_max_ = std::max(0, PieceWidth(0, len, 1));
         stored_min_ = std::min(stored_max_, kMaxMinWidth);
         minmax_valid_ = true;
@@ -60,8 +65,9 @@ int TPreFormated::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yre
     } scope{indents, indents.Width};
     indents.Width = 32000;
     const int h = TSection::Layout(canvas, x, y, xref, yref, awidth, aheight, indents, max_width, curs);
+    // The pictures keep the sizes this layout gave them; only the line is measured.
     int min = 0;
-    MinMaxWidths(canvas, min, max_width);
+    MeasureLine(min, max_width);
     return h;
 }
 

@@ -25,6 +25,8 @@ class TPreFormated : public TSection {
 
   private:
     TPreFormated(TSectionList* doc, const TPreFormated& source);
+    // Both widths of the line with its pictures at their present sizes.
+    void MeasureLine(int& min, int& max);
 };
 
 class TPage : public TSectionBase {

@@ -160,13 +160,6 @@ TCellObj::TCellObj(TSectionList* doc, const TCellObj& s)
     }
 }
 
-std::unique_ptr<TCellObj> TCellObj::Filler(int span_rows) {
-    std::unique_ptr<TCellObj> f(new TCellObj());
-    f->SpanCols = 0;
-    f->SpanRows = span_rows;
-    return f;
-}
-
 void TCellObj::SetSpacing(int pad, bool table_has_border) {
     for (int* p : {&PadT, &PadR, &PadB, &PadL})
         if (*p < 0) *p = pad;
@@ -231,7 +224,8 @@ TCellList::TCellList(TSectionList* doc, const TCellList& s)
       PageBreakBefore(s.PageBreakBefore), PageBreakAfter(s.PageBreakAfter), AvoidPageBreak(s.AvoidPageBreak),
       RowTop(s.RowTop) {
     Cells.reserve(s.Cells.size());
-    for (const auto& c : s.Cells) Cells.push_back(std::make_unique<TCellObj>(doc, *c));
+    for (const auto& c : s.Cells)
+        Cells.push_back(c.IsFiller() ? TCellSlot::Filler(c.SpanRows()) : std::make_unique<TCellObj>(doc, *c));
 }
 
 void TCellList::AddCell(std::unique_ptr<TCellObj> cell) {
@@ -281,7 +275,7 @@ ThtmlTable::ThtmlTable(TSectionList* doc, TAttributeList* attrs)
 
 ThtmlTable::ThtmlTable(TSectionList* doc, const ThtmlTable& s)
     : TSectionBase(doc), SpansExpanded(s.SpansExpanded), FrameWidth(s.FrameWidth), ColumnCount(s.ColumnCount),
-      GridWidth(s.GridWidth), FixedWidth(s.FixedWidth), HasPixelWidths(s.HasPixelWidths),
+      GridWidth(s.GridWidth), FixedWidth(s.FixedWidth), FillWidth(s.FillWidth), HasPixelWidths(s.HasPixelWidths),
       GridHeight(s.GridHeight), CellPad(s.CellPad), CellGap(s.CellGap), LightEdgeColor(s.LightEdgeColor),
       DarkEdgeColor(s.DarkEdgeColor), ColumnSpecs(s.ColumnSpecs) {
     CopyBase(s);
@@ -321,13 +315,18 @@ void ThtmlTable::ExpandSpans() {
         // Spans are cut so that the row stays within the column bound.
         int col = 0;
         for (auto& c : row.Cells) {
-            if (c->IsFiller()) continue;
+            if (c.IsFiller()) continue;
             c->SpanCols = std::max(1, std::min(c->SpanCols, kMaxColumns - col));
             col += c->SpanCols;
         }
-        for (int i = row.Count() - 1; i >= 0; --i) {
-            TCellObj& cell = *row.Cells[static_cast<size_t>(i)];
-            if (cell.IsFiller()) continue;
+        std::vector<TCellSlot> laid;
+        laid.reserve(static_cast<size_t>(col) + row.Cells.size());
+        for (auto& slot : row.Cells) {
+            if (slot.IsFiller()) {
+                laid.push_back(std::move(slot));
+                continue;
+            }
+            TCellObj& cell = *slot;
             if (cell.Contents && !cell.Contents->HasFillColor) {
                 if (row.HasFillColor) {
                     cell.Contents->HasFillColor = true;
@@ -342,36 +341,64 @@ void ThtmlTable::ExpandSpans() {
             if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
             cell.SpanRows = std::max(1, std::min(cell.SpanRows, nrows - r));
             const int filler_rows = cell.SpanRows > 1 ? cell.SpanRows : 1;
-            std::vector<std::unique_ptr<TCellObj>> fillers;
-            for (int k = 1; k < cell.SpanCols; ++k) fillers.push_back(TCellObj::Filler(filler_rows));
-            row.Cells.insert(row.Cells.begin() + i + 1, std::make_move_iterator(fillers.begin()),
-                             std::make_move_iterator(fillers.end()));
+            const int span_cols = cell.SpanCols;
+            laid.push_back(std::move(slot));
+            for (int k = 1; k < span_cols; ++k) laid.push_back(TCellSlot::Filler(filler_rows));
         }
+        row.Cells = std::move(laid);
+    }
+    // Cells that span rows hold their place in the rows below: row by row,
+    // each column still held from above takes a filler, and the row's own
+    // places fill the others (a short row is padded up to the last held one).
+    std::vector<int> held; // per column: rows below still held
+    for (int r = 0; r < nrows; ++r) {
+        TCellList& row = *Rows[static_cast<size_t>(r)];
+        size_t reach = held.size();
+        while (reach > 0 && held[reach - 1] == 0) --reach;
+        if (reach == 0) {
+            for (size_t c = 0; c < row.Cells.size(); ++c) {
+                const int span = std::min(row.Cells[c].SpanRows(), nrows - r);
+                if (span > 1) {
+                    if (held.size() <= c) held.resize(c + 1, 0);
+                    held[c] = span - 1;
+                }
+            }
+            continue;
+        }
+        std::vector<TCellSlot> laid;
+        laid.reserve(row.Cells.size() + reach);
+        size_t next = 0;
+        for (size_t c = 0; next < row.Cells.size() || c < reach; ++c) {
+            if (c < held.size() && held[c] > 0) {
+                laid.push_back(TCellSlot::Filler(0));
+                --held[c];
+                continue;
+            }
+            if (next == row.Cells.size()) {
+                laid.push_back(TCellSlot::Filler(1));
+                continue;
+            }
+            const int span = std::min(row.Cells[next].SpanRows(), nrows - r);
+            if (span > 1) {
+                if (held.size() <= c) held.resize(c + 1, 0);
+                held[c] = span - 1;
+            }
+            laid.push_back(std::move(row.Cells[next++]));
+        }
+        row.Cells = std::move(laid);
     }
     auto longest = [this] {
         int n = 0;
         for (const auto& r : Rows) n = std::max(n, r->Count());
         return n;
     };
-    // Cells that span rows hold their place in the rows below.
-    for (int c = 0; c < longest(); ++c)
-        for (int r = 0; r < nrows; ++r) {
-            TCellList& row = *Rows[static_cast<size_t>(r)];
-            if (c >= row.Count()) continue;
-            const int span = std::min(row.Cells[static_cast<size_t>(c)]->SpanRows, nrows - r);
-            for (int k = 1; k < span; ++k) {
-                TCellList& below = *Rows[static_cast<size_t>(r + k)];
-                while (below.Count() < c) below.Cells.push_back(TCellObj::Filler(1));
-                below.Cells.insert(below.Cells.begin() + c, TCellObj::Filler(0));
-            }
-        }
     ColumnCount = longest();
     if (!ColumnSpecs.empty()) {
         HasPixelWidths = false;
         for (const auto& row : Rows)
             for (int i = 0; i < std::min(row->Count(), ColumnCount); ++i) {
+                if (row->Cells[static_cast<size_t>(i)].IsFiller()) continue;
                 TCellObj& cell = *row->Cells[static_cast<size_t>(i)];
-                if (cell.IsFiller()) continue;
                 if (i < static_cast<int>(ColumnSpecs.size()) && ColumnSpecs[static_cast<size_t>(i)].SpecWidth > 0) {
                     cell.AskedWd = ColumnSpecs[static_cast<size_t>(i)].SpecWidth;
                     cell.AskedWdPercent = ColumnSpecs[static_cast<size_t>(i)].SpecIsPercent;
@@ -386,7 +413,8 @@ void ThtmlTable::ExpandSpans() {
     ColMin.assign(n, 0);
     ColPercent.assign(n, 0);
     for (const auto& row : Rows)
-        for (int i = 0; i < row->Count(); ++i) row->Cells[static_cast<size_t>(i)]->Column = i;
+        for (int i = 0; i < row->Count(); ++i)
+            if (TCellObj* c = row->Cells[static_cast<size_t>(i)].get()) c->Column = i;
 }
 
 // The real cells ordered by column span (stable: row by row, left to right).
@@ -394,7 +422,7 @@ std::vector<TCellObj*> ThtmlTable::CellsBySpan() {
     std::vector<TCellObj*> cells;
     for (const auto& row : Rows)
         for (const auto& c : row->Cells)
-            if (!c->IsFiller()) cells.push_back(c.get());
+            if (!c.IsFiller()) cells.push_back(c.get());
     std::stable_sort(cells.begin(), cells.end(),
                      [](const TCellObj* a, const TCellObj* b) { return a->SpanCols < b->SpanCols; });
     return cells;
@@ -408,7 +436,7 @@ void ThtmlTable::CellWidths(ui::HtmlCanvas& canvas) {
     RowHeights.clear();
     for (const auto& row : Rows)
         for (const auto& c : row->Cells) {
-            if (c->IsFiller()) continue;
+            if (c.IsFiller()) continue;
             int mn = 0, mx = 0;
             if (c->Contents) c->Contents->MinMaxWidths(canvas, mn, mx);
             c->CellMin = mn + c->SideExtra + CellGap;
@@ -562,6 +590,18 @@ void ThtmlTable::WidthsByMinMax(int target) {
     }
     if (max_sum <= target) {
         ColWidths = ColMax;
+        // Held to a width: the rest goes to the columns by their maximums.
+        if (FillWidth && max_sum < target && ColumnCount > 0) {
+            const int rest = target - max_sum;
+            int given = 0;
+            for (int c = 0; c < ColumnCount; ++c) {
+                const size_t k = static_cast<size_t>(c);
+                const int add = max_sum > 0 ? MulDiv(ColMax[k], rest, max_sum) : rest / ColumnCount;
+                ColWidths[k] += add;
+                given += add;
+            }
+            ColWidths.back() += rest - given;
+        }
         return;
     }
     const int d = max_sum - min_sum;
@@ -604,7 +644,7 @@ void ThtmlTable::WidthsForFreeTable(int min_sum, int max_sum, int target) {
         else
             needed = std::max(needed, MulDiv(other_max, 1000, 1000 - pct_total));
         if (needed <= target) {
-            if (fixed) needed = target;
+            if (fixed || FillWidth) needed = target;
             const int others = MulDiv(needed, 1000 - pct_total, 1000);
             for (int c = 0; c < ColumnCount; ++c) {
                 const size_t k = static_cast<size_t>(c);
@@ -738,18 +778,12 @@ void ThtmlTable::WidthsForFixedTable(int target) {
     }
 }
 
-void ThtmlTable::LayoutRowContent(ui::HtmlCanvas& canvas, TCellList& row, int span, int height_base, int& ht,
-                                  int& pct_ht, bool& specified, bool& more) {
+void ThtmlTable::LayoutCellsOfSpan(ui::HtmlCanvas& canvas, const std::vector<TCellObj*>& cells, int height_base,
+                                   int& ht, int& pct_ht, bool& specified) {
     ht = pct_ht = 0;
     specified = false;
-    for (auto& cp : row.Cells) {
-        TCellObj& cell = *cp;
-        if (cell.IsFiller()) continue;
-        if (cell.SpanRows > span) {
-            more = true;
-            continue;
-        }
-        if (cell.SpanRows != span) continue;
+    for (TCellObj* c : cells) {
+        TCellObj& cell = *c;
         int pct = 0;
         if (cell.AskedHt >= 1)
             pct = cell.AskedHt;
@@ -781,45 +815,58 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
     // Each cell's width is the sum of its columns.
     for (auto& row : Rows)
         for (auto& c : row->Cells) {
-            if (c->IsFiller()) continue;
+            if (c.IsFiller()) continue;
             int w = 0;
             for (int k = c->Column; k < std::min(ColumnCount, c->Column + c->SpanCols); ++k)
                 w += ColWidths[static_cast<size_t>(k)];
             c->BoxWidth = w;
         }
-    // The spans that occur, shortest first.
-    std::vector<int> spans;
-    for (const auto& row : Rows)
-        for (const auto& c : row->Cells)
-            if (!c->IsFiller()) spans.push_back(c->SpanRows);
-    std::sort(spans.begin(), spans.end());
-    spans.erase(std::unique(spans.begin(), spans.end()), spans.end());
-    for (int s : spans) {
-        for (int r = 0; r + s <= n; ++r) {
-            int ht = 0, pct = 0;
-            bool specified = false, more = false;
-            LayoutRowContent(canvas, *Rows[static_cast<size_t>(r)], s, h_avail, ht, pct, specified, more);
-            ht += CellGap;
-            pct += CellGap;
-            if (s == 1) {
-                min_h[static_cast<size_t>(r)] = ht;
-                pct_h[static_cast<size_t>(r)] = pct;
-                height_given[static_cast<size_t>(r)] = specified;
-                continue;
-            }
-            if (ht <= CellGap) continue;
-            auto spread = [&](std::vector<int>& v, int need) {
-                int sum = 0;
-                for (int k = r; k < r + s; ++k) sum += v[static_cast<size_t>(k)];
-                if (need <= sum) return;
-                const int each = (need - sum) / s;
-                for (int k = r; k < r + s - 1; ++k) v[static_cast<size_t>(k)] += each;
-                v[static_cast<size_t>(r + s - 1)] += need - sum - each * (s - 1);
-            };
-            for (int k = r; k < r + s; ++k) height_given[static_cast<size_t>(k)] = height_given[static_cast<size_t>(k)] || specified;
-            spread(min_h, ht);
-            spread(pct_h, pct);
+    // The cells by span, shortest first, and within a span by row, so that
+    // each span asks only the rows that hold cells of it.
+    struct Entry {
+        int span, row;
+        TCellObj* cell;
+    };
+    std::vector<Entry> entries;
+    for (int r = 0; r < n; ++r)
+        for (const auto& c : Rows[static_cast<size_t>(r)]->Cells)
+            if (!c.IsFiller()) entries.push_back({c->SpanRows, r, c.get()});
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.span != b.span ? a.span < b.span : a.row < b.row; });
+    // Where single-row cells occur, every row is at least the cell gap high.
+    if (!entries.empty() && entries.front().span == 1) {
+        std::fill(min_h.begin(), min_h.end(), CellGap);
+        std::fill(pct_h.begin(), pct_h.end(), CellGap);
+    }
+    std::vector<TCellObj*> cells;
+    for (size_t i = 0; i < entries.size();) {
+        const int s = entries[i].span, r = entries[i].row;
+        cells.clear();
+        for (; i < entries.size() && entries[i].span == s && entries[i].row == r; ++i) cells.push_back(entries[i].cell);
+        if (r + s > n) continue;
+        int ht = 0, pct = 0;
+        bool specified = false;
+        LayoutCellsOfSpan(canvas, cells, h_avail, ht, pct, specified);
+        ht += CellGap;
+        pct += CellGap;
+        if (s == 1) {
+            min_h[static_cast<size_t>(r)] = ht;
+            pct_h[static_cast<size_t>(r)] = pct;
+            height_given[static_cast<size_t>(r)] = specified;
+            continue;
         }
+        if (ht <= CellGap) continue;
+        auto spread = [&](std::vector<int>& v, int need) {
+            int sum = 0;
+            for (int k = r; k < r + s; ++k) sum += v[static_cast<size_t>(k)];
+            if (need <= sum) return;
+            const int each = (need - sum) / s;
+            for (int k = r; k < r + s - 1; ++k) v[static_cast<size_t>(k)] += each;
+            v[static_cast<size_t>(r + s - 1)] += need - sum - each * (s - 1);
+        };
+        for (int k = r; k < r + s; ++k) height_given[static_cast<size_t>(k)] = height_given[static_cast<size_t>(k)] || specified;
+        spread(min_h, ht);
+        spread(pct_h, pct);
     }
     long long sum_min = 0, sum_pct = 0;
     int free = 0;
@@ -915,7 +962,7 @@ int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int ah
         row.RowTop = ty;
         row.SpanHeight = 0;
         for (auto& c : row.Cells) {
-            if (c->IsFiller()) continue;
+            if (c.IsFiller()) continue;
             int h = 0;
             for (int k = r; k < std::min(RowCount(), r + c->SpanRows); ++k) h += RowHeights[static_cast<size_t>(k)];
             c->BoxHeight = h;
@@ -925,7 +972,7 @@ int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int ah
         if (depth == 1) placing = true;
         if (placing)
             for (auto& c : row.Cells)
-                if (!c->IsFiller()) c->PlaceContent(canvas, ty, curs, CellGap);
+                if (!c.IsFiller()) c->PlaceContent(canvas, ty, curs, CellGap);
         if (depth == 1) placing = false;
         ty += row.LaidHeight;
     }
@@ -979,10 +1026,10 @@ int ThtmlTable::PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellLis
     const int reach = std::max(row.SpanHeight, row.LaidHeight);
     if (ys + reach + CellGap <= arect.Top || ys >= arect.Bottom) return y + row.LaidHeight;
     int x = PaintedX;
-    for (auto& c : row.Cells) {
-        const int col = c->Column;
-        if (!c->IsFiller()) PaintCell(canvas, arect, *c, x, y);
-        if (col >= 0 && col < ColumnCount) x += ColWidths[static_cast<size_t>(col)];
+    for (int col = 0; col < std::min(row.Count(), ColumnCount); ++col) {
+        const TCellSlot& c = row.Cells[static_cast<size_t>(col)];
+        if (!c.IsFiller()) PaintCell(canvas, arect, *c, x, y);
+        x += ColWidths[static_cast<size_t>(col)];
     }
     return y + row.LaidHeight;
 }
@@ -1069,13 +1116,13 @@ TCellObj* ThtmlTable::CellAt(int x, int y) {
     for (auto& row : Rows) {
         if (y < row->RowTop) break;
         int cx = PaintedX;
-        for (auto& c : row->Cells) {
-            const int col = c->Column;
+        for (int col = 0; col < std::min(row->Count(), ColumnCount); ++col) {
+            const TCellSlot& c = row->Cells[static_cast<size_t>(col)];
             // The whole box of the cell counts, from the row's top, so a
             // middle-aligned cell does not lend its upper part to the cell above.
-            if (!c->IsFiller() && x >= cx && x < cx + c->BoxWidth && y >= c->CellTop && y < c->CellTop + c->BoxHeight)
+            if (!c.IsFiller() && x >= cx && x < cx + c->BoxWidth && y >= c->CellTop && y < c->CellTop + c->BoxHeight)
                 return c.get();
-            if (col >= 0 && col < ColumnCount) cx += ColWidths[static_cast<size_t>(col)];
+            cx += ColWidths[static_cast<size_t>(col)];
         }
     }
     return nullptr;
@@ -1104,9 +1151,9 @@ template <class F> int ThtmlTable::AskCells(F f, bool backward) {
         TCellList& row = *Rows[static_cast<size_t>(backward ? n - 1 - i : i)];
         const int m = row.Count();
         for (int j = 0; j < m; ++j) {
-            TCellObj& c = *row.Cells[static_cast<size_t>(backward ? m - 1 - j : j)];
-            if (!c.Contents) continue;
-            if (const int r = f(*c.Contents); r >= 0) return r;
+            const TCellObj* c = row.Cells[static_cast<size_t>(backward ? m - 1 - j : j)].get();
+            if (!c || !c->Contents) continue;
+            if (const int r = f(*c->Contents); r >= 0) return r;
         }
     }
     return -1;

@@ -40,10 +40,6 @@ class TCellObj {
     TCellObj(TSectionList* doc, int row_align, TAttributeList* attrs, TProperties& props);
     // A copy for `doc` (a print copy); backgrounds only when it prints them.
     TCellObj(TSectionList* doc, const TCellObj& source);
-    // A place held by a spanning cell (no content).
-    static std::unique_ptr<TCellObj> Filler(int span_rows);
-
-    bool IsFiller() const { return SpanCols == 0; }
     bool HasSections() const { return Contents && Contents->Count() > 0; }
     // Unset paddings take the table's; a bordered table gives every cell
     // without a border style of its own a one-pixel border.
@@ -78,6 +74,32 @@ class TCellObj {
     TCellObj() = default;
 };
 
+// One place of a row: a cell, or a filler where a spanning cell reaches.
+// A filler is no object of its own, so a grid of long spans stays small.
+class TCellSlot {
+  public:
+    TCellSlot(std::unique_ptr<TCellObj> cell) : cell_(std::move(cell)) {}
+    // A filler beside a cell that spans columns takes that cell's rows;
+    // one below a cell that spans rows takes 0.
+    static TCellSlot Filler(int span_rows) {
+        TCellSlot s;
+        s.filler_rows_ = span_rows;
+        return s;
+    }
+
+    bool IsFiller() const { return !cell_; }
+    int SpanRows() const { return cell_ ? cell_->SpanRows : filler_rows_; }
+    // The cell; none for a filler.
+    TCellObj* get() const { return cell_.get(); }
+    TCellObj* operator->() const { return cell_.get(); }
+    TCellObj& operator*() const { return *cell_; }
+
+  private:
+    TCellSlot() = default;
+    std::unique_ptr<TCellObj> cell_;
+    int filler_rows_ = 0;
+};
+
 // One row.
 class TCellList {
   public:
@@ -87,7 +109,7 @@ class TCellList {
     void AddCell(std::unique_ptr<TCellObj> cell);
     int Count() const { return static_cast<int>(Cells.size()); }
 
-    std::vector<std::unique_ptr<TCellObj>> Cells;
+    std::vector<TCellSlot> Cells; // a cell's column is its place here
     int LaidHeight = 0;
     int AskedHeight = 0;
     int AskedPercent = 0;
@@ -141,6 +163,9 @@ class ThtmlTable : public TSectionBase {
     int ColumnCount = 0;
     int GridWidth = 0;
     int FixedWidth = 0;
+    // Set by a block that gives the table a width in percent: the columns
+    // fill the width they are laid out in, spread as a free table's.
+    bool FillWidth = false;
     bool HasPixelWidths = false;
     int GridHeight = 0;
     int CellPad = 1;
@@ -165,10 +190,10 @@ class ThtmlTable : public TSectionBase {
     void WidthsForFreeTable(int min_sum, int max_sum, int target);
     void WidthsForFixedTable(int target);
     void SolveRowHeights(ui::HtmlCanvas& canvas, int aheight);
-    // Lays out the row's cells of `span` rows at their widths: the row's
-    // content height and percentage height; `more` when longer spans follow.
-    void LayoutRowContent(ui::HtmlCanvas& canvas, TCellList& row, int span, int height_base, int& ht,
-                          int& pct_ht, bool& specified, bool& more);
+    // Lays out the cells of one row and one span; the tallest of them, with
+    // and without their height requests, and whether one asked for a height.
+    void LayoutCellsOfSpan(ui::HtmlCanvas& canvas, const std::vector<TCellObj*>& cells, int height_base, int& ht,
+                           int& pct_ht, bool& specified);
     int PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellList& row, int y, bool first);
     // While printing: whether the page ends above `row`, which starts at `y`.
     bool RowMovesToNextPage(const ui::Rect& arect, const TCellList& row, int y) const;

@@ -22,11 +22,24 @@ bool unset(const PropValue& v) {
 
 } // namespace
 
+// A table that does not float is squeezed between the floats beside its
+// top, below the floats it clears; `shift` is how far it moved right.
+int LayoutBetweenFloats(TBlock& block, bool squeeze, int& shift, ui::HtmlCanvas& canvas, int x, int y, int xref,
+                        int yref, int awidth, int aheight, IndentManager& indents, int& max_width, int& curs) {
+    shift = 0;
+    if (!squeeze) return block.TBlock::Layout(canvas, x, y, xref, yref, awidth, aheight, indents, max_width, curs);
+    const int top = y + indents.ClearDrop(block.ClearKind, y);
+    const int left = std::max(x, indents.LeftIndent(top));
+    const int width = std::max(0, std::min(awidth + x, indents.RightSide(top)) - left);
+    shift = left - x;
+    return block.TBlock::Layout(canvas, left, y, xref, yref, width, aheight, indents, max_width, curs);
+}
+
 // --------------------------------------------------------------- TTableBlock
 
 TTableBlock::TTableBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell,
                          std::unique_ptr<ThtmlTable> table, TAttributeList* attrs)
-    : TBlock(doc, props, owner_cell, attrs) {
+    : TBlock(doc, props, owner_cell, attrs, false) {
     GridTable = table.get();
     BodyCell->AddSection(std::move(table));
     const bool style_float = FloatKind != 0;
@@ -73,6 +86,8 @@ TTableBlock::TTableBlock(TSectionList* doc, TProperties& props, TCellBasic* owne
         }
     }
     if (FloatKind != 0 && ZOrder == 0) ZOrder = 1;
+    // Only now is it known whether the table floats (a float does not collapse).
+    CollapseTopMargin(TopUnset);
     // A BORDER attribute without border styles of the page becomes a raised frame.
     if (GridTable->FrameWidth > 0) {
         bool styled = false;
@@ -127,21 +142,22 @@ int TTableBlock::Sides() const {
     return m[PaddingLeft] + m[PaddingRight] + m[BorderLeftWidth] + m[BorderRightWidth];
 }
 
-int TTableBlock::TableWidth(ui::HtmlCanvas& canvas, int block_width) {
+int TTableBlock::TableWidth(ui::HtmlCanvas& canvas, int block_width, int margins) {
     const int sides = Sides();
+    // A percentage demands no fixed width: the columns share the width the
+    // block gives the table as a free table's do.
     GridTable->FixedWidth = WidthRequest > 0 && !WidthInPercent ? std::max(0, WidthRequest - sides) : 0;
+    GridTable->FillWidth = WidthRequest > 0 && WidthInPercent;
     int mn = 0, mx = 0;
     GridTable->MinMaxWidths(canvas, mn, mx);
     int width;
-    if (WidthRequest == 0) {
-        width = std::clamp(block_width - sides, mn, std::max(mn, mx));
-    } else {
-        width = WidthInPercent ? os::MulDiv(block_width, WidthRequest, 1000) - sides : WidthRequest - sides;
-        width = std::max(width, mn);
-        // A table given a width in percent is held to it.
-        if (WidthInPercent) GridTable->FixedWidth = width;
-    }
-    return width;
+    if (WidthRequest == 0)
+        width = std::clamp(block_width - margins - sides, mn, std::max(mn, mx));
+    else if (WidthInPercent)
+        width = os::MulDiv(block_width, WidthRequest, 1000);
+    else
+        width = WidthRequest - sides;
+    return std::max(width, mn);
 }
 
 int TTableBlock::ContentWidth(ui::HtmlCanvas& canvas, int block_width, int, int) {
@@ -157,8 +173,12 @@ int TTableBlock::ContentWidth(ui::HtmlCanvas& canvas, int block_width, int, int)
     if (FloatKind != 0) {
         if (ml == 0) ml = HorzSpace;
         if (mr == 0) mr = HorzSpace;
+        int& mt = BoxValues[htmlview::MarginTop];
+        int& mb = BoxValues[htmlview::MarginBottom];
+        if (mt == 0) mt = VertSpace;
+        if (mb == 0) mb = VertSpace;
     }
-    const int width = TableWidth(canvas, block_width - ml - mr);
+    const int width = TableWidth(canvas, block_width, ml + mr);
     const int room = block_width - width - Sides();
     if (ml == 0 && mr == 0 && room > 0) {
         if (AlignMode == 2)
@@ -178,16 +198,8 @@ void TTableBlock::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
 
 int TTableBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int awidth, int aheight,
                         IndentManager& indents, int& max_width, int& curs) {
-    FloatShift = 0;
-    if (FloatKind == 0 && !InCaptionBlock) {
-        // Squeezed between the floats beside its top, below the floats it clears.
-        const int top = y + indents.ClearDrop(ClearKind, y);
-        const int left = std::max(x, indents.LeftIndent(top));
-        const int width = std::max(0, std::min(awidth + x, indents.RightSide(top)) - left);
-        FloatShift = left - x;
-        return TBlock::Layout(canvas, left, y, xref, yref, width, aheight, indents, max_width, curs);
-    }
-    return TBlock::Layout(canvas, x, y, xref, yref, awidth, aheight, indents, max_width, curs);
+    return LayoutBetweenFloats(*this, FloatKind == 0 && !InCaptionBlock, FloatShift, canvas, x, y, xref, yref,
+                               awidth, aheight, indents, max_width, curs);
 }
 
 int TTableBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int xref,
@@ -224,7 +236,7 @@ void TTableBlock::RegisterPosition() {
 TTableAndCaptionBlock::TTableAndCaptionBlock(TSectionList* doc, TProperties& props, TCellBasic* owner_cell,
                                              TAttributeList* table_attrs, std::unique_ptr<TTableBlock> table_block,
                                              std::unique_ptr<TBlock> caption, bool on_top)
-    : TBlock(doc, props, owner_cell, nullptr), CaptionOnTop(on_top) {
+    : TBlock(doc, props, owner_cell, nullptr, false), CaptionOnTop(on_top) {
     // No box of its own: the table block keeps its border and background.
     for (int i = PaddingTop; i <= BorderLeftStyle; ++i) BoxProps[static_cast<size_t>(i)] = 0;
     BoxProps[BackgroundColor] = static_cast<int>(NoColour);
@@ -285,7 +297,7 @@ int TTableAndCaptionBlock::ContentWidth(ui::HtmlCanvas& canvas, int block_width,
     if (ml == AutoValue) ml = 0;
     if (mr == AutoValue) mr = 0;
     if (!GridBlock || !TitleBlock) return std::max(0, block_width - ml - mr);
-    const int table_content = GridBlock->TableWidth(canvas, block_width - ml - mr);
+    const int table_content = GridBlock->TableWidth(canvas, block_width, ml + mr);
     const int table_full = table_content + GridBlock->Sides();
     int cap_min = 0, cap_max = 0;
     TitleBlock->MinMaxWidths(canvas, cap_min, cap_max);
@@ -300,6 +312,17 @@ int TTableAndCaptionBlock::ContentWidth(ui::HtmlCanvas& canvas, int block_width,
     GridBlock->ChosenWidth = table_content;
     GridBlock->CaptionShift = (width - table_full) / 2;
     return width;
+}
+
+int TTableAndCaptionBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int awidth,
+                                  int aheight, IndentManager& indents, int& max_width, int& curs) {
+    return LayoutBetweenFloats(*this, FloatKind == 0, FloatShift, canvas, x, y, xref, yref, awidth, aheight,
+                               indents, max_width, curs);
+}
+
+int TTableAndCaptionBlock::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x,
+                                 int xref, int yref) {
+    return TBlock::Paint(canvas, arect, indents, x + FloatShift, xref, yref);
 }
 
 void TTableAndCaptionBlock::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {

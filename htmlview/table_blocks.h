@@ -27,9 +27,9 @@ class TTableBlock : public TBlock {
     void RegisterPosition() override;
     bool IsTableBlock() const override { return true; }
 
-    // The content width of the table for a block `block_width` wide
-    // (margins left out); sets the width the table is held to.
-    int TableWidth(ui::HtmlCanvas& canvas, int block_width);
+    // The content width of the table in a block `block_width` wide whose
+    // side margins add up to `margins`; sets the width the table is held to.
+    int TableWidth(ui::HtmlCanvas& canvas, int block_width, int margins);
     // Paddings and borders of both sides.
     int Sides() const;
 
@@ -55,6 +55,10 @@ class TTableAndCaptionBlock : public TBlock {
                           std::unique_ptr<TTableBlock> table_block, std::unique_ptr<TBlock> caption, bool on_top);
 
     std::unique_ptr<TSectionBase> Clone(TSectionList* doc) const override;
+    int Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int awidth, int aheight,
+               IndentManager& indents, int& max_width, int& curs) override;
+    int Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int xref,
+              int yref) override;
     int ContentWidth(ui::HtmlCanvas& canvas, int block_width, int auto_count, int aheight) override;
     void MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) override;
     int SourceToDocPos(int source_pos, bool prev) override;
@@ -64,6 +68,7 @@ class TTableAndCaptionBlock : public TBlock {
     TTableBlock* GridBlock = nullptr;
     TBlock* TitleBlock = nullptr;
     int AlignMode = 0;
+    int FloatShift = 0;
 
   private:
     TTableAndCaptionBlock(TSectionList* doc, const TTableAndCaptionBlock& source);

@@ -578,6 +578,7 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
     TSectionList* doc = Document;
     FirstPos = curs;
     SectionTop = ContentTop = PaintTop = y;
+    LayoutLeft = x - indents.LfEdge;
     Lines.clear();
     ++fit_generation_;
     const int len = TextLength();
@@ -924,7 +925,9 @@ void TSection::DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int ys, In
             ++i;
             if (!obj) continue;
             if (obj->Floats()) {
-                const int fx = indents.LfEdge + obj->Indent + obj->HSpaceL;
+                // Where layout put it beside the section's text: a section
+                // painted elsewhere (a positioned block's) takes it along.
+                const int fx = x + obj->Indent - LayoutLeft + obj->HSpaceL;
                 obj->PlacedX = fx;
                 if (draw) {
                     if (obj->IsPanel())

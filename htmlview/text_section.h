@@ -143,6 +143,7 @@ class TSection : public TSectionBase {
     int FirstLineIndent = 0;
     int FLPercent = 0;
     int DrawX = 0;
+    int LayoutLeft = 0; // x of the last layout, from the float manager's left edge
     int SectionNumber = 0;
     bool AnchorName = false; // an anchor points at the section
     bool HasControls = false;

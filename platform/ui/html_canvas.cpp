@@ -343,21 +343,26 @@ Region Region::FromRect(const Rect& r) {
 namespace {
 
 // The pixels whose centres lie in the ellipse inscribed in the box, row by row.
-QRegion ellipse_rows(const Rect& box) {
-    if (box.IsEmpty()) return QRegion();
+// The pixels x0..x1 of row y of the ellipse inscribed in `box`; false when
+// the row holds none.
+bool ellipse_row(const Rect& box, int y, int& x0, int& x1) {
     const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
     const double a = box.Width() / 2.0, b = box.Height() / 2.0;
+    const double dy = (y + 0.5 - cy) / b;
+    const double k = 1.0 - dy * dy;
+    if (k < 0) return false;
+    const double half = a * std::sqrt(k);
+    // Pixel x is inside when x + 0.5 lies within cx +- half.
+    x0 = static_cast<int>(std::ceil(cx - half - 0.5));
+    x1 = static_cast<int>(std::floor(cx + half - 0.5));
+    return x1 >= x0;
+}
+
+QRegion ellipse_rows(const Rect& box) {
+    if (box.IsEmpty()) return QRegion();
     std::vector<QRect> rows;
-    for (int y = box.Top; y < box.Bottom; ++y) {
-        const double dy = (y + 0.5 - cy) / b;
-        const double k = 1.0 - dy * dy;
-        if (k < 0) continue;
-        const double half = a * std::sqrt(k);
-        // Pixel x is inside when x + 0.5 lies within cx +- half.
-        const int x0 = static_cast<int>(std::ceil(cx - half - 0.5));
-        const int x1 = static_cast<int>(std::floor(cx + half - 0.5));
-        if (x1 >= x0) rows.emplace_back(x0, y, x1 - x0 + 1, 1);
-    }
+    for (int y = box.Top; y < box.Bottom; ++y)
+        if (int x0 = 0, x1 = 0; ellipse_row(box, y, x0, x1)) rows.emplace_back(x0, y, x1 - x0 + 1, 1);
     QRegion r;
     if (!rows.empty()) r.setRects(rows.data(), static_cast<int>(rows.size()));
     return r;
@@ -367,6 +372,12 @@ QRegion ellipse_rows(const Rect& box) {
 
 Region Region::FromEllipse(const Rect& box) {
     return Region(ellipse_rows(box));
+}
+
+bool EllipseContains(const Rect& box, int x, int y) {
+    if (box.IsEmpty() || y < box.Top || y >= box.Bottom) return false;
+    int x0 = 0, x1 = 0;
+    return ellipse_row(box, y, x0, x1) && x >= x0 && x <= x1;
 }
 
 Region Region::FromPolygon(const std::vector<QPoint>& points, FillMode mode) {

@@ -6,6 +6,7 @@
 #include "htmlview/style_model.h"
 #include "htmlview/text_measure.h"
 #include "platform_ui/qt_app.h"
+#include "support/heap_use.h"
 
 namespace {
 
@@ -117,6 +118,31 @@ TEST(ImageMaps, AreasHitTestInListOrder) {
     ASSERT_TRUE(map.GetURL(15, 15, t, title));
     EXPECT_EQ(t->Target, "main");
     EXPECT_EQ(title, "Rect");
+}
+
+// Circles of a radius near a million pixels, many of them, cost what small
+// ones cost: nothing grows with the circle.
+TEST(ImageMaps, HugeCirclesCostLittle) {
+    const auto before = testsupport::heap_in_use();
+    TMapItem map;
+    for (int i = 0; i < 20; ++i) {
+        TAttributeList a;
+        const std::string coords = std::to_string(i % 2 ? 999999 : -999999) + ",0,1000000";
+        a.Add(std::make_unique<TAttribute>(Sym::Shape, "SHAPE", 0, "circle"));
+        a.Add(std::make_unique<TAttribute>(Sym::Coords, "COORDS", 0, coords));
+        a.Add(std::make_unique<TAttribute>(Sym::Href, "HREF", 0, "a" + std::to_string(i) + ".html"));
+        map.AddArea(a);
+    }
+    ASSERT_EQ(map.Areas().size(), 20u);
+    if (before) EXPECT_LT(*testsupport::heap_in_use() - *before, size_t(1) << 20);
+    // The first circle (centre -999999, 0) holds the picture's top left
+    // corner but not (300, 0), which the second (centre 999999, 0) holds.
+    std::unique_ptr<TUrlTarget> t;
+    std::string title;
+    ASSERT_TRUE(map.GetURL(0, 0, t, title));
+    EXPECT_EQ(t->Url, "a0.html");
+    ASSERT_TRUE(map.GetURL(300, 0, t, title));
+    EXPECT_EQ(t->Url, "a1.html");
 }
 
 class WrappedText : public testsupport::QtFixture {

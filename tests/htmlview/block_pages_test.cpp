@@ -10,7 +10,7 @@ namespace {
 class BlockPages : public testsupport::QtFixture {};
 
 TEST_F(BlockPages, RenderLikeTheirGoldenPictures) {
-    flow::expect_pages_like_goldens({"images", "lists", "floats"});
+    flow::expect_pages_like_goldens({"images", "lists", "floats", "table_floats"});
 }
 
 } // namespace

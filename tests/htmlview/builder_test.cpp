@@ -53,6 +53,9 @@ TEST_F(Builder, ElementsBecomeBlocksAndSections) {
         {"<body>x<body bgcolor=red>y", "'xy'"},                         // a later BODY is ignored
         {"<script>document.write('<p>no')</script>yes", "'yes'"},
         {"<p>in<h1>head</h1>out", "[p 'in'][h1 'head']'out'"},
+        // A paragraph inside a heading is read; a stray end of one ends the heading.
+        {"<h1>a<p>b</p>c</h1>", "[h1 'a'[p 'b']'c']"},
+        {"<h1>a</p>b</h1>c", "[h1 'a']'bc'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.html);
@@ -75,6 +78,9 @@ TEST_F(Builder, FontSizesAndMisnestedStyles) {
         {"<font size=+2>x</font>", 18}, {"<font size=+9>x</font>", 36}, {"<font size=0>x</font>", 8},
         {"<font size=-1>x</font>", 10}, {"<basefont size=5><font size=+1>x</font>", 24},
         {"<font size=4>x</font>", 14},
+        // Sizes far past the int range are within the sizes before they are added.
+        {"<font size=\"+99999999999\">x</font>", 36}, {"<font size=\"-99999999999\">x</font>", 8},
+        {"<basefont size=\"+99999999999\"><font size=-1>x</font>", 24},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.html);

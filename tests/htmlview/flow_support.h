@@ -34,7 +34,7 @@ inline void collect_sections(const TCellBasic& cell, std::vector<TSection*>& out
         else if (auto* table = dynamic_cast<ThtmlTable*>(s.get()))
             for (const auto& row : table->Rows)
                 for (const auto& c : row->Cells)
-                    if (c->Contents) collect_sections(*c->Contents, out);
+                    if (!c.IsFiller() && c->Contents) collect_sections(*c->Contents, out);
     }
 }
 

@@ -249,7 +249,8 @@ TEST_F(Forms, APrintedPasswordShowsOnlyStars) {
 TEST_F(Forms, SelectEndsAtTheNextCellAndTextareaKeepsItsText) {
     Surface s;
     s.LoadText("<table><tr><td><select name=s><option value=1>one<option>two &amp; more<td>next</table>"
-               "<form><textarea name=t>&lt;b&gt; stays\r\n <i>text</i></textarea>after</form>",
+               "<form><textarea name=t>&lt;b&gt; stays\r\n <i>text</i></textarea>after</form>"
+               "<form><textarea name=u>a &amp b &lt;c &euro d &#65 e</textarea></form>",
                "", 600);
     s.Grab();
     auto* sel = dynamic_cast<TListBoxFormControlObj*>(named(s.Doc(), "s"));
@@ -261,6 +262,10 @@ TEST_F(Forms, SelectEndsAtTheNextCellAndTextareaKeepsItsText) {
     std::string pair;
     named(s.Doc(), "t")->SubmitPairs(0, pair);
     EXPECT_EQ(pair, "t=<b> stays\r\n <i>text</i>");
+    // References without ";" are read as in attribute values.
+    pair.clear();
+    named(s.Doc(), "u")->SubmitPairs(0, pair);
+    EXPECT_EQ(pair, "u=a & b <c &euro d A e");
     const auto lines = flow::line_texts(s.Doc());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "next"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "#after"), lines.end());

@@ -171,7 +171,7 @@ TEST(GifStrip, DisposalAndTransparencyCompose) {
     f2.pixels = {3};
     const QRgb c1 = corpus::GifTableColor(0, 1), c2 = corpus::GifTableColor(0, 2),
                c3 = corpus::GifTableColor(0, 3), black = qRgb(0, 0, 0);
-    for (int disposal : {0, 1, 2, 3}) {
+    for (int disposal : {0, 1, 2}) {
         g.frames = {f0, f1, f2};
         g.frames[1].disposal = disposal;
         TBitmap mask;
@@ -190,15 +190,72 @@ TEST(GifStrip, DisposalAndTransparencyCompose) {
         EXPECT_EQ(px(1, 2, 0), c1);
         EXPECT_FALSE(clear(1, 2, 0));
         EXPECT_TRUE(clear(1, 0, 1));
-        // Frame 2: frame 1's box goes transparent after disposal 2 or 3,
-        // colours stay.
-        const bool disposed = disposal >= 2;
+        // Frame 2: frame 1's box goes transparent after disposal 2, colours
+        // stay.
+        const bool disposed = disposal == 2;
         EXPECT_EQ(clear(2, 1, 0), disposed) << disposal;
         EXPECT_EQ(clear(2, 2, 0), disposed) << disposal;
         EXPECT_FALSE(clear(2, 3, 0)) << disposal;
         EXPECT_EQ(px(2, 1, 0), c2) << disposal;
         EXPECT_EQ(px(2, 3, 1), c3);
         EXPECT_FALSE(clear(2, 3, 1));
+    }
+}
+
+// Disposal 3 gives back what the frame was drawn over, mask included,
+// before the next frame is drawn; with or without transparency.
+TEST(GifStrip, DisposalThreeRestoresThePreviousPicture) {
+    // A 4x2 screen. Frame 0 paints it all with index 1 (with transparency,
+    // its first pixel is index 0, transparent); frame 1, disposal 3, paints
+    // the 3x1 box at (0,0) with 2; frame 2, disposal 3 as well, paints (2,1)
+    // with 3; frame 3 paints (3,0) with 2. Each frame as it is shown: a
+    // colour index per pixel, '.' for transparent.
+    struct Case {
+        bool transparent;
+        std::vector<std::string> frames; // rows joined by '|'
+    } cases[] = {
+        {false, {"1111|1111", "2221|1111", "1111|1131", "1112|1111"}},
+        {true, {".111|1111", "2221|1111", ".111|1131", ".112|1111"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.transparent ? "transparent" : "opaque");
+        GifSpec g;
+        g.width = 4, g.height = 2, g.global_table = 4;
+        GifFrame f0;
+        f0.width = 4, f0.height = 2;
+        f0.pixels = {1, 1, 1, 1, 1, 1, 1, 1};
+        if (c.transparent) f0.control = true, f0.transparent = 0, f0.pixels[0] = 0;
+        GifFrame f1;
+        f1.width = 3, f1.height = 1, f1.control = true, f1.disposal = 3;
+        f1.pixels = {2, 2, 2};
+        GifFrame f2;
+        f2.left = 2, f2.top = 1, f2.control = true, f2.disposal = 3;
+        f2.pixels = {3};
+        GifFrame f3;
+        f3.left = 3;
+        f3.pixels = {2};
+        g.frames = {f0, f1, f2, f3};
+        TBitmap mask;
+        const TBitmap strip = Decode(corpus::MakeGif(g)).BuildFrameStrip(&mask);
+        ASSERT_EQ(strip.Width(), 16);
+        ASSERT_EQ(mask.Empty(), !c.transparent);
+        for (int k = 0; k < 4; ++k) {
+            std::string shown;
+            for (int y = 0; y < 2; ++y) {
+                if (y > 0) shown += '|';
+                for (int x = 0; x < 4; ++x) {
+                    if (c.transparent && MaskIsWhite(mask, 4 * k + x, y)) {
+                        shown += '.';
+                        continue;
+                    }
+                    char ch = '?';
+                    for (int i = 1; i < 4; ++i)
+                        if (strip.Pixel(4 * k + x, y) == corpus::GifTableColor(0, i)) ch = char('0' + i);
+                    shown += ch;
+                }
+            }
+            EXPECT_EQ(shown, c.frames[size_t(k)]) << "frame " << k;
+        }
     }
 }
 

@@ -326,6 +326,51 @@ TEST(PngWriter, RoundTripsAndLeavesOutTextChunks) {
         }
 }
 
+// The transparent colour is compared with the samples as the file gives
+// them: a colour that only the gamma table (or the cut of 16-bit samples to
+// 8 bits) makes equal to the key stays visible, one step away in blue.
+TEST(PngFormat, TheKeyIsComparedBeforeGammaAndTheCutTo8Bits) {
+    struct Case {
+        const char* name;
+        int depth;
+        uint32_t gamma;                 // 0: no gAMA chunk
+        std::vector<uint16_t> pixels;   // red, green, blue of each pixel; the first is the key
+    } cases[] = {
+        // Gamma 0.2 takes every dark sample below 20 to 0.
+        {"gamma", 8, 20000, {5, 5, 5, 6, 6, 6, 5, 5, 5, 200, 100, 50}},
+        // Samples equal in their high bytes only.
+        {"16_bits", 16, 0, {0x1234, 0x5678, 0x9ABC, 0x12FF, 0x5678, 0x9ABC, 0x1234, 0x5678, 0x9ABC, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int n = int(c.pixels.size() / 3);
+        auto be16 = [](std::string& out, uint16_t v) {
+            out += char(v >> 8);
+            out += char(v & 0xFF);
+        };
+        std::string row(1, '\0'), trns, gama;
+        for (uint16_t v : c.pixels) {
+            if (c.depth == 16)
+                be16(row, v);
+            else
+                row += char(v);
+        }
+        for (int i = 0; i < 3; ++i) be16(trns, c.pixels[size_t(i)]);
+        for (int shift : {24, 16, 8, 0}) gama += char((c.gamma >> shift) & 0xFF);
+        std::string png = corpus::PngSignature() + corpus::PngChunk("IHDR", corpus::IhdrData(uint32_t(n), 1, c.depth, 2, 0));
+        if (c.gamma) png += corpus::PngChunk("gAMA", gama);
+        png += corpus::PngChunk("tRNS", trns) + corpus::PngChunk("IDAT", corpus::Deflate(row)) +
+               corpus::PngChunk("IEND", "");
+        const TPNGImage img = Decode(png);
+        ASSERT_TRUE(img.Transparent);
+        // Pixels 0 and 2 are the key; 1 looks like it after the gamma or the cut.
+        EXPECT_EQ(img.Pixel(0, 0), img.TransparentColor);
+        EXPECT_EQ(img.Pixel(2, 0), img.TransparentColor);
+        EXPECT_EQ(img.Pixel(1, 0) ^ img.TransparentColor, 1u);
+        EXPECT_NE(img.Pixel(3, 0), img.TransparentColor);
+    }
+}
+
 TEST(PngWriter, GammaAndTransparencyTravel) {
     PngSpec s;
     s.width = 8, s.height = 8, s.color_type = 2, s.gamma = 220000;

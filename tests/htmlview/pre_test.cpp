@@ -62,8 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Every kind of line end is one; CR CR and LF LF leave an empty line.
         LinesCase{"line_ends", "<pre>a\r\nb\nc\rd\n\re\r\rf\n\ng</pre>", {"a", "b", "c", "d", "e", "", "f", "", "g"}},
         // The line end after the start tag and the one before the end tag
-        // make no empty lines.
-        LinesCase{"first_and_last_line_end", "<pre>\nx\n</pre>", {"x"}},
+        // each leave an empty line; an empty element is one empty line.
+        LinesCase{"first_and_last_line_end", "<pre>\nx\n</pre>", {"", "x", ""}},
+        LinesCase{"empty", "<pre></pre>", {""}},
         LinesCase{"spaces_kept", "<pre>  a   b  </pre>", {"  a   b  "}},
         // Tabs move to the next multiple of eight columns.
         LinesCase{"tab_stops", "<pre>a\tb\n\tc\n12345678\td\nab<b>c\td</b></pre>",
@@ -74,9 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Tags a PRE does not hold are left out; a TD end ends it.
         LinesCase{"other_tags_left_out", "<pre>a<h1>b</h1><table><tr>c<hr>d</pre>", {"abcd"}},
         LinesCase{"ends_at_cell_end", "<table><tr><td><pre>a\nb</td><td>c</td></tr></table>", {"a", "b"}},
-        // A paragraph inside is a block of its own; an empty line before it
-        // is dropped.
+        // A paragraph inside is a block of its own; an empty line before it,
+        // or at its end, is dropped, and so is one right after it.
         LinesCase{"paragraph_inside", "<pre>a\n<p>b\nc</p>\nd</pre>", {"a", "b", "c", "d"}},
+        LinesCase{"paragraph_at_the_end", "<pre>a\n<p>b\n</p></pre>", {"a", "b"}},
         LinesCase{"unclosed_at_the_end", "<pre>a\nb", {"a", "b"}}));
 
 TEST_F(PreformattedPages, TheTextAfterAPreIsReadAsHtmlAgain) {
@@ -109,12 +111,29 @@ TEST_F(PreformattedPages, ALongLineIsNotWrappedAndItsLeastWidthIsCapped) {
 }
 
 TEST_F(PreformattedPages, AnEmptyLineIsOneLineHigh) {
-    flow::Page page("<pre>a\n\nb</pre>");
+    flow::Page page("<pre>a\n\nb</pre><pre></pre><p>after</p>");
     const auto pres = pre_sections(page.doc);
-    ASSERT_EQ(pres.size(), 3u);
+    ASSERT_EQ(pres.size(), 4u);
     const int line = pres[0]->Fonts.First()->tmHeight;
     EXPECT_EQ(pres[1]->FlowHeight, line);
     EXPECT_EQ(pres[2]->SectionTop - pres[0]->SectionTop, pres[0]->FlowHeight + line);
+    // An empty element keeps one line too.
+    EXPECT_EQ(pres[3]->FlowHeight, line);
+}
+
+// A picture sized in percent takes its share of the width the line is laid
+// out in, and keeps it after the line's widths are measured.
+TEST_F(PreformattedPages, APictureInPercentKeepsItsShareOfTheWidth) {
+    const std::string sky = std::string(FIXTURES_DIR) + "/pages/pics/sky.png";
+    flow::Page page("<pre>a<img src=\"" + sky + "\" width=\"50%\">b</pre>", 400);
+    const auto pres = pre_sections(page.doc);
+    ASSERT_EQ(pres.size(), 1u);
+    ASSERT_EQ(pres[0]->Images.Count(), 1);
+    const TFloatingObj& img = *pres[0]->Images.Items(0);
+    // The body's margins leave 380 pixels; sky.png is 40 x 30.
+    EXPECT_EQ(img.BoxWidth, 190);
+    EXPECT_EQ(img.BoxHeight, 143);
+    EXPECT_GE(page.max_width, 190);
 }
 
 TEST_F(PreformattedPages, FontSizesInsideComeFromThePreTable) {
@@ -142,18 +161,40 @@ TEST_F(PreformattedPages, AFontEndInsideLeavesAFontOpenedOutside) {
 TEST_F(PreformattedPages, AFormInsideHoldsItsControlsAndEnds) {
     flow::Page page("<pre>\n<form action=\"a.html\">Word: <input name=q value=dom>\n"
                     "</form>\nafter <input name=r></pre>");
-    EXPECT_EQ(pre_lines(page.doc), (std::vector<std::string>{"Word: \x02", "after \x02"}));
+    EXPECT_EQ(pre_lines(page.doc), (std::vector<std::string>{"", "Word: \x02", "after \x02"}));
     const auto secs = pre_sections(page.doc);
-    ASSERT_EQ(secs.size(), 2u);
-    ASSERT_EQ(secs[0]->FormControls.size(), 1u);
+    ASSERT_EQ(secs.size(), 3u);
     ASSERT_EQ(secs[1]->FormControls.size(), 1u);
-    const TFormControlObj* q = secs[0]->FormControls[0];
-    const TFormControlObj* r = secs[1]->FormControls[0];
+    ASSERT_EQ(secs[2]->FormControls.size(), 1u);
+    const TFormControlObj* q = secs[1]->FormControls[0];
+    const TFormControlObj* r = secs[2]->FormControls[0];
     EXPECT_EQ(q->Name, "q");
     ASSERT_NE(q->OwnerForm, nullptr);
     EXPECT_EQ(q->OwnerForm->Action, "a.html");
     // The control after the form's end belongs to another form.
     EXPECT_NE(r->OwnerForm, q->OwnerForm);
+}
+
+// A form that opens and ends inside the preformatted text gives the form
+// around the element back to what follows.
+TEST_F(PreformattedPages, AFormEndedInsideRestoresTheFormAround) {
+    for (const char* inner_end : {"</form>", ""}) {
+        SCOPED_TRACE(inner_end);
+        flow::Page page(std::string("<form action=\"outer.html\"><input name=a><pre><form action=\"inner.html\">"
+                                    "<input name=b>") +
+                        inner_end + "x</pre><input name=c></form>");
+        auto named = [&](const std::string& name) -> const TFormControlObj* {
+            for (const TFormControlObj* ctl : page.doc.AllControls)
+                if (ctl->Name == name) return ctl;
+            return nullptr;
+        };
+        const TFormControlObj *a = named("a"), *b = named("b"), *c = named("c");
+        ASSERT_TRUE(a && b && c);
+        ASSERT_NE(a->OwnerForm, nullptr);
+        EXPECT_EQ(a->OwnerForm->Action, "outer.html");
+        EXPECT_EQ(b->OwnerForm->Action, "inner.html");
+        EXPECT_EQ(c->OwnerForm, a->OwnerForm);
+    }
 }
 
 // Line ends between a map's areas are no tags: the map stays.
@@ -275,7 +316,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Markup, references and comments are text.
         PlainCase{"markup", "<b>bold</b> &amp; <!-- no comment -->\n<pre>x</pre>",
                   {"<b>bold</b> &amp; <!-- no comment -->", "<pre>x</pre>"}},
-        PlainCase{"line_ends_and_last_line", "a\r\nb\rc\n\nd\n", {"a", "b", "c", "", "d"}},
+        // The line after the last line end is kept, empty.
+        PlainCase{"line_ends_and_last_line", "a\r\nb\rc\n\nd\n", {"a", "b", "c", "", "d", ""}},
+        PlainCase{"empty", "", {""}},
         PlainCase{"tabs", "a\tb\n\t\tc", {"a       b", "                c"}},
         // Control bytes are shown as "?", never taken for pictures or controls.
         PlainCase{"control_bytes", std::string("a\x01" "b\x02\x04\x08" "c", 7), {"a?b???c"}},
@@ -296,7 +339,7 @@ TEST_F(PreformattedPages, TheViewerShowsATextFileAsText) {
     THtmlPane pane;
     pane.resize(400, 300);
     pane.LoadTextFile(dir.file("notes.txt"));
-    EXPECT_EQ(pre_lines(pane.Document()), (std::vector<std::string>{"<h1>Not a heading</h1>", "&lt;    end"}));
+    EXPECT_EQ(pre_lines(pane.Document()), (std::vector<std::string>{"<h1>Not a heading</h1>", "&lt;    end", ""}));
     // No heading block: the text is all in one font.
     for (const TSection* s : flow::sections(pane.Document())) EXPECT_EQ(s->Fonts.Count(), 1);
 }

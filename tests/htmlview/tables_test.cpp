@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
 #include <sstream>
 
 #include "flow_support.h"
 #include "htmlview/cell_manager.h"
 #include "htmlview/table_blocks.h"
+#include "support/heap_use.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ void collect_tables(const TCellBasic& cell, std::vector<ThtmlTable*>& out) {
             out.push_back(t);
             for (const auto& row : t->Rows)
                 for (const auto& c : row->Cells)
-                    if (c->Contents) collect_tables(*c->Contents, out);
+                    if (!c.IsFiller() && c->Contents) collect_tables(*c->Contents, out);
         } else if (auto* b = dynamic_cast<TBlock*>(s.get())) {
             collect_tables(*b->BodyCell, out);
         }
@@ -45,8 +47,8 @@ std::string grid(const ThtmlTable& t) {
     for (const auto& row : t.Rows) {
         out << "|";
         for (const auto& c : row->Cells) {
-            if (c->IsFiller())
-                out << " f" << c->SpanRows;
+            if (c.IsFiller())
+                out << " f" << c.SpanRows();
             else
                 out << " c" << c->SpanCols << "x" << c->SpanRows;
         }
@@ -59,7 +61,7 @@ std::string rects(const ThtmlTable& t) {
     std::ostringstream out;
     for (int r = 0; r < t.RowCount(); ++r)
         for (const auto& c : t.Rows[static_cast<size_t>(r)]->Cells) {
-            if (c->IsFiller()) continue;
+            if (c.IsFiller()) continue;
             int x = 0;
             for (int k = 0; k < c->Column; ++k) x += t.ColWidths[static_cast<size_t>(k)];
             out << "r" << r << "c" << c->Column << " " << x << "," << c->CellTop - t.SectionTop << " " << c->BoxWidth
@@ -341,6 +343,63 @@ TEST_F(CellManager, FindsFreeColumnsAndBoundsSpans) {
     auto huge = cell(5, 99999999);
     m.AddCell(2, *huge);
     EXPECT_LE(m.RowCount(), 2 + kMaxSpan);
+
+    // The span is cut by every row the cell covers, and the rows below take
+    // the cut span.
+    TCellManager n(3);
+    EXPECT_EQ(n.FindColNum(0), 0);
+    auto left = cell(1, 1), held = cell(1, 2);
+    n.AddCell(0, *left);
+    n.AddCell(0, *held); // holds column 1 of row 1
+    auto cut = cell(3, 2);
+    n.AddCell(1, *cut);
+    EXPECT_EQ(cut->SpanCols, 1);
+    EXPECT_EQ(n.Row(1), "xxo");
+    EXPECT_EQ(n.Row(2), "xoo");
+    // Free in its own row, held in the row below.
+    TCellManager o(3);
+    EXPECT_EQ(o.FindColNum(0), 0);
+    auto first = cell(1, 1), below = cell(2, 1);
+    o.AddCell(0, *first);
+    o.AddCell(1, *below);
+    auto tall = cell(2, 2);
+    o.AddCell(0, *tall);
+    EXPECT_EQ(tall->SpanCols, 1);
+    EXPECT_EQ(o.Row(0), "xxx");
+}
+
+// Every row of 3000 starting with a cell that spans 999 rows makes a true
+// grid of 999 columns by 3000 rows. The places the spans hold are no cell
+// objects, so the page costs a few tens of megabytes, not gigabytes.
+TEST_F(Tables, LongRowSpansKeepTheGridSmall) {
+    std::string html = "<table>";
+    for (int r = 0; r < 3000; ++r) html += "<tr><td rowspan=999>" + std::to_string(r) + "</td>";
+    html += "</table>";
+    const auto before = testsupport::heap_in_use();
+    Page page(html, 800);
+    const auto after = testsupport::heap_in_use();
+    const auto t = tables(page.doc);
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0]->ColumnCount, 999);
+    long long places = 0;
+    int cells = 0;
+    for (const auto& row : t[0]->Rows) {
+        places += row->Count();
+        for (const auto& c : row->Cells) cells += !c.IsFiller();
+    }
+    EXPECT_EQ(cells, 3000);
+    EXPECT_GT(places, 2'000'000);
+    if (before && after) {
+        const size_t mb = (*after - *before) >> 20;
+        EXPECT_LT(mb, 300u);
+        std::printf("rowspan grid: %lld places, %zu MB\n", places, mb);
+    }
+    // Row r's cell takes the column a span ended in, r mod 999, and spans
+    // at most to the last row.
+    EXPECT_EQ(t[0]->Rows[0]->Cells[0]->SpanRows, 999);
+    ASSERT_FALSE(t[0]->Rows[2999]->Cells[2].IsFiller());
+    EXPECT_EQ(t[0]->Rows[2999]->Cells[2]->SpanRows, 1);
+    EXPECT_TRUE(t[0]->Rows[2999]->Cells[3].IsFiller());
 }
 
 TEST_F(Tables, HitTestsUseTheWholeCellBox) {

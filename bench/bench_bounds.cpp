@@ -1,0 +1,111 @@
+// What pages built to be costly cost: a 3000-row table whose every row
+// starts with a cell spanning 999 rows, 200 image-map circles with
+// coordinates near a million, and font sizes far past the int range. Each
+// page runs in a fresh process: read, laid out 800 pixels wide, painted,
+// and hit-tested over its first 600 by 400 pixels.
+// Last line: rowspan_ms=.. rowspan_mb=.. circles_ms=.. circles_mb=.. fonts_ms=.. fonts_mb=..
+// (milliseconds for the whole page; megabytes: the process's peak resident size).
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "bench/timing.h"
+#include "bench/viewer_pages.h"
+#include "htmlview/builder.h"
+#include "htmlview/display.h"
+#include "htmlview/document.h"
+
+using namespace htmlview;
+
+namespace {
+
+std::string rowspan_page() {
+    std::string s = "<table border=1>";
+    for (int r = 0; r < 3000; ++r) s += "<tr><td rowspan=999>row " + std::to_string(r) + "</td>\n";
+    return s + "</table>";
+}
+
+std::string circles_page(const std::string& picture) {
+    std::string s = "<map name=m>";
+    for (int i = 0; i < 200; ++i)
+        s += "<area shape=circle coords=\"" + std::to_string(i % 2 ? 999999 : -999999) +
+             ",0,1000000\" href=\"a" + std::to_string(i) + ".html\">";
+    return s + "</map><p><img src=\"" + picture + "\" usemap=\"#m\" width=300 height=200></p>";
+}
+
+std::string fonts_page() {
+    std::string s;
+    for (int i = 0; i < 500; ++i)
+        s += "<basefont size=\"+99999999999\"><font size=\"+99999999999\">big</font><font size=\"-99999999999\">small</font>\n";
+    return s;
+}
+
+double peak_mb() {
+    std::ifstream in("/proc/self/status");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+    return -1;
+}
+
+// One page in this process: its milliseconds and the peak resident size.
+void run_case(const std::string& html) {
+    const double ms = bench::seconds([&] {
+        TSectionList doc(nullptr);
+        bench::black_text(doc);
+        TReadResult result;
+        ReadHtmlDocument(html, doc, TReadHandlers(), result);
+        QImage shot(600, 400, QImage::Format_RGB32);
+        QPainter p(&shot);
+        ui::HtmlCanvas canvas(p);
+        bench::lay_out(doc, canvas);
+        doc.Draw(canvas, {0, 0, 600, 400}, 600, 0);
+        for (int y = 0; y < 400; y += 10)
+            for (int x = 0; x < 600; x += 10) {
+                TUrlTarget url;
+                TFormControlObj* control = nullptr;
+                std::string title;
+                doc.UrlAtPoint(canvas, x, y, url, control, title);
+            }
+    }) * 1000;
+    std::printf("%.1f %.1f\n", ms, peak_mb());
+}
+
+bool run_child(int index, double& ms, double& mb) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    FILE* f = popen((self + " --case " + std::to_string(index) + " 2>/dev/null").c_str(), "r");
+    if (!f) return false;
+    const bool ok = std::fscanf(f, "%lf %lf", &ms, &mb) == 2;
+    return pclose(f) == 0 && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && std::strcmp(argv[1], "--case") == 0) {
+        QApplication app(argc, argv);
+        InitDisplay();
+        const std::string picture = std::string(PAGES_DIR) + "/pics/sky.png";
+        const std::string pages[] = {rowspan_page(), circles_page(picture), fonts_page()};
+        run_case(pages[std::atoi(argv[2]) % 3]);
+        return 0;
+    }
+    const char* names[] = {"rowspan", "circles", "fonts"};
+    double ms[3] = {}, mb[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        if (!run_child(i, ms[i], mb[i])) {
+            std::fprintf(stderr, "%s: the page failed\n", names[i]);
+            return 1;
+        }
+        std::printf("%s: %.0f ms, peak %.0f MB\n", names[i], ms[i], mb[i]);
+    }
+    std::printf("rowspan_ms=%.0f rowspan_mb=%.0f circles_ms=%.0f circles_mb=%.0f fonts_ms=%.0f fonts_mb=%.0f\n", ms[0],
+                mb[0], ms[1], mb[1], ms[2], mb[2]);
+    return 0;
+}

@@ -20,6 +20,7 @@
 #include "htmlview/builder.h"
 #include "htmlview/display.h"
 #include "htmlview/document.h"
+#include "platform/ui/fonts.h"
 
 using namespace htmlview;
 
@@ -89,6 +90,7 @@ bool run_child(int index, double& ms, double& mb) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], "--case") == 0) {
+        ui::pin_fonts_or_exit();
         QApplication app(argc, argv);
         InitDisplay();
         const std::string picture = std::string(PAGES_DIR) + "/pics/sky.png";

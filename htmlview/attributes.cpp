@@ -1,10 +1,12 @@
 #include "htmlview/attributes.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "htmlview/ascii.h"
 #include "htmlview/css_parser.h"
 #include "htmlview/style_model.h"
+#include "platform/ui/ellipse.h"
 
 namespace htmlview {
 
@@ -105,6 +107,50 @@ std::vector<int> ReadCoords(std::string_view text) {
     return numbers;
 }
 
+namespace {
+
+// The polygon cut to the places a picture's point can have (with a pixel
+// of room on each side), one side of the box at a time. Each cut replaces
+// what lies beyond a side by a stretch along it, which changes the winding
+// of no point inside, so the region holds the same points of any picture
+// while its rows stay within a picture's height.
+std::vector<QPoint> clipped_to_pictures(std::vector<QPoint> points) {
+    // Pictures are at most 20000 pixels a side (image_obj.cpp).
+    constexpr int lo = -1, hi = 20000 + 1;
+    // Side k: 0 left (x >= lo), 1 right (x <= hi), 2 top (y >= lo), 3 bottom (y <= hi).
+    auto inside = [](const QPoint& p, int k) {
+        switch (k) {
+        case 0: return p.x() >= lo;
+        case 1: return p.x() <= hi;
+        case 2: return p.y() >= lo;
+        default: return p.y() <= hi;
+        }
+    };
+    auto crossing = [](const QPoint& a, const QPoint& b, int k) {
+        const double edge = k == 0 || k == 2 ? lo : hi;
+        if (k < 2) {
+            const double t = (edge - a.x()) / double(b.x() - a.x());
+            return QPoint(int(edge), int(std::lround(a.y() + t * (b.y() - a.y()))));
+        }
+        const double t = (edge - a.y()) / double(b.y() - a.y());
+        return QPoint(int(std::lround(a.x() + t * (b.x() - a.x()))), int(edge));
+    };
+    for (int k = 0; k < 4 && !points.empty(); ++k) {
+        std::vector<QPoint> out;
+        for (size_t i = 0; i < points.size(); ++i) {
+            const QPoint& a = points[i];
+            const QPoint& b = points[(i + 1) % points.size()];
+            const bool ina = inside(a, k), inb = inside(b, k);
+            if (ina) out.push_back(a);
+            if (ina != inb) out.push_back(crossing(a, b, k));
+        }
+        points = std::move(out);
+    }
+    return points;
+}
+
+} // namespace
+
 void TMapItem::AddArea(const TAttributeList& attrs) {
     Area area;
     std::string shape;
@@ -134,7 +180,7 @@ void TMapItem::AddArea(const TAttributeList& attrs) {
         if (coords.size() < 6) return;
         std::vector<QPoint> points;
         for (size_t i = 0; i + 1 < coords.size(); i += 2) points.emplace_back(coords[i], coords[i + 1]);
-        area.Region = ui::Region::FromPolygon(points, ui::FillMode::Winding);
+        area.Region = ui::Region::FromPolygon(clipped_to_pictures(std::move(points)), ui::FillMode::Winding);
     } else {
         if (coords.size() < 4) return;
         area.Region = ui::Region::FromRect(ordered(coords[0], coords[1], coords[2] + 1, coords[3] + 1));

@@ -1,5 +1,7 @@
 #include "platform/ui/html_canvas.h"
 
+#include "platform/ui/ellipse.h"
+
 #include "platform/ui/canvas.h"
 
 #include <QFontDatabase>
@@ -343,9 +345,19 @@ Region Region::FromRect(const Rect& r) {
 namespace {
 
 // The pixels whose centres lie in the ellipse inscribed in the box, row by row.
-// The pixels x0..x1 of row y of the ellipse inscribed in `box`; false when
-// the row holds none.
-bool ellipse_row(const Rect& box, int y, int& x0, int& x1) {
+QRegion ellipse_rows(const Rect& box) {
+    if (box.IsEmpty()) return QRegion();
+    std::vector<QRect> rows;
+    for (int y = box.Top; y < box.Bottom; ++y)
+        if (int x0 = 0, x1 = 0; EllipseRow(box, y, x0, x1)) rows.emplace_back(x0, y, x1 - x0 + 1, 1);
+    QRegion r;
+    if (!rows.empty()) r.setRects(rows.data(), static_cast<int>(rows.size()));
+    return r;
+}
+
+} // namespace
+
+bool EllipseRow(const Rect& box, int y, int& x0, int& x1) {
     const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
     const double a = box.Width() / 2.0, b = box.Height() / 2.0;
     const double dy = (y + 0.5 - cy) / b;
@@ -358,27 +370,16 @@ bool ellipse_row(const Rect& box, int y, int& x0, int& x1) {
     return x1 >= x0;
 }
 
-QRegion ellipse_rows(const Rect& box) {
-    if (box.IsEmpty()) return QRegion();
-    std::vector<QRect> rows;
-    for (int y = box.Top; y < box.Bottom; ++y)
-        if (int x0 = 0, x1 = 0; ellipse_row(box, y, x0, x1)) rows.emplace_back(x0, y, x1 - x0 + 1, 1);
-    QRegion r;
-    if (!rows.empty()) r.setRects(rows.data(), static_cast<int>(rows.size()));
-    return r;
+bool EllipseContains(const Rect& box, int x, int y) {
+    if (box.IsEmpty() || y < box.Top || y >= box.Bottom) return false;
+    int x0 = 0, x1 = 0;
+    return EllipseRow(box, y, x0, x1) && x >= x0 && x <= x1;
 }
-
-} // namespace
 
 Region Region::FromEllipse(const Rect& box) {
     return Region(ellipse_rows(box));
 }
 
-bool EllipseContains(const Rect& box, int x, int y) {
-    if (box.IsEmpty() || y < box.Top || y >= box.Bottom) return false;
-    int x0 = 0, x1 = 0;
-    return ellipse_row(box, y, x0, x1) && x >= x0 && x <= x1;
-}
 
 Region Region::FromPolygon(const std::vector<QPoint>& points, FillMode mode) {
     if (points.size() < 3) return Region();

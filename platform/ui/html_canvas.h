@@ -189,10 +189,6 @@ class Region {
     QRegion r_;
 };
 
-// Whether the pixel lies in the ellipse inscribed in `box`, as in the
-// region FromEllipse makes of it, without making the region.
-bool EllipseContains(const Rect& box, int x, int y);
-
 // ------------------------------------------------------------------ canvas
 
 enum class BkMode { Transparent, Opaque };

@@ -120,21 +120,28 @@ TEST(ImageMaps, AreasHitTestInListOrder) {
     EXPECT_EQ(title, "Rect");
 }
 
-// Circles of a radius near a million pixels, many of them, cost what small
-// ones cost: nothing grows with the circle.
-TEST(ImageMaps, HugeCirclesCostLittle) {
+// Circles of a radius near a million pixels cost what small ones cost, and
+// polygons as large only what a picture's height of rows costs.
+TEST(ImageMaps, HugeAreasCostLittle) {
     const auto before = testsupport::heap_in_use();
     TMapItem map;
-    for (int i = 0; i < 20; ++i) {
-        TAttributeList a;
-        const std::string coords = std::to_string(i % 2 ? 999999 : -999999) + ",0,1000000";
-        a.Add(std::make_unique<TAttribute>(Sym::Shape, "SHAPE", 0, "circle"));
-        a.Add(std::make_unique<TAttribute>(Sym::Coords, "COORDS", 0, coords));
-        a.Add(std::make_unique<TAttribute>(Sym::Href, "HREF", 0, "a" + std::to_string(i) + ".html"));
-        map.AddArea(a);
-    }
+    auto add = [&](const char* shape, const std::string& coords, const std::string& href) {
+        map.AddArea(attrs({{Sym::Shape, shape}, {Sym::Coords, coords.c_str()}, {Sym::Href, href.c_str()}}));
+    };
+    for (int i = 0; i < 20; ++i)
+        add("circle", std::to_string(i % 2 ? 999999 : -999999) + ",0,1000000", "a" + std::to_string(i) + ".html");
     ASSERT_EQ(map.Areas().size(), 20u);
     if (before) EXPECT_LT(*testsupport::heap_in_use() - *before, size_t(1) << 20);
+    // A triangle below the picture's top left corner, two million pixels tall.
+    TMapItem poly;
+    poly.AddArea(attrs({{Sym::Shape, "poly"}, {Sym::Coords, "0,0,1000000,1000000,-1000000,1000000"},
+                        {Sym::Href, "v.html"}}));
+    if (before) EXPECT_LT(*testsupport::heap_in_use() - *before, size_t(4) << 20);
+    std::unique_ptr<TUrlTarget> v;
+    std::string vt;
+    EXPECT_TRUE(poly.GetURL(0, 5, v, vt));
+    EXPECT_TRUE(poly.GetURL(19000, 19990, v, vt));
+    EXPECT_FALSE(poly.GetURL(10, 5, v, vt));
     // The first circle (centre -999999, 0) holds the picture's top left
     // corner but not (300, 0), which the second (centre 999999, 0) holds.
     std::unique_ptr<TUrlTarget> t;

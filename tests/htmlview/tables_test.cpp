@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <functional>
 #include <sstream>
 
 #include "flow_support.h"
@@ -400,6 +401,75 @@ TEST_F(Tables, LongRowSpansKeepTheGridSmall) {
     ASSERT_FALSE(t[0]->Rows[2999]->Cells[2].IsFiller());
     EXPECT_EQ(t[0]->Rows[2999]->Cells[2]->SpanRows, 1);
     EXPECT_TRUE(t[0]->Rows[2999]->Cells[3].IsFiller());
+}
+
+// The blocks around the tables of a page, in document order.
+std::vector<TBlock*> table_blocks(const TCellBasic& cell) {
+    std::vector<TBlock*> out;
+    for (const auto& s : cell)
+        if (auto* b = dynamic_cast<TBlock*>(s.get())) {
+            if (dynamic_cast<TTableBlock*>(b) || dynamic_cast<TTableAndCaptionBlock*>(b)) out.push_back(b);
+            if (!dynamic_cast<TTableAndCaptionBlock*>(b))
+                for (TBlock* inner : table_blocks(*b->BodyCell)) out.push_back(inner);
+        }
+    return out;
+}
+
+TEST_F(Tables, FloatedAndPercentTablesAmongFloats) {
+    // A left-floated table after a paragraph keeps its own top margin (a
+    // float does not collapse), so the text beside it starts at its top.
+    {
+        Page page("<p>before</p><table align=left border=1><tr><td>t</td></tr></table>beside");
+        const auto blocks = table_blocks(page.doc);
+        ASSERT_EQ(blocks.size(), 1u);
+        const TSection* beside = nullptr;
+        for (TSection* s : page.Sections())
+            if (WideToUtf8(s->Text) == "beside") beside = s;
+        ASSERT_NE(beside, nullptr);
+        EXPECT_EQ(blocks[0]->SectionTop, beside->SectionTop);
+        EXPECT_EQ(blocks[0]->BoxValues[htmlview::MarginTop], 0);
+    }
+    // VSPACE gives a floated table its top and bottom margins.
+    {
+        Page page("<table align=right vspace=12 hspace=5><tr><td>t</td></tr></table>text");
+        const auto blocks = table_blocks(page.doc);
+        ASSERT_EQ(blocks.size(), 1u);
+        EXPECT_EQ(blocks[0]->BoxValues[htmlview::MarginTop], 12);
+        EXPECT_EQ(blocks[0]->BoxValues[htmlview::MarginBottom], 12);
+        EXPECT_EQ(blocks[0]->BoxValues[htmlview::MarginRight], 5);
+    }
+    // A percentage: the content is that share of the width the block is
+    // given, whatever its borders, and the columns fill it as a free table's.
+    {
+        Page page("<table width=\"50%\" border=2 cellspacing=0><tr><td width=\"20%\">a</td><td>b</td></tr></table>",
+                  400);
+        const auto t = tables(page.doc);
+        const auto blocks = table_blocks(page.doc);
+        ASSERT_EQ(t.size(), 1u);
+        ASSERT_EQ(blocks.size(), 1u);
+        EXPECT_EQ(blocks[0]->ChosenWidth, 190); // half of the body's 380
+        EXPECT_EQ(t[0]->FixedWidth, 0);
+        EXPECT_EQ(t[0]->GridWidth, 190);
+    }
+    // A captioned table is squeezed between the floats beside its top as
+    // one without a caption is.
+    for (const char* caption : {"", "<caption>c</caption>"}) {
+        SCOPED_TRACE(caption);
+        Page page(std::string("<img src=\"") + FIXTURES_DIR + "/pages/pics/sky.png\" align=left width=60 height=60>"
+                  "<table border=1>" + caption + "<tr><td>t</td></tr></table>", 400);
+        const TTableBlock* grid = nullptr;
+        std::function<void(const TCellBasic&)> find = [&](const TCellBasic& cell) {
+            for (const auto& sec : cell)
+                if (auto* b = dynamic_cast<const TBlock*>(sec.get())) {
+                    if (auto* tb = dynamic_cast<const TTableBlock*>(b)) grid = tb;
+                    find(*b->BodyCell);
+                }
+        };
+        find(page.doc);
+        ASSERT_NE(grid, nullptr);
+        // Right of the picture: the body's margin, the picture and its spaces.
+        EXPECT_GE(grid->ContentLeft, 10 + 60);
+    }
 }
 
 TEST_F(Tables, HitTestsUseTheWholeCellBox) {

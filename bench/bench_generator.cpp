@@ -20,7 +20,7 @@
 #include "platform/os/paths.h"
 #include "platform/ui/grid.h"
 #include "trainer/form2_geometry.h"
-#include "trainer/generator.h"
+#include "trainer_logic/generator.h"
 #include "platform/ui/fonts.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "core/startup.h"
 #include "core/ui_hooks.h"
 #include "platform/os/paths.h"
-#include "trainer/import_2001.h"
+#include "trainer_logic/import_2001.h"
 
 namespace {
 

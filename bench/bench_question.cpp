@@ -21,11 +21,11 @@
 #include "core/startup.h"
 #include "platform/os/paths.h"
 #include "platform/os/random.h"
-#include "trainer/exercise_engine.h"
 #include "trainer/form4.h"
-#include "trainer/run_plan.h"
 #include "trainer/sentence_font.h"
 #include "platform/ui/fonts.h"
+#include "trainer_logic/exercise_engine.h"
+#include "trainer_logic/run_plan.h"
 
 namespace {
 

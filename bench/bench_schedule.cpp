@@ -17,7 +17,7 @@
 #include "core/repetitions.h"
 #include "core/settings.h"
 #include "core/startup.h"
-#include "trainer/scheduler.h"
+#include "trainer_logic/scheduler.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "fuzz/fuzz_support.h"
 #include "core/text.h"
 #include "platform/os/random.h"
-#include "trainer/answer_check.h"
-#include "trainer/distractors.h"
-#include "trainer/exercise_engine.h"
+#include "trainer_logic/answer_check.h"
+#include "trainer_logic/distractors.h"
+#include "trainer_logic/exercise_engine.h"
 
 namespace {
 
@@ -20,6 +20,7 @@ struct Miernik : MiernikTekstu {
         return 7 * static_cast<int>(t.size());
     }
     int wysokosc(int) const override { return 19; }
+    RozmiaryRamek rozmiary() const override { return {610, 610, 26}; }
 };
 
 struct Uslugi : UslugiCwiczenia {

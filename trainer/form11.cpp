@@ -9,8 +9,8 @@
 #include "platform/os/date_serial.h"
 #include "shared/forms.h"
 #include "trainer/form11_geometry.h"
-#include "trainer/repetition_lists.h"
 #include "trainer/windows.h"
+#include "trainer_logic/repetition_lists.h"
 
 TForm11::TForm11()
     : ui::Window(geo11::okno.w, geo11::okno.h), Image1(this), Label1(this), L_Ile(this),

@@ -11,7 +11,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
-#include "trainer/settings_values.h"
+#include "trainer_logic/settings_values.h"
 
 class TForm12 : public ui::Window {
     Q_OBJECT

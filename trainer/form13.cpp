@@ -8,8 +8,8 @@
 #include "shared/accent_filter.h"
 #include "shared/forms.h"
 #include "trainer/form13_geometry.h"
-#include "trainer/generator.h"
 #include "trainer/windows.h"
+#include "trainer_logic/generator.h"
 
 int edytowane_slowko = 0;
 

@@ -4,7 +4,7 @@
 #include "platform/os/codepage.h"
 #include "shared/forms.h"
 #include "trainer/form15_geometry.h"
-#include "trainer/generator.h"
+#include "trainer_logic/generator.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/ui/jpeg.h"
 #include "shared/forms.h"
 #include "trainer/form16_geometry.h"
-#include "trainer/interludes.h"
+#include "trainer_logic/interludes.h"
 
 TForm16::TForm16()
     : ui::Window(geo16::tlo.w, geo16::tlo.h), Image1(this), Image2(this), L_Opis(this) {

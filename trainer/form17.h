@@ -11,7 +11,7 @@
 #include "platform/ui/window.h"
 #include "shared/mlabel.h"
 #include "shared/transparent_button.h"
-#include "trainer/matching_board.h"
+#include "trainer_logic/matching_board.h"
 
 class TForm17 : public ui::Window {
     Q_OBJECT

@@ -8,7 +8,7 @@
 #include "platform/os/codepage.h"
 #include "shared/forms.h"
 #include "trainer/form18_geometry.h"
-#include "trainer/interludes.h"
+#include "trainer_logic/interludes.h"
 
 TForm18::TForm18()
     : ui::Window(geo18::okno.w, geo18::okno.h), Image1(this), L_Ang(this), L_Opis(this),

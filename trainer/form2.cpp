@@ -19,7 +19,7 @@
 #include "trainer/form15.h"
 #include "trainer/form1.h"
 #include "trainer/form2_geometry.h"
-#include "trainer/run_plan.h"
+#include "trainer_logic/run_plan.h"
 #include "trainer/windows.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include "platform/ui/grid.h"
 #include "platform/ui/window.h"
 #include "trainer/form27.h"
-#include "trainer/generator.h"
 #include "trainer/shape.h"
+#include "trainer_logic/generator.h"
 
 class TForm2 : public ui::Window {
     Q_OBJECT

@@ -10,8 +10,8 @@
 #include "shared/form29.h"
 #include "shared/forms.h"
 #include "trainer/form21_geometry.h"
-#include "trainer/record_actions.h"
-#include "trainer/repetition_lists.h"
+#include "trainer_logic/record_actions.h"
+#include "trainer_logic/repetition_lists.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
-#include "trainer/run_result.h"
+#include "trainer_logic/run_result.h"
 
 class TForm25 : public ui::Window {
     Q_OBJECT

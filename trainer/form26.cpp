@@ -6,8 +6,8 @@
 #include "platform/os/codepage.h"
 #include "shared/forms.h"
 #include "trainer/form26_geometry.h"
-#include "trainer/run_plan.h"
 #include "trainer/windows.h"
+#include "trainer_logic/run_plan.h"
 
 TForm26::TForm26()
     : ui::Window(look::okno_wybranych.w, look::okno_wybranych.h), Image1(this), Label2(this),

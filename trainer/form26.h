@@ -6,7 +6,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
-#include "trainer/chosen_words.h"
+#include "trainer_logic/chosen_words.h"
 
 class TForm26 : public ui::Window {
     Q_OBJECT

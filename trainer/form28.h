@@ -7,7 +7,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
-#include "trainer/help_back_list.h"
+#include "trainer_logic/help_back_list.h"
 
 class TForm28 : public ui::Window {
   public:

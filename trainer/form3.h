@@ -8,7 +8,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
-#include "trainer/import_2001.h"
+#include "trainer_logic/import_2001.h"
 
 class TForm3 : public ui::Window {
     Q_OBJECT

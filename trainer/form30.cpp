@@ -6,7 +6,7 @@
 #include "platform/os/codepage.h"
 #include "shared/forms.h"
 #include "trainer/form30_geometry.h"
-#include "trainer/word_list.h"
+#include "trainer_logic/word_list.h"
 
 TForm30::TForm30()
     : ui::Window(geo30::okno.w, geo30::okno.h), Image1(this), ListBox1(this),

@@ -11,8 +11,8 @@
 #include "platform/ui/printer.h"
 #include "shared/forms.h"
 #include "trainer/form31_geometry.h"
-#include "trainer/run_plan.h"
-#include "trainer/word_list.h"
+#include "trainer_logic/run_plan.h"
+#include "trainer_logic/word_list.h"
 
 TForm31::TForm31()
     : ui::Window(geo31::okno.w, geo31::okno.h), Image1(this), ListBox1(this), Label2(this),

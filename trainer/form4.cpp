@@ -24,13 +24,15 @@
 #include "shared/examples_source.h"
 #include "shared/form29.h"
 #include "shared/forms.h"
-#include "trainer/exercise_keys.h"
 #include "trainer/form4_geometry.h"
+#include "trainer/form4_keys.h"
+#include "trainer/form4_places.h"
 #include "trainer/form8.h"
-#include "trainer/generator.h"
-#include "trainer/interludes.h"
-#include "trainer/scheduler.h"
 #include "trainer/windows.h"
+#include "trainer_logic/exercise_keys.h"
+#include "trainer_logic/generator.h"
+#include "trainer_logic/interludes.h"
+#include "trainer_logic/scheduler.h"
 
 namespace {
 
@@ -605,7 +607,8 @@ bool TForm4::pole_wpisywania() const {
 
 bool TForm4::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     const Akcja a =
-        akcja_klawisza(key, trainer::shift_state(mods), silnik_.stan_klawiszy(pole_wpisywania()));
+        akcja_klawisza(klawisz_cwiczenia(key), trainer::shift_state(mods),
+                       silnik_.stan_klawiszy(pole_wpisywania()));
     using A = AkcjaKlawisza;
     switch (a.co) {
     case A::brak:
@@ -737,9 +740,10 @@ void TForm4::pokaz_ekran() {
     L_Slowko.SetCaption(e.slowko.tekst);
     L_Slowko.SetVisible(e.slowko.widoczny);
 
+    const PolozeniaEkranu top = polozenia(e, silnik_.pytanie());
     if (e.ramka_widoczna) {
         const int wys = std::max(1, e.ramka.linie) * e.ramka.wysokosc_linii + 6;
-        dxramka.SetBounds(geo4::ramka_lewa, e.ramka_top, geo4::ramka_szer, wys);
+        dxramka.SetBounds(geo4::ramka_lewa, top.ramka, geo4::ramka_szer, wys);
     }
     dxramka.SetVisible(e.ramka_widoczna);
     dxramka.update();
@@ -756,29 +760,29 @@ void TForm4::pokaz_ekran() {
 
     L_Polecenie.SetCaption(e.polecenie);
     L_Polecenie.SetFontColor(e.polecenie_czerwone ? czerwony : 0xFF000000u | look::tekst);
-    L_Polecenie.SetTop(e.polecenie_top);
+    L_Polecenie.SetTop(top.polecenie);
     L_Polecenie.SetVisible(e.polecenie_widoczne);
 
     for (int n = 0; n < 4; ++n) {
         TMLabel& l = *odp[n];
         l.SetFont(edycji(20, false, look::tekst, e.odp_charset));
         l.SetCaption(e.odp[n]);
-        l.SetTop(e.odp_top[n]);
+        l.SetTop(top.odp[n]);
         l.SetVisible(e.odp_widoczna[n]);
-        wyr[n]->SetTop(e.odp_top[n]);
+        wyr[n]->SetTop(top.odp[n]);
         wyr[n]->SetVisible(e.odp_widoczna[n]);
     }
 
-    E_Wpisana.SetTop(e.wpisana_top);
+    E_Wpisana.SetTop(top.wpisana);
     if (nowe_pytanie_ || !e.wpisana_widoczna) E_Wpisana.SetText("");
     E_Wpisana.SetVisible(e.wpisana_widoczna);
 
     L_Poprawna.SetFont(edycji(22, true, look::granat, e.poprawna.charset));
     L_Poprawna.SetCaption(e.poprawna.tekst);
-    L_Poprawna.SetTop(e.poprawna_top);
+    L_Poprawna.SetTop(top.poprawna);
     L_Poprawna.SetVisible(e.poprawna.widoczny);
     L_Poprawna2.SetCaption(e.poprawna2.tekst);
-    L_Poprawna2.SetTop(e.poprawna2_top);
+    L_Poprawna2.SetTop(top.poprawna2);
     L_Poprawna2.SetVisible(e.poprawna2.widoczny);
 
     B_OK.SetVisible(e.ok);

@@ -16,9 +16,9 @@
 #include "shared/mimage.h"
 #include "shared/mlabel.h"
 #include "shared/transparent_button.h"
-#include "trainer/exercise_engine.h"
-#include "trainer/recording.h"
 #include "trainer/sentence_font.h"
+#include "trainer_logic/exercise_engine.h"
+#include "trainer_logic/recording.h"
 
 class TForm4 : public ui::Window, private UslugiCwiczenia, private UslugiNagrywania {
     Q_OBJECT

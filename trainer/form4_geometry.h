@@ -1,7 +1,7 @@
 #pragma once
 // Geometry of the exercise window TForm4 (800 x 600) and of its pictures. The
-// tops that move with the question (prompt, choice rows, sentence frame) are
-// computed by the question set-up from the values here.
+// tops that move with the question (prompt, choice rows, sentence frame) come
+// from the values here by the places the engine gives (form4_places.h).
 #include "shared/look.h"
 
 namespace geo4 {

@@ -10,8 +10,8 @@
 #include "platform/os/message.h"
 #include "shared/forms.h"
 #include "trainer/form8_geometry.h"
-#include "trainer/run_plan.h"
 #include "trainer/windows.h"
+#include "trainer_logic/run_plan.h"
 
 TForm8::TForm8()
     : ui::Window(look::okno_typow.w, look::okno_typow.h), Image1(this), ListBox1(this),

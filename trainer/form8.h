@@ -9,7 +9,7 @@
 #include "platform/ui/drawn_list.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
-#include "trainer/scheduler.h"
+#include "trainer_logic/scheduler.h"
 
 class TForm8 : public ui::Window {
     Q_OBJECT

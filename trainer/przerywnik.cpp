@@ -1,8 +1,8 @@
 #include "trainer/przerywnik.h"
 
 #include "core/exercises.h"
-#include "trainer/interludes.h"
 #include "trainer/windows.h"
+#include "trainer_logic/interludes.h"
 
 bool Bonus_slowka() {
     TSlowaKojarzenia slowa;

@@ -1,6 +1,6 @@
 #pragma once
 // The interludes shown between questions and at an exercise's end: the
-// rotation (trainer/interludes.h) decides, the windows TForm18 (saying),
+// rotation (trainer_logic/interludes.h) decides, the windows TForm18 (saying),
 // TForm16 (picture) and TForm17 (matching game) show. The exercise window
 // calls Przerywnik through its hook when one is due.
 

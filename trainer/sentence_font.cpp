@@ -30,3 +30,7 @@ int MiernikCzcionki::szerokosc(const std::string& tekst, int charset) const {
 int MiernikCzcionki::wysokosc(int charset) const {
     return zestaw(charset).metryki->height();
 }
+
+RozmiaryRamek MiernikCzcionki::rozmiary() const {
+    return {geo4::ramka_szer, geo4::DXRamka2.w, geo4::wpis_wys};
+}

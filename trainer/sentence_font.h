@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 #include "platform/ui/canvas.h"
-#include "trainer/sentence_layout.h"
+#include "trainer_logic/sentence_layout.h"
 
 // The frames' font in a character set, in the given colour (0xAARRGGBB).
 ui::Font czcionka_ramki(int charset, QRgb kolor = 0xFF000000u);
@@ -16,6 +16,7 @@ class MiernikCzcionki : public MiernikTekstu {
   public:
     int szerokosc(const std::string& tekst, int charset) const override;
     int wysokosc(int charset) const override;
+    RozmiaryRamek rozmiary() const override; // the exercise window's frames
 
   private:
     struct Zestaw {

@@ -23,9 +23,9 @@
 #include "platform/ui/fonts.h"
 #include "shared/do_zamkniecia.h"
 #include "shared/forms.h"
-#include "trainer/interludes.h"
 #include "trainer/przerywnik.h"
 #include "trainer/windows.h"
+#include "trainer_logic/interludes.h"
 
 SprawdzenieEkranu sprawdz_ekran(int szerokosc, int wysokosc, double dpi) {
     SprawdzenieEkranu s;

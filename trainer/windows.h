@@ -53,7 +53,8 @@
 //       &B_Zamknij) for Esc, SetHelpPage("h_..html") for F1 (leave it unset when
 //       F1 opens the page asked for last); FormKeyDown only for other keys.
 //     - What the window decides (plans, verdicts, lists) goes in plain classes
-//       in files of their own that tests call without a window.
+//       in trainer_logic/, which tests call without a window; the window maps
+//       their result to its controls and pixels.
 //  2. Here: replace the window's VOKARIN_SHELL line with
 //     #include "trainer/formN.h". Nothing else: the list at the bottom already
 //     creates it in its place, and windows.cpp defines its pointer.

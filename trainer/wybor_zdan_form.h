@@ -11,9 +11,9 @@
 #include "platform/ui/window.h"
 #include "shared/fcs_image1.h"
 #include "shared/transparent_button.h"
-#include "trainer/chooser_lists.h"
-#include "trainer/list_scroll.h"
 #include "trainer/shape.h"
+#include "trainer_logic/chooser_lists.h"
+#include "trainer_logic/list_scroll.h"
 
 // The chooser's view: 1 exercises, 2 results by exercise, 3 results by group.
 extern int tryb_wyboru;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/startup.h"
-#include "trainer/answer_check.h"
+#include "trainer_logic/answer_check.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "platform/os/codepage.h"
-#include "trainer/chooser_lists.h"
-#include "trainer/list_scroll.h"
+#include "trainer_logic/chooser_lists.h"
+#include "trainer_logic/list_scroll.h"
 
 namespace {
 

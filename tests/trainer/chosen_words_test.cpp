@@ -15,11 +15,11 @@
 #include "platform/os/codepage.h"
 #include "platform_ui/qt_app.h"
 #include "shared/forms.h"
-#include "trainer/chosen_words.h"
 #include "trainer/form26.h"
 #include "trainer/learner_fixture.h"
 #include "trainer/trainer_run.h"
 #include "trainer/windows.h"
+#include "trainer_logic/chosen_words.h"
 
 namespace {
 

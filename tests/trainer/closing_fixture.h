@@ -23,7 +23,7 @@
 #include "shared/forms.h"
 #include "shared/login.h"
 #include "trainer/demo_edition.h"
-#include "trainer/run_plan.h"
+#include "trainer_logic/run_plan.h"
 
 namespace testsupport {
 

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "platform/os/random.h"
-#include "trainer/distractors.h"
 #include "trainer/small_store.h"
+#include "trainer_logic/distractors.h"
 
 namespace {
 

@@ -9,7 +9,8 @@
 #include "core/startup.h"
 #include "platform/os/codepage.h"
 #include "platform/os/random.h"
-#include "trainer/exercise_engine.h"
+#include "trainer/form4_places.h"
+#include "trainer_logic/exercise_engine.h"
 #include "trainer/small_store.h"
 
 namespace {
@@ -305,7 +306,7 @@ TEST_F(Engine, GapsAreJudgedOneByOne) {
         EXPECT_FALSE(e().ramka2_widoczna);
         // The sentence with its Polish text, gaps in blue, at 198.
         EXPECT_TRUE(e().ramka_widoczna);
-        EXPECT_EQ(e().ramka_top, 198);
+        EXPECT_EQ(polozenia(e(), silnik.pytanie()).ramka, 198);
         EXPECT_TRUE(e().poprawna.tekst.empty());
         EXPECT_EQ(e().kom.tekst, std::string("Wpisano: ") + c.odpowiedz + "\n\r");
     }
@@ -316,7 +317,8 @@ TEST_F(Engine, ChoiceSentenceVerdictShowsTheSentenceAndMovesThePrompt) {
     const int zla = silnik.pytanie().poprawny_wybor == 1 ? 2 : 1;
     silnik.Sprawdz_wybor(zla);
     EXPECT_TRUE(e().ramka_widoczna);
-    EXPECT_EQ(e().polecenie_top, e().ramka_top - 24);
+    const PolozeniaEkranu top = polozenia(e(), silnik.pytanie());
+    EXPECT_EQ(top.polecenie, top.ramka - 24);
     std::string niebieskie;
     for (const Slowo& s : e().ramka.slowa)
         if (s.niebieskie) niebieskie += s.tekst;

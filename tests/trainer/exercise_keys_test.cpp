@@ -1,10 +1,12 @@
-// The exercise window's key table: key, modifiers and window state to action.
+// The exercise window's key table: key (as the window maps it), modifiers and
+// window state to action.
 #include <gtest/gtest.h>
 
 #include <QtCore/qnamespace.h>
 
 #include "core/keyboard.h"
-#include "trainer/exercise_keys.h"
+#include "trainer/form4_keys.h"
+#include "trainer_logic/exercise_keys.h"
 
 namespace {
 
@@ -118,7 +120,7 @@ TEST(ExerciseKeys, Table) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opis);
-        const Akcja a = akcja_klawisza(c.key, c.mods, c.stan);
+        const Akcja a = akcja_klawisza(klawisz_cwiczenia(c.key), c.mods, c.stan);
         EXPECT_EQ(a.co, c.co);
         EXPECT_EQ(a.wybor, c.wybor);
     }

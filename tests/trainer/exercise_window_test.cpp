@@ -25,8 +25,8 @@
 #include "trainer/form4.h"
 #include "trainer/form27.h"
 #include "trainer/form4_geometry.h"
-#include "trainer/run_plan.h"
 #include "trainer/windows.h"
+#include "trainer_logic/run_plan.h"
 
 namespace {
 

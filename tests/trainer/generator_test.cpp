@@ -13,7 +13,7 @@
 #include "core/text.h"
 #include "platform/os/codepage.h"
 #include "small_store.h"
-#include "trainer/generator.h"
+#include "trainer_logic/generator.h"
 
 using namespace generator;
 using testsupport::Pozycja;

@@ -12,7 +12,7 @@
 #include "shared/forms.h"
 #include "trainer/form26.h"
 #include "trainer/form28.h"
-#include "trainer/help_back_list.h"
+#include "trainer_logic/help_back_list.h"
 #include "htmlview/document.h"
 #include "htmlview/gif_image.h"
 #include "htmlview/print.h"

@@ -1,4 +1,4 @@
-#include "trainer/import_2001.h"
+#include "trainer_logic/import_2001.h"
 
 #include <gtest/gtest.h>
 

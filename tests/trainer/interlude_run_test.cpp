@@ -22,10 +22,10 @@
 #include "trainer/form18.h"
 #include "trainer/form4.h"
 #include "trainer/interlude_profile.h"
-#include "trainer/interludes.h"
 #include "trainer/przerywnik.h"
-#include "trainer/run_plan.h"
 #include "trainer/windows.h"
+#include "trainer_logic/interludes.h"
+#include "trainer_logic/run_plan.h"
 
 namespace {
 

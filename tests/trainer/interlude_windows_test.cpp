@@ -23,9 +23,9 @@
 #include "trainer/form17.h"
 #include "trainer/form18.h"
 #include "trainer/interlude_profile.h"
-#include "trainer/interludes.h"
 #include "trainer/przerywnik.h"
 #include "trainer/windows.h"
+#include "trainer_logic/interludes.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "platform/os/random.h"
-#include "trainer/interludes.h"
+#include "trainer_logic/interludes.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "trainer/matching_board.h"
+#include "trainer_logic/matching_board.h"
 
 namespace {
 

@@ -7,8 +7,9 @@
 #include "platform/os/codepage.h"
 #include "platform/os/date_serial.h"
 #include "platform/os/random.h"
-#include "trainer/question.h"
+#include "trainer/form4_places.h"
 #include "trainer/small_store.h"
+#include "trainer_logic/question.h"
 
 namespace {
 
@@ -116,8 +117,9 @@ TEST_F(EnglishQuestion, OneQuestionOfEachType) {
         EXPECT_EQ(e.graj, c.dzwiek_pytania);
         EXPECT_EQ(p.graj_pytanie, c.gra_od_razu);
         EXPECT_EQ(p.uklad_ze_slowem, c.uklad_ze_slowem);
-        EXPECT_EQ(e.polecenie_top, c.uklad_ze_slowem ? 139 : 123);
-        EXPECT_EQ(e.odp_top[3] - e.polecenie_top, c.uklad_ze_slowem ? 162 : 166);
+        const PolozeniaEkranu top = polozenia(e, p);
+        EXPECT_EQ(top.polecenie, c.uklad_ze_slowem ? 139 : 123);
+        EXPECT_EQ(top.odp[3] - top.polecenie, c.uklad_ze_slowem ? 162 : 166);
         EXPECT_EQ(e.ok, c.forma == Forma::wpisywanie || c.forma == Forma::luki);
         EXPECT_EQ(e.sprawdz, c.forma == Forma::samoocena);
         EXPECT_EQ(e.umiesz && e.nie_umiesz && e.tlo_umiesz, c.forma == Forma::wymowa);
@@ -134,7 +136,7 @@ TEST_F(EnglishQuestion, HintsAndCommentLines) {
     setup(3, go);
     EXPECT_EQ(u8(e.poprawna2.tekst), "Podpowiedź: not 'no'");
     EXPECT_TRUE(e.poprawna2.widoczny);
-    EXPECT_EQ(e.poprawna2_top, 123 + 26);
+    EXPECT_EQ(polozenia(e, p).poprawna2, 123 + 26);
     setup(5, go);
     EXPECT_TRUE(e.poprawna2.widoczny);
     setup(6, go); // only in the German edition
@@ -226,7 +228,7 @@ TEST_F(EnglishQuestion, TheFrameIsPlacedByItsLines) {
         const int i = add({70000 + c.slowa, 5, zdanie + "<x>", "x", 1});
         setup(11, i);
         SCOPED_TRACE(testing::Message() << e.ramka.linie << " lines");
-        EXPECT_EQ(e.ramka_top, c.top);
+        EXPECT_EQ(polozenia(e, p).ramka, c.top);
     }
     // A long word goes into the frame as well; in the layout without the word
     // the frame would sit at 145.
@@ -236,7 +238,7 @@ TEST_F(EnglishQuestion, TheFrameIsPlacedByItsLines) {
     EXPECT_TRUE(e.ramka_widoczna);
     setup(3, dlugie);
     Pokaz_tekst(e, p, baza.slowo_obce[dlugie], false, 238, m);
-    EXPECT_EQ(e.ramka_top, 145);
+    EXPECT_EQ(polozenia(e, p).ramka, 145);
 }
 
 TEST_F(EnglishQuestion, RepetitionLine) {

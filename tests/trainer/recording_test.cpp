@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "trainer/recording.h"
+#include "trainer_logic/recording.h"
 
 namespace {
 

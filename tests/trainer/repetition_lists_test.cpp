@@ -7,7 +7,7 @@
 
 #include "platform/os/codepage.h"
 #include "platform/os/date_serial.h"
-#include "trainer/repetition_lists.h"
+#include "trainer_logic/repetition_lists.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "trainer/form11.h"
 #include "trainer/form21.h"
 #include "trainer/windows.h"
-#include "trainer/repetition_lists.h"
+#include "trainer_logic/repetition_lists.h"
 
 namespace {
 

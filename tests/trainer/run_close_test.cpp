@@ -16,9 +16,9 @@
 #include "platform/ui/sound_file.h"
 #include "trainer/closing_fixture.h"
 #include "trainer/form4_geometry.h"
-#include "trainer/recording.h"
 #include "trainer/walk_helpers.h"
 #include "trainer/windows.h"
+#include "trainer_logic/recording.h"
 
 namespace {
 

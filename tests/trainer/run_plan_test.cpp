@@ -9,7 +9,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "platform/os/codepage.h"
-#include "trainer/run_plan.h"
+#include "trainer_logic/run_plan.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/os/codepage.h"
-#include "trainer/run_result.h"
+#include "trainer_logic/run_result.h"
 
 namespace {
 

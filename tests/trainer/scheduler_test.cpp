@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/os/date_serial.h"
-#include "trainer/record_actions.h"
-#include "trainer/scheduler.h"
+#include "trainer_logic/record_actions.h"
+#include "trainer_logic/scheduler.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // every character 10 pixels, lines 20 pixels, a blank 10 pixels.
 #include <gtest/gtest.h>
 
-#include "trainer/sentence_layout.h"
 #include "trainer/small_store.h"
+#include "trainer_logic/sentence_layout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "trainer/settings_values.h"
+#include "trainer_logic/settings_values.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "platform/os/random.h"
-#include "trainer/sentence_layout.h"
+#include "trainer_logic/sentence_layout.h"
 
 namespace testsupport {
 
@@ -93,6 +93,7 @@ class StalyMiernik : public MiernikTekstu {
         return 10 * static_cast<int>(tekst.size());
     }
     int wysokosc(int) const override { return 20; }
+    RozmiaryRamek rozmiary() const override { return {610, 610, 26}; } // the window's
 };
 
 } // namespace testsupport

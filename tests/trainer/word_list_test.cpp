@@ -9,7 +9,7 @@
 #include "core/exercises.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
-#include "trainer/word_list.h"
+#include "trainer_logic/word_list.h"
 #include "trainer/small_store.h"
 
 namespace {

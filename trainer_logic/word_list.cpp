@@ -1,0 +1,79 @@
+#include "trainer_logic/word_list.h"
+
+#include <algorithm>
+
+#include "core/exercises.h"
+#include "core/text.h"
+#include "platform/os/codepage.h"
+
+namespace {
+
+const char* const CRLF = "\r\n";
+
+bool cwiczona(const TPlanSlowka& w) {
+    for (int t = 1; t <= TYPOW_PLANU; ++t)
+        if (w.typ[t].proby > 0) return true;
+    return false;
+}
+
+std::string para(int i, const TBazaSlowek& b) {
+    return b.slowo_obce[i] + " = " + b.tlumaczenie[i];
+}
+
+} // namespace
+
+std::vector<int> cwiczone_pozycje(const TPlan& plan, const TBazaSlowek& b) {
+    std::vector<int> w;
+    const int n = std::clamp(plan.ile_w_planie, 0, MAX_LISTA);
+    for (int k = 1; k <= n; ++k) {
+        const int i = plan.pozycje_planu[k];
+        if (i >= 1 && i <= b.ile_slow && cwiczona(plan.plan_cwiczenia[k])) w.push_back(i);
+    }
+    return w;
+}
+
+std::string wiersz_listy(int i, const TBazaSlowek& b, const TPowtorka& r) {
+    return b.slowo_obce[i] + " - " + b.tlumaczenie[i] + (r.kosz == 1 ? " (kosz) " : " ");
+}
+
+std::string opis_rekordu(const TPowtorka& r) {
+    return os::pl("Powtórka nr: ") + IntToStr(r.ile_powtorzen) + os::pl(", interwał: ") +
+           IntToStr(r.interwal);
+}
+
+std::string tekst_do_schowka(const std::vector<int>& pozycje, const TBazaSlowek& b) {
+    std::string s = os::pl("Słówka i zdania z ćwiczenia (Tavolent 4.0):") + CRLF;
+    for (int i : pozycje)
+        s += para(i, b) + CRLF;
+    return s;
+}
+
+std::vector<std::string> linie_wydruku(const std::vector<int>& pozycje, const TBazaSlowek& b) {
+    std::vector<std::string> linie = {"", "", "   Tavolent 4.0 - Zovarozeda", ""};
+    for (int i : pozycje)
+        linie.push_back("   " + para(i, b));
+    return linie;
+}
+
+std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk, bool l_mnoga) {
+    std::vector<TWierszFlagi> w;
+    if (i < 1 || i > b.ile_slow) return w;
+    const bool zdanie = jest_zdaniem(b.id_slowa[i]);
+    const bool luka = b.slowo_obce[i].find('<') != std::string::npos;
+    for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t) {
+        bool jest = (!zdanie && t < 9) || (zdanie && t > 9);
+        if (t == 9) jest = !b.wymowa[i].empty();
+        if (t == 7) jest = jest && jezyk == 2;
+        // As the run plan offers the plural exercise: where the edition has
+        // it and the item has a plural.
+        if (t == 8) jest = jest && l_mnoga && !b.l_mnoga[i].empty();
+        if (zdanie && (t == 13 || t == 14)) jest = jest && !b.tlumaczenie_zdania[i].empty();
+        if (zdanie && t >= 10 && t <= 12) jest = jest && luka;
+        if (jest) w.push_back({t, IntToStr(t) + " - " + nazwa_cwiczenia(t)});
+    }
+    return w;
+}
+
+int typ_wiersza_flagi(const std::string& wiersz) {
+    return StrToIntDef(Trim(Copy(wiersz, 1, 2)), 0);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/errors.h"
+#include "core/exercise_types.h"
 #include "core/items.h"
 #include "core/settings.h"
 #include "core/startup.h"
@@ -256,7 +257,7 @@ void wybierz_do_cwiczenia() {
                 std::find(zdania.begin(), zdania.end(), powiazanie_zdanie[j]) == zdania.end())
                 zdania.push_back(powiazanie_zdanie[j]);
     }
-    if (!zdania.empty() && ustawienia.linia[36] == 1) {
+    if (!zdania.empty() && ustawienia.linia[U_PROPONUJ_ZDANIA] == 1) {
         for (int id : zdania) {
             if (ile_w_liscie >= MAX_LISTA) break;
             if (!jest_w_liscie(id, ile_w_liscie)) lista_id[++ile_w_liscie] = id;
@@ -392,39 +393,39 @@ void czytaj_tla() {
 std::string nazwa_cwiczenia(int code) {
     const char* litera = jezyk_edycji == 2 ? "n" : jezyk_edycji == 3 ? "f" : "a";
     switch (code) {
-    case 1:
+    case cw_rozpoznawanie_ze_sluchu:
         return os::pl("Rozpoznawanie ze słuchu");
-    case 2:
+    case cw_rozumienie_tekstu:
         return os::pl("Rozumienie tekstu");
-    case 3:
+    case cw_rozumienie_ze_sluchu:
         return os::pl("Rozumienie ze słuchu");
-    case 4:
+    case cw_wybor_tlumaczenia:
         return os::pl("Wybór tłumaczenia");
-    case 5:
+    case cw_dyktando:
         return os::pl("Dyktando");
-    case 6:
+    case cw_wpisywanie_tlumaczenia:
         return os::pl("Wpisywanie tłumaczenia");
-    case 7:
+    case cw_wybor_rodzajnika:
         return os::pl("Wybór rodzajnika");
-    case 8:
+    case cw_wpisywanie_l_mnogiej:
         return os::pl("Wpisywanie l.mnogiej");
-    case 9:
+    case cw_wymowa:
         return os::pl("Ćwiczenie wymowy");
-    case 10:
+    case cw_zdania_wybor:
         return os::pl("Zdania - wybór");
-    case 11:
+    case cw_zdania_rozumienie:
         return os::pl("Zdania - rozumienie");
-    case 12:
+    case cw_zdania_wpisywanie:
         return os::pl("Zdania - wpisywanie");
-    case 13:
+    case cw_zdania_tlumaczenie_na_polski:
         return os::pl("Zdania - tłumaczenie (") + litera + "->p)";
-    case 14:
+    case cw_zdania_tlumaczenie_z_polskiego:
         return os::pl("Zdania - tłumaczenie (p->") + litera + ")";
-    case 80:
+    case cw_slowka_cwiczenia:
         return os::pl("Słówka - ćwiczenia");
-    case 81:
+    case cw_zdania_cwiczenia:
         return os::pl("Zdania - ćwiczenia");
-    case 82:
+    case cw_cwiczenie_uzytkownika:
         return os::pl("Ćwiczenie użytkownika");
     default:
         return {};

@@ -227,7 +227,7 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
     core::progress_show(os::pl("Czytam powtórki..."), 15);
     const std::string path = w_folderze_usera(file);
     StanPowtorek& st = stan_powtorek;
-    int& linia52 = ustawienia.linia[52];
+    int& linia52 = ustawienia.linia[U_ILE_REKORDOW];
 
     if (raport) {
         // A restore reads the backup aside: one that cannot be used changes
@@ -346,7 +346,7 @@ bool zapisz_powtorki_do(const std::string& file) {
         core::progress_hide();
         return false;
     }
-    ustawienia.linia[52] = zapisane;
+    ustawienia.linia[U_ILE_REKORDOW] = zapisane;
     const bool info = zapisz_info_powtorek(file, zapisane);
     core::progress_position(100);
     core::progress_hide();
@@ -366,7 +366,7 @@ std::string plik_kopii_powtorek(int licznik) {
 bool kopia_powtorek() {
     // A store that loaded short or damaged must not replace a good copy.
     if (zapis_powtorek_zablokowany() || stan_powtorek.kopia_zablokowana) return false;
-    return zapisz_powtorki_do(plik_kopii_powtorek(ustawienia.linia[51]));
+    return zapisz_powtorki_do(plik_kopii_powtorek(ustawienia.linia[U_LICZNIK]));
 }
 
 bool zapisz_info_powtorek(const std::string& file, int count) {

@@ -199,8 +199,8 @@ bool zapisz_ustawienia() {
 }
 
 int wymagane_odpowiedzi() {
-    if (tryb_lekcji == 0 && ustawienia.linia[48] == 1) return 1;
-    switch (ustawienia.linia[18]) {
+    if (tryb_lekcji == 0 && ustawienia.linia[U_POWTORKI_INTENSYWNOSC_1] == 1) return 1;
+    switch (ustawienia.linia[U_INTENSYWNOSC]) {
     case 1:
         return 2;
     case 2:

@@ -10,6 +10,30 @@
 constexpr int LINII_USTAWIEN = 54;
 constexpr int ZESTAWOW_PRZERYWNIKOW = 7;
 
+// The lines the code reads, by what they hold: ustawienia.linia[U_...].
+enum LiniaUstawien : int {
+    U_TYP_SLOWEK = 1,               // word exercise type whose result sets the repetition
+    U_TRYB_TYPU = 2,                // 2..16: which items a run repeats, per type (tryb_typu)
+    U_INTENSYWNOSC = 18,            // 0, 1, 2: 1, 2, 4 correct answers per item and type
+    U_PRZERYWNIKI = 19,             // 19..32: per interlude set, enabled and the row reached
+    U_TYP_ZDAN = 34,                // sentence exercise type whose result sets the repetition
+    U_STATYSTYKA = 35,              // the statistics box after each exercise
+    U_PROPONUJ_ZDANIA = 36,         // linked sentences added to a word exercise
+    U_SZUKAJ_OBCE = 41,             // the search options: the foreign column,
+    U_SZUKAJ_POLSKIE = 42,          // the Polish column,
+    U_SZUKAJ_CALE = 43,             // whole texts only,
+    U_SZUKAJ_BEZ_WIELKOSCI = 44,    // case ignored
+    U_PODPOWIEDZ_F1 = 45,           // the F1 help hint was shown
+    U_PODPOWIEDZ_F5 = 47,           // the F5 hint was shown
+    U_POWTORKI_INTENSYWNOSC_1 = 48, // "W powtórkach zawsze intensywność 1"
+    U_UMIESZ = 49,                  // interval from which an item counts as known
+    U_PRZERYWNIKI_NA_KONCU = 50,    // interludes only at the end of an exercise
+    U_LICZNIK = 51,                 // run counter: logins
+    U_ILE_REKORDOW = 52,            // repetition records at the last save
+    U_JUZ_UMIEM = 53,               // interval given by "Już umiem!"
+    U_LISTA_SLOWEK = 54,            // the word list after an exercise
+};
+
 struct TUstawienia {
     std::array<int, LINII_USTAWIEN + 1> linia{}; // 1..54, [0] unused
     double mnoznik = 1.2;                        // lines 39-40, 1.0..4.0
@@ -20,11 +44,13 @@ struct TUstawienia {
     TUstawienia() { domyslne(); }
     void domyslne(); // every line to its default, countdowns to 0
 
+    // Exercise type t = 1..15 (14 and a spare): which items a run repeats.
+    int& tryb_typu(int t) { return linia[U_TRYB_TYPU - 1 + t]; }
     // Interlude set k = 1..7: enabled by the learner (line 17 + 2k) and the row
     // reached (line 18 + 2k).
-    bool przerywnik_wlaczony(int k) const { return linia[17 + 2 * k] == 1; }
-    void wlacz_przerywnik(int k, bool on) { linia[17 + 2 * k] = on ? 1 : 0; }
-    int& wiersz_przerywnika(int k) { return linia[18 + 2 * k]; }
+    bool przerywnik_wlaczony(int k) const { return linia[U_PRZERYWNIKI - 2 + 2 * k] == 1; }
+    void wlacz_przerywnik(int k, bool on) { linia[U_PRZERYWNIKI - 2 + 2 * k] = on ? 1 : 0; }
+    int& wiersz_przerywnika(int k) { return linia[U_PRZERYWNIKI - 1 + 2 * k]; }
 };
 
 // The logged-in user and the settings; wyczysc_ustawienia() resets it whole.

@@ -118,15 +118,15 @@ void TForm23::ustaw_opcje(const OpcjeSzukania& o) {
 
 OpcjeSzukania TForm23::z_ustawien() const {
     const auto& l = ustawienia.linia;
-    return {l[41] == 1, l[42] == 1, l[43] == 1, l[44] == 1};
+    return {l[U_SZUKAJ_OBCE] == 1, l[U_SZUKAJ_POLSKIE] == 1, l[U_SZUKAJ_CALE] == 1, l[U_SZUKAJ_BEZ_WIELKOSCI] == 1};
 }
 
 void TForm23::do_ustawien(const OpcjeSzukania& o) const {
     auto& l = ustawienia.linia;
-    l[41] = o.obce ? 1 : 0;
-    l[42] = o.polskie ? 1 : 0;
-    l[43] = o.cale ? 1 : 0;
-    l[44] = o.bez_wielkosci ? 1 : 0;
+    l[U_SZUKAJ_OBCE] = o.obce ? 1 : 0;
+    l[U_SZUKAJ_POLSKIE] = o.polskie ? 1 : 0;
+    l[U_SZUKAJ_CALE] = o.cale ? 1 : 0;
+    l[U_SZUKAJ_BEZ_WIELKOSCI] = o.bez_wielkosci ? 1 : 0;
 }
 
 void TForm23::OnShow() {

@@ -109,9 +109,9 @@ void TForm1::OnActivate() {
         if (os::file_exists(plik_slow(sciezka_usera)) && Form26) Form26->show_modal();
     }
     czy_powtorki();
-    if (ustawienia.linia[45] != 1) {
+    if (ustawienia.linia[U_PODPOWIEDZ_F1] != 1) {
         // Set before the box shows, so closing it cannot bring the hint back.
-        ustawienia.linia[45] = 1;
+        ustawienia.linia[U_PODPOWIEDZ_F1] = 1;
         core::show_info(os::pl("Wybierając klawisz F1 wywołasz pomoc do programu. Koniecznie "
                                "przeczytaj \"Ważne informacje\"."));
     }

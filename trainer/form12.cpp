@@ -209,7 +209,7 @@ void TForm12::Wypelnij_typy() {
     const int wybrany = CB_Typ.ItemIndex();
     CB_Typ.Items().Clear();
     for (int t = 1; t <= 14; ++t)
-        CB_Typ.Items().Add(linia_typu(t, ustawienia.linia[1 + t]));
+        CB_Typ.Items().Add(linia_typu(t, ustawienia.tryb_typu(t)));
     CB_Typ.SetItemIndex(wybrany);
     CB_TypClick();
 }
@@ -217,7 +217,7 @@ void TForm12::Wypelnij_typy() {
 void TForm12::CB_TypClick() {
     const int wybrany = CB_Typ.ItemIndex();
     // With no type picked the mode drop-down shows blank.
-    CB_Cw.SetItemIndex(wybrany >= 0 && wybrany < 14 ? ustawienia.linia[2 + wybrany] : -1);
+    CB_Cw.SetItemIndex(wybrany >= 0 && wybrany < 14 ? ustawienia.tryb_typu(wybrany + 1) : -1);
     CB_Cw.SetVisible(true);
     Label3.SetVisible(true);
 }
@@ -227,7 +227,7 @@ void TForm12::CB_CwChange() {
     const int tryb = CB_Cw.ItemIndex();
     if (wybrany < 0 || wybrany >= 14 || tryb < 0 || tryb >= TRYBOW_POWTARZANIA) return;
     // At once: a cancel keeps it, and it reaches the file at the next write.
-    ustawienia.linia[2 + wybrany] = tryb;
+    ustawienia.tryb_typu(wybrany + 1) = tryb;
     Wypelnij_typy();
 }
 

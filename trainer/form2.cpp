@@ -267,10 +267,10 @@ void TForm2::k_szukajClick() {
     zaznacz_zakladke(k_szukaj);
     const auto& l = ustawienia.linia;
     generator::Szukanie s;
-    s.obce = l[41] == 1;
-    s.polskie = l[42] == 1;
-    s.cale = l[43] == 1;
-    s.bez_wielkosci = l[44] == 1;
+    s.obce = l[U_SZUKAJ_OBCE] == 1;
+    s.polskie = l[U_SZUKAJ_POLSKIE] == 1;
+    s.cale = l[U_SZUKAJ_CALE] == 1;
+    s.bez_wielkosci = l[U_SZUKAJ_BEZ_WIELKOSCI] == 1;
     szukany_ = tekst;
     opcje_ = s;
     widok_ = Widok::szukane;

@@ -360,7 +360,7 @@ bool TForm4::zakoncz_cwiczenie(bool z_oknami) {
     // The statistics box first: going back to the exercise records nothing,
     // so a run is recorded once, when it really ends.
     const TWynikCwiczenia w = silnik_.wynik();
-    if (z_oknami && ustawienia.linia[35] == 1 && Form25) {
+    if (z_oknami && ustawienia.linia[U_STATYSTYKA] == 1 && Form25) {
         const bool zostalo = sesja.plan.do_zrobienia(silnik_.typ()) > 0;
         if (Form25->pokaz(w, zostalo)) return false;
     }
@@ -454,7 +454,7 @@ void TForm4::pokaz_menu(bool tak) {
 
 bool TForm4::potwierdz(AkcjaRekordu a) {
     if (!Form29) return false;
-    Form29->Label1.SetCaption(pytanie_akcji(a, ustawienia.linia[53]));
+    Form29->Label1.SetCaption(pytanie_akcji(a, ustawienia.linia[U_JUZ_UMIEM]));
     Form29->show_modal();
     return tak_pytanie == 1;
 }

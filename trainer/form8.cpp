@@ -65,7 +65,7 @@ void TForm8::rysuj_wiersz(ui::Canvas& c, int i, const QRect& r, ui::DrawnList::S
 
 void TForm8::OnShow() {
     CB_Bez_powtorki.SetChecked(false);
-    CB_Info_po_cwicz.SetChecked(ustawienia.linia[54] == 1);
+    CB_Info_po_cwicz.SetChecked(ustawienia.linia[U_LISTA_SLOWEK] == 1);
     const bool lekcja = tryb_lekcji == 1;
     CB_Bez_powtorki.SetVisible(lekcja);
     Label1.SetVisible(lekcja);
@@ -85,7 +85,7 @@ void TForm8::OnClose() {
 }
 
 void TForm8::zakoncz_sesje() {
-    ustawienia.linia[54] = CB_Info_po_cwicz.Checked() ? 1 : 0;
+    ustawienia.linia[U_LISTA_SLOWEK] = CB_Info_po_cwicz.Checked() ? 1 : 0;
     if (tryb_lekcji == 1 && CB_Bez_powtorki.Checked()) {
         // No repetitions are scheduled; what the record buttons or the flags
         // window changed is saved all the same.
@@ -93,8 +93,8 @@ void TForm8::zakoncz_sesje() {
         return;
     }
     Wyznacz_powtorki();
-    if (ustawienia.linia[54] == 1 && plan_ma_proby(sesja.plan) && !os::terminate_requested() &&
-        Form31)
+    if (ustawienia.linia[U_LISTA_SLOWEK] == 1 && plan_ma_proby(sesja.plan) &&
+        !os::terminate_requested() && Form31)
         Form31->show_modal();
     zapisz_powtorki();
 }

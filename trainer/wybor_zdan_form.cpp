@@ -214,7 +214,7 @@ void TWyborZdanForm::zbuduj_dzialy(Widok w) {
     } else {
         TDzialyGrup g =
             dzialy_grup(w == Widok::grupy_w_powtorce ? TWidokGrup::w_powtorce : TWidokGrup::umiesz,
-                        tabela, baza, tab_powtorek, ustawienia.linia[49]);
+                        tabela, baza, tab_powtorek, ustawienia.linia[U_UMIESZ]);
         dzialy_ = std::move(g.dzialy);
         L_Stat.SetCaption(g.L_Stat);
     }

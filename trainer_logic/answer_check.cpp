@@ -1,5 +1,6 @@
 #include "trainer_logic/answer_check.h"
 
+#include "core/exercise_types.h"
 #include "core/startup.h"
 #include "core/text.h"
 
@@ -59,13 +60,14 @@ std::vector<std::string> Lista_odpowiedzi(const std::string& tekst, const Kontek
         dodaj(Trim(std::string_view(t).substr(i, j - i)));
         i = j + 1;
     }
-    if (k.typ == 6 && k.jezyk == 1 && k.rodzaj == 3) {
+    if (k.typ == cw_wpisywanie_tlumaczenia && k.jezyk == 1 && k.rodzaj == 3) {
         dodaj(Trim(k.slowo_obce));
         const size_t ile = a.size();
         for (size_t n = 0; n < ile; ++n)
             if (LowerCase(Copy(a[n], 1, 3)) != "to ") dodaj("to " + a[n]);
     }
-    if (k.typ == 8 && k.jezyk == 2 && !Trim(k.l_mnoga).empty()) dodaj("die " + Trim(k.l_mnoga));
+    if (k.typ == cw_wpisywanie_l_mnogiej && k.jezyk == 2 && !Trim(k.l_mnoga).empty())
+        dodaj("die " + Trim(k.l_mnoga));
     return a;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/exercise_types.h"
 #include "core/exercises.h"
 #include "core/items.h"
 #include "core/repetitions.h"
@@ -124,7 +125,8 @@ void SilnikCwiczenia::Przygotuj_pytanie() {
 
 int SilnikCwiczenia::proby() const {
     const int n = std::clamp(plan_.ile_w_planie, 0, MAX_LISTA);
-    return static_cast<int>(std::count(w_tym_pokazie_.begin() + 1, w_tym_pokazie_.begin() + 1 + n, true));
+    return static_cast<int>(
+        std::count(w_tym_pokazie_.begin() + 1, w_tym_pokazie_.begin() + 1 + n, true));
 }
 
 TWynikCwiczenia SilnikCwiczenia::wynik() const {
@@ -158,9 +160,9 @@ void SilnikCwiczenia::Sprawdz_wybor(int n) {
 void SilnikCwiczenia::po_wpisanej(bool dobrze) {
     werdykt_ = dobrze;
     if (dobrze) p_.oczekiwana = odpowiedz_;
-    if (!dobrze && ustawienia.linia[47] != 1) {
+    if (!dobrze && ustawienia.linia[U_PODPOWIEDZ_F5] != 1) {
         // Once per learner; set first, so the box cannot bring it back.
-        ustawienia.linia[47] = 1;
+        ustawienia.linia[U_PODPOWIEDZ_F5] = 1;
         uslugi_.informacja(pl("Klawisz F5 wyświetli Twoją odpowiedź."));
     }
     e_.zaakceptuj = !dobrze;
@@ -173,8 +175,8 @@ void SilnikCwiczenia::Sprawdz_wpisane(const std::string& tekst) {
     odpowiedziano_ = true;
     e_.wpisana_widoczna = false;
     odpowiedz_ = normalizuj_wpisana(tekst);
-    const Porownanie w = porownaj_odpowiedz(odpowiedz_, p_.oczekiwana, p_.alternatywy, typ_ != 5,
-                                            tabela_wariantow());
+    const Porownanie w = porownaj_odpowiedz(odpowiedz_, p_.oczekiwana, p_.alternatywy,
+                                            typ_ != cw_dyktando, tabela_wariantow());
     przez_alternatywe_ = w.przez_alternatywe;
     po_wpisanej(w.dobrze);
 }
@@ -208,11 +210,12 @@ void SilnikCwiczenia::Sprawdz_luki(const std::array<std::string, 3>& pola) {
 void SilnikCwiczenia::Ocen_odpowiedz() {
     e_.polecenie_widoczne = false;
     e_.play_nagrane = false;
-    if (typ_ == 10 || typ_ == 12) {
+    if (typ_ == cw_zdania_wybor || typ_ == cw_zdania_wpisywanie) {
         e_.poprawna.tekst.clear();
         e_.ramka = zdanie_z_tlumaczeniem(p_.slowko, miernik_);
         e_.ramka_widoczna = true;
-        e_.ramka_miejsce = typ_ == 12 ? MiejsceRamki::po_lukach : MiejsceRamki::wg_linii;
+        e_.ramka_miejsce =
+            typ_ == cw_zdania_wpisywanie ? MiejsceRamki::po_lukach : MiejsceRamki::wg_linii;
     } else {
         e_.poprawna.tekst = p_.oczekiwana;
     }
@@ -232,7 +235,7 @@ void SilnikCwiczenia::Ocen_odpowiedz() {
         e_.polecenie_czerwone = false;
     } else {
         ++bledne_;
-        if (typ_ == 10) e_.polecenie_nad_ramka = true;
+        if (typ_ == cw_zdania_wybor) e_.polecenie_nad_ramka = true;
         e_.polecenie = "Poprawnie:";
         e_.polecenie_czerwone = true;
     }
@@ -242,22 +245,22 @@ void SilnikCwiczenia::Ocen_odpowiedz() {
 void SilnikCwiczenia::Pokaz_poprawna() {
     const int i = p_.slowko;
     std::string tekst;
-    if (typ_ == 12) {
+    if (typ_ == cw_zdania_wpisywanie) {
         tekst = "Wpisano: " + odpowiedz_ + NL;
     } else if (przez_alternatywe_) {
         tekst = baza.slowo_obce[i] + NL;
         e_.graj_podpowiedz = baza.slowo_obce[i];
     }
     switch (typ_) {
-    case 1:
-    case 5:
+    case cw_rozpoznawanie_ze_sluchu:
+    case cw_dyktando:
         tekst += baza.uwagi[i];
         e_.poprawna2 = {baza.tlumaczenie[i], 238, !baza.tlumaczenie[i].empty()};
         e_.poprawna2_pod_poprawna = true;
         break;
-    case 7:
-    case 8:
-    case 9:
+    case cw_wybor_rodzajnika:
+    case cw_wpisywanie_l_mnogiej:
+    case cw_wymowa:
         tekst += baza.tlumaczenie[i] + NL + baza.uwagi[i];
         break;
     default:
@@ -291,7 +294,7 @@ void SilnikCwiczenia::Pokaz_rozwiazanie() {
     if (!e_.sprawdz) return;
     e_.polecenie_widoczne = false;
     e_.poprawna2 = {};
-    if (typ_ == 3 || typ_ == 9)
+    if (typ_ == cw_rozumienie_ze_sluchu || typ_ == cw_wymowa)
         Pokaz_tekst(e_, p_, baza.slowo_obce[p_.slowko], false, charset_obcy(), miernik_);
     e_.poprawna.tekst = p_.oczekiwana;
     Pokaz_poprawna();
@@ -307,7 +310,7 @@ void SilnikCwiczenia::Pokaz_rozwiazanie() {
 void SilnikCwiczenia::Ocen_sam(bool umiem) {
     if (!(umiem ? e_.umiesz : e_.nie_umiesz)) return;
     odpowiedziano_ = true;
-    if (typ_ != 9) e_.umiesz = e_.nie_umiesz = e_.tlo_umiesz = false;
+    if (typ_ != cw_wymowa) e_.umiesz = e_.nie_umiesz = e_.tlo_umiesz = false;
     werdykt_ = umiem;
     odpowiedz_.clear();
     e_.polecenie_widoczne = false;

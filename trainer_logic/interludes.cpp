@@ -18,7 +18,7 @@ void wyczysc_stan_przerywnikow() {
 }
 
 bool czas_na_przerywnik(bool koniec) {
-    const bool tylko_na_koncu = ustawienia.linia[50] == 1;
+    const bool tylko_na_koncu = ustawienia.linia[U_PRZERYWNIKI_NA_KONCU] == 1;
     if (koniec != tylko_na_koncu || licznik_przerywnika <= (koniec ? 10 : 20)) return false;
     licznik_przerywnika = 0;
     return true;

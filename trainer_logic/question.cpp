@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/exercise_types.h"
 #include "core/items.h"
 #include "core/repetitions.h"
 #include "core/sound.h"
@@ -78,12 +79,12 @@ ZdanieZLukami luki_wyboru(const std::string& s) {
 bool da_sie_zapytac(int typ, int i, const TBazaSlowek& b) {
     if (i < 1 || i > b.ile_slow) return false;
     switch (typ) {
-    case 1:
-    case 4:
+    case cw_rozpoznawanie_ze_sluchu:
+    case cw_wybor_tlumaczenia:
         return !b.slowo_obce[i].empty();
-    case 2:
+    case cw_rozumienie_tekstu:
         return !b.tlumaczenie[i].empty();
-    case 10: {
+    case cw_zdania_wybor: {
         const ZdanieZLukami z = luki_wyboru(b.slowo_obce[i]);
         return z.jest && !z.oczekiwane.empty();
     }
@@ -116,15 +117,15 @@ std::string podpis_typu(int typ) {
 
 bool odpowiedz_obca(int typ) {
     switch (typ) {
-    case 1:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 9:
-    case 10:
-    case 12:
-    case 14:
+    case cw_rozpoznawanie_ze_sluchu:
+    case cw_wybor_tlumaczenia:
+    case cw_dyktando:
+    case cw_wpisywanie_tlumaczenia:
+    case cw_wybor_rodzajnika:
+    case cw_wymowa:
+    case cw_zdania_wybor:
+    case cw_zdania_wpisywanie:
+    case cw_zdania_tlumaczenie_z_polskiego:
         return true;
     default:
         return false;
@@ -140,7 +141,7 @@ void Pokaz_tekst(Ekran& e, const Pytanie& p, const std::string& tekst, bool wyro
     e.slowko = {};
     e.ramka = {};
     e.ramka_widoczna = false;
-    if (p.typ <= 9 && tekst.size() <= MAX_DLUGOSC_SLOWKA) {
+    if (p.typ <= cw_wymowa && tekst.size() <= MAX_DLUGOSC_SLOWKA) {
         e.slowko = {tekst, charset, true};
         return;
     }
@@ -189,7 +190,8 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
     p.alternatywy = Lista_odpowiedzi(baza.synonimy[i],
                                      {typ, jezyk_edycji, baza.rodzaj[i], obce, baza.l_mnoga[i]});
     p.dzwiek_odpowiedzi = rec;
-    p.uklad_ze_slowem = !(typ == 1 || typ == 3 || typ == 5 || typ == 12);
+    p.uklad_ze_slowem = !(typ == cw_rozpoznawanie_ze_sluchu || typ == cw_rozumienie_ze_sluchu ||
+                          typ == cw_dyktando || typ == cw_zdania_wpisywanie);
     e.polecenie_widoczne = true;
     e.poprawna.charset = odpowiedz_obca(typ) ? obcy : CHARSET_POLSKI;
     p.da_sie = true;
@@ -216,42 +218,42 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
     const bool podpowiedz_sluchowa = jezyk_edycji == 1 && !baza.pole_7[i].empty();
 
     switch (typ) {
-    case 1:
+    case cw_rozpoznawanie_ze_sluchu:
         e.polecenie = pl("Co usłyszałeś?");
         p.dzwiek_pytania = rec;
         wybor_z_puli(PULA_SLUCH, true, obce);
         break;
-    case 2:
+    case cw_rozumienie_tekstu:
         e.polecenie = "Co oznacza?";
         p.dzwiek_pytania = rec;
         Pokaz_tekst(e, p, obce, true, obcy, m);
         wybor_z_puli(PULA_ZNACZENIE, false, polski);
         break;
-    case 3:
+    case cw_rozumienie_ze_sluchu:
         e.polecenie = "Co oznacza?";
         p.dzwiek_pytania = rec;
         samoocena(polski);
         if (podpowiedz_sluchowa) podpowiedz(e, pl("Podpowiedź: ") + baza.pole_7[i]);
         break;
-    case 4:
+    case cw_wybor_tlumaczenia:
         e.polecenie = pl("Wybierz tłumaczenie:");
         Pokaz_tekst(e, p, polski, true, CHARSET_POLSKI, m);
         wybor_z_puli(PULA_TLUMACZENIE, true, obce);
         break;
-    case 5:
+    case cw_dyktando:
         e.polecenie = pl("Wpisz usłyszane słowa:");
         p.dzwiek_pytania = rec;
         wpisywanie(obce);
         if (podpowiedz_sluchowa) podpowiedz(e, pl("Podpowiedź: ") + baza.pole_7[i]);
         break;
-    case 6:
+    case cw_wpisywanie_tlumaczenia:
         e.polecenie = pl("Wpisz tłumaczenie:");
         Pokaz_tekst(e, p, polski, true, CHARSET_POLSKI, m);
         wpisywanie(obce);
         if (jezyk_edycji == 2 && !baza.pole_7[i].empty())
             podpowiedz(e, pl("Podpowiedź: ") + baza.pole_7[i]);
         break;
-    case 7: {
+    case cw_wybor_rodzajnika: {
         e.polecenie = "Jaki rodzajnik?";
         p.dzwiek_pytania = rec;
         Pokaz_tekst(e, p, Trim(Copy(obce, 4, static_cast<int>(obce.size()))), false, obcy, m);
@@ -262,14 +264,14 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         kom(e, polski + NL + uwagi, true);
         break;
     }
-    case 8:
+    case cw_wpisywanie_l_mnogiej:
         e.polecenie = pl("Wpisz liczbę mnogą rzeczownika:");
         p.dzwiek_pytania = rec;
         Pokaz_tekst(e, p, obce, false, obcy, m);
         wpisywanie(baza.l_mnoga[i]);
         kom(e, polski + NL + uwagi, true);
         break;
-    case 9: {
+    case cw_wymowa: {
         const bool zdanie = baza.rodzaj[i] == 5;
         if (obce.find(' ') == std::string::npos)
             e.polecenie = pl("Nagraj usłyszane słowo.");
@@ -286,7 +288,7 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         e.umiesz = e.nie_umiesz = e.tlo_umiesz = true;
         break;
     }
-    case 10: {
+    case cw_zdania_wybor: {
         e.polecenie = "Wybierz:";
         const ZdanieZLukami z = luki_wyboru(obce);
         Pokaz_tekst(e, p, z.pokazane, false, obcy, m);
@@ -296,13 +298,13 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         ustaw_wybory(e, p, {o.opcje[0], o.opcje[1], o.opcje[2], o.opcje[3]}, o.poprawna);
         break;
     }
-    case 11:
+    case cw_zdania_rozumienie:
         e.polecenie = pl("Co oznacza wyróżnione słowo?");
         p.dzwiek_pytania = rec;
         Pokaz_tekst(e, p, obce, true, obcy, m);
         samoocena(polski);
         break;
-    case 12: {
+    case cw_zdania_wpisywanie: {
         e.polecenie = pl("Uzupełnij zdanie:");
         p.forma = Forma::luki;
         p.oczekiwana = obce;
@@ -325,13 +327,13 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         e.fokus = Fokus::wpis1;
         break;
     }
-    case 13:
+    case cw_zdania_tlumaczenie_na_polski:
         e.polecenie = pl("Przetłumacz...");
         p.dzwiek_pytania = rec;
         Pokaz_tekst(e, p, usun_znaczniki(obce), false, obcy, m);
         samoocena(baza.tlumaczenie_zdania[i]);
         break;
-    case 14:
+    case cw_zdania_tlumaczenie_z_polskiego:
         e.polecenie = pl("Przetłumacz...");
         Pokaz_tekst(e, p, baza.tlumaczenie_zdania[i], false, CHARSET_POLSKI, m);
         samoocena(usun_znaczniki(obce));
@@ -343,6 +345,6 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         p.da_sie = false;
         return;
     }
-    p.graj_pytanie = !p.dzwiek_pytania.empty() && typ != 8;
+    p.graj_pytanie = !p.dzwiek_pytania.empty() && typ != cw_wpisywanie_l_mnogiej;
     e.graj = !p.dzwiek_pytania.empty();
 }

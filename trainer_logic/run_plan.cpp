@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/exercise_types.h"
 #include "core/settings.h"
 #include "core/startup.h"
 #include "core/text.h"
@@ -24,10 +25,10 @@ int TPlan::do_zrobienia(int t) const {
 TWarunkiPlanu TWarunkiPlanu::biezace() {
     TWarunkiPlanu w;
     w.tryb_lekcji = ::tryb_lekcji;
-    w.typ_slowek = ustawienia.linia[1];
-    w.typ_zdan = ustawienia.linia[34];
+    w.typ_slowek = ustawienia.linia[U_TYP_SLOWEK];
+    w.typ_zdan = ustawienia.linia[U_TYP_ZDAN];
     for (int t = 1; t <= TYPOW_PLANU; ++t)
-        w.tryb_typu[t] = ustawienia.linia[t + 1];
+        w.tryb_typu[t] = ustawienia.tryb_typu(t);
     w.wymagane = wymagane_odpowiedzi();
     w.l_mnoga = flaga_l_mnogiej;
     w.jezyk = jezyk_edycji;
@@ -95,45 +96,45 @@ void filtruj(TPlanSlowka& r, int i, const TWarunkiPlanu& w, const TBazaSlowek& b
         wyczysc(r, t);
 
     if (b.wymowa[i].empty())
-        for (int t : {1, 3, 5, 9})
+        for (int t : {cw_rozpoznawanie_ze_sluchu, cw_rozumienie_ze_sluchu, cw_dyktando, cw_wymowa})
             wyczysc(r, t);
 
-    if (!(w.jezyk == 2 && b.rodzaj[i] == 1 && ma_rodzajnik(obce))) wyczysc(r, 7);
+    if (!(w.jezyk == 2 && b.rodzaj[i] == 1 && ma_rodzajnik(obce))) wyczysc(r, cw_wybor_rodzajnika);
 
-    if (!w.l_mnoga || b.l_mnoga[i].empty()) wyczysc(r, 8);
+    if (!w.l_mnoga || b.l_mnoga[i].empty()) wyczysc(r, cw_wpisywanie_l_mnogiej);
 
     // Choosing needs options and a gap with text to put them in; a sentence
     // without them is typed instead when choosing is its primary type.
-    if (b.opcje_wyboru[i].empty() || !da_sie_zapytac(10, i, b)) {
-        wyczysc(r, 10);
-        if (zdanie && w.typ_zdan == 10 && ma_otwarcie) {
-            wymagaj(r, 12, w.wymagane);
+    if (b.opcje_wyboru[i].empty() || !da_sie_zapytac(cw_zdania_wybor, i, b)) {
+        wyczysc(r, cw_zdania_wybor);
+        if (zdanie && w.typ_zdan == cw_zdania_wybor && ma_otwarcie) {
+            wymagaj(r, cw_zdania_wpisywanie, w.wymagane);
             dodatkowe.typ_12 = true;
         }
     }
 
     if (!ma_otwarcie) {
-        wyczysc(r, 11);
-        wyczysc(r, 12);
+        wyczysc(r, cw_zdania_rozumienie);
+        wyczysc(r, cw_zdania_wpisywanie);
     }
 
     const std::string& drugie = b.tlumaczenie_zdania[i];
     if (drugie.empty()) {
-        wyczysc(r, 13);
-        wyczysc(r, 14);
+        wyczysc(r, cw_zdania_tlumaczenie_na_polski);
+        wyczysc(r, cw_zdania_tlumaczenie_z_polskiego);
     } else if (!ma_otwarcie) {
-        wymagaj(r, 13, w.wymagane);
-        wymagaj(r, 14, w.wymagane);
+        wymagaj(r, cw_zdania_tlumaczenie_na_polski, w.wymagane);
+        wymagaj(r, cw_zdania_tlumaczenie_z_polskiego, w.wymagane);
     }
 
     // A choice without a right text to offer cannot be asked.
-    for (int t : {1, 2, 4})
+    for (int t : {cw_rozpoznawanie_ze_sluchu, cw_rozumienie_tekstu, cw_wybor_tlumaczenia})
         if (!da_sie_zapytac(t, i, b)) wyczysc(r, t);
 
     // A repetition with nothing in the sentence primary type is translated.
     if (w.tryb_lekcji == 0 && typ_poprawny(w.typ_zdan) && r.typ[w.typ_zdan].pozostalo == 0 &&
         drugie.size() > 1) {
-        wymagaj(r, 13, w.wymagane);
+        wymagaj(r, cw_zdania_tlumaczenie_na_polski, w.wymagane);
         dodatkowe.typ_13 = true;
     }
 }
@@ -158,7 +159,9 @@ TPlan zbuduj_plan(std::span<const int> lista, const TWarunkiPlanu& w, const TBaz
                 w.tryb_lekcji == 1 ? w.wymagane : w_powtorce(t, w, rekordy[i].typy[t], flagi[i][t]);
         if (w.tryb_lekcji != 1 && jest_zdaniem(b.id_slowa[i])) {
             wymagaj(r, w.typ_zdan, w.wymagane);
-            if (w.typ_zdan == 13 || w.typ_zdan == 14) wymagaj(r, 12, w.wymagane);
+            if (w.typ_zdan == cw_zdania_tlumaczenie_na_polski ||
+                w.typ_zdan == cw_zdania_tlumaczenie_z_polskiego)
+                wymagaj(r, cw_zdania_wpisywanie, w.wymagane);
         }
         filtruj(r, i, w, b, dodatkowe);
     }
@@ -171,8 +174,8 @@ TPlan zbuduj_plan(std::span<const int> lista, const TWarunkiPlanu& w, const TBaz
         if (typ_poprawny(w.typ_zdan)) dodaj_typ(p.typy, w.typ_zdan);
         for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t)
             if (w.tryb_typu[t] != 2) dodaj_typ(p.typy, t);
-        if (dodatkowe.typ_12) dodaj_typ(p.typy, 12);
-        if (dodatkowe.typ_13) dodaj_typ(p.typy, 13);
+        if (dodatkowe.typ_12) dodaj_typ(p.typy, cw_zdania_wpisywanie);
+        if (dodatkowe.typ_13) dodaj_typ(p.typy, cw_zdania_tlumaczenie_na_polski);
     }
     return p;
 }

@@ -65,9 +65,9 @@ void odswiez_status(TPowtorka& r, const TPlanSlowka& w) {
 
 TUstawieniaPowtorek TUstawieniaPowtorek::biezace() {
     TUstawieniaPowtorek u;
-    u.typ_slowek = ustawienia.linia[1];
+    u.typ_slowek = ustawienia.linia[U_TYP_SLOWEK];
     u.mnoznik = ustawienia.mnoznik;
-    u.interwal_umiem = ustawienia.linia[53];
+    u.interwal_umiem = ustawienia.linia[U_JUZ_UMIEM];
     u.wymagane = wymagane_odpowiedzi();
     return u;
 }

@@ -21,15 +21,15 @@ double mnoznik_pozycji(int pozycja) {
 WartosciUstawien wartosci_z_ustawien(const TUstawienia& u, const std::vector<int>& zestawy) {
     const auto& l = u.linia;
     WartosciUstawien w;
-    w.cw_wyznacz = std::clamp(l[1] - 1, 0, 5);
-    w.cw_wyznacz_zd = std::clamp(l[34] - 10, 0, 4);
-    w.tryb_nauki = std::clamp(l[18], 0, 2);
-    w.statystyka = l[35] == 1;
-    w.zdania = l[36] == 1;
-    w.intens_1 = l[48] == 1;
-    w.bonus_koniec = l[50] == 1;
-    w.powt_inter_umiesz = IntToStr(l[49]);
-    w.powt_juz_umiem = IntToStr(l[53]);
+    w.cw_wyznacz = std::clamp(l[U_TYP_SLOWEK] - 1, 0, 5);
+    w.cw_wyznacz_zd = std::clamp(l[U_TYP_ZDAN] - 10, 0, 4);
+    w.tryb_nauki = std::clamp(l[U_INTENSYWNOSC], 0, 2);
+    w.statystyka = l[U_STATYSTYKA] == 1;
+    w.zdania = l[U_PROPONUJ_ZDANIA] == 1;
+    w.intens_1 = l[U_POWTORKI_INTENSYWNOSC_1] == 1;
+    w.bonus_koniec = l[U_PRZERYWNIKI_NA_KONCU] == 1;
+    w.powt_inter_umiesz = IntToStr(l[U_UMIESZ]);
+    w.powt_juz_umiem = IntToStr(l[U_JUZ_UMIEM]);
     w.czestosc = pozycja_mnoznika(u.mnoznik);
     for (int k : zestawy)
         if (k >= 1 && k <= ZESTAWOW_PRZERYWNIKOW) w.przerywniki.emplace_back(k, u.przerywnik_wlaczony(k));
@@ -50,23 +50,23 @@ bool liczba_z_pola(const std::string& tekst, int od, int do_, int& liczba) {
 
 std::string zapisz_wartosci(const WartosciUstawien& w, TUstawienia& u) {
     auto& l = u.linia;
-    l[18] = std::clamp(w.tryb_nauki, 0, 2);
-    l[1] = std::clamp(w.cw_wyznacz, 0, 5) + 1;
-    l[34] = std::clamp(w.cw_wyznacz_zd, 0, 4) + 10;
-    l[35] = w.statystyka ? 1 : 0;
-    l[36] = w.zdania ? 1 : 0;
-    l[48] = w.intens_1 ? 1 : 0;
-    l[50] = w.bonus_koniec ? 1 : 0;
+    l[U_INTENSYWNOSC] = std::clamp(w.tryb_nauki, 0, 2);
+    l[U_TYP_SLOWEK] = std::clamp(w.cw_wyznacz, 0, 5) + 1;
+    l[U_TYP_ZDAN] = std::clamp(w.cw_wyznacz_zd, 0, 4) + 10;
+    l[U_STATYSTYKA] = w.statystyka ? 1 : 0;
+    l[U_PROPONUJ_ZDANIA] = w.zdania ? 1 : 0;
+    l[U_POWTORKI_INTENSYWNOSC_1] = w.intens_1 ? 1 : 0;
+    l[U_PRZERYWNIKI_NA_KONCU] = w.bonus_koniec ? 1 : 0;
     const std::string q = "\"";
     int n = 0;
     if (!liczba_z_pola(w.powt_inter_umiesz, 4, 200, n))
         return os::pl("W pole ") + q + os::pl("słówko umiesz gdy interwał...") + q +
                os::pl(" należy wpisać wartość od 4 do 200.");
-    l[49] = n;
+    l[U_UMIESZ] = n;
     if (!liczba_z_pola(w.powt_juz_umiem, 3, 400, n))
         return os::pl("W pole ") + q + os::pl("Przycisk Już umiem! zmienia interwał...") + q +
                os::pl(" należy wpisać wartość od 3 do 400.");
-    l[53] = n;
+    l[U_JUZ_UMIEM] = n;
     for (auto [k, wlaczony] : w.przerywniki)
         if (k >= 1 && k <= ZESTAWOW_PRZERYWNIKOW) u.wlacz_przerywnik(k, wlaczony);
     u.mnoznik = mnoznik_pozycji(w.czestosc);

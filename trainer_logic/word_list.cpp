@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/exercise_types.h"
 #include "core/exercises.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
@@ -61,14 +62,16 @@ std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk, b
     const bool zdanie = jest_zdaniem(b.id_slowa[i]);
     const bool luka = b.slowo_obce[i].find('<') != std::string::npos;
     for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t) {
-        bool jest = (!zdanie && t < 9) || (zdanie && t > 9);
-        if (t == 9) jest = !b.wymowa[i].empty();
-        if (t == 7) jest = jest && jezyk == 2;
+        bool jest = (!zdanie && t < cw_wymowa) || (zdanie && t > cw_wymowa);
+        if (t == cw_wymowa) jest = !b.wymowa[i].empty();
+        if (t == cw_wybor_rodzajnika) jest = jest && jezyk == 2;
         // As the run plan offers the plural exercise: where the edition has
         // it and the item has a plural.
-        if (t == 8) jest = jest && l_mnoga && !b.l_mnoga[i].empty();
-        if (zdanie && (t == 13 || t == 14)) jest = jest && !b.tlumaczenie_zdania[i].empty();
-        if (zdanie && t >= 10 && t <= 12) jest = jest && luka;
+        if (t == cw_wpisywanie_l_mnogiej) jest = jest && l_mnoga && !b.l_mnoga[i].empty();
+        if (zdanie &&
+            (t == cw_zdania_tlumaczenie_na_polski || t == cw_zdania_tlumaczenie_z_polskiego))
+            jest = jest && !b.tlumaczenie_zdania[i].empty();
+        if (zdanie && t >= cw_zdania_wybor && t <= cw_zdania_wpisywanie) jest = jest && luka;
         if (jest) w.push_back({t, IntToStr(t) + " - " + nazwa_cwiczenia(t)});
     }
     return w;

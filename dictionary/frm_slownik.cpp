@@ -65,53 +65,12 @@ TFrmSlownik::TFrmSlownik()
     wczytaj_dane_slownika();
     przygotuj_zdania_slownika();
 
-    ustaw_tlo(Image1, "gfx_s\\slownik.bmp", look::okno_slownika);
-    umiesc(Label1, look::slownik_Label1);
-    Label1.OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
-        przeciagnij(b, x, y);
-    };
-    Label1.OnMouseMove = [this](Qt::KeyboardModifiers, int x, int y) {
-        if (ciagniecie_) move(pos() + QPoint(x, y) - chwyt_);
-    };
-    Label1.OnMouseUp = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-        ciagniecie_ = false;
-    };
-    ui::hand_cursor(&Label1);
-    for (auto [l, znak] : {std::pair{&L_Minim, "\x96"}, std::pair{&L_Close, "\xD7"}}) {
-        umiesc(*l, l == &L_Minim ? look::slownik_L_Minim : look::slownik_L_Close);
-        l->SetFont(czcionka_arial(16, true, 0xFFFFFF));
-        l->SetAlignment(Qt::AlignHCenter);
-        l->SetLayout(Qt::AlignVCenter);
-        l->SetCaption(znak);
-        ui::hand_cursor(l);
-    }
-    L_Minim.SetHint(os::pl("Minimalizuj"));
-    L_Close.SetHint(os::pl("Zamknij"));
-    L_Minim.OnClick = [this] { showMinimized(); };
-    L_Close.OnClick = [this] { close(); };
-
+    uloz_pasek_tytulu();
     umiesc(CB_Gr_Tem, look::slownik_CB_Gr_Tem);
     CB_Gr_Tem.SetFont(czcionka_arial(14));
     CB_Gr_Tem.OnChange = [this] { CB_Gr_TemClick(); };
 
-    zaladuj_paski(przyciski_);
-    for (auto [b, r] : {std::pair{&K_Szukaj, look::slownik_K_Szukaj},
-                        std::pair{&K_Do_Nauki, look::slownik_K_Do_Nauki},
-                        std::pair{&K_Wszystkie, look::slownik_K_Wszystkie},
-                        std::pair{&k_zdania, look::slownik_k_zdania}}) {
-        b->SetImageList(&przyciski_);
-        umiesc(*b, r);
-        ui::hand_cursor(b);
-    }
-    K_Szukaj.OnClick = [this] { K_SzukajClick(); };
-    K_Do_Nauki.OnClick = [this] { K_Do_NaukiClick(); };
-    K_Wszystkie.OnClick = [this] { K_WszystkieClick(); };
-    k_zdania.OnClick = [this] { k_zdaniaClick(); };
-    K_Szukaj.SetHint(os::pl("Szukaj słowa (Ctrl+F lub spacja)"));
-    K_Do_Nauki.SetHint(os::pl("Dodaj zaznaczone słowo do nauki"));
-    K_Wszystkie.SetHint(os::pl("Wróć do grup tematycznych"));
-    k_zdania.SetHint(os::pl("Przykłady użycia szukanego słowa"));
-
+    uloz_przyciski();
     ustaw_komunikat(L_Ile_wybrano, look::slownik_L_Ile_wybrano);
     L_Ile_wybrano.SetWordWrap(false);
     L_Ile_wybrano.SetFont(czcionka_arial(14, true, look::granat));
@@ -119,24 +78,7 @@ TFrmSlownik::TFrmSlownik()
     ustaw_komunikat(L_Opis, look::slownik_L_Opis);
     L_Opis.SetFont(czcionka_arial(13, false, look::tekst));
 
-    for (int j = 1; j <= WIERSZY_SLOWNIKA; ++j) {
-        const int top = look::slownik_wiersz_top(j);
-        auto& l = L[static_cast<size_t>(j - 1)];
-        auto& p = P[static_cast<size_t>(j - 1)];
-        l = std::make_unique<ui::Label>(this);
-        p = std::make_unique<ui::Label>(this);
-        l->setGeometry(look::slownik_L_lewa, top, look::slownik_L_szer, look::slownik_wiersz_wys);
-        p->setGeometry(look::slownik_P_lewa, top, look::slownik_P_szer, look::slownik_wiersz_wys);
-        l->SetFont(czcionka_wiersza(0));
-        p->SetFont(czcionka_wiersza(238));
-        for (ui::Label* w : {l.get(), p.get()}) {
-            w->SetTransparent(true);
-            w->SetLayout(Qt::AlignVCenter);
-            w->Tag = j;
-            w->OnClick = [this, j] { SlowkoClick(j); };
-            ui::hand_cursor(w);
-        }
-    }
+    uloz_wiersze();
     umiesc(Suwak, look::slownik_Suwak);
     Suwak.SetRange(1, 1);
     Suwak.SetLargeChange(WIERSZY_SLOWNIKA);
@@ -161,6 +103,74 @@ TFrmSlownik::TFrmSlownik()
             [this](const QByteArray& c) { SetCaption(c.toStdString()); });
     sygnal_.listen(tytul_slownika);
     SetCaption(tytul_slownika);
+}
+
+void TFrmSlownik::uloz_pasek_tytulu() {
+    ustaw_tlo(Image1, "gfx_s\\slownik.bmp", look::okno_slownika);
+    umiesc(Label1, look::slownik_Label1);
+    Label1.OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+        przeciagnij(b, x, y);
+    };
+    Label1.OnMouseMove = [this](Qt::KeyboardModifiers, int x, int y) {
+        if (ciagniecie_) move(pos() + QPoint(x, y) - chwyt_);
+    };
+    Label1.OnMouseUp = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        ciagniecie_ = false;
+    };
+    ui::hand_cursor(&Label1);
+    for (auto [l, znak] : {std::pair{&L_Minim, "\x96"}, std::pair{&L_Close, "\xD7"}}) {
+        umiesc(*l, l == &L_Minim ? look::slownik_L_Minim : look::slownik_L_Close);
+        l->SetFont(czcionka_arial(16, true, 0xFFFFFF));
+        l->SetAlignment(Qt::AlignHCenter);
+        l->SetLayout(Qt::AlignVCenter);
+        l->SetCaption(znak);
+        ui::hand_cursor(l);
+    }
+    L_Minim.SetHint(os::pl("Minimalizuj"));
+    L_Close.SetHint(os::pl("Zamknij"));
+    L_Minim.OnClick = [this] { showMinimized(); };
+    L_Close.OnClick = [this] { close(); };
+}
+
+void TFrmSlownik::uloz_przyciski() {
+    zaladuj_paski(przyciski_);
+    for (auto [b, r] : {std::pair{&K_Szukaj, look::slownik_K_Szukaj},
+                        std::pair{&K_Do_Nauki, look::slownik_K_Do_Nauki},
+                        std::pair{&K_Wszystkie, look::slownik_K_Wszystkie},
+                        std::pair{&k_zdania, look::slownik_k_zdania}}) {
+        b->SetImageList(&przyciski_);
+        umiesc(*b, r);
+        ui::hand_cursor(b);
+    }
+    K_Szukaj.OnClick = [this] { K_SzukajClick(); };
+    K_Do_Nauki.OnClick = [this] { K_Do_NaukiClick(); };
+    K_Wszystkie.OnClick = [this] { K_WszystkieClick(); };
+    k_zdania.OnClick = [this] { k_zdaniaClick(); };
+    K_Szukaj.SetHint(os::pl("Szukaj słowa (Ctrl+F lub spacja)"));
+    K_Do_Nauki.SetHint(os::pl("Dodaj zaznaczone słowo do nauki"));
+    K_Wszystkie.SetHint(os::pl("Wróć do grup tematycznych"));
+    k_zdania.SetHint(os::pl("Przykłady użycia szukanego słowa"));
+}
+
+void TFrmSlownik::uloz_wiersze() {
+    for (int j = 1; j <= WIERSZY_SLOWNIKA; ++j) {
+        const int top = look::slownik_wiersz_top(j);
+        auto& l = L[static_cast<size_t>(j - 1)];
+        auto& p = P[static_cast<size_t>(j - 1)];
+        l = std::make_unique<ui::Label>(this);
+        p = std::make_unique<ui::Label>(this);
+        l->setGeometry(look::slownik_L_lewa, top, look::slownik_L_szer, look::slownik_wiersz_wys);
+        p->setGeometry(look::slownik_P_lewa, top, look::slownik_P_szer, look::slownik_wiersz_wys);
+        l->SetFont(czcionka_wiersza(0));
+        p->SetFont(czcionka_wiersza(238));
+        for (ui::Label* w : {l.get(), p.get()}) {
+            w->SetTransparent(true);
+            w->SetLayout(Qt::AlignVCenter);
+            w->Tag = j;
+            w->OnClick = [this, j] { SlowkoClick(j); };
+            ui::hand_cursor(w);
+        }
+    }
 }
 
 TFrmSlownik::~TFrmSlownik() = default;

@@ -71,6 +71,12 @@ class TFrmSlownik : public ui::Window {
     void OnClose() override;
 
   private:
+    // The window's parts, set up by the constructor: the background with the
+    // title strip (dragged like a title bar, minimise and close), the image
+    // buttons, and the rows of the list.
+    void uloz_pasek_tytulu();
+    void uloz_przyciski();
+    void uloz_wiersze();
     void graj(int i);
     void przeciagnij(Qt::MouseButton b, int x, int y);
 

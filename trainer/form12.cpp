@@ -48,8 +48,28 @@ TForm12::TForm12()
       K_import_kopia1(this), K_import(this) {
     SetCaption("Ustawienia");
     ustaw_tlo(Image1, "gfx_s\\ustawienia.bmp", geo12::okno);
-    const std::string q = "\"";
 
+    uloz_nauke();
+    uloz_opcje();
+
+    ustaw_obrazek(k_opcje_wiecej, geo12::k_opcje_wiecej, "gfx_s\\k_opcje_wiecej.bmp",
+             [this] { k_opcje_wiecejClick(); });
+    k_opcje_wiecej.SetHint(os::pl("Kopie powtórek i import"));
+    ustaw_obrazek(L_czarny_pasek, geo12::L_czarny_pasek, "gfx_s\\czarny_pasek.bmp");
+    ustaw_przycisk(B_Ok, geo12::B_Ok, [this] { B_OkClick(); });
+    ustaw_przycisk(B_Zamknij, geo12::B_Zamknij, [this] { B_ZamknijClick(); });
+    B_Ok.SetHint("OK");
+    B_Zamknij.SetHint(os::pl("Zamknij"));
+
+    uloz_kopie();
+
+    SetDefaultButton(&B_Ok);
+    SetCancelButton(&B_Zamknij);
+    SetHelpPage("h_14_ustaw.html");
+}
+
+// What sets the repetition, the intensity, the frequency and the intervals.
+void TForm12::uloz_nauke() {
     etykieta(L_wyznacz, geo12::L_wyznacz,
              os::pl("Ćwiczenie wyznaczające powtórkę i weryfikujące znajomość:"), true);
     L_wyznacz.SetWordWrap(true);
@@ -83,7 +103,11 @@ TForm12::TForm12()
     }
     umiesc(E_P_Powt_inter_umiesz, geo12::E_P_Powt_inter_umiesz);
     umiesc(E_P_Powt_juz_Umiem, geo12::E_P_Powt_juz_Umiem);
+}
 
+// The options, the interludes and the repeat mode of each exercise type.
+void TForm12::uloz_opcje() {
+    const std::string q = "\"";
     const std::pair<ui::CheckBox*, ui::Label*> wiersze[] = {
         {&CB_Czy_statystyka, &Label6}, {&CB_Czy_zdania, &Label9}, {&CB_Intens_1, &Label13}};
     for (int w = 0; w < 3; ++w) {
@@ -112,16 +136,10 @@ TForm12::TForm12()
     lista(CB_Cw, geo12::CB_Cw,
           {nazwy_trybow().begin(), nazwy_trybow().end()});
     CB_Cw.OnChange = [this] { CB_CwChange(); };
+}
 
-    ustaw_obrazek(k_opcje_wiecej, geo12::k_opcje_wiecej, "gfx_s\\k_opcje_wiecej.bmp",
-             [this] { k_opcje_wiecejClick(); });
-    k_opcje_wiecej.SetHint(os::pl("Kopie powtórek i import"));
-    ustaw_obrazek(L_czarny_pasek, geo12::L_czarny_pasek, "gfx_s\\czarny_pasek.bmp");
-    ustaw_przycisk(B_Ok, geo12::B_Ok, [this] { B_OkClick(); });
-    ustaw_przycisk(B_Zamknij, geo12::B_Zamknij, [this] { B_ZamknijClick(); });
-    B_Ok.SetHint("OK");
-    B_Zamknij.SetHint(os::pl("Zamknij"));
-
+// The lower part, shown on demand: the user folder, the backups, the import.
+void TForm12::uloz_kopie() {
     etykieta(L_Kat_usera, geo12::L_Kat_usera, "");
     L_Kat_usera.SetFont(czcionka_arial(12));
     etykieta(L_kopie, geo12::L_kopie, os::pl("Kopie powtórek:"), true);
@@ -133,10 +151,6 @@ TForm12::TForm12()
     K_import_kopia1.SetHint(os::pl("Wczytaj powtórki z kopii"));
     ustaw_obrazek(K_import, geo12::K_import, "gfx_s\\k_import.bmp", [this] { K_importClick(); });
     K_import.SetHint(os::pl("Import powtórek z wersji 2001"));
-
-    SetDefaultButton(&B_Ok);
-    SetCancelButton(&B_Zamknij);
-    SetHelpPage("h_14_ustaw.html");
 }
 
 void TForm12::OnShow() {

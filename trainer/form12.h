@@ -69,6 +69,10 @@ class TForm12 : public ui::Window {
     void OnShow() override;
 
   private:
+    // The window's parts, set up by the constructor.
+    void uloz_nauke();
+    void uloz_opcje();
+    void uloz_kopie();
     WartosciUstawien wartosci(); // the controls' values
     void zwin();
 

@@ -62,6 +62,30 @@ TForm2::TForm2()
     SetCaption(os::pl("Generator ćwiczeń"));
     ustaw_tlo(Image1, "gfx_s\\generator.bmp", geo2::okno);
 
+    uloz_filtr();
+    uloz_siatke();
+    etykieta(L_Ile_wybrano, geo2::L_Ile_wybrano, 13, true, look::granat);
+    etykieta(L_Opis, geo2::L_Opis, 13, false, look::tekst);
+    L_Opis.SetWordWrap(true);
+
+    uloz_przyciski();
+    uloz_cwiczenie();
+
+    etykieta(L_Koniec, geo2::L_Koniec, 15, true, look::granat);
+    L_Koniec.SetAlignment(Qt::AlignRight);
+    L_Koniec.SetLayout(Qt::AlignVCenter);
+    L_Koniec.SetCaption(os::pl("Zamknij ›"));
+    L_Koniec.OnClick = [this] { L_KoniecClick(); };
+    ui::hand_cursor(&L_Koniec);
+
+    SetDefaultButton(&K_przenies);
+    SetCancelButton(&L_Koniec);
+    SetHelpPage("h_19_gener.html");
+    pokaz_cwiczenie();
+}
+
+// The tabs, and the filter's labels and lists.
+void TForm2::uloz_filtr() {
     ustaw_obrazek(K_wszystkie, geo2::zakladka_nr(0), "gfx_s\\gen_zakl_wszystkie.bmp",
                   os::pl("Wszystkie słówka (Ctrl+1)"), [this] { K_wszystkieClick(); });
     ustaw_obrazek(K_filtr, geo2::zakladka_nr(1), "gfx_s\\gen_zakl_filtr.bmp",
@@ -93,7 +117,10 @@ TForm2::TForm2()
     combo(CB_Uczone, geo2::CB_Uczone, {"wszystkie", "tak", "nie"});
     ustaw_obrazek(K_Pokaz_slowka, geo2::K_Pokaz_slowka, "gfx_s\\gen_k_pokaz.bmp",
                   os::pl("Pokaż słówka."), [this] { K_filtrClick(); });
+}
 
+// The grid of the items found, with their marks.
+void TForm2::uloz_siatke() {
     umiesc(Grid1, geo2::Grid1);
     Grid1.SetColCount(2);
     Grid1.SetColWidth(0, geo2::kolumna0);
@@ -119,12 +146,10 @@ TForm2::TForm2()
     };
     Grid1.OnClick = [this] { Grid1Click(); };
     Grid1.OnDblClick = [this] { K_przeniesClick(); };
+}
 
-    etykieta(L_Ile_wybrano, geo2::L_Ile_wybrano, 13, true, look::granat);
-    etykieta(L_Opis, geo2::L_Opis, 13, false, look::tekst);
-    L_Opis.SetWordWrap(true);
-
-    // The picture buttons beside the grid and under the exercise list.
+// The picture buttons beside the grid and under the exercise list.
+void TForm2::uloz_przyciski() {
     struct Przycisk {
         ui::Image* obraz;
         look::Rect r;
@@ -159,7 +184,10 @@ TForm2::TForm2()
     for (const Przycisk& p : przyciski)
         ustaw_obrazek(*p.obraz, p.r, p.plik, os::pl(p.podpowiedz),
                       [this, klik = p.klik] { (this->*klik)(); });
+}
 
+// The exercise being built: its count and its list (Delete drops an item).
+void TForm2::uloz_cwiczenie() {
     etykieta(Label4, geo2::Label4, 14, true, look::granat);
     Label4.SetCaption(os::pl("Ćwiczenie - wybrano:"));
     etykieta(L_Ile_cw, geo2::L_Ile_cw, 14, true, look::pomarancz);
@@ -175,18 +203,6 @@ TForm2::TForm2()
         ListBox1.SetItemIndex(k < cwiczenie_.ile() ? k : -1);
         k_usun.SetVisible(ListBox1.ItemIndex() >= 0);
     };
-
-    etykieta(L_Koniec, geo2::L_Koniec, 15, true, look::granat);
-    L_Koniec.SetAlignment(Qt::AlignRight);
-    L_Koniec.SetLayout(Qt::AlignVCenter);
-    L_Koniec.SetCaption(os::pl("Zamknij ›"));
-    L_Koniec.OnClick = [this] { L_KoniecClick(); };
-    ui::hand_cursor(&L_Koniec);
-
-    SetDefaultButton(&K_przenies);
-    SetCancelButton(&L_Koniec);
-    SetHelpPage("h_19_gener.html");
-    pokaz_cwiczenie();
 }
 
 // ---- Showing and closing

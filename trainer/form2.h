@@ -65,6 +65,11 @@ class TForm2 : public ui::Window {
     void OnClose() override;
 
   private:
+    // The window's parts, set up by the constructor.
+    void uloz_filtr();
+    void uloz_siatke();
+    void uloz_przyciski();
+    void uloz_cwiczenie();
     void zaznacz_zakladke(ui::Image& z);
     void pokaz_filtr(bool on);
     void pokaz_znalezione();

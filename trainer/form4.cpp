@@ -101,6 +101,25 @@ TForm4::TForm4()
     odp = {&L_Odp1, &L_Odp2, &L_Odp3, &L_Odp4};
     wpis = {&E_Wpis1, &E_Wpis2, &E_Wpis3};
 
+    uloz_pasek();
+    uloz_pytanie();
+    uloz_przyciski();
+    uloz_liczniki();
+    uloz_panel_korekty();
+    uloz_nagrywanie();
+    uloz_menu();
+
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             &K_Zaakceptuj, &L_przyklady, &k_play_nagrane, &I_powtorki, &Tlo_umiesz, &B_Umiesz, &B_Nie_umiesz,
+             &B_Sprawdz, &B_OK, &E_Wpisana, &E_Wpis1, &E_Wpis2, &E_Wpis3, &dxramka, &DXRamka2,
+             &L_Poprawna2, &L_kom_panel, &L_Kom})
+        w->setVisible(false);
+    setFocusPolicy(Qt::StrongFocus);
+    czytaj_tla();
+}
+
+// The background and the strip across the top: the group, the close picture.
+void TForm4::uloz_pasek() {
     umiesc(Image1, {0, 0, geo4::okno.w, geo4::okno.h});
     Image1.OnClick = [this] { Graj(); };
     umiesc(Image2, geo4::Image2);
@@ -116,7 +135,11 @@ TForm4::TForm4()
     Menu_Image.SetTransparent(true);
     Menu_Image.OnClick = [this] { Menu_ImageClick(); };
     ui::hand_cursor(&Menu_Image);
+}
 
+// The question: the word, the frames, the prompt, the choice rows, the typing
+// boxes and the correct answer.
+void TForm4::uloz_pytanie() {
     etykieta(L_Slowko, geo4::L_Slowko, arial(30, true, look::granat));
     L_Slowko.SetAlignment(Qt::AlignHCenter);
     L_Slowko.SetLayout(Qt::AlignVCenter);
@@ -163,7 +186,10 @@ TForm4::TForm4()
     etykieta(L_Poprawna2, {geo4::poprawna_lewa, 0, geo4::poprawna_szer, geo4::poprawna2_wys},
              arial(15, false, look::morski));
     L_Poprawna2.SetLayout(Qt::AlignVCenter);
+}
 
+// The buttons, the accept label, the comment panel and the examples link.
+void TForm4::uloz_przyciski() {
     umiesc(Tlo_umiesz, geo4::Tlo_umiesz);
     obrazek_w(Tlo_umiesz, "gfx_s\\cw_umiesz.bmp");
     Tlo_umiesz.SetTransparent(true);
@@ -191,7 +217,10 @@ TForm4::TForm4()
     L_przyklady.SetCaption(os::pl("Przykłady (F7)"));
     L_przyklady.OnClick = [this] { Pokaz_przyklady(); };
     ui::hand_cursor(&L_przyklady);
+}
 
+// The counters on the band along the bottom.
+void TForm4::uloz_liczniki() {
     for (auto [l, r] : {std::pair{&L_Stat1, geo4::L_Stat1},
                         {&L_Stat2, geo4::L_Stat2},
                         {&L_Stat3, geo4::L_Stat3}}) {
@@ -206,7 +235,10 @@ TForm4::TForm4()
     etykieta(L_pokaz_id, geo4::L_pokaz_id, arial(13, false, look::morski));
     L_pokaz_id.SetAlignment(Qt::AlignRight);
     L_pokaz_id.SetLayout(Qt::AlignVCenter);
+}
 
+// The correction panel, shown in correction mode only.
+void TForm4::uloz_panel_korekty() {
     umiesc(Panel_Kor, geo4::Panel_Kor);
     Panel_Kor.setAutoFillBackground(true);
     int y = 6;
@@ -227,8 +259,10 @@ TForm4::TForm4()
     Label2.SetBounds(8, y + 66, 168, 120);
     Label2.SetWordWrap(true);
     Panel_Kor.SetVisible(false);
+}
 
-    // The microphone: held to record.
+// The microphone, held to record, and the replay of the recording.
+void TForm4::uloz_nagrywanie() {
     umiesc(K_nagraj, geo4::K_nagraj);
     K_nagraj.SetTransparent(true);
     for (auto [img, plik] : {std::pair{&K_nag_a, "gfx_s\\nagraj_a.bmp"},
@@ -252,8 +286,10 @@ TForm4::TForm4()
     k_play_nagrane.SetHint(os::pl("Odtwórz swoje nagranie"));
     Timer1.SetInterval(TNagrywanie::LIMIT_MS);
     Timer1.OnTimer = [this] { Timer1Timer(); };
+}
 
-    // The item menu.
+// The item menu: its button on the strip and the panel dropping from it.
+void TForm4::uloz_menu() {
     umiesc(K_menu, geo4::K_menu);
     obrazek_w(K_menu, "gfx_s\\cw_menu.bmp");
     K_menu.SetTransparent(true);
@@ -286,14 +322,6 @@ TForm4::TForm4()
         ui::hand_cursor(&lab);
     }
     Panel_menu.SetVisible(false);
-
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             &K_Zaakceptuj, &L_przyklady, &k_play_nagrane, &I_powtorki, &Tlo_umiesz, &B_Umiesz, &B_Nie_umiesz,
-             &B_Sprawdz, &B_OK, &E_Wpisana, &E_Wpis1, &E_Wpis2, &E_Wpis3, &dxramka, &DXRamka2,
-             &L_Poprawna2, &L_kom_panel, &L_Kom})
-        w->setVisible(false);
-    setFocusPolicy(Qt::StrongFocus);
-    czytaj_tla();
 }
 
 void TForm4::ustaw_przerywnik(std::function<void()> pokaz) {

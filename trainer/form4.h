@@ -122,6 +122,14 @@ class TForm4 : public ui::Window, private UslugiCwiczenia, private UslugiNagrywa
     void OnClose() override;
 
   private:
+    // The window's parts, set up by the constructor in this order.
+    void uloz_pasek();
+    void uloz_pytanie();
+    void uloz_przyciski();
+    void uloz_liczniki();
+    void uloz_panel_korekty();
+    void uloz_nagrywanie();
+    void uloz_menu();
     // UslugiCwiczenia (graj and informacja serve the recording too)
     void graj(const std::string& plik, bool czekaj) override;
     void informacja(const std::string& tekst) override;

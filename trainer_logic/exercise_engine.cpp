@@ -19,9 +19,7 @@ namespace {
 
 const char* const NL = "\n\r";
 
-std::string pl(const char* utf8) {
-    return os::pl(utf8);
-}
+using os::pl;
 
 } // namespace
 

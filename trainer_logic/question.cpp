@@ -19,9 +19,7 @@ constexpr size_t MAX_DLUGOSC_SLOWKA = 50; // longer words go into the frame
 constexpr int CHARSET_POLSKI = 238;
 const char* const NL = "\n\r";
 
-std::string pl(const char* utf8) {
-    return os::pl(utf8);
-}
+using os::pl;
 
 void ustaw_wybory(Ekran& e, Pytanie& p, const std::array<std::string, 4>& teksty, int poprawny) {
     // Only choices with a text show; the right one keeps its place among them,
@@ -166,24 +164,57 @@ std::string opis_powtorki(int i) {
     return s;
 }
 
-void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie& p) {
-    // Nothing of the previous question stays: L_Powtorki is empty for an
-    // item without a record, and the play button's hint is the plain one.
-    e = Ekran{};
-    e.graj_podpowiedz = pl("Odtwórz");
-    p = Pytanie{};
-    p.typ = typ;
-    p.slowko = i;
-    if (typ < 1 || typ > 14 || !da_sie_zapytac(typ, i, baza)) return;
+namespace {
 
-    const std::string& obce = baza.slowo_obce[i];
-    const std::string& polski = baza.tlumaczenie[i];
-    const std::string& uwagi = baza.uwagi[i];
-    const std::string& komentarz = baza.komentarz[i];
+// The set-up of one question of item i: the item's texts, and the ways of
+// answering that the types share.
+class UstawieniePytania {
+  public:
+    UstawieniePytania(int i, const MiernikTekstu& m, Ekran& e, Pytanie& p)
+        : i(i), m(m), e(e), p(p), obce(baza.slowo_obce[i]), polski(baza.tlumaczenie[i]),
+          uwagi(baza.uwagi[i]), komentarz(baza.komentarz[i]), rec(sciezka_nagrania(i)) {}
+
+    // What every type sets: caption, ID, alternatives, layout, answer's font.
+    void wspolne(int typ);
+    // Types 1 to 9: the prompt, the word and the way of answering.
+    void o_slowko(int typ);
+    // Types 10 to 14; false when the sentence cannot be asked in the type.
+    bool o_zdanie(int typ);
+
+  private:
+    void wpisywanie(const std::string& oczekiwana) {
+        p.forma = Forma::wpisywanie;
+        p.oczekiwana = oczekiwana;
+        e.wpisana_widoczna = true;
+        e.ok = true;
+        e.fokus = Fokus::wpisana;
+    }
+    void samoocena(const std::string& oczekiwana) {
+        p.forma = Forma::samoocena;
+        p.oczekiwana = oczekiwana;
+        e.sprawdz = true;
+    }
+    void wybor_z_puli(int pula, bool obce_teksty, const std::string& poprawna) {
+        p.forma = Forma::wybor;
+        p.oczekiwana = poprawna;
+        if (poprawna.empty()) return; // nothing to offer as the right choice
+        const Wybory w = Losuj_odpowiedzi(obce_teksty, poprawna, Zbierz_dystraktory(pula, i));
+        ustaw_wybory(e, p, w.teksty, w.poprawny);
+    }
+
+    const int i;
+    const MiernikTekstu& m;
+    Ekran& e;
+    Pytanie& p;
+    const std::string& obce;
+    const std::string& polski;
+    const std::string& uwagi;
+    const std::string& komentarz;
     const int obcy = charset_obcy();
-    const std::string rec = sciezka_nagrania(i);
+    const std::string rec;
+};
 
-    // Common set-up.
+void UstawieniePytania::wspolne(int typ) {
     e.podpis = podpis_typu(typ);
     e.ramka_miejsce = MiejsceRamki::start;
     e.pokaz_id = "Id: " + IntToStr(baza.id_slowa[i]);
@@ -195,26 +226,9 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
     e.polecenie_widoczne = true;
     e.poprawna.charset = odpowiedz_obca(typ) ? obcy : CHARSET_POLSKI;
     p.da_sie = true;
+}
 
-    auto wpisywanie = [&](const std::string& oczekiwana) {
-        p.forma = Forma::wpisywanie;
-        p.oczekiwana = oczekiwana;
-        e.wpisana_widoczna = true;
-        e.ok = true;
-        e.fokus = Fokus::wpisana;
-    };
-    auto samoocena = [&](const std::string& oczekiwana) {
-        p.forma = Forma::samoocena;
-        p.oczekiwana = oczekiwana;
-        e.sprawdz = true;
-    };
-    auto wybor_z_puli = [&](int pula, bool obce_teksty, const std::string& poprawna) {
-        p.forma = Forma::wybor;
-        p.oczekiwana = poprawna;
-        if (poprawna.empty()) return; // nothing to offer as the right choice
-        const Wybory w = Losuj_odpowiedzi(obce_teksty, poprawna, Zbierz_dystraktory(pula, i));
-        ustaw_wybory(e, p, w.teksty, w.poprawny);
-    };
+void UstawieniePytania::o_slowko(int typ) {
     const bool podpowiedz_sluchowa = jezyk_edycji == 1 && !baza.pole_7[i].empty();
 
     switch (typ) {
@@ -288,6 +302,13 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         e.umiesz = e.nie_umiesz = e.tlo_umiesz = true;
         break;
     }
+    default:
+        break;
+    }
+}
+
+bool UstawieniePytania::o_zdanie(int typ) {
+    switch (typ) {
     case cw_zdania_wybor: {
         e.polecenie = "Wybierz:";
         const ZdanieZLukami z = luki_wyboru(obce);
@@ -316,7 +337,7 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         e.luki = Rysuj_odpowiedz(tekst, obcy, m.rozmiary().luki, m.rozmiary().wysokosc_pola, m);
         if (e.luki.luki.empty()) {
             p.da_sie = false;
-            return;
+            return false;
         }
         for (size_t g = 0; g < e.luki.luki.size(); ++g) {
             e.wpis_widoczny[g] = true;
@@ -338,7 +359,30 @@ void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie
         Pokaz_tekst(e, p, baza.tlumaczenie_zdania[i], false, CHARSET_POLSKI, m);
         samoocena(usun_znaczniki(obce));
         break;
+    default:
+        break;
     }
+    return true;
+}
+
+} // namespace
+
+void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie& p) {
+    // Nothing of the previous question stays: L_Powtorki is empty for an
+    // item without a record, and the play button's hint is the plain one.
+    e = Ekran{};
+    e.graj_podpowiedz = pl("Odtwórz");
+    p = Pytanie{};
+    p.typ = typ;
+    p.slowko = i;
+    if (typ < 1 || typ > 14 || !da_sie_zapytac(typ, i, baza)) return;
+
+    UstawieniePytania u(i, m, e, p);
+    u.wspolne(typ);
+    if (typ <= cw_wymowa)
+        u.o_slowko(typ);
+    else if (!u.o_zdanie(typ))
+        return;
     // A choice without a right answer among its texts (an item whose text is
     // empty) is no question.
     if (p.forma == Forma::wybor && p.poprawny_wybor < 1) {

@@ -79,118 +79,141 @@ struct Channel {
     }
 };
 
-} // namespace
-
-QImage decode_bmp(const std::string& bytes, const std::string& name) {
-    Reader r(bytes, name);
-    r.need(18);
-    if (bytes[0] != 'B' || bytes[1] != 'M') r.fail("not a bitmap file");
-    const uint32_t off_bits = r.u32(10);
-    const uint32_t hdr = r.u32(14);
-
+// What the headers say about the pixels.
+struct Header {
+    uint32_t off_bits = 0;
     int64_t width = 0, height = 0;
-    uint32_t bpp = 0, compression = kBiRgb, colours_used = 0;
+    bool top_down = false;
+    uint32_t bpp = 0;
+    uint32_t colours_used = 0;
     size_t entry = 4; // palette entry size
-    size_t after_header = 14 + static_cast<size_t>(hdr);
+    size_t after_header = 0;
     Channel red, green, blue;
     bool masks_given = false;
+};
+
+Header read_header(const Reader& r, const std::string& bytes) {
+    r.need(18);
+    if (bytes[0] != 'B' || bytes[1] != 'M') r.fail("not a bitmap file");
+    Header h;
+    h.off_bits = r.u32(10);
+    const uint32_t hdr = r.u32(14);
+    uint32_t compression = kBiRgb;
+    h.after_header = 14 + static_cast<size_t>(hdr);
 
     if (hdr == 12) {
-        width = r.u16(18);
-        height = r.u16(20);
-        bpp = r.u16(24);
-        entry = 3;
+        h.width = r.u16(18);
+        h.height = r.u16(20);
+        h.bpp = r.u16(24);
+        h.entry = 3;
     } else if (hdr >= 40 && hdr <= 1024) {
-        width = static_cast<int32_t>(r.u32(18));
-        height = static_cast<int32_t>(r.u32(22));
-        bpp = r.u16(28);
+        h.width = static_cast<int32_t>(r.u32(18));
+        h.height = static_cast<int32_t>(r.u32(22));
+        h.bpp = r.u16(28);
         compression = r.u32(30);
-        colours_used = r.u32(46);
+        h.colours_used = r.u32(46);
         if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
             // The masks sit in the longer headers, else right after the 40-byte one.
             size_t at = 54;
-            if (hdr == 40) after_header += compression == kBiAlphaBitfields ? 16 : 12;
-            red = Channel(r.u32(at));
-            green = Channel(r.u32(at + 4));
-            blue = Channel(r.u32(at + 8));
-            masks_given = true;
+            if (hdr == 40) h.after_header += compression == kBiAlphaBitfields ? 16 : 12;
+            h.red = Channel(r.u32(at));
+            h.green = Channel(r.u32(at + 4));
+            h.blue = Channel(r.u32(at + 8));
+            h.masks_given = true;
             compression = kBiBitfields;
         }
     } else {
         r.fail("unknown header size " + std::to_string(hdr));
     }
 
+    const uint32_t bpp = h.bpp;
     if (compression != kBiRgb && compression != kBiBitfields)
         r.fail("compression " + std::to_string(compression) + " is not supported");
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
         r.fail(std::to_string(bpp) + " bits per pixel are not supported");
-    if (masks_given && bpp != 16 && bpp != 32) r.fail("bit fields need 16 or 32 bits per pixel");
+    if (h.masks_given && bpp != 16 && bpp != 32) r.fail("bit fields need 16 or 32 bits per pixel");
 
-    const bool top_down = height < 0;
-    if (top_down) height = -height;
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
-        width * height > kMaxPixels)
-        r.fail("invalid size " + std::to_string(width) + " x " + std::to_string(height));
+    h.top_down = h.height < 0;
+    if (h.top_down) h.height = -h.height;
+    if (h.width <= 0 || h.height <= 0 || h.width > kMaxSide || h.height > kMaxSide ||
+        h.width * h.height > kMaxPixels)
+        r.fail("invalid size " + std::to_string(h.width) + " x " + std::to_string(h.height));
 
-    if (!masks_given && bpp == 16) {
-        red = Channel(0x7C00);
-        green = Channel(0x03E0);
-        blue = Channel(0x001F);
+    if (!h.masks_given && bpp == 16) {
+        h.red = Channel(0x7C00);
+        h.green = Channel(0x03E0);
+        h.blue = Channel(0x001F);
     }
+    return h;
+}
 
+std::vector<QRgb> read_palette(const Reader& r, const Header& h) {
     std::vector<QRgb> palette;
-    if (bpp <= 8) {
-        // More colours than the pixels can name are never used: read no further.
-        uint64_t n = colours_used ? colours_used : (1u << bpp);
-        if (n > (1u << bpp)) n = 1u << bpp;
-        r.need(after_header + n * entry);
-        palette.resize(1u << bpp, qRgb(0, 0, 0));
-        for (uint64_t i = 0; i < n; ++i) {
-            const unsigned char* p = r.data(after_header + i * entry);
-            palette[i] = qRgb(p[2], p[1], p[0]);
+    if (h.bpp > 8) return palette;
+    // More colours than the pixels can name are never used: read no further.
+    uint64_t n = h.colours_used ? h.colours_used : (1u << h.bpp);
+    if (n > (1u << h.bpp)) n = 1u << h.bpp;
+    r.need(h.after_header + n * h.entry);
+    palette.resize(1u << h.bpp, qRgb(0, 0, 0));
+    for (uint64_t i = 0; i < n; ++i) {
+        const unsigned char* p = r.data(h.after_header + i * h.entry);
+        palette[i] = qRgb(p[2], p[1], p[0]);
+    }
+    return palette;
+}
+
+void decode_row(const unsigned char* src, QRgb* dst, const Header& h,
+                const std::vector<QRgb>& palette) {
+    const Channel &red = h.red, &green = h.green, &blue = h.blue;
+    for (int64_t x = 0; x < h.width; ++x) {
+        switch (h.bpp) {
+        case 1:
+            dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+            break;
+        case 4:
+            dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+            break;
+        case 8:
+            dst[x] = palette[src[x]];
+            break;
+        case 16: {
+            uint32_t px = src[2 * x] | src[2 * x + 1] << 8;
+            dst[x] = qRgb(red.get(px), green.get(px), blue.get(px));
+            break;
+        }
+        case 24:
+            dst[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+            break;
+        case 32:
+            if (h.masks_given) {
+                const unsigned char* p = src + 4 * x;
+                uint32_t px = p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
+                dst[x] = qRgb(red.get(px), green.get(px), blue.get(px));
+            } else {
+                dst[x] = qRgb(src[4 * x + 2], src[4 * x + 1], src[4 * x]);
+            }
+            break;
         }
     }
+}
 
-    const uint64_t stride = (static_cast<uint64_t>(width) * bpp + 31) / 32 * 4;
-    const uint64_t row_bytes = (static_cast<uint64_t>(width) * bpp + 7) / 8;
-    r.need(static_cast<uint64_t>(off_bits) + stride * (height - 1) + row_bytes);
+} // namespace
 
-    QImage img(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+QImage decode_bmp(const std::string& bytes, const std::string& name) {
+    Reader r(bytes, name);
+    const Header h = read_header(r, bytes);
+    const std::vector<QRgb> palette = read_palette(r, h);
+
+    const uint64_t stride = (static_cast<uint64_t>(h.width) * h.bpp + 31) / 32 * 4;
+    const uint64_t row_bytes = (static_cast<uint64_t>(h.width) * h.bpp + 7) / 8;
+    r.need(static_cast<uint64_t>(h.off_bits) + stride * (h.height - 1) + row_bytes);
+
+    QImage img(static_cast<int>(h.width), static_cast<int>(h.height), QImage::Format_RGB32);
     if (img.isNull()) r.fail("out of memory");
-    for (int64_t row = 0; row < height; ++row) {
-        const unsigned char* src = r.data(off_bits + stride * row);
-        const int y = static_cast<int>(top_down ? row : height - 1 - row);
-        QRgb* dst = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int64_t x = 0; x < width; ++x) {
-            switch (bpp) {
-            case 1:
-                dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
-                break;
-            case 4:
-                dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
-                break;
-            case 8:
-                dst[x] = palette[src[x]];
-                break;
-            case 16: {
-                uint32_t px = src[2 * x] | src[2 * x + 1] << 8;
-                dst[x] = qRgb(red.get(px), green.get(px), blue.get(px));
-                break;
-            }
-            case 24:
-                dst[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
-                break;
-            case 32:
-                if (masks_given) {
-                    const unsigned char* p = src + 4 * x;
-                    uint32_t px = p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
-                    dst[x] = qRgb(red.get(px), green.get(px), blue.get(px));
-                } else {
-                    dst[x] = qRgb(src[4 * x + 2], src[4 * x + 1], src[4 * x]);
-                }
-                break;
-            }
-        }
+    for (int64_t row = 0; row < h.height; ++row) {
+        const int y = static_cast<int>(h.top_down ? row : h.height - 1 - row);
+        decode_row(r.data(h.off_bits + stride * row), reinterpret_cast<QRgb*>(img.scanLine(y)), h,
+                   palette);
     }
     return img;
 }

@@ -223,6 +223,57 @@ std::unique_ptr<TBitmap> TSectionList::ReadImageFile(const std::string& name, Tr
     return LoadImageFromFile(name, transparent, mask);
 }
 
+namespace {
+
+// A transparent GIF's merged mask goes with it.
+void TakeGifMask(const TImage& image, std::unique_ptr<TBitmap>& m, Transparency& kind) {
+    if (image.gif && image.gif->IsTransparent && image.gif->MergedMask()) {
+        m = std::make_unique<TBitmap>(*image.gif->MergedMask());
+        kind = itrIntrinsic;
+    }
+}
+
+// A picture read from its file. An animated GIF keeps its frames, so that it
+// moves as one handed over in a stream does; a still one is read as a picture.
+void ImageFromFile(const std::string& url, TImage& image, Transparency& kind,
+                   std::unique_ptr<TBitmap>& m) {
+    const size_t dot = url.rfind('.');
+    if (dot != std::string::npos && SameText(std::string_view(url).substr(dot), ".gif")) {
+        bool single = true;
+        try {
+            image.gif = GifImageFromFile(url, single);
+        } catch (const std::exception&) {
+            image.gif.reset();
+        }
+        if (image.gif && single) image.gif.reset();
+        TakeGifMask(image, m, kind);
+    }
+    if (!image.gif) image.bitmap = TSectionList::ReadImageFile(url, kind, m);
+}
+
+// A picture in a stream the host handed over, known by its first bytes.
+void ImageFromStream(TStream& stream, TImage& image, Transparency& kind,
+                     std::unique_ptr<TBitmap>& m) {
+    char head[8] = {};
+    stream.SetPosition(0);
+    const int64_t got = stream.Read(head, sizeof head);
+    stream.SetPosition(0);
+    const int k = KindOfImage(std::string_view(head, static_cast<size_t>(std::max<int64_t>(0, got))));
+    if (k == ikGif87 || k == ikGif89) {
+        try {
+            bool single = false;
+            image.gif = GifImageFromStream(stream, single);
+        } catch (const std::exception&) {
+            image.gif.reset();
+        }
+        TakeGifMask(image, m, kind);
+    } else {
+        image.bitmap = LoadImageFromStream(&stream, kind, m);
+    }
+}
+
+} // namespace
+
 TImage* TSectionList::FetchBitmap(const std::string& url, Transparency& transparent, bool& waiting, bool& from_cache,
                                   const TBitmap*& mask) {
     waiting = false;
@@ -250,23 +301,7 @@ TImage* TSectionList::FetchBitmap(const std::string& url, Transparency& transpar
     std::unique_ptr<TBitmap> m;
     Transparency kind = transparent;
     if (!OnBitmapRequest && !OnImageRequest) {
-        // An animated GIF keeps its frames, so that it moves as one handed
-        // over in a stream does; a still one is read as a picture.
-        const size_t dot = url.rfind('.');
-        if (dot != std::string::npos && SameText(std::string_view(url).substr(dot), ".gif")) {
-            bool single = true;
-            try {
-                image.gif = GifImageFromFile(url, single);
-            } catch (const std::exception&) {
-                image.gif.reset();
-            }
-            if (image.gif && single) image.gif.reset();
-            if (image.gif && image.gif->IsTransparent && image.gif->MergedMask()) {
-                m = std::make_unique<TBitmap>(*image.gif->MergedMask());
-                kind = itrIntrinsic;
-            }
-        }
-        if (!image.gif) image.bitmap = ReadImageFile(url, kind, m);
+        ImageFromFile(url, image, kind, m);
     } else {
         if (OnBitmapRequest) {
             std::unique_ptr<TBitmap> b;
@@ -293,25 +328,7 @@ TImage* TSectionList::FetchBitmap(const std::string& url, Transparency& transpar
                 const std::string name = Viewer ? Viewer->ExpandDocumentPath(url) : url;
                 image.bitmap = ReadImageFile(name, kind, m);
             } else if (stream->Size() > 0) {
-                char head[8] = {};
-                stream->SetPosition(0);
-                const int64_t got = stream->Read(head, sizeof head);
-                stream->SetPosition(0);
-                const int k = KindOfImage(std::string_view(head, static_cast<size_t>(std::max<int64_t>(0, got))));
-                if (k == ikGif87 || k == ikGif89) {
-                    try {
-                        bool single = false;
-                        image.gif = GifImageFromStream(*stream, single);
-                    } catch (const std::exception&) {
-                        image.gif.reset();
-                    }
-                    if (image.gif && image.gif->IsTransparent && image.gif->MergedMask()) {
-                        m = std::make_unique<TBitmap>(*image.gif->MergedMask());
-                        kind = itrIntrinsic;
-                    }
-                } else {
-                    image.bitmap = LoadImageFromStream(stream.get(), kind, m);
-                }
+                ImageFromStream(*stream, image, kind, m);
             }
         }
     }

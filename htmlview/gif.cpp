@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace htmlview {
 
@@ -298,6 +299,129 @@ int TGif::GetTransparentIndex(int i) const {
     return c && c->transparent ? c->transparent_index : -1;
 }
 
+namespace {
+
+// The signature and the logical screen descriptor, with the global colour
+// table when there is one.
+void ReadScreen(Reader& r, std::string& header, GifScreenDescriptor& screen,
+                std::vector<GifColorTable>& tables) {
+    std::string sig = r.Bytes(6);
+    header = sig;
+    for (char& c : sig) c = char(std::toupper(uint8_t(c)));
+    if (sig != "GIF87A" && sig != "GIF89A") GIFError(kGifSignature);
+
+    screen.width = r.Word();
+    screen.height = r.Word();
+    const uint8_t packed = r.Byte();
+    screen.global_table = packed & 0x80;
+    screen.color_resolution = ((packed >> 4) & 7) + 1;
+    screen.sorted = packed & 0x08;
+    screen.table_size = 2 << (packed & 7);
+    screen.background = r.Byte();
+    screen.aspect = r.Byte();
+    if (screen.global_table) {
+        tables.push_back(ReadTable(r, screen.table_size));
+        screen.table_index = 0;
+    }
+}
+
+// One picture after its introducer: its descriptor, colour table and data,
+// decoded. The pictures of a file hold at most TGif::kMaxPixels together.
+GifImageDescriptor ReadImage(Reader& r, int number, int global_table,
+                             std::vector<GifColorTable>& tables, int64_t& pixels_so_far) {
+    GifImageDescriptor img;
+    img.number = number;
+    img.left = r.Word();
+    img.top = r.Word();
+    img.width = r.Word();
+    img.height = r.Word();
+    const uint8_t p = r.Byte();
+    img.local_table = p & 0x80;
+    img.interlaced = p & 0x40;
+    img.sorted = p & 0x20;
+    img.table_size = 2 << (p & 7);
+    if (img.local_table) {
+        tables.push_back(ReadTable(r, img.table_size));
+        img.table_index = int(tables.size()) - 1;
+    } else if (global_table >= 0) {
+        img.table_index = global_table;
+    } else {
+        GIFError(kGifNoColorTable);
+    }
+    img.code_size = r.Byte();
+    std::string data;
+    for (;;) {
+        const uint8_t n = r.Byte();
+        if (n == 0) break;
+        r.Append(data, n);
+    }
+    img.pixel_count = int64_t(img.width) * img.height;
+    pixels_so_far += img.pixel_count;
+    if (pixels_so_far > TGif::kMaxPixels) throw EOutOfMemory("Out of memory");
+    img.pixels.assign(size_t(img.pixel_count), 0);
+    Lzw(data, img.code_size).Decode(img);
+    return img;
+}
+
+// One extension after its introducer; a NETSCAPE block sets the loop count.
+// A damaged comment after the pictures gives nothing: the file ends there.
+std::optional<GifExtension> ReadExtension(Reader& r, bool after_pictures, int& loop_count) {
+    GifExtension e;
+    e.label = r.Byte();
+    switch (e.label) {
+    case 0xF9: {
+        e.block_size = r.Byte();
+        if (e.block_size != 4) GIFError(kGifExtensionSize);
+        const uint8_t p = r.Byte();
+        e.disposal = (p >> 2) & 7;
+        e.user_input = p & 2;
+        e.transparent = p & 1;
+        e.delay = r.Word();
+        e.transparent_index = r.Byte();
+        if (r.Byte() != 0) GIFError(kGifExtensionTerminator);
+        break;
+    }
+    case 0xFE:
+        try {
+            e.blocks = ReadSubBlocks(r);
+        } catch (const EGifError&) {
+            if (!after_pictures) throw;
+            return std::nullopt;
+        }
+        break;
+    case 0x01:
+        e.block_size = r.Byte();
+        if (e.block_size != 12) GIFError(kGifExtensionSize);
+        e.grid_left = r.Word();
+        e.grid_top = r.Word();
+        e.grid_width = r.Word();
+        e.grid_height = r.Word();
+        e.cell_width = r.Byte();
+        e.cell_height = r.Byte();
+        e.foreground = r.Byte();
+        e.background = r.Byte();
+        e.blocks = ReadSubBlocks(r);
+        break;
+    case 0xFF:
+        e.block_size = r.Byte();
+        if (e.block_size != 11) GIFError(kGifExtensionSize);
+        e.identifier = r.Bytes(8);
+        e.authentication = r.Bytes(3);
+        e.blocks = ReadSubBlocks(r);
+        if (e.identifier == "NETSCAPE" && !e.blocks.empty() && e.blocks[0].length == 3)
+            loop_count = uint8_t(e.blocks[0].data[1]) | uint8_t(e.blocks[0].data[2]) << 8;
+        break;
+    default: {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "%04X", e.label);
+        GIFError(kGifSpecial, std::string("unknown extension: ") + hex);
+    }
+    }
+    return e;
+}
+
+} // namespace
+
 void TGif::LoadFromStream(TStream& stream) {
     GifLastErrorState() = {};
     std::string bytes;
@@ -311,120 +435,28 @@ void TGif::LoadFromStream(TStream& stream) {
     tables_.clear();
     LoopCount = -1;
     screen_ = {};
+    ReadScreen(r, Header, screen_, tables_);
 
-    std::string sig = r.Bytes(6);
-    Header = sig;
-    for (char& c : sig) c = char(std::toupper(uint8_t(c)));
-    if (sig != "GIF87A" && sig != "GIF89A") GIFError(kGifSignature);
-
-    screen_.width = r.Word();
-    screen_.height = r.Word();
-    const uint8_t packed = r.Byte();
-    screen_.global_table = packed & 0x80;
-    screen_.color_resolution = ((packed >> 4) & 7) + 1;
-    screen_.sorted = packed & 0x08;
-    screen_.table_size = 2 << (packed & 7);
-    screen_.background = r.Byte();
-    screen_.aspect = r.Byte();
-    if (screen_.global_table) {
-        tables_.push_back(ReadTable(r, screen_.table_size));
-        screen_.table_index = 0;
-    }
-
+    // The blocks up to the trailer: pictures, and the extensions that go with
+    // the next picture.
     std::vector<GifExtension> pending;
     int64_t pixels_so_far = 0;
     for (;;) {
         const uint8_t intro = r.ByteOrZero();
         if (intro == 0 || intro == 0x3B) break;
         if (intro == 0x2C) {
-            GifImageDescriptor img;
-            img.number = GetImageCount();
-            img.left = r.Word();
-            img.top = r.Word();
-            img.width = r.Word();
-            img.height = r.Word();
-            const uint8_t p = r.Byte();
-            img.local_table = p & 0x80;
-            img.interlaced = p & 0x40;
-            img.sorted = p & 0x20;
-            img.table_size = 2 << (p & 7);
-            if (img.local_table) {
-                tables_.push_back(ReadTable(r, img.table_size));
-                img.table_index = int(tables_.size()) - 1;
-            } else if (screen_.table_index >= 0) {
-                img.table_index = screen_.table_index;
-            } else {
-                GIFError(kGifNoColorTable);
-            }
-            img.code_size = r.Byte();
-            std::string data;
-            for (;;) {
-                const uint8_t n = r.Byte();
-                if (n == 0) break;
-                r.Append(data, n);
-            }
-            img.pixel_count = int64_t(img.width) * img.height;
-            pixels_so_far += img.pixel_count;
-            if (pixels_so_far > kMaxPixels) throw EOutOfMemory("Out of memory");
-            img.pixels.assign(size_t(img.pixel_count), 0);
+            GifImageDescriptor img =
+                ReadImage(r, GetImageCount(), screen_.table_index, tables_, pixels_so_far);
             img.extensions = std::move(pending);
             pending.clear();
-            Lzw(data, img.code_size).Decode(img);
             images_.push_back(std::move(img));
         } else if (intro == 0x21) {
-            GifExtension e;
-            e.label = r.Byte();
-            switch (e.label) {
-            case 0xF9: {
-                e.block_size = r.Byte();
-                if (e.block_size != 4) GIFError(kGifExtensionSize);
-                const uint8_t p = r.Byte();
-                e.disposal = (p >> 2) & 7;
-                e.user_input = p & 2;
-                e.transparent = p & 1;
-                e.delay = r.Word();
-                e.transparent_index = r.Byte();
-                if (r.Byte() != 0) GIFError(kGifExtensionTerminator);
-                break;
+            std::optional<GifExtension> e = ReadExtension(r, !images_.empty(), LoopCount);
+            if (!e) {
+                GifLastErrorState() = {};
+                return;
             }
-            case 0xFE:
-                try {
-                    e.blocks = ReadSubBlocks(r);
-                } catch (const EGifError&) {
-                    if (images_.empty()) throw;
-                    GifLastErrorState() = {};
-                    return; // a damaged comment after the pictures ends the file
-                }
-                break;
-            case 0x01:
-                e.block_size = r.Byte();
-                if (e.block_size != 12) GIFError(kGifExtensionSize);
-                e.grid_left = r.Word();
-                e.grid_top = r.Word();
-                e.grid_width = r.Word();
-                e.grid_height = r.Word();
-                e.cell_width = r.Byte();
-                e.cell_height = r.Byte();
-                e.foreground = r.Byte();
-                e.background = r.Byte();
-                e.blocks = ReadSubBlocks(r);
-                break;
-            case 0xFF:
-                e.block_size = r.Byte();
-                if (e.block_size != 11) GIFError(kGifExtensionSize);
-                e.identifier = r.Bytes(8);
-                e.authentication = r.Bytes(3);
-                e.blocks = ReadSubBlocks(r);
-                if (e.identifier == "NETSCAPE" && !e.blocks.empty() && e.blocks[0].length == 3)
-                    LoopCount = uint8_t(e.blocks[0].data[1]) | uint8_t(e.blocks[0].data[2]) << 8;
-                break;
-            default: {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "%04X", e.label);
-                GIFError(kGifSpecial, std::string("unknown extension: ") + hex);
-            }
-            }
-            pending.push_back(std::move(e));
+            pending.push_back(std::move(*e));
         } else {
             GIFError(kGifUnknownOpcode);
         }

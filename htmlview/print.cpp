@@ -332,6 +332,74 @@ struct JobScope {
     }
 };
 
+// Where the pages go on the paper: S logical units an inch, the margins
+// in device pixels, and the printable area in logical units (L, T, Wd, Ht).
+struct PrintArea {
+    int s = 0, dpi_x = 0, dpi_y = 0;
+    int page_w = 0, page_h = 0;
+    int left = 0, top = 0, printable_w = 0, printable_h = 0;
+    int L = 0, T = 0, Wd = 0, Ht = 0;
+};
+
+PrintArea print_area(TvwPrinter& printer, const TPrintOptions& o) {
+    PrintArea a;
+    // One inch of paper is S logical units; a larger scale prints larger,
+    // so it takes fewer units per inch.
+    const double scale = std::isfinite(o.Scale) ? std::clamp(o.Scale, 0.25, 4.0) : 1.0;
+    a.s = os::round_even(ui::kScreenDpi / scale);
+    a.dpi_x = printer.DpiX(), a.dpi_y = printer.DpiY();
+    a.page_w = printer.PageWidth(), a.page_h = printer.PageHeight();
+    const int left_off = printer.OffsetX(), top_off = printer.OffsetY();
+    const int right_part = std::max(0, printer.PhysicalWidth() - a.page_w - left_off);
+    const int bottom_part = std::max(0, printer.PhysicalHeight() - a.page_h - top_off);
+    a.left = device_margin(o.MarginLeft, a.dpi_x, left_off, a.page_w);
+    const int right = device_margin(o.MarginRight, a.dpi_x, right_part, a.page_w);
+    a.top = device_margin(o.MarginTop, a.dpi_y, top_off, a.page_h);
+    const int bottom = device_margin(o.MarginBottom, a.dpi_y, bottom_part, a.page_h);
+    a.printable_w = a.page_w - a.left - right;
+    a.printable_h = a.page_h - a.top - bottom;
+    a.L = os::MulDiv(a.left, a.s, a.dpi_x);
+    a.T = os::MulDiv(a.top, a.s, a.dpi_y);
+    a.Wd = os::MulDiv(a.printable_w, a.s, a.dpi_x);
+    a.Ht = os::MulDiv(a.printable_h, a.s, a.dpi_y);
+    if (a.printable_w <= 0 || a.printable_h <= 0 || a.Wd <= 0 || a.Ht <= 0)
+        throw EPrinter("The print margins leave no room on the page");
+    return a;
+}
+
+// What goes round a printed page once it is drawn: whatever reaches above
+// the page or past its end (a block's background, a picture cut by the
+// break) is painted over, down to the edge of the clip region; then the
+// header and the footer. The canvas is left as it was.
+void finish_page(TPrinterCanvas& c, const PrintArea& a, int page_end, int printed,
+                 const TPrintOptions& o, bool& stop) {
+    const ColorRef white = ui::rgb_ref(255, 255, 255);
+    const int L = a.L, T = a.T, Wd = a.Wd, Ht = a.Ht;
+    const int page_w_logical = os::MulDiv(a.page_w, a.s, a.dpi_x);
+    const int page_h_logical = os::MulDiv(a.page_h, a.s, a.dpi_y);
+    const ui::LogFont font = c.Face().log_font();
+    const ui::Pen pen = c.GetPen();
+    const ui::Brush brush = c.GetBrush();
+    c.SelectClipRgn(nullptr);
+    c.FillRect({L, 0, L + Wd + 1, T}, white);
+    if (page_end < T + Ht + 3) c.FillRect({L, page_end, L + Wd + 1, T + Ht + 3}, white);
+    c.SelectPen(pen);
+    const unsigned align = c.GetTextAlign();
+    c.SetTextAlign(ui::TextAlign::Left | ui::TextAlign::Top);
+    if (o.OnPrintHeader) {
+        c.SetWindowOrg(0, 0);
+        o.OnPrintHeader(c, printed, page_w_logical, T, stop);
+    }
+    if (o.OnPrintFooter) {
+        c.SetWindowOrg(0, -(T + Ht));
+        o.OnPrintFooter(c, printed, page_w_logical, page_h_logical - (T + Ht), stop);
+    }
+    c.SetTextAlign(align);
+    c.SelectFont(font);
+    c.SelectPen(pen);
+    c.SelectBrush(brush);
+}
+
 } // namespace
 
 int PrintDocument(const TSectionList& doc, int from, int to, const TPrintOptions& o, PrintOutcome* outcome) {
@@ -351,27 +419,9 @@ int PrintDocument(const TSectionList& doc, int from, int to, const TPrintOptions
     TvwPrinter& printer = vwPrinter();
     if (!o.Title.empty()) printer.Title = o.Title;
 
-    // One inch of paper is S logical units; a larger scale prints larger,
-    // so it takes fewer units per inch.
-    const double scale = std::isfinite(o.Scale) ? std::clamp(o.Scale, 0.25, 4.0) : 1.0;
-    const int s = os::round_even(ui::kScreenDpi / scale);
-    const int dpi_x = printer.DpiX(), dpi_y = printer.DpiY();
-    const int page_w = printer.PageWidth(), page_h = printer.PageHeight();
-    const int left_off = printer.OffsetX(), top_off = printer.OffsetY();
-    const int right_part = std::max(0, printer.PhysicalWidth() - page_w - left_off);
-    const int bottom_part = std::max(0, printer.PhysicalHeight() - page_h - top_off);
-    const int left = device_margin(o.MarginLeft, dpi_x, left_off, page_w);
-    const int right = device_margin(o.MarginRight, dpi_x, right_part, page_w);
-    const int top = device_margin(o.MarginTop, dpi_y, top_off, page_h);
-    const int bottom = device_margin(o.MarginBottom, dpi_y, bottom_part, page_h);
-    const int printable_w = page_w - left - right;
-    const int printable_h = page_h - top - bottom;
-    const int L = os::MulDiv(left, s, dpi_x);
-    const int T = os::MulDiv(top, s, dpi_y);
-    const int Wd = os::MulDiv(printable_w, s, dpi_x);
-    const int Ht = os::MulDiv(printable_h, s, dpi_y);
-    if (printable_w <= 0 || printable_h <= 0 || Wd <= 0 || Ht <= 0)
-        throw EPrinter("The print margins leave no room on the page");
+    const PrintArea a = print_area(printer, o);
+    const int s = a.s, dpi_x = a.dpi_x, dpi_y = a.dpi_y;
+    const int L = a.L, T = a.T, Wd = a.Wd, Ht = a.Ht;
 
     int printed = 1;
     printer.BeginDoc();
@@ -385,13 +435,12 @@ int PrintDocument(const TSectionList& doc, int from, int to, const TPrintOptions
     int max_width = 0;
     const int D = copy->DoLayout(printer.Canvas(), Wd, Ht, max_width);
 
-    const int page_w_logical = os::MulDiv(page_w, s, dpi_x);
-    const int page_h_logical = os::MulDiv(page_h, s, dpi_y);
-    const ui::Region clip = ui::Region::FromRect({0, top - 1, left + printable_w + 2, top + printable_h + 2});
+    const int page_w_logical = os::MulDiv(a.page_w, s, dpi_x);
+    const ui::Region clip =
+        ui::Region::FromRect({0, a.top - 1, a.left + a.printable_w + 2, a.top + a.printable_h + 2});
     const ui::Rect page_rect{L, T, L + Wd, T + Ht};
     if (o.OnPrintProgress) o.OnPrintProgress(1, stop);
 
-    const ColorRef white = ui::rgb_ref(255, 255, 255);
     int y = 0;
     while (printed <= to && !stop) {
         TPrinterCanvas& c = printer.Canvas();
@@ -403,31 +452,7 @@ int PrintDocument(const TSectionList& doc, int from, int to, const TPrintOptions
             copy->Draw(c, page_rect, Wd, 3 * page_w_logical + L);
         } else {
             copy->Draw(c, page_rect, Wd, L);
-            const ui::LogFont font = c.Face().log_font();
-            const ui::Pen pen = c.GetPen();
-            const ui::Brush brush = c.GetBrush();
-            c.SelectClipRgn(nullptr);
-            // Whatever reaches above the page or past its end (a block's
-            // background, a picture cut by the break) is painted over, down
-            // to the edge of the clip region.
-            c.FillRect({L, 0, L + Wd + 1, T}, white);
-            const int end = copy->PageEndY - y + T + 2;
-            if (end < T + Ht + 3) c.FillRect({L, end, L + Wd + 1, T + Ht + 3}, white);
-            c.SelectPen(pen);
-            const unsigned align = c.GetTextAlign();
-            c.SetTextAlign(ui::TextAlign::Left | ui::TextAlign::Top);
-            if (o.OnPrintHeader) {
-                c.SetWindowOrg(0, 0);
-                o.OnPrintHeader(c, printed, page_w_logical, T, stop);
-            }
-            if (o.OnPrintFooter) {
-                c.SetWindowOrg(0, -(T + Ht));
-                o.OnPrintFooter(c, printed, page_w_logical, page_h_logical - (T + Ht), stop);
-            }
-            c.SetTextAlign(align);
-            c.SelectFont(font);
-            c.SelectPen(pen);
-            c.SelectBrush(brush);
+            finish_page(c, a, copy->PageEndY - y + T + 2, printed, o, stop);
         }
         // The next page starts at this one's end; an end pulled up to or
         // above the page's top would repeat the page for ever, so such a

@@ -996,50 +996,31 @@ void TStyleList::SetRule(std::string_view selector, std::string_view prop, std::
     if (selector == "a") SetRule("::link", prop, value);
 }
 
-void TStyleList::BuildDefaultSheet(const DefaultSheetSettings& s) {
-    Clear();
-    DefPointSize = s.PointSize;
-    SetDefaultPointSize(s.PointSize);
-    const double d = s.PointSize;
-    auto add = [this](std::string_view key) { return AddObject(key, std::make_unique<TProperties>()); };
-    auto str = [](const char* v) { return PropValue(std::string(v)); };
+namespace {
 
-    TProperties* def = add("default");
-    DefaultProps = def;
-    def->Props[FontFamily] = s.FontName;
-    def->Props[FontSize] = d;
-    def->Props[FontStyle] = str("none");
-    def->Props[FontWeight] = str("normal");
-    def->Props[TextAlign] = str("left");
-    def->Props[TextDecoration] = str("none");
-    def->Props[TextTransform] = 0;
-    def->Props[FontVariant] = str("normal");
-    def->Props[Color] = color_value(s.TextColor);
-    def->Props[MarginTop] = def->Props[MarginBottom] = s.MarginHeight;
-    def->Props[MarginLeft] = def->Props[MarginRight] = s.MarginWidth;
-    def->Props[Visibility] = 2;
-    def->Charset = s.Charset;
+PropValue str(const char* v) {
+    return PropValue(std::string(v));
+}
 
-    TProperties* link = add("::link");
-    link->Props[Color] = color_value(s.LinkColor | ui::kPaletteFlag);
-    link->Props[TextDecoration] = str(s.LinkUnderline ? "underline" : "none");
-    add("::visited")->Props[Color] = color_value(s.VisitedColor | ui::kPaletteFlag);
-    add("::hover")->Props[Color] = color_value(s.HoverColor | ui::kPaletteFlag);
-    add("null");
+TProperties* add(TStyleList& l, std::string_view key) {
+    return l.AddObject(key, std::make_unique<TProperties>());
+}
 
-    TProperties* pre = add("pre");
+// Preformatted text, paragraphs and lists; `d` is the default size in points.
+void AddBlockRules(TStyleList& l, const DefaultSheetSettings& s, double d) {
+    TProperties* pre = add(l, "pre");
     pre->Props[FontFamily] = s.PreFontName;
     pre->Props[FontSize] = d * 10 / 12;
     pre->Props[FontStyle] = str("none");
     pre->Props[FontWeight] = str("normal");
     pre->Props[TextDecoration] = str("none");
 
-    TProperties* p = add("p");
+    TProperties* p = add(l, "p");
     p->Props[MarginTop] = p->Props[MarginBottom] = ParagraphDefault;
-    add("p 11pre")->Props[MarginTop] = 0;
+    add(l, "p 11pre")->Props[MarginTop] = 0;
 
     for (const char* key : {"ul", "ol", "menu", "dir", "dl", "dd", "blockquote"}) {
-        TProperties* list = add(key);
+        TProperties* list = add(l, key);
         list->Props[MarginLeft] = 35;
         list->Props[MarginTop] = 0;
         list->Props[MarginBottom] = 0;
@@ -1057,35 +1038,38 @@ void TStyleList::BuildDefaultSheet(const DefaultSheetSettings& s) {
             list->Props[MarginBottom] = 14;
         }
     }
+}
 
-    TProperties* code = add("code");
+// The inline elements, the table's alignment and the form controls.
+void AddInlineRules(TStyleList& l, const DefaultSheetSettings& s) {
+    TProperties* code = add(l, "code");
     code->Props[FontFamily] = s.PreFontName;
     code->Props[FontSize] = str("0.833em");
-    for (const char* key : {"tt", "kbd", "samp"}) AddCopy(key, *code);
-    TProperties* b = add("b");
+    for (const char* key : {"tt", "kbd", "samp"}) l.AddCopy(key, *code);
+    TProperties* b = add(l, "b");
     b->Props[FontWeight] = str("bold");
-    for (const char* key : {"strong", "th"}) AddCopy(key, *b);
-    TProperties* sup = add("sup");
+    for (const char* key : {"strong", "th"}) l.AddCopy(key, *b);
+    TProperties* sup = add(l, "sup");
     sup->Props[FontSize] = str("75%");
     sup->Props[VerticalAlign] = str("super");
-    TProperties* sub = add("sub");
+    TProperties* sub = add(l, "sub");
     sub->Props[FontSize] = str("75%");
     sub->Props[VerticalAlign] = str("sub");
-    add("big")->Props[FontSize] = str("1.25em");
-    add("small")->Props[FontSize] = str("0.75em");
-    add("table")->Props[TextAlign] = str("none");
-    TProperties* i = add("i");
+    add(l, "big")->Props[FontSize] = str("1.25em");
+    add(l, "small")->Props[FontSize] = str("0.75em");
+    add(l, "table")->Props[TextAlign] = str("none");
+    TProperties* i = add(l, "i");
     i->Props[FontStyle] = str("italic");
-    for (const char* key : {"em", "cite", "var", "address"}) AddCopy(key, *i);
-    add("u")->Props[TextDecoration] = str("underline");
-    TProperties* strike = add("s");
+    for (const char* key : {"em", "cite", "var", "address"}) l.AddCopy(key, *i);
+    add(l, "u")->Props[TextDecoration] = str("underline");
+    TProperties* strike = add(l, "s");
     strike->Props[TextDecoration] = str("line-through");
-    AddCopy("strike", *strike);
-    TProperties* center = add("center");
+    l.AddCopy("strike", *strike);
+    TProperties* center = add(l, "center");
     center->Props[TextAlign] = str("center");
-    AddCopy("caption", *center);
+    l.AddCopy("caption", *center);
 
-    TProperties* input = add("input");
+    TProperties* input = add(l, "input");
     input->Props[FontFamily] = str("Arial Unicode MS, Arial");
     input->Props[FontSize] = str("10pt");
     input->Props[FontStyle] = str("none");
@@ -1093,20 +1077,59 @@ void TStyleList::BuildDefaultSheet(const DefaultSheetSettings& s) {
     input->Props[TextAlign] = str("left");
     input->Props[TextDecoration] = str("none");
     input->Props[Color] = color_value(s.TextColor);
-    AddCopy("select", *input);
-    AddCopy("textarea", *input); // wide text everywhere: the same face
+    l.AddCopy("select", *input);
+    l.AddCopy("textarea", *input); // wide text everywhere: the same face
+}
 
-    TProperties* hr = add("hr");
+// Rules and headings.
+void AddHeadingRules(TStyleList& l, double d) {
+    TProperties* hr = add(l, "hr");
     hr->Props[MarginLeft] = hr->Props[MarginRight] = 0;
     hr->Props[MarginTop] = hr->Props[MarginBottom] = 10;
 
     static constexpr int kHeadingPoints[] = {24, 18, 14, 12, 10, 8};
     for (int level = 1; level <= 6; ++level) {
-        TProperties* h = add("h" + std::to_string(level));
+        TProperties* h = add(l, "h" + std::to_string(level));
         h->Props[FontSize] = d / 12 * kHeadingPoints[level - 1];
         h->Props[MarginTop] = h->Props[MarginBottom] = 19;
         h->Props[FontWeight] = str("bold");
     }
+}
+
+} // namespace
+
+void TStyleList::BuildDefaultSheet(const DefaultSheetSettings& s) {
+    Clear();
+    DefPointSize = s.PointSize;
+    SetDefaultPointSize(s.PointSize);
+    const double d = s.PointSize;
+
+    TProperties* def = add(*this, "default");
+    DefaultProps = def;
+    def->Props[FontFamily] = s.FontName;
+    def->Props[FontSize] = d;
+    def->Props[FontStyle] = str("none");
+    def->Props[FontWeight] = str("normal");
+    def->Props[TextAlign] = str("left");
+    def->Props[TextDecoration] = str("none");
+    def->Props[TextTransform] = 0;
+    def->Props[FontVariant] = str("normal");
+    def->Props[Color] = color_value(s.TextColor);
+    def->Props[MarginTop] = def->Props[MarginBottom] = s.MarginHeight;
+    def->Props[MarginLeft] = def->Props[MarginRight] = s.MarginWidth;
+    def->Props[Visibility] = 2;
+    def->Charset = s.Charset;
+
+    TProperties* link = add(*this, "::link");
+    link->Props[Color] = color_value(s.LinkColor | ui::kPaletteFlag);
+    link->Props[TextDecoration] = str(s.LinkUnderline ? "underline" : "none");
+    add(*this, "::visited")->Props[Color] = color_value(s.VisitedColor | ui::kPaletteFlag);
+    add(*this, "::hover")->Props[Color] = color_value(s.HoverColor | ui::kPaletteFlag);
+    add(*this, "null");
+
+    AddBlockRules(*this, s, d);
+    AddInlineRules(*this, s);
+    AddHeadingRules(*this, d);
 }
 
 // -------------------------------------------------------------- TPropStack

@@ -28,6 +28,10 @@ class FileError : public RunTimeError {
 // prefix and "..." (a damaged file may hold a line of megabytes).
 std::string cytat(std::string_view text);
 
+// The message of a conversion error met on line `line` of `file`: the file,
+// the line and the text that is not a number, in Polish.
+std::string blad_w_pliku(const std::string& file, int line, const ConversionError& e);
+
 // Rethrows a ConversionError raised while reading line `line` of `file` with
 // the file and line named in its message.
 [[noreturn]] void rethrow_in_file(const std::string& file, int line);

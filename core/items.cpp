@@ -135,9 +135,10 @@ bool czytaj_linie_ucznia(core::PlikUcznia& plik_ucznia, const std::string& file,
     for (size_t n = 0; n < lines.size(); ++n) {
         try {
             if (!linia(lines[n])) break;
-        } catch (const core::ConversionError&) {
+        } catch (const core::ConversionError& e) {
             plik_ucznia.uszkodzony();
-            core::rethrow_in_file(file, static_cast<int>(n) + 1);
+            throw core::ConversionError(core::blad_w_pliku(file, static_cast<int>(n) + 1, e) +
+                                        os::pl(" Plik pozostanie bez zmian."));
         }
     }
     return true;
@@ -168,7 +169,11 @@ bool wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::st
     } indeks;
     auto linia = [&](const std::string& raw) {
         const std::string s = Trim(raw);
-        if (s.size() <= 7) return true;
+        if (s.size() <= 7) {
+            // No item; written back as it was read.
+            if (reszta && !s.empty()) reszta->push_back(raw);
+            return true;
+        }
         if (baza.ile_slow >= MAX_SLOW) {
             if (!reszta) return false;
             // Kept for the rewrite; its ID still counts as seen.
@@ -223,11 +228,18 @@ void wczytaj_wg_id(core::PlikUcznia& plik_ucznia, const std::string& file,
                    const std::function<void(int, const std::string&)>& zastosuj) {
     reszta.clear();
     int przeczytane = 0;
-    czytaj_linie_ucznia(plik_ucznia, file, [&](const std::string& s) {
+    bool niezrozumiale = false;
+    const bool ok = czytaj_linie_ucznia(plik_ucznia, file, [&](const std::string& s) {
         const bool w_limicie = przeczytane < baza.ile_slow;
         if (w_limicie) ++przeczytane;
         const int eq = Pos("=", s);
-        if (Trim(s).size() <= 3 || eq == 0) return true;
+        if (Trim(s).empty()) return true;
+        // A line of no ID at all is written back as it was read.
+        if (eq == 0) niezrozumiale = true;
+        if (Trim(s).size() <= 3 || eq == 0) {
+            reszta.push_back(s);
+            return true;
+        }
         const int i =
             w_limicie ? znajdz_slowko(na_liczbe(s.substr(0, static_cast<size_t>(eq - 1)))) : -1;
         if (i < 1)
@@ -236,6 +248,7 @@ void wczytaj_wg_id(core::PlikUcznia& plik_ucznia, const std::string& file,
             zastosuj(i, s.substr(static_cast<size_t>(eq)));
         return true;
     });
+    if (ok && niezrozumiale) plik_ucznia.niezrozumiale_wiersze();
 }
 
 // Writes a learner file, the kept lines after the store's own, except those

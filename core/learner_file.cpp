@@ -38,6 +38,35 @@ void PlikUcznia::uszkodzony() {
     stan_ = Stan::zly;
 }
 
+std::string PlikUcznia::zachowaj_uszkodzony() {
+    const std::string kept = os::pl(" Plik pozostanie bez zmian.");
+    std::string bytes;
+    if (sciezka_.empty() || os::read_whole_file(sciezka_, bytes) != os::ReadStatus::ok) {
+        stan_ = Stan::zly;
+        return kept;
+    }
+    constexpr int najwiecej_kopii = 999;
+    for (int n = 1; n <= najwiecej_kopii; ++n) {
+        const std::string kopia = sciezka_ + ".uszkodzony" + (n == 1 ? "" : "." + std::to_string(n));
+        std::string byla;
+        const os::ReadStatus st = os::read_whole_file(kopia, byla);
+        if (st == os::ReadStatus::failed || (st == os::ReadStatus::ok && byla != bytes)) continue;
+        if (st == os::ReadStatus::missing && !os::atomic_replace(kopia, bytes)) break;
+        stan_ = Stan::wczytany;
+        return os::pl(" Uszkodzony plik zachowano jako ") + kopia + ".";
+    }
+    stan_ = Stan::zly;
+    return os::pl(" Nie można zachować kopii uszkodzonego pliku.") + kept;
+}
+
+void PlikUcznia::niezrozumiale_wiersze() {
+    const std::string kopia = zachowaj_uszkodzony();
+    show_info(os::pl("Plik ") + sciezka_ +
+              os::pl(" jest uszkodzony. Wiersze, których program nie rozumie, zostaną w nim "
+                     "zachowane bez zmian.") +
+              kopia);
+}
+
 void PlikUcznia::zezwol() {
     stan_ = Stan::wczytany;
 }

@@ -43,6 +43,18 @@ class PlikUcznia {
     // The content read is damaged (the caller has shown why, and that the
     // file is kept): saving is refused until the next good load.
     void uszkodzony();
+    // The content read is damaged, but the program must go on writing the
+    // file: the damaged original is first copied beside it, as
+    // <path>.uszkodzony (or <path>.uszkodzony.2 and so on when that name
+    // holds another copy; one holding the same bytes is used again), and
+    // saving stays allowed. Returns the sentence for the caller's message: the
+    // copy's name, or, when no copy could be made, that the file is kept as it
+    // is (saving is then refused).
+    std::string zachowaj_uszkodzony();
+    // The file holds lines its reader does not understand, kept to be written
+    // back as they were read: the damaged original is kept beside it as above,
+    // and a message names the file and the copy.
+    void niezrozumiale_wiersze();
     // The caller filled the table from another source the learner chose (a
     // restore, an import): saving is allowed again.
     void zezwol();

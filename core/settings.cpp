@@ -153,7 +153,6 @@ void czytaj_ustawienia() {
     // such line is reported once the whole file has been read.
     const auto& opisy = opisy_linii();
     TUstawienia nowe;
-    int zla_linia = 0;
     std::string blad;
     for (int n = 1; n <= LINII_USTAWIEN && n <= static_cast<int>(lines.size()); ++n) {
         const std::string& tekst = lines[static_cast<size_t>(n - 1)];
@@ -163,10 +162,7 @@ void czytaj_ustawienia() {
             else
                 nowe.linia[n] = wartosc_linii(opisy[n], na_liczbe(tekst));
         } catch (const core::ConversionError& e) {
-            if (zla_linia == 0) {
-                zla_linia = n;
-                blad = e.what();
-            }
+            if (blad.empty()) blad = core::blad_w_pliku(plik, n, e);
             continue;
         }
         // The doubled lines: the later one wins, a missing later one keeps the first.
@@ -174,8 +170,11 @@ void czytaj_ustawienia() {
         if (n == 38) nowe.linia[37] = nowe.linia[38];
     }
     ustawienia = nowe;
-    if (zla_linia != 0)
-        throw core::ConversionError(plik + ", line " + std::to_string(zla_linia) + ": " + blad);
+    // The file is rewritten at every close: the damaged original goes aside first.
+    if (!blad.empty())
+        throw core::ConversionError(blad + os::pl(" Wiersze, których nie można odczytać, przyjmą "
+                                                  "wartości domyślne.") +
+                                    stan_ustawien.plik.zachowaj_uszkodzony());
 }
 
 bool zapisz_ustawienia() {

@@ -33,20 +33,31 @@ bool id_linii(const std::string& linia, int p, int& id) {
 }
 
 // Reads usr.t into `stan` through its learner file; false when unreadable.
-bool czytaj(StanUserow& stan) {
+// A line that is no "ID=name" is kept aside as it was read, and the damaged
+// file is copied beside it before a rewrite; `zglos` names both in a message.
+bool czytaj(StanUserow& stan, bool zglos) {
     std::vector<std::string> lines;
     if (!stan.plik.wczytaj_linie(plik_userow(), lines)) return false;
+    bool uszkodzony = false;
     for (const std::string& linia : lines) {
+        if (Trim(linia).empty()) continue;
         const int p = Pos("=", linia);
-        if (p < 1) continue;
         int id = 0;
-        if (!id_linii(linia, p, id) || stan.ile_userow >= MAX_USEROW) {
+        const bool zrozumiala = p >= 1 && id_linii(linia, p, id);
+        if (!zrozumiala || stan.ile_userow >= MAX_USEROW) {
+            uszkodzony = uszkodzony || !zrozumiala;
             stan.nadmiar.push_back(linia);
             continue;
         }
         ++stan.ile_userow;
         stan.id_userow[stan.ile_userow] = id;
         stan.nazwy_userow[stan.ile_userow] = Trim(Copy(linia, p + 1, static_cast<int>(linia.size())));
+    }
+    if (uszkodzony) {
+        if (zglos)
+            stan.plik.niezrozumiale_wiersze();
+        else
+            stan.plik.zachowaj_uszkodzony();
     }
     return true;
 }
@@ -85,7 +96,7 @@ const std::vector<std::string>& nadmiarowi_userzy() {
 
 void wczytaj_userow() {
     stan_userow = {};
-    czytaj(stan_userow);
+    czytaj(stan_userow, true);
 }
 
 WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
@@ -94,7 +105,7 @@ WynikDodania dodaj_usera(const std::string& nazwa, int* nowe_id) {
     if (!blokada.held()) return WynikDodania::blad_zapisu;
 
     StanUserow plik;
-    if (!czytaj(plik)) return WynikDodania::blad_odczytu;
+    if (!czytaj(plik, false)) return WynikDodania::blad_odczytu;
     const std::string klucz = LowerCase(n);
     for (int i = 1; i <= plik.ile_userow; ++i)
         if (LowerCase(plik.nazwy_userow[i]) == klucz) return WynikDodania::istnieje;

@@ -22,8 +22,8 @@ struct StanUserow {
     int ile_userow = 0;
     IdUserow id_userow{};        // 1-based
     NazwyUserow nazwy_userow{};  // 1-based
-    // Lines kept aside, unused, so a rewrite does not lose them: an ID that
-    // is not a number, users beyond the 50th.
+    // Lines kept aside, unused, so a rewrite does not lose them: a line
+    // without "=" or whose ID is not a number, users beyond the 50th.
     std::vector<std::string> nadmiar;
     core::PlikUcznia plik; // usr.t
 };
@@ -35,8 +35,10 @@ extern NazwyUserow& nazwy_userow;
 
 void wyczysc_userow();
 
-// Reads usr.t from the program folder. Lines without "=" are skipped. A file
-// that exists but cannot be read is reported and gives an empty list.
+// Reads usr.t from the program folder. A file that exists but cannot be read
+// is reported and gives an empty list. One holding lines that are no
+// "ID=name" is reported and copied beside it (usr.t.uszkodzony); those lines
+// are kept aside and written back as they were read.
 void wczytaj_userow();
 
 enum class WynikDodania { dodany, istnieje, pelna_lista, blad_zapisu, blad_odczytu };

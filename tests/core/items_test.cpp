@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/errors.h"
 #include "course_fixture.h"
 #include "platform/os/atomic_file.h"
@@ -133,12 +135,12 @@ TEST_F(Items, MalformedNumberNamesFileAndLine) {
         std::string bad_line;
         const char* where;
     } cases[] = {
-        {"sba_slow.txt", good, "01  0x012 11 bad = zly", "sba_slow.txt, line 2"},
-        {"sba_slow.txt", good, "xx  00012 11 bad = zly", "sba_slow.txt, line 2"},
-        {"sba_slow.txt", good, "01  00012 a1 bad = zly", "sba_slow.txt, line 2"},
-        {"zda.txt", good, "01  60012 1? bad = zly", "zda.txt, line 2"},
-        {"coneca.txt", "", "abc = 60001 =", "coneca.txt, line 2"},
-        {"gta_s.txt", "", "x = 0 = a = b = c =", "gta_s.txt, line 2"},
+        {"sba_slow.txt", good, "01  0x012 11 bad = zly", "sba_slow.txt jest uszkodzony (wiersz 2:"},
+        {"sba_slow.txt", good, "xx  00012 11 bad = zly", "sba_slow.txt jest uszkodzony (wiersz 2:"},
+        {"sba_slow.txt", good, "01  00012 a1 bad = zly", "sba_slow.txt jest uszkodzony (wiersz 2:"},
+        {"zda.txt", good, "01  60012 1? bad = zly", "zda.txt jest uszkodzony (wiersz 2:"},
+        {"coneca.txt", "", "abc = 60001 =", "coneca.txt jest uszkodzony (wiersz 2:"},
+        {"gta_s.txt", "", "x = 0 = a = b = c =", "gta_s.txt jest uszkodzony (wiersz 2:"},
     };
     for (const auto& c : cases) {
         testsupport::reset_course_globals();
@@ -278,11 +280,13 @@ TEST_F(Items, OwnWordsBeyondTheCapAreKeptOnRewrite) {
 
     baza.tlumaczenie[MAX_SLOW] = "changed";
     ASSERT_TRUE(zapisz_slowka_usera());
+    // A line too short for an item is no item, and is kept as it was read too.
     const auto lines = os::read_lines(f.program() + "sbusr.txt");
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_NE(lines[0].find("loaded = changed"), std::string::npos);
     EXPECT_EQ(lines[1], own2);
-    EXPECT_EQ(lines[2], own3);
+    EXPECT_EQ(lines[2], "short");
+    EXPECT_EQ(lines[3], own3);
 }
 
 TEST_F(Items, FailedWriteKeepsTheOldFileAndReports) {
@@ -358,14 +362,45 @@ TEST_F(Items, CommentsReadAndWrite) {
     ASSERT_TRUE(zapisz_komentarze());
     EXPECT_FALSE(komentarze_zmienione);
     // Lines the store did not take are kept after its own: those for items it
-    // does not hold, and those beyond the limit that no new comment replaces.
-    EXPECT_EQ(f.read_program("kom_user.txt"), crlf({"101 = changed", "103 = " + os::pl("żółty"),
-                                                    "60001 = s", "99999 = orphan", "102 = two"}));
+    // does not hold, those it does not understand, and those beyond the limit
+    // that no new comment replaces.
+    EXPECT_EQ(f.read_program("kom_user.txt"),
+              crlf({"101 = changed", "103 = " + os::pl("żółty"), "60001 = s", "abc", "99999 = orphan",
+                    "1=", "102 = two"}));
     baza.komentarz[2] = "new";
     ASSERT_TRUE(zapisz_komentarze());
     EXPECT_EQ(f.read_program("kom_user.txt"),
-              crlf({"101 = changed", "102 = new", "103 = " + os::pl("żółty"), "60001 = s",
-                    "99999 = orphan"}));
+              crlf({"101 = changed", "102 = new", "103 = " + os::pl("żółty"), "60001 = s", "abc",
+                    "99999 = orphan", "1="}));
+}
+
+// A line without "=" (a 10 MB line among them) is no comment: the file is
+// named, its damaged original kept beside it, and the line written back.
+TEST_F(Items, LinesOfNoIdAreNamedKeptBesideAndWrittenBack) {
+    const std::string big(10 << 20, 'k');
+    for (const char* name : {"kom_user.txt", "korekta_dane.txt"}) {
+        SCOPED_TRACE(name);
+        testsupport::reset_course_globals();
+        f.lay_out();
+        f.write_program("korekta_panel.cfg", "");
+        const std::string damaged = crlf({"101 = a = 1000 =b=", big});
+        f.write_program(name, damaged);
+        f.messages.clear();
+        f.start();
+        ASSERT_EQ(f.messages.size(), 1u);
+        EXPECT_NE(f.messages[0].find(f.program() + name + " "), std::string::npos);
+        EXPECT_NE(f.messages[0].find(f.program() + name + ".uszkodzony"), std::string::npos);
+        EXPECT_LT(f.messages[0].size(), 2 * f.program().size() + 300);
+        EXPECT_EQ(f.read_program(std::string(name) + ".uszkodzony"), damaged);
+        baza.komentarz[2] = "c";
+        baza.ma_korekte[2] = 1;
+        ASSERT_TRUE(zapisz_komentarze());
+        ASSERT_TRUE(zapisz_korekte());
+        const auto lines = os::split_lines(f.read_program(name));
+        EXPECT_EQ(lines.back(), big);
+        EXPECT_EQ(lines.size(), 3u);
+        std::filesystem::remove(f.program() + name);
+    }
 }
 
 TEST_F(Items, CorrectionDataOnlyInCorrectionMode) {

@@ -13,6 +13,8 @@
 #include "core/state.h"
 #include "core/ui_hooks.h"
 #include "platform/os/atomic_file.h"
+#include "platform/os/codepage.h"
+#include "platform/os/line_file.h"
 #include "course_fixture.h"
 #include "support/temp_dir.h"
 
@@ -203,29 +205,53 @@ TEST_F(Settings, MissingLinesTakeTheirDefaults) {
     EXPECT_DOUBLE_EQ(ustawienia.mnoznik, 2.25);
 }
 
-TEST_F(Settings, ANonNumericLineNamesFileAndLineKeepsItsDefaultAndTheRestIsRead) {
+// The copy a message says the damaged file was kept as; empty when none.
+std::string kept_copy(const std::string& message) {
+    const std::string mark = os::pl("zachowano jako ");
+    const size_t at = message.find(mark);
+    if (at == std::string::npos) return {};
+    const size_t from = at + mark.size();
+    return message.substr(from, message.find(". ", from) == std::string::npos
+                                    ? message.size() - 1 - from
+                                    : message.find(". ", from) - from);
+}
+
+TEST_F(Settings, ANonNumericLineIsNamedTheDamagedFileKeptBesideAndTheRestRead) {
     struct Case {
         int line;
         std::string text;
+        const char* copy; // the name the damaged original is kept under
     };
     // A damaged file may hold a line of megabytes: the message quotes its start.
-    const Case cases[] = {{5, "abc"}, {39, "1,5"}, {40, "nan"}, {52, "12x"},
-                          {17, std::string(4 << 20, 'x')}, {39, std::string(4 << 20, '7') + "."}};
+    // Each damaged file differs from the last, so none overwrites an earlier copy;
+    // the same damage again uses its copy again.
+    const Case cases[] = {{5, "abc", ".uszkodzony"},
+                          {39, "1,5", ".uszkodzony.2"},
+                          {40, "nan", ".uszkodzony.3"},
+                          {52, "12x", ".uszkodzony.4"},
+                          {17, std::string(4 << 20, 'x'), ".uszkodzony.5"},
+                          {39, std::string(4 << 20, '7') + ".", ".uszkodzony.6"},
+                          {5, "abc", ".uszkodzony"}};
     for (const Case& c : cases) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " = '" + c.text.substr(0, 20) + "'");
         auto lines = with_line(c.line, c.text);
         lines[0] = "3";
         lines[53] = "0";
         write_file(lines);
+        const std::string damaged = file();
+        wyczysc_ustawienia();
+        sciezka_usera = dir.path();
+        std::string what;
         try {
             czytaj_ustawienia();
             ADD_FAILURE() << "no conversion error";
         } catch (const core::ConversionError& e) {
-            const std::string what = e.what();
-            EXPECT_LT(what.size(), dir.path().size() + 150);
-            EXPECT_NE(what.find("ustaw_tas_40.txt"), std::string::npos) << what;
-            EXPECT_NE(what.find("line " + std::to_string(c.line)), std::string::npos) << what;
+            what = e.what();
         }
+        EXPECT_LT(what.size(), 2 * dir.path().size() + 300);
+        EXPECT_NE(what.find(dir.file("ustaw_tas_40.txt")), std::string::npos) << what;
+        EXPECT_NE(what.find("wiersz " + std::to_string(c.line) + ":"), std::string::npos) << what;
+        EXPECT_EQ(kept_copy(what), dir.file(std::string("ustaw_tas_40.txt") + c.copy)) << what;
         EXPECT_EQ(ustawienia.linia[1], 3);  // read before the bad line
         EXPECT_EQ(ustawienia.linia[54], 0); // read after it
         EXPECT_EQ(ustawienia.linia[51], 2); // the run counter is never lost
@@ -235,7 +261,28 @@ TEST_F(Settings, ANonNumericLineNamesFileAndLineKeepsItsDefaultAndTheRestIsRead)
         if (c.line >= 39 && c.line <= 40) {
             EXPECT_DOUBLE_EQ(ustawienia.mnoznik, 1.2);
         }
+        // The close rewrites the file; its damaged original stays beside it.
+        EXPECT_TRUE(zapisz_ustawienia());
+        EXPECT_EQ(os::split_lines(file()).size(), 54u);
+        EXPECT_EQ(dir.read(std::string("ustaw_tas_40.txt") + c.copy), damaged);
     }
+}
+
+TEST_F(Settings, ADamagedFileThatCannotBeKeptBesideIsNotRewritten) {
+    auto lines = with_line(5, "abc");
+    write_file(lines);
+    const std::string damaged = file();
+    os::set_atomic_fail_hook([](const std::string& step) { return step == "write"; });
+    std::string what;
+    try {
+        czytaj_ustawienia();
+    } catch (const core::ConversionError& e) {
+        what = e.what();
+    }
+    os::set_atomic_fail_hook({});
+    EXPECT_NE(what.find(os::pl("pozostanie bez zmian")), std::string::npos) << what;
+    EXPECT_FALSE(zapisz_ustawienia());
+    EXPECT_EQ(file(), damaged);
 }
 
 TEST_F(Settings, AnUnreadableFileIsNeverReplacedByTheDefaults) {

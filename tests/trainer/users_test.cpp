@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "support/temp_dir.h"
 #include "core/text.h"
+#include "core/ui_hooks.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include "platform/os/read_file.h"
@@ -38,17 +39,30 @@ class Users : public ::testing::Test {
     testsupport::TempDir dir;
 };
 
-TEST_F(Users, ReadingSkipsLinesWithoutEqualsAndKeepsBadIdsAside) {
-    lista(os::pl("1=Anna\r\nbez znaku\r\n x2 =Ola\r\n\r\n7=  Uczeń  \r\n"));
+TEST_F(Users, LinesThatAreNoUserAreNamedKeptBesideAndWrittenBackAsRead) {
+    std::vector<std::string> said;
+    core::ui().info = [&](const std::string& t) { said.push_back(t); };
+    const std::string damaged =
+        os::pl("1=Anna\r\nbez znaku\r\n x2 =Ola\r\n\r\n7=  Uczeń  \r\n") + std::string(1 << 20, '\xb7');
+    lista(damaged);
     ASSERT_EQ(ile_userow, 2);
     EXPECT_EQ(id_userow[1], 1);
     EXPECT_EQ(nazwy_userow[1], "Anna");
     EXPECT_EQ(id_userow[2], 7);
     EXPECT_EQ(nazwy_userow[2], os::pl("Uczeń"));
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find(dir.file("usr.t") + " "), std::string::npos) << said[0];
+    EXPECT_NE(said[0].find(dir.file("usr.t.uszkodzony")), std::string::npos) << said[0];
+    EXPECT_EQ(dir.read("usr.t.uszkodzony"), damaged);
 
-    // A rewrite keeps the line whose ID is not a number.
+    // A rewrite keeps every line it does not understand, as it was read; the
+    // copy made at the start serves.
     ASSERT_EQ(dodaj_usera("Piotr"), WynikDodania::dodany);
-    EXPECT_EQ(dir.read("usr.t"), os::pl("1=Anna\r\n7=Uczeń\r\n8=Piotr\r\n x2 =Ola\r\n"));
+    EXPECT_EQ(dir.read("usr.t"), os::pl("1=Anna\r\n7=Uczeń\r\n8=Piotr\r\nbez znaku\r\n x2 =Ola\r\n") +
+                                     std::string(1 << 20, '\xb7') + "\r\n");
+    EXPECT_EQ(dir.read("usr.t.uszkodzony"), damaged);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("usr.t.uszkodzony.2")));
+    core::reset_ui();
 }
 
 TEST_F(Users, AMissingFileGivesAnEmptyList) {

@@ -41,7 +41,7 @@ class BladLiczby {
     void zglos(int line, const core::ConversionError& e) {
         if (shown_) return;
         shown_ = true;
-        core::show_info(file_ + ", line " + IntToStr(line) + ": " + e.what());
+        core::show_info(core::blad_w_pliku(file_, line, e));
     }
 
   private:
@@ -121,21 +121,27 @@ std::vector<std::string> linie_listy(const std::string& path) {
 
 } // namespace
 
+bool lista_uszkodzona(const std::vector<std::string>& lines) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const std::string& l) { return !Trim(l).empty() && ile_rownosci(l) < 3; });
+}
+
 bool linie_cwiczen_usera(std::vector<std::string>& lines) {
     core::PlikUcznia plik;
     return wczytaj_liste_usera(plik, lines);
 }
 
-bool czytaj_liste_id(const std::string& file) {
+bool czytaj_liste_id(const std::string& file, const std::string& shown) {
     wybrany_typ = 0;
     ile_w_liscie = 0;
+    const std::string& name = shown.empty() ? file : shown;
     // The dictionary appends to the hand-off file under a lock: never half an append.
     std::vector<std::string> lines;
     if (os::read_lines_locked(file, lines) == os::ReadStatus::failed) {
-        core::show_info(core::blad_odczytu(file).what());
+        core::show_info(core::blad_odczytu(name).what() + os::pl(" Plik pozostanie bez zmian."));
         return false;
     }
-    BladLiczby blad(nazwa_pliku(file));
+    BladLiczby blad(nazwa_pliku(name));
     for (size_t n = 10; n < lines.size() && ile_w_liscie < MAX_LISTA; ++n) {
         int id = 0;
         try {
@@ -213,6 +219,13 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
     core::PlikUcznia plik;
     std::vector<std::string> lines;
     if (!wczytaj_liste_usera(plik, lines)) return false;
+    // Its login message said the list is kept as it is.
+    if (lista_uszkodzona(lines)) {
+        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + plik.sciezka() +
+                        os::pl(" jest uszkodzona i pozostanie bez zmian. Ćwiczenie nie zostało "
+                               "zapisane."));
+        return false;
+    }
     std::vector<std::string> out;
     if (plik.stan() != core::PlikUcznia::Stan::nowy) {
         const std::string replacement =

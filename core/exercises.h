@@ -39,16 +39,21 @@ std::string plik_cwiczen_tmp();
 // with no lines and a message, when the list exists but cannot be read.
 bool linie_cwiczen_usera(std::vector<std::string>& lines);
 
+// The own list holds a line that is no exercise line at all (cut short,
+// overwritten): it is damaged.
+bool lista_uszkodzona(const std::vector<std::string>& lines);
+
 // Reads an item-ID list file (the hand-off file): ten header lines, then one
 // ID a line; at most 300 distinct positive IDs. False, with a message and an
-// empty list, when the file exists but cannot be read.
-bool czytaj_liste_id(const std::string& file);
+// empty list, when the file exists but cannot be read. Messages name
+// `shown` when given (the name the learner knows the file by).
+bool czytaj_liste_id(const std::string& file, const std::string& shown = {});
 // Loads the named exercise's IDs into lista_id (empty when not found, or,
 // with a message, when its list cannot be read).
 void czytaj_cwiczenie(const std::string& name);
 // Mode 1 stores lista_id as the own exercise `name`; any other mode deletes
 // it. An "=" in the title is written as "#". Returns false (with a message)
-// when nothing was stored.
+// when nothing was stored; a damaged list is never rewritten.
 bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, int mode);
 // Builds lista_cwiczenia from lista_id, adding linked sentences when settings
 // line 36 asks for them.

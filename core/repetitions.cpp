@@ -188,15 +188,31 @@ double czas_wpisu(const WpisInfo& w) {
     return os::parse_date_time(w.czas, serial) ? serial : -std::numeric_limits<double>::infinity();
 }
 
+// A line as the program writes it: the name of a file in the user folder,
+// a time and a count of records.
+bool wpis_mozliwy(const WpisInfo& w) {
+    constexpr size_t najdluzsza_nazwa = 255;
+    double serial = 0;
+    return !w.nazwa.empty() && w.nazwa.size() <= najdluzsza_nazwa &&
+           std::none_of(w.nazwa.begin(), w.nazwa.end(),
+                        [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32; }) &&
+           os::parse_date_time(w.czas, serial) && StrToIntDef(w.ile, -1) >= 0;
+}
+
 // p.i read through its learner file; false when it exists but cannot be read
-// (reported the first time).
-bool czytaj_info(core::PlikUcznia& plik, std::vector<WpisInfo>& wpisy) {
+// (reported the first time). p.i is an index of the record files: lines that
+// are none of its own are left out, so the table is rebuilt from the files;
+// the damaged original is kept beside it first (reported once), and when it
+// cannot be kept, p.i is left as it is. `pominiete`: lines were left out.
+bool czytaj_info(core::PlikUcznia& plik, std::vector<WpisInfo>& wpisy, bool* pominiete = nullptr) {
     if (stan_powtorek.info_nieczytelne) return false;
     std::vector<std::string> lines;
-    if (!plik.wczytaj_linie(sciezka_usera + "p.i", lines)) {
+    const std::string path = sciezka_usera + "p.i";
+    if (!plik.wczytaj_linie(path, lines)) {
         stan_powtorek.info_nieczytelne = true;
         return false;
     }
+    bool zle = false;
     for (const std::string& raw : lines) {
         const std::string line = Trim(raw);
         if (line.empty()) continue;
@@ -205,9 +221,24 @@ bool czytaj_info(core::PlikUcznia& plik, std::vector<WpisInfo>& wpisy) {
         w.nazwa = pole(line, from);
         w.czas = pole(line, from);
         w.ile = pole(line, from);
+        if (!wpis_mozliwy(w)) {
+            zle = true;
+            continue;
+        }
         wpisy.push_back(std::move(w));
     }
-    return true;
+    if (pominiete) *pominiete = zle;
+    if (!zle) return true;
+    const std::string kopia = plik.zachowaj_uszkodzony();
+    const bool zachowany = plik.zapis_dozwolony();
+    if (!stan_powtorek.info_uszkodzone)
+        core::show_info(os::pl("Plik ") + path +
+                        (zachowany ? os::pl(" jest uszkodzony i zostanie odtworzony z plików powtórek.")
+                                   : os::pl(" jest uszkodzony.")) +
+                        kopia);
+    stan_powtorek.info_uszkodzone = true;
+    if (!zachowany) stan_powtorek.info_nieczytelne = true;
+    return zachowany;
 }
 
 bool zapisz_info(core::PlikUcznia& plik, const std::vector<WpisInfo>& wpisy) {
@@ -399,19 +430,23 @@ bool zapisz_info_powtorek(const std::string& file, int count) {
 bool uzgodnij_info_powtorek() {
     core::PlikUcznia plik;
     std::vector<WpisInfo> wpisy;
-    if (!czytaj_info(plik, wpisy)) return false;
+    bool zmiana = false;
+    if (!czytaj_info(plik, wpisy, &zmiana)) return false;
     std::vector<std::string> nazwy = {"p.b", "p_kopia.b", "p_kopia_5.b", "p_kopia_10.b"};
     for (const WpisInfo& w : wpisy)
         if (std::find(nazwy.begin(), nazwy.end(), w.nazwa) == nazwy.end() &&
             w.nazwa.find_first_of("/\\") == std::string::npos)
             nazwy.push_back(w.nazwa);
 
-    bool zmiana = false;
     for (const std::string& nazwa : nazwy) {
         const std::string path = sciezka_usera + nazwa;
-        const long long rozmiar = os::file_size(path);
+        // Its records counted as read: the size a file reports is not what it holds
+        // when it cannot be read.
+        std::string bytes;
+        if (os::read_whole_file(path, bytes) != os::ReadStatus::ok) continue;
+        const long long rozmiar = static_cast<long long>(bytes.size());
         const long long mtime = os::file_mtime(path);
-        if (rozmiar < 0 || mtime < 0 || rozmiar % ROZMIAR_POWTORKI != 0) continue;
+        if (mtime < 0 || rozmiar % ROZMIAR_POWTORKI != 0) continue;
         const std::string ile = IntToStr(rozmiar / ROZMIAR_POWTORKI);
         // Whole seconds, as p.i holds them.
         const double zmieniony = std::floor(os::serial_of_unix_time(mtime) * 86400.0) / 86400.0;

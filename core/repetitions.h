@@ -59,6 +59,8 @@ struct StanPowtorek {
     std::string bez_pozycji;
     // p.i could not be read: it is left alone, and said so once.
     bool info_nieczytelne = false;
+    // p.i held lines of no record file: said once.
+    bool info_uszkodzone = false;
 };
 extern StanPowtorek stan_powtorek;
 
@@ -101,8 +103,10 @@ bool zapisz_info_powtorek(const std::string& file, int count);
 // Brings p.i into agreement with the record files in the user folder (a
 // process killed between writing a backup and p.i leaves them apart): a file
 // newer than its line, or holding another number of records, gets its time
-// and count; a record file without a line gets one. False when p.i could not
-// be read or written (reported).
+// and count; a record file without a line gets one; a file that cannot be
+// read is not counted. Lines of p.i that are no such line are left out (the
+// damaged p.i kept beside it, reported). False when p.i could not be read or
+// written (reported).
 bool uzgodnij_info_powtorek();
 
 bool zapis_powtorek_zablokowany();

@@ -60,8 +60,8 @@ bool opisz_nazwe(TCwInfo& row, bool& zgloszono, const std::string& plik) {
     const std::string digit = Copy(row.nazwa, 5, 1);
     if (digit[0] < '0' || digit[0] > '9') {
         if (!zgloszono)
-            core::show_info(plik + os::pl(": ćwiczenie ") + row.nazwa + ": " + core::cytat(digit) +
-                            " is not a valid integer value");
+            core::show_info(os::pl("Plik ") + plik + os::pl(" jest uszkodzony (ćwiczenie ") + row.nazwa +
+                            ": " + core::cytat(digit) + os::pl(" nie jest cyfrą)."));
         zgloszono = true;
         return false;
     }
@@ -93,6 +93,18 @@ bool wiersz_wbudowany(const std::string& line, TCwInfo& row, bool& zgloszono) {
     row = nowy_wiersz(klucz_cwiczenia(pole_linii(line, 2)), pole_linii(line, 3),
                       Trim(pole_linii(line, 1)) == "7" ? CW_SLOWKA : CW_ZDANIA);
     return !row.nazwa.empty() && opisz_nazwe(row, zgloszono, plik_cwiczen());
+}
+
+// A row as a writer makes it: texts within their fields, a known kind, the
+// direction 0, a category digit, a result in percent, the finished flag 0 or
+// 1, no negative count and a date between the serial's start and year 9999.
+bool wiersz_mozliwy(const unsigned char* p) {
+    constexpr double ostatni_dzien = 2958465.0; // 9999-12-31
+    const TCwInfo r = TCwInfo::decode(p);
+    const bool rodzaj = (r.rodzaj >= 1 && r.rodzaj <= 14) || (r.rodzaj >= CW_SLOWKA && r.rodzaj <= CW_USERA);
+    return p[0] <= POLE_NAZWY && p[26] <= POLE_TYTULU && p[113] <= POLE_DZIALU && rodzaj &&
+           r.kierunek == 0 && r.kategoria <= 9 && r.wynik <= 100 && r.ukonczone <= 1 &&
+           r.uruchomienia >= 0 && r.data >= 0.0 && r.data <= ostatni_dzien;
 }
 
 void ustaw_wynik(TCwInfo& row, int result, bool finished) {
@@ -147,8 +159,15 @@ bool czytaj_statystyki() {
     if (!stan_statystyk.plik.wczytaj(plik, bytes)) return false;
     const size_t wiersze = bytes.size() / TCwInfo::ROZMIAR;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (size_t n = 0; n < wiersze && n < static_cast<size_t>(max_cw_info); ++n)
+    // A row no writer makes is not taken: its rewrite would pass garbage for results.
+    bool zle_wiersze = false;
+    for (size_t n = 0; n < wiersze && n < static_cast<size_t>(max_cw_info); ++n) {
+        if (!wiersz_mozliwy(p + n * TCwInfo::ROZMIAR)) {
+            zle_wiersze = true;
+            continue;
+        }
         tab_cw_info[++ile_cw_info] = TCwInfo::decode(p + n * TCwInfo::ROZMIAR);
+    }
     // Written back, a part row or the rows beyond the limit would be lost.
     if (wiersze > static_cast<size_t>(max_cw_info)) {
         stan_statystyk.plik.uszkodzony();
@@ -157,7 +176,7 @@ bool czytaj_statystyki() {
                                "bez zmian, wyniki nie będą w nim zapisywane."));
         return false;
     }
-    if (bytes.size() % TCwInfo::ROZMIAR != 0) {
+    if (bytes.size() % TCwInfo::ROZMIAR != 0 || zle_wiersze) {
         stan_statystyk.plik.uszkodzony();
         core::show_info(os::pl("Plik statystyk ") + plik +
                         os::pl(" jest uszkodzony. Plik pozostanie bez zmian, wyniki nie będą w "
@@ -233,13 +252,12 @@ bool dodaj_cwiczenia_usera() {
     if (!linie_cwiczen_usera(lines)) return false;
     // A line that is no exercise line at all (cut short, overwritten): the
     // list is damaged, and the rows of the exercises it lacks are kept.
-    const bool uszkodzona = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return !Trim(l).empty() && ile_rownosci(l) < 3;
-    });
+    const bool uszkodzona = lista_uszkodzona(lines);
     if (uszkodzona)
         core::show_info(os::pl("Lista ćwiczeń użytkownika ") + plik_cwiczen_usera() +
                         os::pl(" jest uszkodzona. Wyniki ćwiczeń, których w niej brak, zostają "
-                               "zachowane."));
+                               "zachowane. Lista pozostanie bez zmian, ćwiczenia nie będą w niej "
+                               "zapisywane."));
     bool ok = true;
     bool zgloszono = false;
     for (const std::string& line : lines) {

@@ -74,7 +74,7 @@ TEST_F(ExercisesTest, ListFileStopsAt300AndSkipsABadLineWithAMessage) {
     EXPECT_EQ(lista_id[1], 1);
     EXPECT_EQ(lista_id[300], 300);
     ASSERT_EQ(info.size(), 1u);
-    EXPECT_NE(info[0].find("slow.txt, line 11"), std::string::npos) << info[0];
+    EXPECT_NE(info[0].find("slow.txt jest uszkodzony (wiersz 11:"), std::string::npos) << info[0];
 }
 
 TEST_F(ExercisesTest, ListFileMissingOrOnlyHeaderGivesEmptyList) {
@@ -122,7 +122,7 @@ TEST_F(ExercisesTest, ExerciseStopsAt300ItemsAndSkipsABadCell) {
     EXPECT_EQ(lista_id[1], 1);
     EXPECT_EQ(lista_id[300], 300);
     ASSERT_EQ(info.size(), 1u);
-    EXPECT_NE(info[0].find("cwa_s.txt, line 1"), std::string::npos) << info[0];
+    EXPECT_NE(info[0].find("cwa_s.txt jest uszkodzony (wiersz 1:"), std::string::npos) << info[0];
 }
 
 TEST_F(ExercisesTest, LeftoverTemporaryFileIsTheOwnListWhenTheListIsMissing) {
@@ -227,6 +227,20 @@ TEST_F(ExercisesTest, AnUnreadableOwnListIsNotWrittenOver) {
     EXPECT_EQ(info.size(), 3u);
     ::chmod((course.program() + "cwa_su.txt").c_str(), 0600);
     EXPECT_EQ(course.read_program("cwa_su.txt"), old);
+}
+
+TEST_F(ExercisesTest, ADamagedOwnListIsNeitherRewrittenNorDeletedFrom) {
+    // Cut short in its second line, without line ends of the program's own.
+    const std::string old = "9=203-2-0001=A=00101\n9=203-2";
+    course.write_program("cwa_su.txt", old);
+    set_list({102});
+    EXPECT_FALSE(zapisz_cwiczenie_usera("203-2", "B", 1));
+    EXPECT_FALSE(zapisz_cwiczenie_usera("203-2-0001", "", 0));
+    ASSERT_EQ(info.size(), 2u);
+    EXPECT_NE(info[0].find(course.program() + "cwa_su.txt"), std::string::npos) << info[0];
+    EXPECT_EQ(course.read_program("cwa_su.txt"), old);
+    czytaj_cwiczenie("203-2-0001"); // still read
+    EXPECT_EQ(ids(), (std::vector<int>{101}));
 }
 
 TEST_F(ExercisesTest, EmptyListIsNotSaved) {

@@ -227,7 +227,30 @@ std::string rows_file(int n) {
     return bytes;
 }
 
-TEST_F(StatisticsTest, AFileTooLongOrWithAPartRowIsReportedAndKept) {
+std::string with_byte(std::string bytes, size_t at, int value) {
+    bytes[at] = static_cast<char>(value);
+    return bytes;
+}
+
+std::string random_row() {
+    std::string junk(128, '\0');
+    uint32_t x = 20240305;
+    for (char& ch : junk) {
+        x = x * 1103515245u + 12345u;
+        ch = static_cast<char>(x >> 23);
+    }
+    return junk;
+}
+
+std::string nan_date_row() {
+    TCwInfo r = row("000003", CW_SLOWKA);
+    r.data = std::numeric_limits<double>::quiet_NaN();
+    unsigned char buf[128];
+    r.encode(buf);
+    return std::string(reinterpret_cast<char*>(buf), 128);
+}
+
+TEST_F(StatisticsTest, AFileTooLongWithAPartRowOrARowNoWriterMakesIsReportedAndKept) {
     // Written back, the rows beyond the limit or the part row would be lost.
     struct Case {
         const char* what;
@@ -239,6 +262,13 @@ TEST_F(StatisticsTest, AFileTooLongOrWithAPartRowIsReportedAndKept) {
         {"10001 rows", rows_file(max_cw_info + 1), max_cw_info, "Błąd [max_cw_info] !"},
         {"a byte short", rows_file(3).substr(0, 3 * 128 - 1), 2, "uszkodzony"},
         {"a byte over", rows_file(2) + "x", 2, "uszkodzony"},
+        // Whole rows that no writer makes: random bytes, one field out of range.
+        {"a row of random bytes", rows_file(2) + random_row(), 2, "uszkodzony"},
+        {"a result of 101 %", with_byte(rows_file(3), 2 * 128 + 104, 101), 2, "uszkodzony"},
+        {"kind 0", with_byte(rows_file(3), 2 * 128 + 92, 0), 2, "uszkodzony"},
+        {"finished 2", with_byte(rows_file(3), 2 * 128 + 112, 2), 2, "uszkodzony"},
+        {"a name of 25", with_byte(rows_file(3), 2 * 128, 25), 2, "uszkodzony"},
+        {"a date of NaN", rows_file(2) + nan_date_row(), 2, "uszkodzony"},
     };
     const std::string path = course.program() + "1/tas_40";
     for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/items.h"
 #include "core/text.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include "platform/os/line_file.h"
 #include "platform/os/message.h"
@@ -60,17 +61,23 @@ const char* persona(int jezyk) {
 // goes on without the disc (its caller warns once).
 struct BrakPlyty {};
 
-[[noreturn]] void bez_plyty(const std::string& utf8_text) {
+[[noreturn]] void bez_plyty_tekst(const std::string& text) {
     if (stan_startu.slownik) {
         jezyk_cd = -1;
         throw BrakPlyty{};
     }
-    fatal(utf8_text);
+    zatrzymaj(text);
 }
 
+[[noreturn]] void bez_plyty(const std::string& utf8_text) {
+    bez_plyty_tekst(os::pl(utf8_text));
+}
+
+const char* const kWlozPlyte = "Proszę włożyć płytę CD nr 2 programu Tavolent 4.0 do napędu CD-ROM i "
+                               "uruchomić program ponownie.";
+
 [[noreturn]] void brak_plyty() {
-    bez_plyty("Proszę włożyć płytę CD nr 2 programu Tavolent 4.0 do napędu CD-ROM i uruchomić "
-              "program ponownie.");
+    bez_plyty(kWlozPlyte);
 }
 
 } // namespace
@@ -123,8 +130,11 @@ void szukaj_plyty_na_dysku() {
 
     // Of the first two lines the later one read names the disc root.
     std::string linia;
-    for (size_t n = 0; n < 2 && n < ini_linie.size(); ++n)
+    size_t numer = 0;
+    for (size_t n = 0; n < 2 && n < ini_linie.size(); ++n) {
         linia = ini_linie[n];
+        numer = n + 1;
+    }
     linia = Trim(linia);
     const int eq = Pos("=", linia);
     const std::string tekst = eq > 0 ? Trim(linia.substr(static_cast<size_t>(eq))) : "";
@@ -134,6 +144,13 @@ void szukaj_plyty_na_dysku() {
                   os::pl(" jest uszkodzony, proszę powtórzyć instalację programu!"));
     dysk_cd = os::disc_root_from(tekst);
     if (dysk_cd.empty()) brak_plyty();
+    // A folder named in place of a drive that is not there: the line may be
+    // damaged as well as the disc missing, so the message names both.
+    const bool naped = tekst.size() >= 2 && tekst[1] == ':';
+    if (!naped && !os::folder_exists(dysk_cd))
+        bez_plyty_tekst(os::pl("Plik ") + ini + os::pl(" (wiersz ") + std::to_string(numer) +
+                        os::pl(") wskazuje folder płyty ") + core::cytat(tekst) +
+                        os::pl(", którego nie ma. ") + os::pl(kWlozPlyte));
     sciezka_cd = os::with_slash(dysk_cd) + "bsslow3/";
 
     const std::string ptxt = dysk_cd + "p.txt";
@@ -209,8 +226,10 @@ bool czytaj_opis_wersji() {
     jezyk_edycji = liczba(linia());
     if (jezyk_edycji == 0) jezyk_edycji = 1;
     if (jezyk_edycji < 1 || jezyk_edycji > 3) {
+        const int jezyk = jezyk_edycji;
         jezyk_edycji = 0;
-        return koniec(os::pl("Brak plików systemowych programu!"));
+        return koniec(os::pl("Plik ") + plik + os::pl(" jest uszkodzony (wiersz 2: nie ma wydania ") +
+                      IntToStr(jezyk) + os::pl("). Brak plików systemowych programu!"));
     }
     czcionka = "Arial";
     czcionka_charset = jezyk_edycji == 3 ? 0 : 238;
@@ -257,6 +276,9 @@ namespace {
 void start(bool slownik) {
     stan_startu.slownik = slownik;
     sciezka_programu = os::with_slash(os::program_folder());
+    // What a write of the user list, the own words or lists, cut short by a
+    // crash, left behind (the user folders are cleaned at login).
+    os::remove_stale_temp_files(sciezka_programu);
     szukaj_plyty();
     if (!czytaj_opis_wersji()) return;
     wczytaj_grupy();

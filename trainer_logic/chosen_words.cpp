@@ -11,8 +11,12 @@ void TWybraneSlowa::wczytaj(const std::string& folder) {
     ile_w_liscie = 0;
     const std::string plik = przejmij_slowa(folder);
     if (plik.empty()) return;
+    // Not read whole: it goes back under its own name, never to be deleted.
+    if (!czytaj_liste_id(plik, plik_slow(folder))) {
+        oddaj_slowa(folder);
+        return;
+    }
     przejety_ = true;
-    czytaj_liste_id(plik);
     for (int k = 1; k <= ile_w_liscie; ++k)
         if (const int i = znajdz_slowko(lista_id[k]); i >= 1) pozycje_.push_back(i);
 }

@@ -10,7 +10,8 @@ class TWybraneSlowa {
   public:
     // Takes slow.txt of the folder and reads it: at most 300 distinct
     // positive IDs after its header, each mapped to its item; IDs the store
-    // does not hold are dropped. An empty list when there is no file.
+    // does not hold are dropped. An empty list when there is no file, and
+    // when it cannot be read (reported; it goes back as slow.txt, untouched).
     void wczytaj(const std::string& folder);
 
     // Item indexes in file order.

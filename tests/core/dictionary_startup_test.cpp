@@ -3,7 +3,10 @@
 // store without correction files, with the sentences' own search text.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "course_fixture.h"
 
@@ -111,6 +114,35 @@ TEST(DictionarySearchText, EveryWordStandsBetweenBlanksOrBeforeAComma) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(tekst_szukania_slownika(c.obce), c.tekst) << c.obce;
+}
+
+} // namespace
+
+namespace {
+
+// A write of the user list, the own words or an own list cut short by a crash
+// leaves its temporary file in the program folder: either program's start
+// takes it away; a temporary file a live writer holds stays.
+TEST(StartupCleaning, BothStartsRemoveStaleTemporariesOfTheProgramFolder) {
+    for (void (*start)() : {start_programu, start_slownika}) {
+        testsupport::reset_course_globals();
+        testsupport::CourseFixture f;
+        f.lay_out();
+        const std::vector<std::string> stale = {"usr.t.tmp-a1B2c3", "sbusr.txt.tmp-000000",
+                                                "kom_user.txt.tmp-zzzzzz", "cwa_su.txt.tmp-Q9q9Q9"};
+        for (const auto& name : stale)
+            f.write_program(name, "half a write");
+        f.write_program("usr.t.tmp-held00", "being written");
+        const int held = ::open((f.program() + "usr.t.tmp-held00").c_str(), O_RDONLY);
+        ASSERT_GE(held, 0);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        start();
+        for (const auto& name : stale)
+            EXPECT_FALSE(f.dir.exists("program/" + name)) << name;
+        EXPECT_TRUE(f.dir.exists("program/usr.t.tmp-held00"));
+        ::close(held);
+    }
+    testsupport::reset_course_globals();
 }
 
 } // namespace

@@ -74,15 +74,21 @@ TEST_F(Startup, Ts40IniWithoutAUsableRootHalts) {
     const std::string damaged = os::pl("Plik ") + f.program() +
                                 os::pl("ts40.ini jest uszkodzony, proszę powtórzyć instalację "
                                        "programu!");
+    // A folder that is not there names the file and the line as well.
+    const std::string no_folder = os::pl("Plik ") + f.program() +
+                                  os::pl("ts40.ini (wiersz 2) wskazuje folder płyty '/nowhere/', "
+                                         "którego nie ma. ") +
+                                  kBrakPlyty;
     struct Case {
         const char* ini;
-        bool disc;
-    } cases[] = {{"", false},   {"x", false},     {"x=", false},    {"x=   ", false},
-                 {"=", false},  {"Q:\\", false}, {"x=Q:\\", true}, {"x=/nowhere/", true}};
+        const std::string& message;
+    } cases[] = {{"", damaged},    {"x", damaged},          {"x=", damaged},
+                 {"x=   ", damaged}, {"=", damaged},        {"Q:\\", damaged},
+                 {"x=Q:\\", kBrakPlyty}, {"a=b\r\nx=/nowhere/", no_folder}};
     for (const Case& c : cases) {
         f.messages.clear();
         f.write_program("ts40.ini", std::string(c.ini) + "\r\n");
-        EXPECT_EQ(start_expecting_halt(), c.disc ? kBrakPlyty : damaged) << "'" << c.ini << "'";
+        EXPECT_EQ(start_expecting_halt(), c.message) << "'" << c.ini << "'";
     }
 }
 
@@ -229,7 +235,15 @@ TEST_F(Startup, EditionFileProblemsStopReadingAndRequestTermination) {
         else
             std::remove(f.dir.file("program/tavo_sk.txt").c_str());
         EXPECT_NO_THROW(f.start());
-        EXPECT_EQ(f.messages, std::vector<std::string>{brak}) << (c.tavo ? c.tavo : "missing");
+        // A file that is there but names no edition is named.
+        ASSERT_EQ(f.messages.size(), 1u) << (c.tavo ? c.tavo : "missing");
+        if (c.tavo)
+            EXPECT_EQ(f.messages[0].find(os::pl("Plik ") + f.program() + "tavo_sk.txt jest uszkodzony (wiersz 2"),
+                      0u)
+                << f.messages[0];
+        else
+            EXPECT_EQ(f.messages[0], brak);
+        EXPECT_EQ(f.messages[0].substr(f.messages[0].size() - brak.size()), brak);
         EXPECT_TRUE(os::terminate_requested());
         // Nothing further is read: no groups, no course file without a letter.
         EXPECT_EQ(ile_grup, 0);
@@ -257,7 +271,7 @@ TEST_F(Startup, EditionFileEdgeLines) {
         start_programu();
         FAIL() << "no conversion error";
     } catch (const core::ConversionError& e) {
-        EXPECT_NE(std::string(e.what()).find("tavo_sk.txt, line 3"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("tavo_sk.txt jest uszkodzony (wiersz 3:"), std::string::npos) << e.what();
     }
 }
 

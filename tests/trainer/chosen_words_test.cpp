@@ -6,12 +6,14 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <filesystem>
 
 #include "core/exercises.h"
 #include "core/hand_off.h"
 #include "core/items.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform_ui/qt_app.h"
 #include "shared/forms.h"
@@ -97,6 +99,23 @@ TEST_F(ChosenWords, ClosingKeepsOrDeletesTheWordsWithThoseSentMeanwhile) {
         EXPECT_FALSE(demo.exists("1/slow.txt"));
         EXPECT_FALSE(demo.exists("1/slow_przejete.txt"));
     }
+}
+
+TEST_F(ChosenWords, AFileThatCannotBeReadIsNamedAndGoesBackUntouched) {
+    std::vector<std::string> said;
+    core::ui().info = [&](const std::string& t) { said.push_back(t); };
+    // Reading one's own memory at offset 0 fails with EIO, even as root.
+    std::filesystem::create_directories(sciezka_usera);
+    std::filesystem::create_symlink("/proc/self/mem", sciezka_usera + "slow.txt");
+    TWybraneSlowa w;
+    w.wczytaj(sciezka_usera);
+    EXPECT_EQ(w.ile(), 0);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find(sciezka_usera + "slow.txt."), std::string::npos) << said[0];
+    w.zamknij(false); // closed without keeping: still not deleted
+    EXPECT_TRUE(std::filesystem::is_symlink(sciezka_usera + "slow.txt"));
+    EXPECT_FALSE(demo.exists("1/slow_przejete.txt"));
+    core::reset_ui();
 }
 
 class ChosenWordsWindow : public testsupport::QtFixture {

@@ -1,8 +1,10 @@
 // Every learner file, and the course files a login reads, made truncated,
-// random, empty, a folder, or unreadable (a link to /proc/self/mem gives EIO
-// even as root); then the real start, login and close. No crash; a message
-// naming the file; and afterwards every learner file either unchanged byte
-// for byte or rewritten with nothing it held lost.
+// random (also of a size a whole number of records), a 10 MB line longer,
+// empty, a folder, or unreadable (a link to /proc/self/mem gives EIO even as
+// root); then the real start, login, the writers a session uses and close. No
+// crash; a message naming the file; and afterwards every learner file either
+// unchanged byte for byte, or rewritten with nothing it held lost and, where a
+// damaged file was rewritten, its original kept beside it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,13 +25,18 @@
 #include "trainer/learner_fixture.h"
 #include "shared/form20.h"
 #include "shared/form5.h"
+#include "shared/users.h"
+#include "core/items.h"
 #include "trainer/trainer_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-enum class Damage { truncated, random, empty, folder, eio };
+enum class Damage { truncated, random, random_records, long_line, empty, folder, eio };
+constexpr Damage kDamages[] = {Damage::truncated, Damage::random, Damage::random_records,
+                               Damage::long_line, Damage::empty,  Damage::folder,
+                               Damage::eio};
 
 const char* name_of(Damage d) {
     switch (d) {
@@ -37,6 +44,10 @@ const char* name_of(Damage d) {
         return "truncated";
     case Damage::random:
         return "random";
+    case Damage::random_records:
+        return "random_records";
+    case Damage::long_line:
+        return "long_line";
     case Damage::empty:
         return "empty";
     case Damage::folder:
@@ -51,7 +62,7 @@ const char* name_of(Damage d) {
 const std::vector<std::string> kLearnerFiles = {
     "1/ustaw_tas_40.txt", "1/p.b",     "1/p.i",        "1/p_kopia.b",  "1/p_kopia_5.b",
     "1/tas_40",           "usr.t",     "sbusr.txt",    "kom_user.txt", "cwa_su.txt",
-    "korekta_dane.txt",
+    "korekta_dane.txt",   "1/slow.txt",
 };
 
 // What a file holds: its bytes, or a mark for a folder or a link.
@@ -69,10 +80,27 @@ struct Outcome {
     std::vector<std::string> messages; // UTF-8
 };
 
+// What a session writes besides its close: a new user; a comment and the own
+// words, as the generator's close writes them; an own exercise saved.
+void session_writers() {
+    dodaj_usera("Nowa");
+    if (const int i = znajdz_slowko(3); i >= 1) { // an item without a comment
+        baza.komentarz[i] = "nowy komentarz";
+        komentarze_zmienione = true;
+    }
+    zapisz_slowka_usera();
+    zapisz_komentarze();
+    ile_w_liscie = 2;
+    lista_id[1] = 1;
+    lista_id[2] = 3;
+    zapisz_cwiczenie_usera("201-1", os::pl("nowe ćwiczenie"), 1);
+}
+
 // The real start: log in as the last user (or leave, when there is nobody to
-// log in), let every other box say its text and close it, close the main
-// window once it shows.
-Outcome run_trainer(std::vector<std::string>& os_messages) {
+// log in), let every other box say its text and close it (the chosen-words
+// window among them, which uses the words), run the session's writers when
+// asked, close the main window once it shows.
+Outcome run_trainer(std::vector<std::string>& os_messages, bool writers) {
     Outcome out;
     std::function<void(ui::Window&)> act = [&](ui::Window& w) {
         ui::set_next_modal_hook(act);
@@ -95,8 +123,10 @@ Outcome run_trainer(std::vector<std::string>& os_messages) {
         }
     });
     boxes.start(20);
-    const testsupport::TrainerRun run =
-        testsupport::run_trainer_once([](TForm1& f) { f.close(); });
+    const testsupport::TrainerRun run = testsupport::run_trainer_once([writers](TForm1& f) {
+        if (writers) session_writers();
+        f.close();
+    });
     out.code = run.code;
     out.main_window = run.main_window;
     for (const std::string& m : os_messages)
@@ -117,10 +147,15 @@ const std::string& template_folder() {
         demo.write("cwa_su.txt", os::pl("9=201-1-0001= Ćwiczenie usera [moje]=00001=00002=00003\r\n"));
         demo.write("1/p_kopia_5.b", demo.read("1/p.b"));
         std::vector<std::string> messages;
-        const Outcome first = run_trainer(messages);
+        const Outcome first = run_trainer(messages, false);
         EXPECT_TRUE(first.main_window && first.messages.empty());
         fs::copy(demo.dir.path(), dir.path(),
                  fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        // Words the learner sent from the dictionary since.
+        std::string slow = "Tavolent 2001 S\r\n" + os::pl("Słówka ze słownika...") + "\r\n";
+        for (int i = 0; i < 8; ++i)
+            slow += "\r\n";
+        testsupport::TempDir::write_to(dir.path() + "program/1/slow.txt", slow + "1\r\n3\r\n");
         return true;
     }();
     (void)laid_out;
@@ -128,8 +163,10 @@ const std::string& template_folder() {
 }
 
 // What a case must show: 'N' a message naming the file, 'M' some message
-// (the text the original gives), '-' none needed; one letter per damage, in
-// the order truncated, random, empty, folder, unreadable.
+// (the text the original gives), '-' none needed, 'x' not run (a random file
+// of a whole number of records is only another random file where there are no
+// records); one letter per damage, in the order truncated, random, random
+// records, 10 MB line, empty, folder, unreadable.
 struct FaultCase {
     std::string file; // relative to the program folder
     Damage damage;
@@ -138,25 +175,26 @@ struct FaultCase {
 
 const std::vector<std::pair<std::string, std::string>> kTable = {
     // learner files
-    {"1/ustaw_tas_40.txt", "-N-NN"}, // missing lines take defaults
-    {"1/p.b", "NNMNN"},              // empty: fewer records than saved
-    {"1/p.i", "---NN"},              // an index, rebuilt from the files
-    {"1/tas_40", "N--NN"},           // random rows are kept as rows
-    {"usr.t", "---NN"},
-    {"sbusr.txt", "-NMNN"},          // empty: an own word's record is gone
-    {"kom_user.txt", "---NN"},
-    {"cwa_su.txt", "NN-NN"},
-    {"korekta_dane.txt", "---NN"},
+    {"1/ustaw_tas_40.txt", "-NxN-NN"}, // missing lines take defaults
+    {"1/p.b", "NNNNMNN"},              // empty: fewer records than saved
+    {"1/p.i", "NNxN-NN"},              // an index, rebuilt from the files
+    {"1/tas_40", "NNNN-NN"},
+    {"usr.t", "-NxN-NN"},
+    {"sbusr.txt", "-NxNMNN"},          // empty: an own word's record is gone
+    {"kom_user.txt", "-NxN-NN"},
+    {"cwa_su.txt", "NNxN-NN"},
+    {"korekta_dane.txt", "-NxN-NN"},
+    {"1/slow.txt", "--x---N"},         // a hand-off file: a folder is not taken
     // course files of the start and the login
-    {"ts40.ini", "NNNNN"},
-    {"tavo_sk.txt", "--NNN"},
-    {"gta_s.txt", "-N-NN"},
-    {"ss_sk.t", "---NN"},
-    {"sba_slow.txt", "NNNNN"}, // items vanish: their records are named
-    {"zda.txt", "NNNNN"},
-    {"coneca.txt", "-N-NN"},
-    {"cwa_s.txt", "-N-NN"},
-    {"b1.txt", "---NN"},
+    {"ts40.ini", "NNxNNNN"},
+    {"tavo_sk.txt", "--xNNNN"},
+    {"gta_s.txt", "-NxN-NN"},
+    {"ss_sk.t", "--x--NN"},
+    {"sba_slow.txt", "NNxNNNN"}, // items vanish: their records are named
+    {"zda.txt", "NNxNNNN"},
+    {"coneca.txt", "-NxN-NN"},
+    {"cwa_s.txt", "-Nx--NN"},  // a line without its fields is no exercise
+    {"b1.txt", "--xN-NN"},
 };
 
 std::string case_name(const testing::TestParamInfo<FaultCase>& info) {
@@ -166,6 +204,24 @@ std::string case_name(const testing::TestParamInfo<FaultCase>& info) {
     return s;
 }
 
+// Random bytes, the same for every run.
+std::string junk(size_t size) {
+    std::string out(size, '\0');
+    uint32_t x = 20240305;
+    for (char& ch : out) {
+        x = x * 1103515245u + 12345u;
+        ch = static_cast<char>(x >> 23);
+    }
+    return out;
+}
+
+// The record size of a file of records; 0 for a line file.
+size_t record_size(const std::string& path) {
+    if (path.size() >= 2 && path.compare(path.size() - 2, 2, ".b") == 0) return ROZMIAR_POWTORKI;
+    if (path.size() >= 6 && path.compare(path.size() - 6, 6, "tas_40") == 0) return TCwInfo::ROZMIAR;
+    return 0;
+}
+
 void damage(const std::string& path, Damage d) {
     const std::string before = testsupport::TempDir::read_from(path);
     fs::remove(path);
@@ -173,16 +229,17 @@ void damage(const std::string& path, Damage d) {
     case Damage::truncated:
         testsupport::TempDir::write_to(path, before.substr(0, before.size() / 2 + 1));
         break;
-    case Damage::random: {
-        std::string junk(before.size(), '\0');
-        uint32_t x = 20240305;
-        for (char& ch : junk) {
-            x = x * 1103515245u + 12345u;
-            ch = static_cast<char>(x >> 23);
-        }
-        testsupport::TempDir::write_to(path, junk);
+    case Damage::random:
+        testsupport::TempDir::write_to(path, junk(before.size()));
+        break;
+    case Damage::random_records: {
+        const size_t size = record_size(path);
+        testsupport::TempDir::write_to(path, junk(std::max(before.size() / size, size_t{1}) * size));
         break;
     }
+    case Damage::long_line:
+        testsupport::TempDir::write_to(path, std::string(10 << 20, 'x') + "\r\n" + before);
+        break;
     case Damage::empty:
         testsupport::TempDir::write_to(path, "");
         break;
@@ -223,12 +280,43 @@ std::multiset<std::string> stat_rows(const std::string& bytes) {
     return rows;
 }
 
+// The item IDs of an own-word file, as its reader takes them.
+std::multiset<std::string> item_ids(const std::string& bytes) {
+    std::multiset<std::string> ids;
+    for (const auto& l : lines_of(bytes))
+        if (Trim(l).size() > 7) ids.insert(Trim(Copy(Trim(l), 5, 5)));
+    return ids;
+}
+
+// Every line of `before` that is not blank is among the lines of `after`.
+void expect_lines_kept(const std::string& before, const std::string& after) {
+    const auto a = lines_of(after);
+    const std::multiset<std::string> have(a.begin(), a.end());
+    for (const auto& l : lines_of(before))
+        if (!Trim(l).empty()) EXPECT_TRUE(have.count(l)) << "lost: " << l.substr(0, 80);
+}
+
+// The copies of a damaged file kept beside it.
+std::vector<std::string> kept_copies(const std::string& path) {
+    std::vector<std::string> out;
+    for (int n = 1; n <= 9; ++n) {
+        const std::string copy = path + ".uszkodzony" + (n == 1 ? "" : "." + std::to_string(n));
+        if (fs::exists(fs::symlink_status(copy))) out.push_back(copy);
+    }
+    return out;
+}
+
 // A learner file after the close: unchanged, or rewritten without losing what
 // it held. `program` is the folder after the run, `baseline` the file in the
 // template (undamaged).
-void expect_nothing_lost(const std::string& name, const std::string& before, const std::string& after,
-                         const std::string& baseline, const std::string& program) {
+void expect_nothing_lost(const std::string& name, const std::map<std::string, std::string>& files,
+                         const std::string& after, const std::string& baseline,
+                         const std::string& program) {
+    const std::string& before = files.at(name);
     SCOPED_TRACE(name);
+    // A copy kept beside a file holds what the file held.
+    for (const std::string& copy : kept_copies(program + name))
+        EXPECT_EQ(content(copy), before) << copy;
     if (after == before) return;
     // A file that could not be read is never written over.
     ASSERT_TRUE(before[0] != '<' || before == "<none>") << before << " became " << after.substr(0, 80);
@@ -245,7 +333,8 @@ void expect_nothing_lost(const std::string& name, const std::string& before, con
             after_names.insert(l.substr(0, l.find('=')));
         for (const auto& l : lines_of(before)) {
             const std::string n = l.substr(0, l.find('='));
-            if (fs::is_regular_file(program + "1/" + n)) EXPECT_TRUE(after_names.count(n)) << n;
+            std::error_code ec; // a damaged line may name no possible file
+            if (fs::is_regular_file(program + "1/" + n, ec)) EXPECT_TRUE(after_names.count(n)) << n;
         }
         testsupport::expect_info_agrees(program + "1/");
     } else if (name == "1/p_kopia.b" || name == "1/p_kopia_5.b") {
@@ -253,11 +342,11 @@ void expect_nothing_lost(const std::string& name, const std::string& before, con
         EXPECT_TRUE(std::includes(a.begin(), a.end(), b.begin(), b.end()));
         EXPECT_EQ(after.size() % ROZMIAR_POWTORKI, 0u);
     } else if (name == "1/tas_40") {
-        // Rows of own exercises that left the own list go by design.
+        // Rows of own exercises that were not in the own list at the login go by design.
         std::set<std::string> own;
-        std::vector<std::string> list;
-        if (os::read_lines(program + "cwa_su.txt", list) == os::ReadStatus::ok)
-            for (const auto& l : list)
+        const std::string list = files.at("cwa_su.txt");
+        if (list[0] != '<')
+            for (const auto& l : lines_of(list))
                 own.insert(klucz_cwiczenia(pole_linii(l, 2)));
         const auto b = stat_rows(before), a = stat_rows(after);
         for (const std::string& row : b)
@@ -268,8 +357,15 @@ void expect_nothing_lost(const std::string& name, const std::string& before, con
         for (const auto& l : lines_of(before))
             if (l == baseline.substr(0, baseline.find('\r')))
                 EXPECT_NE(std::find(a.begin(), a.end(), l), a.end()) << l;
+    } else if (name == "usr.t" || name == "kom_user.txt" || name == "cwa_su.txt") {
+        expect_lines_kept(before, after);
+    } else if (name == "sbusr.txt") {
+        const auto b = item_ids(before), a = item_ids(after);
+        EXPECT_TRUE(std::includes(a.begin(), a.end(), b.begin(), b.end()));
+    } else if (name == "1/slow.txt") {
+        EXPECT_EQ(after, "<none>"); // read and used: the chosen-words window deletes it
     } else {
-        ADD_FAILURE() << "written, though nothing in a login and close writes it";
+        ADD_FAILURE() << "written, though nothing in a session writes it";
     }
 }
 
@@ -291,7 +387,7 @@ TEST_P(LearnerFaults, NoCrashAMessageAndNothingLost) {
         testsupport::DataHooks hooks{program};
         core::wyczysc_stan();
         wyczysc_userow();
-        out = run_trainer(hooks.messages);
+        out = run_trainer(hooks.messages, true);
         core::wyczysc_stan();
         wyczysc_userow();
     }
@@ -307,18 +403,28 @@ TEST_P(LearnerFaults, NoCrashAMessageAndNothingLost) {
     if (c.message == 'M') EXPECT_FALSE(out.messages.empty());
 
     for (const std::string& f : kLearnerFiles)
-        expect_nothing_lost(f, before[f], content(program + f),
+        expect_nothing_lost(f, before, content(program + f),
                             testsupport::TempDir::read_from(template_folder() + "program/" + f),
                             program);
+    // A damaged file that was rewritten was kept beside it first, and the
+    // message said where.
+    const bool garbage = c.damage == Damage::random || c.damage == Damage::random_records ||
+                         c.damage == Damage::long_line;
+    const bool learner = std::find(kLearnerFiles.begin(), kLearnerFiles.end(), c.file) != kLearnerFiles.end();
+    if (garbage && learner && c.file != "1/slow.txt" && content(program + c.file) != before[c.file]) {
+        const auto copies = kept_copies(program + c.file);
+        ASSERT_FALSE(copies.empty()) << "rewritten without its damaged original";
+        EXPECT_TRUE(std::any_of(out.messages.begin(), out.messages.end(), [&](const std::string& m) {
+            return m.find(copies[0]) != std::string::npos;
+        })) << said;
+    }
 }
 
 std::vector<FaultCase> all_cases() {
-    const Damage damages[] = {Damage::truncated, Damage::random, Damage::empty, Damage::folder,
-                              Damage::eio};
     std::vector<FaultCase> out;
     for (const auto& [file, expect] : kTable)
-        for (int d = 0; d < 5; ++d)
-            out.push_back({file, damages[d], expect[static_cast<size_t>(d)]});
+        for (size_t d = 0; d < std::size(kDamages); ++d)
+            if (expect[d] != 'x') out.push_back({file, kDamages[d], expect[d]});
     return out;
 }
 

@@ -94,6 +94,10 @@ void TSectionList::ReleasePageImage() {
 }
 
 void TSectionList::ClearDocument() {
+    // A control that goes may pass the focus to another: none of them is
+    // told while the page is taken down.
+    if (!IsCopy)
+        for (TFormControlObj* c : AllControls) c->Detach();
     if (!IsCopy) {
         IDNameList.Clear();
         PositionList.clear();

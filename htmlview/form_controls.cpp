@@ -112,11 +112,16 @@ QMetaObject::Connection on_click(Button* button, TFormControlObj* obj, Act act) 
 
 // ------------------------------------------------------------ base control
 
+void TWidgetFormControl::Detach() {
+    if (auto* e = static_cast<ControlEvents*>(Events.data())) e->Detach();
+    for (const QMetaObject::Connection& c : Links) QObject::disconnect(c);
+    Links.clear();
+}
+
 TWidgetFormControl::~TWidgetFormControl() {
     QWidget* w = Widget.data();
     if (!w) return;
-    if (auto* e = static_cast<ControlEvents*>(Events.data())) e->Detach();
-    for (const QMetaObject::Connection& c : Links) QObject::disconnect(c);
+    Detach();
     // The window control may be inside one of its own events (a submit
     // whose page replaces this one): it goes when that event is over.
     if (w->parentWidget()) {

@@ -23,6 +23,7 @@ class TButtonFormControlObj;
 class TWidgetFormControl : public TFormControlObj {
   public:
     ~TWidgetFormControl() override;
+    void Detach() override;
 
     int Width() const override;
     int Height() const override;

@@ -151,6 +151,8 @@ class TFormControlObj : public TIDObject {
         (void)y;
     }
     virtual bool IsHiddenInput() const { return false; }
+    // The page is going: the window control's events no longer reach the object.
+    virtual void Detach() {}
     // The width it takes on a line, side spaces included.
     int OuterWidth() const { return Width() + HSpaceL + HSpaceR; }
 

@@ -63,6 +63,9 @@ class Host : public QWidget {
         QApplication::setActiveWindow(this);
     }
 
+    // The viewer goes first: leaving the focus, its controls still tell the log.
+    ~Host() override { delete pane; }
+
     void load(const std::string& name, const std::string& html) {
         dir.write(name, html);
         pane->LoadFromFile(dir.file(name));

@@ -803,6 +803,12 @@ const std::map<QString, Scene>& all_scenes() {
         {"snow", scene_snow},         {"clouds", scene_clouds},   {"tree", scene_tree},
         {"flower", scene_flower},     {"river", scene_river},     {"mountains", scene_mountains},
         {"sea", scene_sea},           {"wind", scene_wind},
+        // The German and French editions' subjects.
+        {"haus", scene_house},        {"fenster", scene_window},  {"zug", scene_train},
+        {"flugzeug", scene_plane},    {"apfel", scene_apple},     {"koffer", scene_suitcase},
+        {"sonne", scene_sun},         {"maison", scene_house},    {"pomme", scene_apple},
+        {"soleil", scene_sun},        {"pluie", scene_rain},      {"neige", scene_snow},
+        {"fleur", scene_flower},
     };
     return scenes;
 }

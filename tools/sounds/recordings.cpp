@@ -5,9 +5,9 @@
 //
 // Usage: make_recordings <out-folder> <stamp-file> [words:<file>] [sentences:<file>]
 //                        [sayings:<program folder>] [say:<voice>:<file>:<text>]...
-// Course files are Windows-1250 line files (sb?_slow.txt words, zd?.txt
-// sentences); the letter before ".txt"/"_slow" picks the voice. The sayings
-// are the rows of the data files that b1.txt .. b7.txt of kind "sent1" name;
+// Course files are line files (sb?_slow.txt words, zd?.txt sentences), their
+// foreign text Windows-1250, or Windows-1252 in French; the letter before
+// ".txt"/"_slow" picks the voice. The sayings are the rows of the data files that b1.txt .. b7.txt of kind "sent1" name;
 // the edition's language (tavo_sk.txt, line 2) picks their voice. A "say:"
 // argument speaks one text into a file under the out folder (the sample
 // recordings of the learner's own words). Without
@@ -44,7 +44,8 @@ struct Job {
 
 // What espeak-ng should say for a foreign text: no gap marks, "#" (a stored
 // "=") and "/" between alternatives read as pauses, and so is "@" (a line break).
-std::string speech_text(const std::string& foreign) {
+// French text is Windows-1252, every other Windows-1250.
+std::string speech_text(const std::string& foreign, const std::string& voice) {
     std::string s;
     for (char c : foreign) {
         if (c == '<' || c == '>') continue;
@@ -54,7 +55,7 @@ std::string speech_text(const std::string& foreign) {
         }
         s += c;
     }
-    return os::cp1250_to_utf8(Trim(s));
+    return voice == "fr" ? os::cp1252_to_utf8(Trim(s)) : os::cp1250_to_utf8(Trim(s));
 }
 
 std::string voice_of(const std::string& file) {
@@ -89,7 +90,7 @@ void read_course(const std::string& file, int number_field, const std::string& o
             field.find_first_not_of("0123456789") != std::string::npos)
             continue;
         const int n = std::atoi(field.c_str());
-        const std::string text = speech_text(foreign);
+        const std::string text = speech_text(foreign, voice);
         if (n <= 0 || text.empty()) continue;
         char s[16];
         std::snprintf(s, sizeof s, "%05d", n);
@@ -109,7 +110,7 @@ void read_sayings(const std::string& folder, const std::string& out, Jobs& jobs)
             os::read_lines(folder + "/b" + std::to_string(k) + ".txt");
         if (b.size() < 3 || Trim(b[1]) != "sent1" || Trim(b[2]).empty()) continue;
         for (const std::string& row : os::read_lines(folder + "/" + Trim(b[2]))) {
-            const std::string text = speech_text(Trim(pole_linii(row, 1)));
+            const std::string text = speech_text(Trim(pole_linii(row, 1)), voice);
             const std::string file = Trim(pole_linii(row, 2));
             if (text.empty() || file.empty() || file.find('/') != std::string::npos ||
                 file.find('\\') != std::string::npos)

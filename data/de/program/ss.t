@@ -1,0 +1,3 @@
+ß=ss
+gibt's=gibt es
+geht's=geht es

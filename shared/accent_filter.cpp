@@ -3,6 +3,7 @@
 #include "core/keyboard.h"
 #include "core/startup.h"
 #include "platform/os/codepage.h"
+#include "platform/ui/controls.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -40,6 +41,14 @@ bool insert_text(QObject* box, const QString& text) {
     return false;
 }
 
+// The character set a box reads its bytes in: a text box of ours by its own
+// font (the search box shows the Polish set until its French box is ticked),
+// any other in the edition's.
+int charset_of(QObject* box) {
+    if (auto* e = dynamic_cast<ui::Edit*>(box)) return e->GetFont().charset;
+    return czcionka_charset;
+}
+
 } // namespace
 
 AccentFilter::AccentFilter(QObject* parent, bool key_press)
@@ -61,8 +70,9 @@ bool AccentFilter::eventFilter(QObject* watched, QEvent* event) {
     char ch = typed.empty() ? '\0' : typed[0];
     klawiatura_KeyPress(ch);
     if (oczekujaca_litera == ' ') return false;
+    // Inserted as the byte the box will hand back, whatever it shows.
     const std::string letter(1, ch);
-    return insert_text(watched, QString::fromStdString(os::to_utf8(letter, czcionka_charset)));
+    return insert_text(watched, QString::fromStdString(os::to_utf8(letter, charset_of(watched))));
 }
 
 } // namespace trainer

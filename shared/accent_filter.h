@@ -2,8 +2,9 @@
 // German and French letters typed with Ctrl + letter: the typing windows
 // install this filter on their edit boxes. Every key press goes to
 // klawiatura_KeyDown and the typed character to klawiatura_KeyPress; a
-// pending letter is inserted into the box (in the edition's character set,
-// czcionka_charset) in place of the key's own text.
+// pending letter is inserted into the box in place of the key's own text, in
+// the box's own character set (a ui::Edit's font; the edition's,
+// czcionka_charset, for other boxes), so the box's text holds its byte.
 #include <QObject>
 
 namespace trainer {

@@ -217,8 +217,12 @@ void Edit::SetText(const std::string& text) {
 }
 
 void Edit::SetFont(const Font& font) {
+    // The box holds bytes: another character set shows the same bytes anew.
+    const bool recode = font.charset != font_.charset && !text().isEmpty();
+    const std::string bytes = recode ? Text() : std::string();
     font_ = font;
     setFont(qfont(font));
+    if (recode) setText(to_qt(bytes, font_.charset));
 }
 
 void Edit::SetMaxLength(int n) {

@@ -243,7 +243,7 @@ class Edit : public Control<QLineEdit> {
 
     std::string Text() const;
     void SetText(const std::string& text); // fires OnChange when it differs
-    void SetFont(const Font& font);
+    void SetFont(const Font& font); // another character set shows the same bytes anew
     const Font& GetFont() const { return font_; }
     void SetMaxLength(int n);
     void SelectAll() { selectAll(); }

@@ -1,6 +1,7 @@
 // Accented letters in the edit boxes: the filter inserts the pending letter in
 // the edition's character set.
 #include "core/startup.h"
+#include "platform/ui/controls.h"
 #include "platform_ui/qt_app.h"
 #include "shared/accent_filter.h"
 
@@ -61,6 +62,31 @@ TEST(AccentFilterTest, KeyDownOnlyBoxInsertsNothing) {
     press(&box, 'A', Qt::ControlModifier);
     EXPECT_EQ(box.text(), "");
     jezyk_edycji = 0;
+}
+
+// A box of ours whose font shows another set than the edition's (the French
+// dictionary's search box before its French box is ticked) gets the letter's
+// byte all the same, and shows it anew when its set changes.
+TEST(AccentFilterTest, BoxInAnotherCharsetKeepsTheLettersByte) {
+    testsupport::qt_app();
+    jezyk_edycji = 3;
+    czcionka_charset = 0;
+    ui::Edit box(nullptr);
+    ui::Font polski = box.GetFont();
+    polski.charset = 238;
+    box.SetFont(polski);
+    trainer::AccentFilter::install(&box);
+    press(&box, 'Y', Qt::ControlModifier);
+    press(&box, 'R', Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), "\xEA\xE9");
+    EXPECT_EQ(box.text(), QString::fromUtf8("ęé"));
+    ui::Font zachodni = polski;
+    zachodni.charset = 0;
+    box.SetFont(zachodni);
+    EXPECT_EQ(box.Text(), "\xEA\xE9");
+    EXPECT_EQ(box.text(), QString::fromUtf8("êé"));
+    jezyk_edycji = 0;
+    czcionka_charset = 238;
 }
 
 } // namespace

@@ -24,11 +24,12 @@ namespace testsupport {
 
 class DictionaryRun : public QtFixture {
   protected:
-    DemoEdition demo{linked_folders};
+    DemoEdition demo;
     TempDir runtime;
     std::vector<std::string> grane;
 
-    DictionaryRun() {
+    // On the demo edition `edition` ("" English, "de", "fr").
+    explicit DictionaryRun(const std::string& edition = "") : demo(linked_folders, edition) {
         if (const char* old = std::getenv("XDG_RUNTIME_DIR")) {
             stary_runtime_ = old;
             mial_runtime_ = true;

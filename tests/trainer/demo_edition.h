@@ -54,16 +54,27 @@ inline void copy_tree(const std::string& from, const std::string& to, bool learn
 struct linked_folders_t {};
 inline constexpr linked_folders_t linked_folders{};
 
+// The built demo editions: "" the English one (build/demo), "de" and "fr"
+// the German and French ones (build/demo-de, build/demo-fr).
+inline std::string demo_program_dir(const std::string& edition) {
+    return edition.empty() ? DEMO_PROGRAM_DIR
+                           : std::string(DEMO_EDITIONS_DIR) + "/demo-" + edition + "/program";
+}
+inline std::string demo_disc_dir(const std::string& edition) {
+    return edition.empty() ? DEMO_DISC_DIR
+                           : std::string(DEMO_EDITIONS_DIR) + "/demo-" + edition + "/disc";
+}
+
 class DemoEdition {
   public:
-    DemoEdition() {
-        copy_tree(DEMO_PROGRAM_DIR, program(), false);
-        copy_tree(DEMO_DISC_DIR, dir.path() + "disc/", true);
+    explicit DemoEdition(const std::string& edition = "") {
+        copy_tree(demo_program_dir(edition), program(), false);
+        copy_tree(demo_disc_dir(edition), dir.path() + "disc/", true);
         reset();
     }
-    explicit DemoEdition(linked_folders_t) {
-        copy_tree(DEMO_PROGRAM_DIR, program(), false, true);
-        copy_tree(DEMO_DISC_DIR, dir.path() + "disc/", true, true);
+    explicit DemoEdition(linked_folders_t, const std::string& edition = "") {
+        copy_tree(demo_program_dir(edition), program(), false, true);
+        copy_tree(demo_disc_dir(edition), dir.path() + "disc/", true, true);
         reset();
     }
     ~DemoEdition() { reset(); }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <set>
 #include <unistd.h>
 
@@ -97,24 +96,10 @@ void przerob_lekcje(std::vector<int>& typy, std::vector<std::string>& wiersze) {
 TEST(LessonWalk, AWordLessonAndASentenceLessonThroughEveryTypeTheyOffer) {
     testsupport::qt_app();
     testsupport::DemoEdition demo;
-    demo.write("usr.t", "1=Anna\r\n");
-
     przerywniki = 0;
     std::vector<int> typy_slow, typy_zdan;
     std::vector<std::string> wiersze;
-    ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); }); // log in
-    OpcjeStartu opcje;
-    opcje.token = testsupport::unique_token();
-    opcje.okna_komunikatow = false;
-    opcje.po_pokazaniu = [&](TForm1& f) {
-        ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
-        testsupport::wait_ms(200);
-        core::ui().play_wav = [](const std::string&, bool) {};
-
-        f.btn_cwiczenia.Click();
-        ASSERT_NE(WyborZdanForm, nullptr);
-        TWyborZdanForm& w = *WyborZdanForm;
-
+    const auto lekcje = [&](TWyborZdanForm& w) {
         // Five words of the first section.
         kliknij_wiersz(w.pb_paczki, pozycja_paczki(w, "001-1-01"));
         ASSERT_TRUE(w.B_OK.Visible());
@@ -128,21 +113,8 @@ TEST(LessonWalk, AWordLessonAndASentenceLessonThroughEveryTypeTheyOffer) {
         kliknij_wiersz(w.pb_paczki, zdania);
         przerob_lekcje(typy_zdan, wiersze);
         w.B_OKClick();
-
-        w.close();
-        f.close();
     };
-    QTimer straz;
-    QObject::connect(&straz, &QTimer::timeout, [] {
-        ADD_FAILURE() << "a window was left open";
-        for (int k = 0; k < 5; ++k)
-            if (QWidget* m = QApplication::activeModalWidget()) m->close();
-        if (WyborZdanForm) WyborZdanForm->close();
-        if (Form1) Form1->close();
-    });
-    straz.start(60000);
-    EXPECT_EQ(uruchom_trenera(0, nullptr, opcje), 0);
-    ui::set_next_modal_hook(nullptr);
+    EXPECT_EQ(testsupport::w_wyborze_cwiczen(demo, lekcje), 0);
 
     // 5 x 8 word questions and 12 + 10 + 11 + 11 + 12 + 12 sentence questions:
     // an interlude after every 21 of them.

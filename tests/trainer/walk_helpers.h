@@ -4,7 +4,11 @@
 // as long as the test says.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,11 @@
 #include "core/statistics.h"
 #include "platform/ui/sound_file.h"
 #include "platform_ui/qt_app.h"
+#include "core/ui_hooks.h"
+#include "support/unique_token.h"
+#include "trainer/demo_edition.h"
+#include "trainer/form1.h"
+#include "trainer/start.h"
 #include "trainer/windows.h"
 #include "trainer/wybor_zdan_geometry.h"
 
@@ -43,6 +52,47 @@ inline void wybierz(TWyborZdanForm& w, const std::string& nazwa) {
         key_click(&w, Qt::Key_Down);
     }
     ADD_FAILURE() << "no exercise " << nazwa;
+}
+
+// Runs the trainer with `opcje` to its end; a window still open after a
+// minute fails the test and is closed, so the run ends all the same.
+inline int uruchom_pilnowanego(OpcjeStartu& opcje) {
+    QTimer straz;
+    QObject::connect(&straz, &QTimer::timeout, [] {
+        ADD_FAILURE() << "a window was left open";
+        for (int k = 0; k < 5; ++k)
+            if (QWidget* m = QApplication::activeModalWidget()) m->close();
+        if (WyborZdanForm) WyborZdanForm->close();
+        if (Form1) Form1->close();
+    });
+    straz.start(60000);
+    return uruchom_trenera(0, nullptr, opcje);
+}
+
+// The trainer on the demo copy with one user, Anna: she logs in, the first
+// start's box is answered, sounds are silenced, the exercise chooser opens and
+// `act` works it; then the chooser and the main window close. The exit code.
+inline int w_wyborze_cwiczen(DemoEdition& demo, const std::function<void(TWyborZdanForm&)>& act) {
+    demo.write("usr.t", "1=Anna\r\n");
+    ui::set_next_modal_hook([](ui::Window& w) { key_click(&w, Qt::Key_Return); }); // log in
+    OpcjeStartu opcje;
+    opcje.token = unique_token();
+    opcje.okna_komunikatow = false;
+    opcje.po_pokazaniu = [&](TForm1& f) {
+        ui::set_next_modal_hook([](ui::Window& box) { key_click(&box, Qt::Key_Return); });
+        wait_ms(200);
+        core::ui().play_wav = [](const std::string&, bool) {};
+        f.btn_cwiczenia.Click();
+        EXPECT_NE(WyborZdanForm, nullptr);
+        if (WyborZdanForm) {
+            act(*WyborZdanForm);
+            WyborZdanForm->close();
+        }
+        f.close();
+    };
+    const int kod = uruchom_pilnowanego(opcje);
+    ui::set_next_modal_hook(nullptr);
+    return kod;
 }
 
 class Mikrofon : public core::RecorderDevice {

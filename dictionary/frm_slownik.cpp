@@ -206,7 +206,8 @@ void TFrmSlownik::Odswiez() {
     L_Opis.SetCaption("");
     K_Do_Nauki.SetVisible(false);
     k_zdania.SetVisible(false);
-    L_Ile_wybrano.SetCaption(tekst_liczby(lista_.ile(), szukane_slowo));
+    pokaz_linie_liczby(L_Ile_wybrano, tekst_liczby(lista_.ile(), szukane_slowo), szukane_slowo,
+                       znaki_szukanego);
     Suwak.SetRange(1, lista_.max_suwaka());
     Suwak.SetVisible(lista_.suwak_widoczny());
     Suwak.SetPosition(1);
@@ -253,6 +254,7 @@ void TFrmSlownik::K_SzukajClick() {
     if (Form23) {
         Form23->place(x() + (width() - Form23->width()) / 2, y() + (height() - Form23->height()) / 2);
         Form23->show_modal();
+        znaki_szukanego = Form23->ZnakiTekstu();
     }
     const std::string slowo = Trim(szukane_slowo);
     if (slowo.empty()) return;

@@ -48,6 +48,7 @@ class TFrmSlownik : public ui::Window {
     std::string szukane_slowo;
     std::string ostatnie_szukane;
     OpcjeSzukania opcje;
+    int znaki_szukanego = 238; // the search word's character set
 
     const TListaSlownika& lista() const { return lista_; }
     const std::vector<int>& zdania_slownika() const { return zdania_; }

@@ -151,6 +151,14 @@ void TForm23::Edit1Change() {
     B_OK.SetVisible(!Edit1.Text().empty());
 }
 
+void pokaz_linie_liczby(ui::Label& l, const std::string& linia, const std::string& szukane, int charset) {
+    const size_t at = szukane.empty() ? std::string::npos : linia.find('"' + szukane + '"');
+    if (at == std::string::npos)
+        l.SetCaption(linia);
+    else
+        l.SetCaption(linia, at + 1, szukane.size(), charset);
+}
+
 void TForm23::CheckBox1Click() {
     ui::Font f = Edit1.GetFont();
     f.charset = CheckBox1.Checked() ? 0 : 238;

@@ -24,6 +24,10 @@ struct OpcjeSzukania {
 // The trainer's search text, left here by OK and emptied by a cancel.
 extern std::string szukany_tekst;
 
+// Shows a count line that quotes the search text `szukane`, the quoted text
+// in its own character set (the western one after the French box).
+void pokaz_linie_liczby(ui::Label& l, const std::string& linia, const std::string& szukane, int charset);
+
 class TForm23 : public ui::Window {
     Q_OBJECT
 
@@ -52,6 +56,8 @@ class TForm23 : public ui::Window {
     void B_ZamknijClick();
     void Edit1Change();
     void CheckBox1Click();
+    // The character set of the search text: 0 with the French box ticked.
+    int ZnakiTekstu() const { return Edit1.GetFont().charset; }
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
 
   protected:

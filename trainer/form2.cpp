@@ -275,7 +275,10 @@ void TForm2::K_filtrClick() {
 
 void TForm2::k_szukajClick() {
     szukany_tekst.clear();
-    if (Form23) Form23->show_modal();
+    if (Form23) {
+        Form23->show_modal();
+        znaki_szukanego_ = Form23->ZnakiTekstu();
+    }
     const std::string tekst = Trim(szukany_tekst);
     if (tekst.empty()) return;
     pokaz_filtr(false);
@@ -314,8 +317,9 @@ void TForm2::pokaz_znalezione() {
     // With nothing found the grid keeps one empty row.
     Grid1.SetRowCount(std::max<int>(1, static_cast<int>(znalezione_.size())));
     Grid1.Refresh();
-    L_Ile_wybrano.SetCaption(
-        generator::linia_liczby(static_cast<int>(znalezione_.size()), szukany_));
+    pokaz_linie_liczby(L_Ile_wybrano,
+                       generator::linia_liczby(static_cast<int>(znalezione_.size()), szukany_),
+                       szukany_, znaki_szukanego_);
     K_Edycja.SetVisible(false);
     K_Usun_Slowko.SetVisible(false);
     K_Kom_Usera.SetVisible(false);

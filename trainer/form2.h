@@ -84,6 +84,7 @@ class TForm2 : public ui::Window {
     generator::ListaCwiczenia cwiczenie_;
     std::vector<int> numery_grup_; // filter combo entry k >= 1 -> group number
     std::string szukany_;
+    int znaki_szukanego_ = 238; // szukany_'s character set
     enum class Widok { wszystkie, filtr, szukane } widok_ = Widok::wszystkie;
     generator::Filtr filtr_;
     generator::Szukanie opcje_;

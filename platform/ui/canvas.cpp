@@ -102,8 +102,12 @@ int Canvas::TextHeight() const {
 }
 
 void Canvas::DrawText(const QRect& r, const std::string& text, Qt::Alignment align, bool wrap) {
+    DrawText(r, to_qt(text, font_.charset), align, wrap);
+}
+
+void Canvas::DrawText(const QRect& r, const QString& text, Qt::Alignment align, bool wrap) {
     const int flags = static_cast<int>(align) | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    p_.drawText(r, flags, to_qt(text, font_.charset));
+    p_.drawText(r, flags, text);
 }
 
 namespace {

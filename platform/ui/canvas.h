@@ -61,6 +61,7 @@ class Canvas {
     int TextHeight() const;
     // Text in a rectangle: Qt alignment flags; `wrap` breaks lines at words.
     void DrawText(const QRect& r, const std::string& text, Qt::Alignment align, bool wrap);
+    void DrawText(const QRect& r, const QString& text, Qt::Alignment align, bool wrap);
 
     // Copies `src_rect` of `src` to `dest` (top-left), clipped to the update
     // rectangle and to the source image.

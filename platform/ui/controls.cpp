@@ -67,8 +67,17 @@ void Strings::Assign(const std::vector<std::string>& lines) {
 Label::Label(QWidget* parent) : Clickable<QWidget>(parent) {}
 
 void Label::SetCaption(const std::string& text) {
-    if (text == caption_) return;
+    SetCaption(text, 0, 0, font_.charset);
+}
+
+void Label::SetCaption(const std::string& text, size_t from, size_t length, int charset) {
+    from = std::min(from, text.size());
+    const Part part{from, std::min(length, text.size() - from), charset};
+    if (text == caption_ && part.from == part_.from && part.length == part_.length &&
+        part.charset == part_.charset)
+        return;
     caption_ = text;
+    part_ = part;
     update();
 }
 
@@ -114,7 +123,14 @@ void Label::paintEvent(QPaintEvent* e) {
     Font f = font_;
     if (!isEnabled()) f.color = 0xFF808080u;
     c.SetFont(f);
-    c.DrawText(rect(), caption_, halign_ | valign_, wrap_);
+    c.DrawText(rect(), Text(), halign_ | valign_, wrap_);
+}
+
+QString Label::Text() const {
+    if (part_.length == 0 || part_.charset == font_.charset) return to_qt(caption_, font_.charset);
+    return to_qt(caption_.substr(0, part_.from), font_.charset) +
+           to_qt(caption_.substr(part_.from, part_.length), part_.charset) +
+           to_qt(caption_.substr(part_.from + part_.length), font_.charset);
 }
 
 // ---- Image

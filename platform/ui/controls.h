@@ -171,7 +171,12 @@ class Label : public Clickable<QWidget> {
     explicit Label(QWidget* parent);
 
     void SetCaption(const std::string& text);
+    // A caption of which text[from, from + length) is in `charset` and the rest
+    // in the font's: a foreign word quoted in a Polish line.
+    void SetCaption(const std::string& text, size_t from, size_t length, int charset);
     const std::string& Caption() const { return caption_; }
+    // The caption as it is shown.
+    QString Text() const;
     void SetFont(const Font& font);
     const Font& GetFont() const { return font_; }
     void SetFontColor(QRgb color);
@@ -186,6 +191,11 @@ class Label : public Clickable<QWidget> {
 
   private:
     std::string caption_;
+    struct Part {
+        size_t from = 0, length = 0;
+        int charset = 238;
+    };
+    Part part_; // length 0: the whole caption is in the font's character set
     Font font_;
     bool wrap_ = false;
     bool transparent_ = true;

@@ -89,6 +89,9 @@ TEST_F(FrenchDictionary, AWordWithAnAccentTypedWithTheCtrlKeys) {
                   EXPECT_EQ(unticked, "fenętre");
                   EXPECT_EQ(ticked, "fenêtre");
                   ASSERT_EQ(rows(f).size(), 1u);
+                  // The count line quotes the word in its own set.
+                  EXPECT_EQ(f.L_Ile_wybrano.Text().toStdString(),
+                            "Słowo \"fenêtre\" wystąpiło 1 raz.");
                   // The foreign column in the western character set, the
                   // Polish one in the Polish set.
                   EXPECT_EQ(shown(*f.L[0]), "la fenêtre");

@@ -129,7 +129,7 @@ QImage landscape() {
         // the title in the sky, left of the close button
         p.setFont(font(20, true));
         p.setPen(alpha(white, 210));
-        p.drawText(QRectF(24, 0, 700, STRIP_H), Qt::AlignVCenter | Qt::AlignRight,
+        p.drawText(QRectF(24, 0, geo4::K_menu.x - 12 - 24, STRIP_H), Qt::AlignVCenter | Qt::AlignRight,
                    QStringLiteral("Tavolent 4.0"));
     }
     card_and_band(img);

@@ -10,6 +10,9 @@
 
 namespace htmlview {
 
+// What a document on show was read as: a page, plain text, or a picture.
+enum TDocumentKind : uint8_t { dkHtml, dkText, dkImage };
+
 // The form-control values of a page, kept with its history entry: for each
 // form of the page, its controls' "name=value" pairs.
 using TFormData = std::vector<std::vector<std::string>>;
@@ -28,7 +31,7 @@ constexpr int ViewOffset(TViewPosition p) { return static_cast<int>(static_cast<
 
 struct PositionObj {
     TViewPosition Pos = 0;
-    uint8_t FileType = 0;
+    TDocumentKind FileType = dkHtml;
     std::unique_ptr<TFormData> FormData;
 };
 

@@ -172,21 +172,21 @@ void THtmlPane::SetProcessing(bool on) {
 
 // ------------------------------------------------------------------ loading
 
-void THtmlPane::LoadFromFile(const std::string& file_name) { LoadAndRecord(file_name, 0); }
-void THtmlPane::LoadImageFile(const std::string& file_name) { LoadAndRecord(file_name, 2); }
+void THtmlPane::LoadFromFile(const std::string& file_name) { LoadAndRecord(file_name, dkHtml); }
+void THtmlPane::LoadImageFile(const std::string& file_name) { LoadAndRecord(file_name, dkImage); }
 
 void THtmlPane::LoadTextFile(const std::string& file_name) {
     if (processing_ || file_name.empty()) return;
-    LoadDocument(file_name, 1);
+    LoadDocument(file_name, dkText);
 }
 
-void THtmlPane::LoadAndRecord(const std::string& file_name, int kind) {
+void THtmlPane::LoadAndRecord(const std::string& file_name, TDocumentKind kind) {
     if (processing_ || file_name.empty()) return;
     THistoryEntry old;
     old.File = current_file_;
     old.Title = title_;
     old.Position.Pos = Position();
-    old.Position.FileType = static_cast<uint8_t>(kind_);
+    old.Position.FileType = kind_;
     old.Position.FormData = doc_->CollectFormData();
     // A failing load drops `old` (and its form data) on the way out.
     LoadDocument(file_name, kind);
@@ -198,8 +198,8 @@ void THtmlPane::LoadFromHistory(const std::string& file_name, TViewPosition pos)
     std::string name, dest;
     split_destination(file_name, name, dest);
     // The page on show keeps what was typed into it; only the view moves.
-    if (kind_ != 0 || current_file_.empty() || full_name(name) != current_file_) {
-        LoadAndRecord(name, 0);
+    if (kind_ != dkHtml || current_file_.empty() || full_name(name) != current_file_) {
+        LoadAndRecord(name, dkHtml);
         RestoreFormsFromHistory();
     }
     SetPosition(pos);
@@ -217,7 +217,7 @@ void THtmlPane::RestoreFormsFromHistory() {
     surface_->update();
 }
 
-void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
+void THtmlPane::LoadDocument(const std::string& file_name, TDocumentKind kind) {
     std::string name, dest;
     split_destination(file_name, name, dest);
     refresh_delay_ = 0;
@@ -265,11 +265,11 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
     TReadResult result;
     try {
         std::string text;
-        if (kind != 2 && !os::read_file(path, text)) throw std::runtime_error("Can't read file: " + name);
+        if (kind != dkImage && !os::read_file(path, text)) throw std::runtime_error("Can't read file: " + name);
         if (OnParseBegin) OnParseBegin(text);
         source_length_ = text.size();
         TReadHandlers h;
-        if (kind == 0) {
+        if (kind == dkHtml) {
             if (OnSoundRequest) OnSoundRequest("", 0, true);
             h.OnLink = OnLink;
             h.OnSoundRequest = OnSoundRequest;
@@ -294,7 +294,7 @@ void THtmlPane::LoadDocument(const std::string& file_name, int kind) {
                 refresh_url_ = u == std::string::npos ? std::string() : Trim(content.substr(u + 4));
             };
             ReadHtmlDocument(text, *doc_, h, result);
-        } else if (kind == 1) {
+        } else if (kind == dkText) {
             ReadTextDocument(text, *doc_);
         } else {
             ReadHtmlDocument("<img src=\"" + name + "\">", *doc_, h, result);

@@ -125,7 +125,7 @@ class THtmlPane : public QWidget, public TViewerHost {
     // ---- state
     const std::string& CurrentFile() const { return current_file_; }
     const std::string& DocumentTitle() const { return title_; }
-    int DocumentKind() const { return kind_; }
+    TDocumentKind DocumentKind() const { return kind_; }
     bool Processing() const { return processing_; }
     const std::string& LinkUnderMouse() const { return url_; }
     TSectionList& Document() { return *doc_; }
@@ -303,10 +303,10 @@ class THtmlPane : public QWidget, public TViewerHost {
   private:
     friend class TPaintPanel;
 
-    void LoadDocument(const std::string& file_name, int kind);
+    void LoadDocument(const std::string& file_name, TDocumentKind kind);
     // Empties the document, its panels leaving through the current events.
     void ClearDocument();
-    void LoadAndRecord(const std::string& file_name, int kind);
+    void LoadAndRecord(const std::string& file_name, TDocumentKind kind);
     void RestoreFormsFromHistory();
     void FormatDocument();
     void Reformat();
@@ -343,7 +343,7 @@ class THtmlPane : public QWidget, public TViewerHost {
     std::string title_;
     std::string base_;
     std::string base_target_;
-    int kind_ = 0;
+    TDocumentKind kind_ = dkHtml;
     int max_vertical_ = 0;
     int max_horz_ = 0;
     int refresh_delay_ = 0;

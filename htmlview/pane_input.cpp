@@ -101,7 +101,7 @@ void THtmlPane::PushHistory(THistoryEntry old) {
     now.File = current_file_;
     now.Title = title_;
     now.Position.Pos = Position();
-    now.Position.FileType = static_cast<uint8_t>(kind_);
+    now.Position.FileType = kind_;
     if (history_.Push(std::move(old), std::move(now), history_max_) && OnHistoryChange) OnHistoryChange();
 }
 
@@ -149,7 +149,7 @@ void THtmlPane::FollowUrl(const std::string& url) {
     old.File = current_file_;
     old.Title = title_;
     old.Position.Pos = Position();
-    old.Position.FileType = static_cast<uint8_t>(kind_);
+    old.Position.FileType = kind_;
     if (url[0] == '#') {
         if (ScrollToAnchor(url.substr(1))) {
             PushHistory(std::move(old));

@@ -444,15 +444,28 @@ void ThtmlTable::CellWidths(ui::HtmlCanvas& canvas) {
         }
 }
 
-void ThtmlTable::GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min_sum, int& max_sum) {
-    CellWidths(canvas);
+// The columns' widths cleared and built up by `for_cell(cell, c0, c1)` for each
+// cell by span, the cell covering columns [c0, c1); then no maximum stays
+// below its minimum.
+template <class ForCell>
+void ThtmlTable::WidthsByCells(ForCell for_cell) {
     std::fill(ColMin.begin(), ColMin.end(), 0);
     std::fill(ColMax.begin(), ColMax.end(), 0);
     std::fill(ColPercent.begin(), ColPercent.end(), 0);
     for (TCellObj* cell : CellsBySpan()) {
         const int c0 = cell->Column;
         const int c1 = std::min(ColumnCount, c0 + cell->SpanCols);
-        if (c0 >= c1) continue;
+        if (c0 < c1) for_cell(cell, c0, c1);
+    }
+    for (int c = 0; c < ColumnCount; ++c) {
+        const size_t k = static_cast<size_t>(c);
+        ColMax[k] = std::max(ColMax[k], ColMin[k]);
+    }
+}
+
+void ThtmlTable::GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min_sum, int& max_sum) {
+    CellWidths(canvas);
+    WidthsByCells([&](TCellObj* cell, int c0, int c1) {
         int mn = cell->CellMin, mx = cell->CellMax;
         const bool pixels = cell->AskedWd >= 1 && !cell->AskedWdPercent;
         if (c1 - c0 == 1) {
@@ -460,7 +473,7 @@ void ThtmlTable::GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min_sum, int& max_s
             if (pixels) mx = std::max(mn, cell->AskedWd + cell->SideExtra + CellGap);
             ColMin[c] = std::max(ColMin[c], mn);
             ColMax[c] = std::max(ColMax[c], mx);
-            continue;
+            return;
         }
         if (pixels) mn = mx = std::max(mn, cell->AskedWd);
         auto spread = [&](std::vector<int>& col, int need) {
@@ -477,14 +490,9 @@ void ThtmlTable::GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min_sum, int& max_s
         };
         spread(ColMin, mn);
         spread(ColMax, mx);
-    }
-    min_sum = max_sum = 0;
-    for (int c = 0; c < ColumnCount; ++c) {
-        const size_t k = static_cast<size_t>(c);
-        ColMax[k] = std::max(ColMax[k], ColMin[k]);
-        min_sum += ColMin[k];
-        max_sum += ColMax[k];
-    }
+    });
+    min_sum = std::accumulate(ColMin.begin(), ColMin.end(), 0);
+    max_sum = std::accumulate(ColMax.begin(), ColMax.end(), 0);
 }
 
 void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_sum, int& max_sum) {
@@ -493,13 +501,7 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
     if (CachedLayoutCount != count || width_key_ != width || count == 0) {
         CachedLayoutCount = count;
         width_key_ = width;
-        std::fill(ColMin.begin(), ColMin.end(), 0);
-        std::fill(ColMax.begin(), ColMax.end(), 0);
-        std::fill(ColPercent.begin(), ColPercent.end(), 0);
-        for (TCellObj* cell : CellsBySpan()) {
-            const int c0 = cell->Column;
-            const int c1 = std::min(ColumnCount, c0 + cell->SpanCols);
-            if (c0 >= c1) continue;
+        WidthsByCells([&](TCellObj* cell, int c0, int c1) {
             const int mn = cell->CellMin, mx = cell->CellMax;
             int p = 0;
             if (cell->AskedWdPercent)
@@ -511,7 +513,7 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
                 ColMax[c] = std::max(ColMax[c], mx);
                 ColMin[c] = std::max(ColMin[c], mn);
                 ColPercent[c] = std::max(ColPercent[c], p);
-                continue;
+                return;
             }
             int min_s = 0, max_s = 0, pct_s = 0, free = 0;
             for (int c = c0; c < c1; ++c) {
@@ -537,7 +539,7 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
                 };
                 spread(ColMin, mn, min_s);
                 spread(ColMax, mx, max_s);
-                continue;
+                return;
             }
             const int each = free > 0 ? std::max(0, (p - pct_s) / free) : 0;
             if (free == 0 && p > pct_s) {
@@ -548,7 +550,7 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
                     if (ColPercent[static_cast<size_t>(c)] == 0) ColPercent[static_cast<size_t>(c)] = each;
             }
             const int total = std::max(pct_s, p);
-            if (total < 1) continue;
+            if (total < 1) return;
             if (const int excess = mn - min_s; excess > 0) {
                 const bool by_percent = free < 1 || max_s < 1;
                 for (int c = c0; c < c1; ++c) {
@@ -561,11 +563,7 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
                     const size_t k = static_cast<size_t>(c);
                     ColMax[k] += MulDiv(excess, ColPercent[k], total);
                 }
-        }
-        for (int c = 0; c < ColumnCount; ++c) {
-            const size_t k = static_cast<size_t>(c);
-            ColMax[k] = std::max(ColMax[k], ColMin[k]);
-        }
+        });
     }
     min_sum = std::accumulate(ColMin.begin(), ColMin.end(), 0);
     max_sum = std::accumulate(ColMax.begin(), ColMax.end(), 0);

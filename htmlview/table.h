@@ -184,6 +184,8 @@ class ThtmlTable : public TSectionBase {
 
     std::vector<TCellObj*> CellsBySpan();
     void CellWidths(ui::HtmlCanvas& canvas);
+    template <class ForCell>
+    void WidthsByCells(ForCell for_cell);
     void GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min, int& max);
     void GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min, int& max);
     void WidthsByMinMax(int target);

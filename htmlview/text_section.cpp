@@ -433,27 +433,41 @@ int TSection::XInLine(const LineRec& line, int count) const {
     return x;
 }
 
-int TSection::FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int start, int max,
-                                const LineRec* line) {
-    FitCache& c = fit_cache_;
-    const bool cached = !justified(line);
-    if (cached && c.canvas == &canvas && c.generation == fit_generation_ && c.start == start && c.width == width &&
-        c.max == max)
-        return c.result;
+// The walk both counts share: characters from `start` up to `end` that fit
+// into `width`, with the line's justification when a line is given. A picture
+// that floats goes to `on_float(obj, count)`: kFloatTakesNoRoom counts it as
+// taking no room, kFloatCounted counts it without a width check, and any other
+// answer ends the walk with that count.
+namespace {
+constexpr int kFloatTakesNoRoom = -1;
+constexpr int kFloatCounted = -2;
+} // namespace
+
+template <class OnFloat>
+int TSection::CountThatFits(int width, int start, int end, const LineRec* line, OnFloat on_float) {
     int count = 0;
     long long w = 0;
     int space_k = 0;
     if (justified(line))
         for (int i = line->Start; i < start; ++i)
             if (justify_space(Text[static_cast<size_t>(i)])) ++space_k;
-    const int end = std::min(start + max, TextLength());
     for (int i = start; i < end;) {
         const char16_t ch = Text[static_cast<size_t>(i)];
         if (ch == kImageChar || ch == kControlChar || ch == kBreakChar) {
             int add = 0;
             if (ch == kImageChar) {
-                if (const TFloatingObj* obj = Images.FindObject(i); obj && !obj->Floats())
+                TFloatingObj* obj = Images.FindObject(i);
+                if (obj && obj->Floats()) {
+                    const int r = on_float(*obj, count);
+                    if (r == kFloatCounted) {
+                        ++count;
+                        ++i;
+                        continue;
+                    }
+                    if (r != kFloatTakesNoRoom) return r;
+                } else if (obj) {
                     add = obj->OuterWidth();
+                }
             } else if (ch == kControlChar) {
                 if (const TFormControlObj* ctl = ControlAt(i)) add = ctl->OuterWidth();
             }
@@ -486,6 +500,19 @@ int TSection::FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int sta
         if (fitted < n) break;
         i += n;
     }
+    return count;
+}
+
+int TSection::FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int start, int max,
+                                const LineRec* line) {
+    FitCache& c = fit_cache_;
+    const bool cached = !justified(line);
+    if (cached && c.canvas == &canvas && c.generation == fit_generation_ && c.start == start && c.width == width &&
+        c.max == max)
+        return c.result;
+    const int end = std::min(start + max, TextLength());
+    const int count =
+        CountThatFits(width, start, end, line, [](TFloatingObj&, int) { return kFloatTakesNoRoom; });
     if (cached) c = {&canvas, start, width, max, count, fit_generation_};
     return count;
 }
@@ -504,51 +531,17 @@ int TSection::FindLayoutCount(int width, int start, int max, int y, IndentManage
     if (Images.Empty() && FormControls.empty() &&
         static_cast<long long>(max_char_width_) * max <= static_cast<long long>(width))
         return max;
-
-    int count = 0;
-    long long w = 0;
-    const int end = start + max;
-    for (int i = start; i < end;) {
-        const char16_t ch = Text[static_cast<size_t>(i)];
-        if (ch == kImageChar || ch == kControlChar) {
-            int add = 0;
-            if (ch == kImageChar) {
-                TFloatingObj* obj = Images.FindObject(i);
-                if (obj && obj->Floats()) {
-                    if (count == 0) {
-                        // First on the line: placed now, narrowing the line.
-                        const int need = obj->OuterWidth();
-                        if (need > width && indents.GetNextWiderY(y) > y) return 0;
-                        indents.UpdateForImage(y, *obj);
-                        float_line = true;
-                        return 1;
-                    }
-                    pending.push_back(obj);
-                    ++count;
-                    ++i;
-                    continue;
-                }
-                if (obj) add = obj->OuterWidth();
-            } else if (const TFormControlObj* ctl = ControlAt(i)) {
-                add = ctl->OuterWidth();
-            }
-            if (w + add > width) break;
-            w += add;
-            ++count;
-            ++i;
-            continue;
+    return CountThatFits(width, start, start + max, nullptr, [&](TFloatingObj& obj, int count) {
+        if (count > 0) {
+            pending.push_back(&obj);
+            return kFloatCounted;
         }
-        const int n = std::max(1, TextRun(i, end - i));
-        const ui::FontFace& face = *Fonts.GetFontObjAt(i)->TheFont.Face;
-        int extent = 0;
-        const int fitted = face.fit(WideView(Text).substr(static_cast<size_t>(i), static_cast<size_t>(n)),
-                                    static_cast<int>(std::min<long long>(INT_MAX, width - w)), &extent);
-        w += extent;
-        count += fitted;
-        if (fitted < n) break;
-        i += n;
-    }
-    return count;
+        // First on the line: placed now, narrowing the line.
+        if (obj.OuterWidth() > width && indents.GetNextWiderY(y) > y) return 0;
+        indents.UpdateForImage(y, obj);
+        float_line = true;
+        return 1;
+    });
 }
 
 int TSection::ClearSpace(const IndentManager& indents, int y) const {

@@ -168,6 +168,8 @@ class TSection : public TSectionBase {
     // line's justification when a line is given.
     int FindCountThatFits(const ui::HtmlCanvas& canvas, int width, int start, int max,
                           const LineRec* line = nullptr);
+    template <class OnFloat>
+    int CountThatFits(int width, int start, int end, const LineRec* line, OnFloat on_float);
     // The layout variant: stops before a forced break and places floats; a
     // float placed at the start of the line sets `float_line`.
     int FindLayoutCount(int width, int start, int max, int y, IndentManager& indents,

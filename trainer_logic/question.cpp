@@ -229,7 +229,10 @@ void UstawieniePytania::wspolne(int typ) {
 }
 
 void UstawieniePytania::o_slowko(int typ) {
-    const bool podpowiedz_sluchowa = jezyk_edycji == 1 && !baza.pole_7[i].empty();
+    // The English edition's hint under a question only heard.
+    const auto podpowiedz_sluchowa = [&] {
+        if (jezyk_edycji == 1 && !baza.pole_7[i].empty()) podpowiedz(e, pl("Podpowiedź: ") + baza.pole_7[i]);
+    };
 
     switch (typ) {
     case cw_rozpoznawanie_ze_sluchu:
@@ -247,7 +250,7 @@ void UstawieniePytania::o_slowko(int typ) {
         e.polecenie = "Co oznacza?";
         p.dzwiek_pytania = rec;
         samoocena(polski);
-        if (podpowiedz_sluchowa) podpowiedz(e, pl("Podpowiedź: ") + baza.pole_7[i]);
+        podpowiedz_sluchowa();
         break;
     case cw_wybor_tlumaczenia:
         e.polecenie = pl("Wybierz tłumaczenie:");
@@ -258,7 +261,7 @@ void UstawieniePytania::o_slowko(int typ) {
         e.polecenie = pl("Wpisz usłyszane słowa:");
         p.dzwiek_pytania = rec;
         wpisywanie(obce);
-        if (podpowiedz_sluchowa) podpowiedz(e, pl("Podpowiedź: ") + baza.pole_7[i]);
+        podpowiedz_sluchowa();
         break;
     case cw_wpisywanie_tlumaczenia:
         e.polecenie = pl("Wpisz tłumaczenie:");

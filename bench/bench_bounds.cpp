@@ -1,9 +1,10 @@
 // What pages built to be costly cost: a 3000-row table whose every row
 // starts with a cell spanning 999 rows, 200 image-map circles with
-// coordinates near a million, and font sizes far past the int range. Each
-// page runs in a fresh process: read, laid out 800 pixels wide, painted,
-// and hit-tested over its first 600 by 400 pixels.
+// coordinates near a million, and font sizes, borders, margins and paddings
+// far past the int range. Each page runs in a fresh process: read, laid out
+// 800 pixels wide, painted, and hit-tested over its first 600 by 400 pixels.
 // Last line: rowspan_ms=.. rowspan_mb=.. circles_ms=.. circles_mb=.. fonts_ms=.. fonts_mb=..
+// borders_ms=.. borders_mb=..
 // (milliseconds for the whole page; megabytes: the process's peak resident size).
 #include <QApplication>
 #include <QImage>
@@ -44,6 +45,14 @@ std::string fonts_page() {
     std::string s;
     for (int i = 0; i < 500; ++i)
         s += "<basefont size=\"+99999999999\"><font size=\"+99999999999\">big</font><font size=\"-99999999999\">small</font>\n";
+    return s;
+}
+
+// Borders, margins and paddings given in lengths far past the int range.
+std::string borders_page() {
+    std::string s = "<style>div { border: 18888888888888px solid #606060; margin: 4px 0; padding: 4px; height: 44px }"
+                    "p { margin: 99999999999px; padding: 99999999999px; border: 99999999999px double red }</style>";
+    for (int i = 0; i < 20; ++i) s += "<div>A border past the int range</div><p>and a paragraph</p>\n";
     return s;
 }
 
@@ -94,20 +103,21 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         InitDisplay();
         const std::string picture = std::string(PAGES_DIR) + "/pics/sky.png";
-        const std::string pages[] = {rowspan_page(), circles_page(picture), fonts_page()};
-        run_case(pages[std::atoi(argv[2]) % 3]);
+        const std::string pages[] = {rowspan_page(), circles_page(picture), fonts_page(), borders_page()};
+        run_case(pages[std::atoi(argv[2]) % 4]);
         return 0;
     }
-    const char* names[] = {"rowspan", "circles", "fonts"};
-    double ms[3] = {}, mb[3] = {};
-    for (int i = 0; i < 3; ++i) {
+    const char* names[] = {"rowspan", "circles", "fonts", "borders"};
+    double ms[4] = {}, mb[4] = {};
+    for (int i = 0; i < 4; ++i) {
         if (!run_child(i, ms[i], mb[i])) {
             std::fprintf(stderr, "%s: the page failed\n", names[i]);
             return 1;
         }
         std::printf("%s: %.0f ms, peak %.0f MB\n", names[i], ms[i], mb[i]);
     }
-    std::printf("rowspan_ms=%.0f rowspan_mb=%.0f circles_ms=%.0f circles_mb=%.0f fonts_ms=%.0f fonts_mb=%.0f\n", ms[0],
-                mb[0], ms[1], mb[1], ms[2], mb[2]);
+    std::printf("rowspan_ms=%.0f rowspan_mb=%.0f circles_ms=%.0f circles_mb=%.0f fonts_ms=%.0f fonts_mb=%.0f "
+                "borders_ms=%.0f borders_mb=%.0f\n",
+                ms[0], mb[0], ms[1], mb[1], ms[2], mb[2], ms[3], mb[3]);
     return 0;
 }

@@ -1,10 +1,11 @@
 // What pages built to be costly cost: a 3000-row table whose every row
 // starts with a cell spanning 999 rows, 200 image-map circles with
 // coordinates near a million, and font sizes, borders, margins and paddings
-// far past the int range. Each page runs in a fresh process: read, laid out
+// far past the int range, the borders also painted scrolled halfway down.
+// Each page runs in a fresh process: read, laid out
 // 800 pixels wide, painted, and hit-tested over its first 600 by 400 pixels.
 // Last line: rowspan_ms=.. rowspan_mb=.. circles_ms=.. circles_mb=.. fonts_ms=.. fonts_mb=..
-// borders_ms=.. borders_mb=..
+// borders_ms=.. borders_mb=.. borders_halfway_ms=.. borders_halfway_mb=..
 // (milliseconds for the whole page; megabytes: the process's peak resident size).
 #include <QApplication>
 #include <QImage>
@@ -64,7 +65,8 @@ double peak_mb() {
 }
 
 // One page in this process: its milliseconds and the peak resident size.
-void run_case(const std::string& html) {
+// `halfway`: painted a second time scrolled halfway down the page.
+void run_case(const std::string& html, bool halfway) {
     const double ms = bench::seconds([&] {
         TSectionList doc(nullptr);
         bench::black_text(doc);
@@ -73,8 +75,12 @@ void run_case(const std::string& html) {
         QImage shot(600, 400, QImage::Format_RGB32);
         QPainter p(&shot);
         ui::HtmlCanvas canvas(p);
-        bench::lay_out(doc, canvas);
+        const int height = bench::lay_out(doc, canvas);
         doc.Draw(canvas, {0, 0, 600, 400}, 600, 0);
+        if (halfway) {
+            doc.SetScrollY(height / 2);
+            doc.Draw(canvas, {0, 0, 600, 400}, 600, 0);
+        }
         for (int y = 0; y < 400; y += 10)
             for (int x = 0; x < 600; x += 10) {
                 TUrlTarget url;
@@ -104,12 +110,13 @@ int main(int argc, char** argv) {
         InitDisplay();
         const std::string picture = std::string(PAGES_DIR) + "/pics/sky.png";
         const std::string pages[] = {rowspan_page(), circles_page(picture), fonts_page(), borders_page()};
-        run_case(pages[std::atoi(argv[2]) % 4]);
+        const int index = std::atoi(argv[2]) % 5;
+        run_case(pages[index == 4 ? 3 : index], index == 4);
         return 0;
     }
-    const char* names[] = {"rowspan", "circles", "fonts", "borders"};
-    double ms[4] = {}, mb[4] = {};
-    for (int i = 0; i < 4; ++i) {
+    const char* names[] = {"rowspan", "circles", "fonts", "borders", "borders_halfway"};
+    double ms[5] = {}, mb[5] = {};
+    for (int i = 0; i < 5; ++i) {
         if (!run_child(i, ms[i], mb[i])) {
             std::fprintf(stderr, "%s: the page failed\n", names[i]);
             return 1;
@@ -117,7 +124,7 @@ int main(int argc, char** argv) {
         std::printf("%s: %.0f ms, peak %.0f MB\n", names[i], ms[i], mb[i]);
     }
     std::printf("rowspan_ms=%.0f rowspan_mb=%.0f circles_ms=%.0f circles_mb=%.0f fonts_ms=%.0f fonts_mb=%.0f "
-                "borders_ms=%.0f borders_mb=%.0f\n",
-                ms[0], mb[0], ms[1], mb[1], ms[2], mb[2], ms[3], mb[3]);
+                "borders_ms=%.0f borders_mb=%.0f borders_halfway_ms=%.0f borders_halfway_mb=%.0f\n",
+                ms[0], mb[0], ms[1], mb[1], ms[2], mb[2], ms[3], mb[3], ms[4], mb[4]);
     return 0;
 }

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "platform/os/read_file.h"
 
 namespace os {
 
@@ -32,8 +32,9 @@ std::string base_name(const std::string& path) {
 // Name and state from /proc/<pid>/stat: "pid (name) S ...". The name may hold
 // blanks and parentheses, so it ends at the last ')'.
 bool read_stat(const std::string& dir, std::string& name, char& state) {
-    std::ifstream f(dir + "/stat");
-    std::string s((std::istreambuf_iterator<char>(f)), {});
+    // A process that ends while it is read fails the read (a stream would throw).
+    std::string s;
+    if (read_whole_file(dir + "/stat", s) != ReadStatus::ok) return false;
     size_t open = s.find('('), close = s.rfind(')');
     if (open == std::string::npos || close == std::string::npos || close < open ||
         close + 2 >= s.size())

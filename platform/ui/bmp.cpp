@@ -2,12 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/os/atomic_file.h"
 #include "platform/os/paths.h"
+#include "platform/os/read_file.h"
 
 namespace ui {
 
@@ -219,12 +218,14 @@ QImage decode_bmp(const std::string& bytes, const std::string& name) {
 }
 
 QImage load_bmp(const std::string& path) {
-    const std::string real = os::resolve(path);
-    std::ifstream f(real, std::ios::binary);
-    if (!f) throw BitmapError("Cannot open bitmap " + path);
-    std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) throw BitmapError("Cannot read bitmap " + path);
-    return decode_bmp(bytes, path);
+    // A stream would throw its own error for a folder or a failing disc.
+    std::string bytes;
+    switch (os::read_whole_file(path, bytes)) {
+    case os::ReadStatus::ok: return decode_bmp(bytes, path);
+    case os::ReadStatus::missing: throw BitmapError("Cannot open bitmap " + path);
+    case os::ReadStatus::failed: break;
+    }
+    throw BitmapError("Cannot read bitmap " + path);
 }
 
 bool try_load_bmp(const std::string& path, QImage& out, std::string* error) {

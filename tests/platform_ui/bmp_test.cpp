@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -303,6 +304,17 @@ TEST(BmpFile, MissingFileNamesThePath) {
     EXPECT_NE(error.find("none.bmp"), std::string::npos);
     EXPECT_THROW(ui::load_bmp(dir.file("none.bmp")), ui::BitmapError);
     EXPECT_FALSE(ui::save_bmp(QImage(), dir.file("empty.bmp")));
+}
+
+// A folder under a picture's name opens but cannot be read: the reader's own
+// error, which the windows catch, not the stream's.
+TEST(BmpFile, AFolderUnderAPicturesNameIsABitmapError) {
+    testsupport::TempDir dir;
+    std::filesystem::create_directory(dir.file("folder.bmp"));
+    QImage out;
+    std::string error;
+    EXPECT_FALSE(ui::try_load_bmp(dir.file("folder.bmp"), out, &error));
+    EXPECT_NE(error.find("Cannot read bitmap"), std::string::npos) << error;
 }
 
 } // namespace

@@ -110,43 +110,12 @@ std::vector<int> ReadCoords(std::string_view text) {
 namespace {
 
 // The polygon cut to the places a picture's point can have (with a pixel
-// of room on each side), one side of the box at a time. Each cut replaces
-// what lies beyond a side by a stretch along it, which changes the winding
-// of no point inside, so the region holds the same points of any picture
+// of room on each side): the region holds the same points of any picture
 // while its rows stay within a picture's height.
 std::vector<QPoint> clipped_to_pictures(std::vector<QPoint> points) {
     // Pictures are at most 20000 pixels a side (image_obj.cpp).
     constexpr int lo = -1, hi = 20000 + 1;
-    // Side k: 0 left (x >= lo), 1 right (x <= hi), 2 top (y >= lo), 3 bottom (y <= hi).
-    auto inside = [](const QPoint& p, int k) {
-        switch (k) {
-        case 0: return p.x() >= lo;
-        case 1: return p.x() <= hi;
-        case 2: return p.y() >= lo;
-        default: return p.y() <= hi;
-        }
-    };
-    auto crossing = [](const QPoint& a, const QPoint& b, int k) {
-        const double edge = k == 0 || k == 2 ? lo : hi;
-        if (k < 2) {
-            const double t = (edge - a.x()) / double(b.x() - a.x());
-            return QPoint(int(edge), int(std::lround(a.y() + t * (b.y() - a.y()))));
-        }
-        const double t = (edge - a.y()) / double(b.y() - a.y());
-        return QPoint(int(std::lround(a.x() + t * (b.x() - a.x()))), int(edge));
-    };
-    for (int k = 0; k < 4 && !points.empty(); ++k) {
-        std::vector<QPoint> out;
-        for (size_t i = 0; i < points.size(); ++i) {
-            const QPoint& a = points[i];
-            const QPoint& b = points[(i + 1) % points.size()];
-            const bool ina = inside(a, k), inb = inside(b, k);
-            if (ina) out.push_back(a);
-            if (ina != inb) out.push_back(crossing(a, b, k));
-        }
-        points = std::move(out);
-    }
-    return points;
+    return ui::CutPolygon(std::move(points), {lo, lo, hi, hi});
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "htmlview/borders.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "htmlview/style_model.h"
@@ -30,40 +29,6 @@ int thickness(Side side, const ui::Rect& a, const ui::Rect& b) {
     case kBottom: return a.Bottom - b.Bottom;
     }
     return 0;
-}
-
-// The polygon cut to `box`: the region of a side far larger than the window
-// costs a row for every row of its slanted edges, seen or not.
-std::vector<QPoint> cut_to(const std::vector<QPoint>& in, const ui::Rect& box) {
-    std::vector<QPoint> pts = in;
-    // Each edge of the box in turn: which side of it is kept, and the crossing.
-    for (int edge = 0; edge < 4 && !pts.empty(); ++edge) {
-        auto inside = [&](const QPoint& p) {
-            switch (edge) {
-            case 0: return p.x() >= box.Left;
-            case 1: return p.x() <= box.Right;
-            case 2: return p.y() >= box.Top;
-            default: return p.y() <= box.Bottom;
-            }
-        };
-        auto cross = [&](const QPoint& a, const QPoint& b) {
-            const bool vertical = edge < 2;
-            const double at = edge == 0 ? box.Left : edge == 1 ? box.Right : edge == 2 ? box.Top : box.Bottom;
-            const double a0 = vertical ? a.x() : a.y(), b0 = vertical ? b.x() : b.y();
-            const double a1 = vertical ? a.y() : a.x(), b1 = vertical ? b.y() : b.x();
-            const int other = static_cast<int>(std::lround(a1 + (b1 - a1) * (at - a0) / (b0 - a0)));
-            return vertical ? QPoint(static_cast<int>(at), other) : QPoint(other, static_cast<int>(at));
-        };
-        std::vector<QPoint> out;
-        for (size_t k = 0; k < pts.size(); ++k) {
-            const QPoint& a = pts[k];
-            const QPoint& b = pts[(k + 1) % pts.size()];
-            if (inside(a)) out.push_back(a);
-            if (inside(a) != inside(b)) out.push_back(cross(a, b));
-        }
-        pts = std::move(out);
-    }
-    return pts;
 }
 
 // One side's quadrilateral between rectangle `a` (outside) and `b` (inside);
@@ -96,7 +61,7 @@ void fill_side(ui::HtmlCanvas& canvas, Side side, const ui::Rect& a, const ui::R
     if (std::any_of(pts.begin(), pts.end(), [&](const QPoint& p) {
             return p.x() < box.Left || p.x() > box.Right || p.y() < box.Top || p.y() > box.Bottom;
         }))
-        pts = cut_to(pts, box);
+        pts = ui::CutPolygon(std::move(pts), box);
     if (pts.size() < 3) return;
     for (QPoint& p : pts) p = canvas.LPtoDP(p);
     canvas.FillRegion(ui::Region::FromPolygon(pts, ui::FillMode::Winding), color);

@@ -388,6 +388,39 @@ Region Region::FromPolygon(const std::vector<QPoint>& points, FillMode mode) {
     return Region(QRegion(poly, mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill));
 }
 
+std::vector<QPoint> CutPolygon(std::vector<QPoint> points, const Rect& box) {
+    // Side k: 0 left (x >= Left), 1 right (x <= Right), 2 top (y >= Top), 3 bottom (y <= Bottom).
+    auto inside = [&](const QPoint& p, int k) {
+        switch (k) {
+        case 0: return p.x() >= box.Left;
+        case 1: return p.x() <= box.Right;
+        case 2: return p.y() >= box.Top;
+        default: return p.y() <= box.Bottom;
+        }
+    };
+    auto crossing = [&](const QPoint& a, const QPoint& b, int k) {
+        const double edge = k == 0 ? box.Left : k == 1 ? box.Right : k == 2 ? box.Top : box.Bottom;
+        if (k < 2) {
+            const double t = (edge - a.x()) / double(b.x() - a.x());
+            return QPoint(int(edge), int(std::lround(a.y() + t * (b.y() - a.y()))));
+        }
+        const double t = (edge - a.y()) / double(b.y() - a.y());
+        return QPoint(int(std::lround(a.x() + t * (b.x() - a.x()))), int(edge));
+    };
+    for (int k = 0; k < 4 && !points.empty(); ++k) {
+        std::vector<QPoint> out;
+        for (size_t i = 0; i < points.size(); ++i) {
+            const QPoint& a = points[i];
+            const QPoint& b = points[(i + 1) % points.size()];
+            const bool ina = inside(a, k), inb = inside(b, k);
+            if (ina) out.push_back(a);
+            if (ina != inb) out.push_back(crossing(a, b, k));
+        }
+        points = std::move(out);
+    }
+    return points;
+}
+
 Region Region::FromBitmap(const QImage& image, QRgb transparent) {
     if (image.isNull()) return Region();
     const QImage img = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32

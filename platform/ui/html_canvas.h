@@ -189,6 +189,12 @@ class Region {
     QRegion r_;
 };
 
+// The polygon cut to `box` (its edges inside), one side of the box at a
+// time. Each cut replaces what lies beyond a side by a stretch along it,
+// which changes the winding of no point inside, so a region made of it
+// holds the same points within the box while its rows stay within it.
+std::vector<QPoint> CutPolygon(std::vector<QPoint> points, const Rect& box);
+
 // ------------------------------------------------------------------ canvas
 
 enum class BkMode { Transparent, Opaque };

@@ -262,7 +262,7 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
 
     if (raport) {
         // A restore reads the backup aside: one that cannot be used changes
-        // nothing, and the store may not be saved over p.b as if restored.
+        // nothing, neither the store nor whether it may be saved.
         std::string bytes;
         const os::ReadStatus odczyt = os::read_whole_file(path, bytes);
         auto m = std::make_unique<Magazyn>();
@@ -277,7 +277,6 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
                 : std::string();
         core::progress_hide();
         if (!powod.empty()) {
-            st.plik.uszkodzony();
             core::show_info(powod + os::pl(" Powtórki nie zostały wczytane."));
             return false;
         }

@@ -80,9 +80,10 @@ void wyczysc_powtorki();
 // session. False when anything was reported.
 bool wczytaj_powtorki();
 // Restores the store from a backup (file name in the user folder) with the
-// count report. A missing, unreadable, empty or damaged file leaves the store
-// as it was, is reported, and blocks writes of the store until a good load.
-// False then.
+// count report. A missing, unreadable, empty or damaged file is reported and
+// leaves the store as it was, and whether it may be written as it was: the
+// store in memory is still the one loaded at login, so the session's runs
+// are saved as before. False then.
 bool wczytaj_powtorki_z_kopii(const std::string& file);
 // Writes p.b. False when refused (blocked) or failed; both are reported.
 bool zapisz_powtorki();

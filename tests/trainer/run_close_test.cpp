@@ -1,12 +1,15 @@
 // A run's end on the demo edition: the record buttons of the exercise
 // window, recording the learner's voice, closing with the result, and the
-// exercise-type chooser's closing with the scheduler and the save.
+// exercise-type chooser's closing with the scheduler and the save (also after
+// a restore that failed).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/sound.h"
 #include "core/statistics.h"
@@ -15,6 +18,7 @@
 #include "platform/os/paths.h"
 #include "platform/ui/sound_file.h"
 #include "trainer/closing_fixture.h"
+#include "trainer/form12.h"
 #include "trainer/form4_geometry.h"
 #include "trainer/walk_helpers.h"
 #include "trainer/windows.h"
@@ -94,6 +98,33 @@ class KoniecCwiczenia : public ClosingFixture {
         const auto it = std::find(typy.begin(), typy.end(), t);
         ASSERT_NE(it, typy.end());
         Form8->ListBox1.SetItemIndex(static_cast<int>(it - typy.begin()));
+    }
+
+    // The type chooser of a lesson of four: type 6 with two right answers,
+    // then `przed_zamknieciem`, then the chooser closes with Esc.
+    void dwie_odpowiedzi_typu_6(const std::function<void()>& przed_zamknieciem = {}) {
+        lekcja(4);
+        ustawienia.linia[35] = 0;
+        run_modal(*Form8, [&](ui::Window&) {
+            ui::set_next_modal_hook([&](ui::Window&) {
+                for (int n = 0; n < 2; ++n)
+                    odpowiedz_wpisujac(*Form4, true);
+                Form4->close();
+            });
+            wybierz_typ(6);
+            click(&Form8->B_OK);
+            if (przed_zamknieciem) przed_zamknieciem();
+            key_click(Form8, Qt::Key_Escape);
+        });
+    }
+
+    // The records of p.b.
+    std::vector<TPowtorka> rekordy_pb() const {
+        const std::string pb = TempDir::read_from(user("p.b"));
+        std::vector<TPowtorka> w(pb.size() / ROZMIAR_POWTORKI);
+        for (size_t k = 0; k < w.size(); ++k)
+            w[k].decode(reinterpret_cast<const unsigned char*>(pb.data()) + k * ROZMIAR_POWTORKI);
+        return w;
     }
 
     Mikrofon mikrofon;
@@ -306,38 +337,60 @@ TEST_F(KoniecCwiczenia, ARunNotStartedFromTheChooserRecordsNothing) {
 }
 
 TEST_F(KoniecCwiczenia, TheTypeChooserSchedulesShowsTheListAndSaves) {
-    lekcja(4);
-    ustawienia.linia[35] = 0;
     ustawienia.linia[54] = 1;
     bool lista = false;
-    run_modal(*Form8, [&](ui::Window&) {
+    dwie_odpowiedzi_typu_6([&] {
         EXPECT_TRUE(Form8->CB_Info_po_cwicz.Checked());
-        ui::set_next_modal_hook([&](ui::Window&) {
-            for (int n = 0; n < 2; ++n)
-                odpowiedz_wpisujac(*Form4, true);
-            Form4->close();
-        });
-        wybierz_typ(6);
-        click(&Form8->B_OK);
         ui::set_next_modal_hook([&](ui::Window& w) {
             lista = &w == Form31;
             EXPECT_EQ(Form31->ListBox1.Items().Count(), 2);
             w.close();
         });
-        key_click(Form8, Qt::Key_Escape);
     });
     EXPECT_TRUE(lista);
-    std::string pb = TempDir::read_from(user("p.b"));
-    ASSERT_EQ(pb.size(), 2u * ROZMIAR_POWTORKI);
-    for (size_t at = 0; at < pb.size(); at += ROZMIAR_POWTORKI) {
-        TPowtorka r;
-        r.decode(reinterpret_cast<const unsigned char*>(pb.data()) + at);
+    const std::vector<TPowtorka> pb = rekordy_pb();
+    ASSERT_EQ(pb.size(), 2u);
+    for (const TPowtorka& r : pb) {
         EXPECT_EQ(r.ile_powtorzen, 1);
         EXPECT_EQ(r.interwal, 2);
         EXPECT_EQ(r.data_ostatnia, DZIS_TESTU);
         EXPECT_EQ(r.typy[6], 2);
         EXPECT_EQ(tab_powtorek[znajdz_slowko(r.id)].interwal, 2);
     }
+}
+
+// A backup that cannot be restored changes nothing: the runs done after it
+// are saved in p.b as before.
+TEST_F(KoniecCwiczenia, AfterAFailedRestoreTheRunsAreStillSaved) {
+    const std::string uszkodzona(ROZMIAR_POWTORKI + 7, '\x01');
+    demo.write("1/p_kopia_5.b", uszkodzona);
+    demo.write("1/p.i", "p_kopia_5.b=2026-11-20 18:00:00=4= \r\n");
+    TForm12 ustawienia_okno;
+    run_modal(ustawienia_okno, [&](ui::Window&) {
+        TForm12& f = ustawienia_okno;
+        f.k_opcje_wiecejClick();
+        ASSERT_EQ(f.ListBox1.Items().Count(), 1);
+        f.ListBox1.SetItemIndex(0);
+        f.ListBox1Click();
+        odpowiedz(true);
+        f.K_import_kopia1Click();
+        f.B_ZamknijClick();
+    });
+    ASSERT_EQ(demo.messages.size(), 1u);
+    EXPECT_NE(demo.messages[0].find("p_kopia_5.b"), std::string::npos) << utf8(demo.messages[0]);
+    EXPECT_FALSE(std::filesystem::exists(user("p.b")));
+    EXPECT_FALSE(zapis_powtorek_zablokowany());
+
+    ustawienia.linia[54] = 0;
+    dwie_odpowiedzi_typu_6();
+    EXPECT_EQ(demo.messages.size(), 1u) << "no refused save";
+    const std::vector<TPowtorka> pb = rekordy_pb();
+    ASSERT_EQ(pb.size(), 2u);
+    for (const TPowtorka& r : pb) {
+        EXPECT_EQ(r.ile_powtorzen, 1);
+        EXPECT_EQ(r.data_ostatnia, DZIS_TESTU);
+    }
+    EXPECT_EQ(TempDir::read_from(user("p_kopia_5.b")), uszkodzona);
 }
 
 TEST_F(KoniecCwiczenia, WithoutSchedulingOnlyAChangedRecordIsSaved) {

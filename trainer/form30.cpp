@@ -26,7 +26,7 @@ void TForm30::OnShow() {
     ListBox1.Items().Clear();
     const bool jest = slowko >= 1 && slowko <= baza.ile_slow && slowko <= MAX_POWTOREK;
     if (!jest) return;
-    for (const TWierszFlagi& w : wiersze_flag(slowko, baza, jezyk_edycji, flaga_l_mnogiej)) {
+    for (const TWierszFlagi& w : wiersze_flag(slowko, baza, jezyk_edycji)) {
         ListBox1.Items().Add(w.tekst);
         ListBox1.SetChecked(ListBox1.Items().Count() - 1, flagi_powtorek[slowko][w.typ]);
     }

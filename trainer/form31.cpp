@@ -94,20 +94,21 @@ void TForm31::K_do_schowkaClick() {
     core::show_info("Skopiowano do schowka.");
 }
 
+std::string TForm31::komunikat_wydruku(const ui::PrintResult& r) {
+    switch (r.kind) {
+    case ui::PrintResult::Kind::printer:
+        return os::pl("Słówka/zdania przesłano do drukarki.");
+    case ui::PrintResult::Kind::pdf:
+        return os::pl("Nie znaleziono drukarki. Słówka/zdania zapisano w pliku ") +
+               os::utf8_to_cp1250(r.where) + ".";
+    case ui::PrintResult::Kind::failed:
+        break;
+    }
+    return os::pl("Słówek/zdań nie wydrukowano: ") + os::utf8_to_cp1250(r.why) + ".";
+}
+
 void TForm31::K_wydrukClick() {
     const ui::PrintResult r =
         ui::print_text(linie_wydruku(wiersze_, baza), 238, os::pl("Lista słówek"), plik_wydruku());
-    switch (r.kind) {
-    case ui::PrintResult::Kind::printer:
-        core::show_info(os::pl("Słówka/zdania przesłano do drukarki ") + os::utf8_to_cp1250(r.where) +
-                        ".");
-        break;
-    case ui::PrintResult::Kind::pdf:
-        core::show_info(os::pl("Nie znaleziono drukarki. Słówka/zdania zapisano w pliku ") +
-                        os::utf8_to_cp1250(r.where) + ".");
-        break;
-    case ui::PrintResult::Kind::failed:
-        core::show_info(os::pl("Słówek/zdań nie wydrukowano: ") + os::utf8_to_cp1250(r.why) + ".");
-        break;
-    }
+    core::show_info(komunikat_wydruku(r));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/printer.h"
 #include "platform/ui/window.h"
 #include "shared/transparent_button.h"
 
@@ -36,6 +37,9 @@ class TForm31 : public ui::Window {
     const std::vector<int>& pozycje() const { return wiersze_; }
     // Where the list goes as a PDF when there is no printer.
     static std::string plik_wydruku();
+    // What the learner is told after printing: sent to the printer, written
+    // to the PDF file it names, or not printed and why.
+    static std::string komunikat_wydruku(const ui::PrintResult& r);
 
   protected:
     void OnShow() override;

@@ -56,7 +56,7 @@ std::vector<std::string> linie_wydruku(const std::vector<int>& pozycje, const TB
     return linie;
 }
 
-std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk, bool l_mnoga) {
+std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk) {
     std::vector<TWierszFlagi> w;
     if (i < 1 || i > b.ile_slow) return w;
     const bool zdanie = jest_zdaniem(b.id_slowa[i]);
@@ -64,10 +64,9 @@ std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk, b
     for (int t = 1; t <= MAX_TYP_CWICZENIA; ++t) {
         bool jest = (!zdanie && t < cw_wymowa) || (zdanie && t > cw_wymowa);
         if (t == cw_wymowa) jest = !b.wymowa[i].empty();
-        if (t == cw_wybor_rodzajnika) jest = jest && jezyk == 2;
-        // As the run plan offers the plural exercise: where the edition has
-        // it and the item has a plural.
-        if (t == cw_wpisywanie_l_mnogiej) jest = jest && l_mnoga && !b.l_mnoga[i].empty();
+        // The article and plural rows belong to the German edition, for
+        // every word of it.
+        if (t == cw_wybor_rodzajnika || t == cw_wpisywanie_l_mnogiej) jest = jest && jezyk == 2;
         if (zdanie &&
             (t == cw_zdania_tlumaczenie_na_polski || t == cw_zdania_tlumaczenie_z_polskiego))
             jest = jest && !b.tlumaczenie_zdania[i].empty();

@@ -30,7 +30,8 @@ struct TWierszFlagi {
     int typ = 0;
     std::string tekst;
 };
-// `l_mnoga` is the edition's plural exercise switch, `jezyk` its language.
-std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk, bool l_mnoga);
+// `jezyk` is the edition's language: the article and plural rows (7 and 8)
+// are the German edition's.
+std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk);
 // The type of a row: the number in its first two characters; 0 when none.
 int typ_wiersza_flagi(const std::string& wiersz);

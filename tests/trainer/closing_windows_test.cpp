@@ -16,6 +16,7 @@
 #include "trainer/form30.h"
 #include "trainer/form31.h"
 #include "trainer/form6.h"
+#include "trainer_logic/word_list.h"
 
 namespace {
 
@@ -128,14 +129,15 @@ TEST_F(ClosingFixture, FlagsWindowStoresTheTicksOnOkOnly) {
         std::vector<std::string> wiersze;
         for (int r = 0; r < okno.ListBox1.Items().Count(); ++r)
             wiersze.push_back(utf8(okno.ListBox1.Items()[r]));
-        // An English word with a plural and a recording: no article exercise.
-        ASSERT_EQ(wiersze.size(), 8u);
+        // An English word with a plural and a recording: neither the article
+        // nor the plural exercise, which are the German edition's.
+        ASSERT_EQ(wiersze.size(), 7u);
         EXPECT_EQ(wiersze[0], "1 - " + utf8(nazwa_cwiczenia(1)));
-        EXPECT_EQ(wiersze[6], "8 - " + utf8(nazwa_cwiczenia(8)));
-        EXPECT_EQ(wiersze[7], "9 - " + utf8(nazwa_cwiczenia(9)));
+        EXPECT_EQ(wiersze[5], "6 - " + utf8(nazwa_cwiczenia(6)));
+        EXPECT_EQ(wiersze[6], "9 - " + utf8(nazwa_cwiczenia(9)));
         EXPECT_TRUE(okno.ListBox1.Checked(3));
         okno.ListBox1.SetChecked(3, false);
-        okno.ListBox1.SetChecked(7, true);
+        okno.ListBox1.SetChecked(6, true);
         wait_ms(20);
         ui::grab_to_png(okno, output_path("trainer/item_flags.png"));
         key_click(&okno, Qt::Key_Escape);
@@ -144,11 +146,54 @@ TEST_F(ClosingFixture, FlagsWindowStoresTheTicksOnOkOnly) {
     EXPECT_FALSE(flagi_powtorek[dom][9]);
     run_modal(okno, [&](ui::Window&) {
         okno.ListBox1.SetChecked(3, false);
-        okno.ListBox1.SetChecked(7, true);
+        okno.ListBox1.SetChecked(6, true);
         key_click(&okno, Qt::Key_Return);
     });
     EXPECT_FALSE(flagi_powtorek[dom][4]);
     EXPECT_TRUE(flagi_powtorek[dom][9]);
+}
+
+TEST_F(ClosingFixture, FlagsWindowOfTheGermanEditionOffersArticleAndPluralForEveryWord) {
+    // A word of the store without a plural, in an edition taken as German.
+    int bez = 0;
+    for (int i = 1; i <= baza.ile_slowek && !bez; ++i)
+        if (baza.l_mnoga[i].empty()) bez = i;
+    ASSERT_GT(bez, 0);
+    const int jezyk = jezyk_edycji;
+    jezyk_edycji = 2;
+    TForm30 okno;
+    okno.slowko = bez;
+    std::vector<int> typy;
+    run_modal(okno, [&](ui::Window&) {
+        for (int r = 0; r < okno.ListBox1.Items().Count(); ++r)
+            typy.push_back(typ_wiersza_flagi(okno.ListBox1.Items()[r]));
+        wait_ms(20);
+        ui::grab_to_png(okno, output_path("trainer/item_flags_german.png"));
+        key_click(&okno, Qt::Key_Escape);
+    });
+    jezyk_edycji = jezyk;
+    std::vector<int> oczekiwane = {1, 2, 3, 4, 5, 6, 7, 8};
+    if (!baza.wymowa[bez].empty()) oczekiwane.push_back(9);
+    EXPECT_EQ(typy, oczekiwane) << utf8(baza.slowo_obce[bez]);
+}
+
+TEST(ListaSlowekWydruk, TheLearnerIsToldWhereTheListWent) {
+    using K = ui::PrintResult::Kind;
+    const struct {
+        ui::PrintResult r;
+        std::string komunikat;
+    } cases[] = {
+        {{K::printer, "Laser_1", ""}, "Słówka/zdania przesłano do drukarki."},
+        {{K::pdf, "/home/anna/Słówka/lista_slowek.pdf", ""},
+         "Nie znaleziono drukarki. Słówka/zdania zapisano w pliku "
+         "/home/anna/Słówka/lista_slowek.pdf."},
+        {{K::failed, "Laser_1", "drukarka Laser_1 jest niedostępna"},
+         "Słówek/zdań nie wydrukowano: drukarka Laser_1 jest niedostępna."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.komunikat);
+        EXPECT_EQ(utf8(TForm31::komunikat_wydruku(c.r)), c.komunikat);
+    }
 }
 
 TEST_F(ClosingFixture, StatisticsBoxShowsTheFiguresAndOffersTheWayBack) {

@@ -53,32 +53,31 @@ TEST(FlagiTypow, TheTypesAnItemCanBeFlaggedFor) {
     struct Case {
         const char* opis;
         int jezyk;
-        bool l_mnoga;
         Pozycja p;
         std::set<int> typy;
     } cases[] = {
-        {"German noun with a plural and a recording", 2, true,
+        {"German noun with a plural and a recording", 2,
          Pozycja(1, 1, "der Hund", "pies", 1, "Hunde", "", "", "12"), {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"German noun, plural exercise off in the edition", 2, false,
-         Pozycja(1, 1, "der Hund", "pies", 1, "Hunde"), {1, 2, 3, 4, 5, 6, 7}},
-        {"English word with a plural", 1, true, Pozycja(1, 1, "mouse", "mysz", 1, "mice"),
-         {1, 2, 3, 4, 5, 6, 8}},
-        {"English word, no plural", 1, true, Pozycja(1, 3, "go", "iść"), {1, 2, 3, 4, 5, 6}},
-        // As the run plan takes it: the sentences' IDs start above 60000.
-        {"ID 60000 is still a word", 1, true, Pozycja(60000, 4, "edge", "brzeg"),
+        // The article and plural rows are the German edition's, for every word.
+        {"German verb, no plural", 2, Pozycja(1, 3, "gehen", "iść"), {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"English word with a plural", 1, Pozycja(1, 1, "mouse", "mysz", 1, "mice"),
          {1, 2, 3, 4, 5, 6}},
-        {"sentence with a gap, second translation and recording", 1, true,
+        {"French word with a plural", 3, Pozycja(1, 1, "le chat", "kot", 1, "les chats"),
+         {1, 2, 3, 4, 5, 6}},
+        // As the run plan takes it: the sentences' IDs start above 60000.
+        {"ID 60000 is still a word", 1, Pozycja(60000, 4, "edge", "brzeg"), {1, 2, 3, 4, 5, 6}},
+        {"sentence with a gap, second translation and recording", 1,
          Pozycja(60001, 5, "I <go> home.", "Idę", 1, "", "", "", "7", "", "Idę do domu."),
          {9, 10, 11, 12, 13, 14}},
-        {"sentence without a gap or second translation", 1, true,
-         Pozycja(60002, 5, "A big house.", "Duży dom."), {}},
+        {"German sentence without a gap or second translation", 2,
+         Pozycja(60002, 5, "Ein grosses Haus.", "Duży dom."), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opis);
         testsupport::SmallStore s(c.jezyk);
         const int i = s.add(c.p);
         std::set<int> typy;
-        for (const TWierszFlagi& w : wiersze_flag(i, baza, c.jezyk, c.l_mnoga)) {
+        for (const TWierszFlagi& w : wiersze_flag(i, baza, c.jezyk)) {
             typy.insert(w.typ);
             EXPECT_EQ(w.tekst, IntToStr(w.typ) + " - " + nazwa_cwiczenia(w.typ));
             EXPECT_EQ(typ_wiersza_flagi(w.tekst), w.typ);

@@ -1,5 +1,6 @@
 #include "shared/examples_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -155,6 +156,7 @@ Uklad Rysuj_tekst(const std::vector<Token>& tokeny, Miara& miara, Rozmiar pole, 
         u.ostatnie_y = y;
         u.cos_jest = true;
     }
+    u.koniec_y = y;
     return u;
 }
 
@@ -169,10 +171,13 @@ void TTekstPrzykladow::ustaw_tekst(std::string_view tekst) {
     kursor_ = 0;
     uklad_aktualny_ = false;
     const Uklad& u = uklad();
-    // Enough lines that the last one holding something fits the box whole.
+    const int za_polem = u.koniec_y - pole_.h;
+    const int do_konca = za_polem > 0 ? za_polem / WYSOKOSC_LINII + 1 : 0;
+    // A text without a closing line break: enough lines that the last one
+    // holding something fits the box whole.
     const int nadmiar = u.ostatnie_y + WYSOKOSC_LINII - 1 - pole_.h;
-    max_przesuniecie_ =
-        u.cos_jest && nadmiar > 0 ? (nadmiar + WYSOKOSC_LINII - 1) / WYSOKOSC_LINII : 0;
+    const int caly = u.cos_jest && nadmiar > 0 ? (nadmiar + WYSOKOSC_LINII - 1) / WYSOKOSC_LINII : 0;
+    max_przesuniecie_ = std::max(do_konca, caly);
 }
 
 const Uklad& TTekstPrzykladow::uklad() {

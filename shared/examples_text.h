@@ -65,6 +65,7 @@ struct Uklad {
     int pierwszy_widoczny = -1; // first sound spot inside the box, -1 none
     int ile_widocznych = 0;     // sound spots inside the box
     int ostatnie_y = 0;         // top of the last line holding something
+    int koniec_y = 0;           // y after the last token, line breaks counted
     bool cos_jest = false;      // anything laid out at all
 };
 
@@ -80,7 +81,11 @@ class TTekstPrzykladow {
     TTekstPrzykladow(Miara& miara, Rozmiar pole, Rozmiar ikona_dzwieku, Rozmiar ikona_2);
 
     // A new text: back to the top, hot spot none, space cursor at the start;
-    // the largest scroll offset is that of the text laid out at the top.
+    // the largest scroll offset is that of the text laid out at the top:
+    // (y after the last token - box height) div 20 + 1 when that y is below
+    // the box, so a text ending in a line break (as the trainer's do) scrolls
+    // one line past its last words; at least enough that the last line fits
+    // whole.
     void ustaw_tekst(std::string_view tekst);
 
     const std::vector<Token>& tokeny() const { return tokeny_; }

@@ -171,19 +171,32 @@ std::string linie(int n) {
     return t;
 }
 
-TEST(ExamplesScroll, TheLargestOffsetLetsTheLastLineFitWhole) {
+TEST(ExamplesScroll, TheLastStepCountsTheClosingLineBreak) {
+    const auto bez_konca = [](int n) {
+        std::string t = linie(n);
+        t.pop_back();
+        return t;
+    };
     const struct {
-        int linie, wysokosc, max;
+        std::string tekst;
+        int wysokosc, max;
+        const char* opis;
     } table[] = {
-        {15, 300, 0}, // exactly one screen, a trailing new line included
-        {16, 300, 1}, {20, 300, 5}, {15, 290, 1}, // the 15th line would be cut
-        {1, 300, 0},  {0, 300, 0},
+        {linie(14), 300, 0, "one screen: 14 lines and the closing line break"},
+        {linie(15), 300, 1, "the closing line break needs a step of its own"},
+        {linie(16), 300, 2, "16 lines"},
+        {linie(20), 300, 6, "20 lines"},
+        {linie(15), 290, 1, "15 lines in a lower box"},
+        {linie(1), 300, 0, "one line"},
+        {"", 300, 0, "no text"},
+        {bez_konca(15), 300, 0, "no closing line break: the 15th line fits"},
+        {bez_konca(15), 290, 1, "no closing line break: the 15th line would be cut"},
     };
     for (const auto& row : table) {
-        SCOPED_TRACE(std::to_string(row.linie) + " lines in " + std::to_string(row.wysokosc));
+        SCOPED_TRACE(row.opis);
         StalaMiara m;
         TTekstPrzykladow t(m, {300, row.wysokosc}, ikona, ikona2);
-        t.ustaw_tekst(linie(row.linie));
+        t.ustaw_tekst(row.tekst);
         EXPECT_EQ(t.max_przesuniecie(), row.max);
         EXPECT_FALSE(t.btn_up());
         EXPECT_EQ(t.btn_dn(), row.max > 0);

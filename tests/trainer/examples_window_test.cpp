@@ -79,8 +79,13 @@ TEST_F(ExamplesWindow, AHundredExamplesScrollByButtonsAndKeys) {
         EXPECT_EQ(t.przesuniecie(), max);
         key_click(okno.get(), Qt::Key_Down);
         EXPECT_EQ(t.przesuniecie(), max);
-        // Its last line is inside the box.
+        // Its last line is inside the box, and so is the start of the line
+        // the closing "@" opens: the last step counted it.
         EXPECT_LE(t.uklad().ostatnie_y + przyklady::WYSOKOSC_LINII - 1, okno->Pb1.height());
+        EXPECT_LT(t.uklad().koniec_y, okno->Pb1.height());
+        EXPECT_GE(t.uklad().koniec_y, okno->Pb1.height() - przyklady::WYSOKOSC_LINII);
+        okno->repaint();
+        ui::grab_to_png(*okno, output_path("trainer/examples_end.png"));
         while (okno->btn_up.Visible())
             key_click(okno.get(), Qt::Key_Up);
         EXPECT_EQ(t.przesuniecie(), 0);

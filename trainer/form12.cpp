@@ -161,8 +161,10 @@ void TForm12::OnShow() {
         // Never above the screen's top edge, whatever its height.
         place(g.left() + left, g.top() + std::max(0, top));
     }
-    zwin();
+    // The size and the backups part stay as OK left them; only the close
+    // button and Esc fold the window back.
     wybrana_kopia_.clear();
+    ListBox1.SetItemIndex(-1);
     K_import_kopia1.SetVisible(false);
 
     std::vector<std::string> zdania;

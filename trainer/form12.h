@@ -4,7 +4,9 @@
 // exercise type) and, in its lower part shown on demand, the backups of the
 // repetition store with their restore and the import from the earlier
 // edition. A type's repeat mode changes at once, even when the window is then
-// closed without OK; everything else is stored by OK alone.
+// closed without OK; everything else is stored by OK alone. Closed with OK
+// while enlarged, it shows enlarged the next time; the close button and Esc
+// fold it back.
 #include <string>
 #include <vector>
 

@@ -1,7 +1,8 @@
 // The settings window and the import window on the demo edition: the
 // controls show the learner's settings and OK stores them, a type's mode
 // changes at once, the backups listed in p.i restore (a missing one leaves
-// p.b as it was), and the demo earlier edition imports.
+// p.b as it was), the enlarged window stays so after OK, and the demo
+// earlier edition imports.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -197,6 +198,45 @@ TEST_F(SettingsWindow, RestoresABackupAndAMissingOneLeavesPbAsItWas) {
     EXPECT_EQ(after_missing, pb);
     EXPECT_EQ(demo.read("1/p.b"), backup);
     EXPECT_EQ(f12->height(), 352);
+}
+
+TEST_F(SettingsWindow, ClosedWithOkWhileEnlargedItShowsEnlargedUntilEscFoldsIt) {
+    int kopii = 0;
+    ui::set_next_modal_hook([&](ui::Window&) {
+        TForm12& f = *f12;
+        EXPECT_EQ(f.height(), 352);
+        f.k_opcje_wiecejClick();
+        kopii = f.ListBox1.Items().Count();
+        ASSERT_GT(kopii, 0);
+        f.ListBox1.SetItemIndex(0);
+        f.ListBox1Click();
+        key_click(&f, Qt::Key_Return);
+    });
+    EXPECT_EQ(f12->show_modal(), 1);
+
+    ui::set_next_modal_hook([&](ui::Window&) {
+        TForm12& f = *f12;
+        EXPECT_EQ(f.height(), 530);
+        EXPECT_FALSE(f.k_opcje_wiecej.Visible());
+        EXPECT_FALSE(f.L_czarny_pasek.Visible());
+        EXPECT_EQ(f.ListBox1.Items().Count(), kopii);
+        // The backup chosen last time is not chosen any more.
+        EXPECT_EQ(f.ListBox1.ItemIndex(), -1);
+        EXPECT_TRUE(f.wybrana_kopia().empty());
+        EXPECT_FALSE(f.K_import_kopia1.Visible());
+        wait_ms(30);
+        EXPECT_TRUE(ui::grab_to_png(f, output_path("trainer/settings_kept_enlarged.png")));
+        key_click(&f, Qt::Key_Escape);
+    });
+    EXPECT_EQ(f12->show_modal(), 0);
+
+    ui::set_next_modal_hook([&](ui::Window&) {
+        EXPECT_EQ(f12->height(), 352);
+        EXPECT_TRUE(f12->k_opcje_wiecej.Visible());
+        EXPECT_TRUE(f12->L_czarny_pasek.Visible());
+        key_click(f12.get(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(f12->show_modal(), 0);
 }
 
 TEST_F(SettingsWindow, ImportsTheDemoEarlierEditionFoundInTheRegistry) {

@@ -282,16 +282,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     const int right = indents.AddRight(cx + ChosenWidth - indents.LfEdge, ContentTop);
     ContentLeft = cx;
     const int height_prop = std::max(0, m[piHeight] == AutoValue ? 0 : m[piHeight]);
-    int cell_max = 0;
-    if (PlaceMode == 2)
-        BodyCell->LayoutBlockContent(canvas, cx, ContentTop + OffsetTop, xref, ContentTop + OffsetTop, ChosenWidth,
-                                     height_prop, cell_max, curs);
-    else if (PlaceMode == 1)
-        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, OffsetLeft + xref + m[MarginLeft] + m[BorderLeftWidth],
-                                     OffsetTop + yref + m[htmlview::MarginTop] + m[BorderTopWidth], ChosenWidth,
-                                     height_prop, cell_max, curs);
-    else
-        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
+    const int cell_max = LayoutContent(canvas, cx, xref, yref, height_prop, curs);
     PosCount = curs - FirstPos;
     max_width = sides + cell_max;
     if (PlaceMode != 0) max_width += OffsetLeft - m[MarginRight];
@@ -309,20 +300,43 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
         PaintHeight = std::max(FlowHeight, indents.ImageBottom() - y);
         PaintBottom = std::max(PaintBottom, y + PaintHeight);
     } else {
-        PaintHeight = PlaceMode == 1 ? 0 : FlowHeight;
-        // A float leaves its box to the float manager; floats and absolutely
-        // placed blocks take no room in the flow.
-        if (PlaceMode != 1) {
-            if (FloatKind == ALeft)
-                indents.AddFloatRect(y, cx + ChosenWidth + right_sides, ALeft, PaintBottom - y);
-            else if (FloatKind == ARight)
-                indents.AddFloatRect(y, block_width, ARight, PaintBottom - y);
-        }
-        FlowHeight = 0;
+        LeaveFlow(indents, y, cx + ChosenWidth + right_sides, block_width);
         result = 0;
     }
     FillStackList();
     return result;
+}
+
+// The body cell laid out at the content's x: a relatively placed block's
+// content moved by its offset, an absolutely placed one's by its place.
+// Returns the content's widest line.
+int TBlock::LayoutContent(ui::HtmlCanvas& canvas, int cx, int xref, int yref, int height_prop, int& curs) {
+    const TIntMarginArray& m = BoxValues;
+    int cell_max = 0;
+    if (PlaceMode == 2)
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop + OffsetTop, xref, ContentTop + OffsetTop, ChosenWidth,
+                                     height_prop, cell_max, curs);
+    else if (PlaceMode == 1)
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, OffsetLeft + xref + m[MarginLeft] + m[BorderLeftWidth],
+                                     OffsetTop + yref + m[htmlview::MarginTop] + m[BorderTopWidth], ChosenWidth,
+                                     height_prop, cell_max, curs);
+    else
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
+    return cell_max;
+}
+
+// A float leaves its box to the float manager (the right edge of a left
+// float, the width of a right one); floats and absolutely placed blocks
+// take no room in the flow.
+void TBlock::LeaveFlow(IndentManager& indents, int y, int left_float_right, int block_width) {
+    PaintHeight = PlaceMode == 1 ? 0 : FlowHeight;
+    if (PlaceMode != 1) {
+        if (FloatKind == ALeft)
+            indents.AddFloatRect(y, left_float_right, ALeft, PaintBottom - y);
+        else if (FloatKind == ARight)
+            indents.AddFloatRect(y, block_width, ARight, PaintBottom - y);
+    }
+    FlowHeight = 0;
 }
 
 void TBlock::PaintOrigin(int x, int xref, int yref, int& px, int& py) const {

@@ -306,50 +306,51 @@ void ThtmlTable::AddRow(std::unique_ptr<TCellList> row) {
     if (row) Rows.push_back(std::move(row));
 }
 
-void ThtmlTable::ExpandSpans() {
-    if (SpansExpanded) return;
-    SpansExpanded = true;
+// The cells of row `r` take the table's and row's fills and spacing; each
+// column span beyond the first becomes filler places.
+void ThtmlTable::LayCellsOfRow(TCellList& row, int r) {
     const int nrows = RowCount();
-    for (int r = 0; r < nrows; ++r) {
-        TCellList& row = *Rows[static_cast<size_t>(r)];
-        // Spans are cut so that the row stays within the column bound.
-        int col = 0;
-        for (auto& c : row.Cells) {
-            if (c.IsFiller()) continue;
-            c->SpanCols = std::max(1, std::min(c->SpanCols, kMaxColumns - col));
-            col += c->SpanCols;
-        }
-        std::vector<TCellSlot> laid;
-        laid.reserve(static_cast<size_t>(col) + row.Cells.size());
-        for (auto& slot : row.Cells) {
-            if (slot.IsFiller()) {
-                laid.push_back(std::move(slot));
-                continue;
-            }
-            TCellObj& cell = *slot;
-            if (cell.Contents && !cell.Contents->HasFillColor) {
-                if (row.HasFillColor) {
-                    cell.Contents->HasFillColor = true;
-                    cell.Contents->FillColor = row.FillColor;
-                } else if (HasFillColor) {
-                    cell.Contents->HasFillColor = true;
-                    cell.Contents->FillColor = FillColor;
-                }
-            }
-            if (!cell.Background.Named()) cell.Background.SetName(row.RowImage, row.RowImagePos);
-            cell.SetSpacing(CellPad, FrameWidth >= 1);
-            if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
-            cell.SpanRows = std::max(1, std::min(cell.SpanRows, nrows - r));
-            const int filler_rows = cell.SpanRows > 1 ? cell.SpanRows : 1;
-            const int span_cols = cell.SpanCols;
-            laid.push_back(std::move(slot));
-            for (int k = 1; k < span_cols; ++k) laid.push_back(TCellSlot::Filler(filler_rows));
-        }
-        row.Cells = std::move(laid);
+    // Spans are cut so that the row stays within the column bound.
+    int col = 0;
+    for (auto& c : row.Cells) {
+        if (c.IsFiller()) continue;
+        c->SpanCols = std::max(1, std::min(c->SpanCols, kMaxColumns - col));
+        col += c->SpanCols;
     }
-    // Cells that span rows hold their place in the rows below: row by row,
-    // each column still held from above takes a filler, and the row's own
-    // places fill the others (a short row is padded up to the last held one).
+    std::vector<TCellSlot> laid;
+    laid.reserve(static_cast<size_t>(col) + row.Cells.size());
+    for (auto& slot : row.Cells) {
+        if (slot.IsFiller()) {
+            laid.push_back(std::move(slot));
+            continue;
+        }
+        TCellObj& cell = *slot;
+        if (cell.Contents && !cell.Contents->HasFillColor) {
+            if (row.HasFillColor) {
+                cell.Contents->HasFillColor = true;
+                cell.Contents->FillColor = row.FillColor;
+            } else if (HasFillColor) {
+                cell.Contents->HasFillColor = true;
+                cell.Contents->FillColor = FillColor;
+            }
+        }
+        if (!cell.Background.Named()) cell.Background.SetName(row.RowImage, row.RowImagePos);
+        cell.SetSpacing(CellPad, FrameWidth >= 1);
+        if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
+        cell.SpanRows = std::max(1, std::min(cell.SpanRows, nrows - r));
+        const int filler_rows = cell.SpanRows > 1 ? cell.SpanRows : 1;
+        const int span_cols = cell.SpanCols;
+        laid.push_back(std::move(slot));
+        for (int k = 1; k < span_cols; ++k) laid.push_back(TCellSlot::Filler(filler_rows));
+    }
+    row.Cells = std::move(laid);
+}
+
+// Cells that span rows hold their place in the rows below: row by row,
+// each column still held from above takes a filler, and the row's own
+// places fill the others (a short row is padded up to the last held one).
+void ThtmlTable::HoldRowSpans() {
+    const int nrows = RowCount();
     std::vector<int> held; // per column: rows below still held
     for (int r = 0; r < nrows; ++r) {
         TCellList& row = *Rows[static_cast<size_t>(r)];
@@ -387,26 +388,38 @@ void ThtmlTable::ExpandSpans() {
         }
         row.Cells = std::move(laid);
     }
+}
+
+// COL widths go to the cells of their columns.
+void ThtmlTable::ApplyColumnSpecs() {
+    if (ColumnSpecs.empty()) return;
+    HasPixelWidths = false;
+    for (const auto& row : Rows)
+        for (int i = 0; i < std::min(row->Count(), ColumnCount); ++i) {
+            if (row->Cells[static_cast<size_t>(i)].IsFiller()) continue;
+            TCellObj& cell = *row->Cells[static_cast<size_t>(i)];
+            if (i < static_cast<int>(ColumnSpecs.size()) && ColumnSpecs[static_cast<size_t>(i)].SpecWidth > 0) {
+                cell.AskedWd = ColumnSpecs[static_cast<size_t>(i)].SpecWidth;
+                cell.AskedWdPercent = ColumnSpecs[static_cast<size_t>(i)].SpecIsPercent;
+            }
+            if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
+        }
+    ColumnSpecs.clear();
+}
+
+void ThtmlTable::ExpandSpans() {
+    if (SpansExpanded) return;
+    SpansExpanded = true;
+    const int nrows = RowCount();
+    for (int r = 0; r < nrows; ++r) LayCellsOfRow(*Rows[static_cast<size_t>(r)], r);
+    HoldRowSpans();
     auto longest = [this] {
         int n = 0;
         for (const auto& r : Rows) n = std::max(n, r->Count());
         return n;
     };
     ColumnCount = longest();
-    if (!ColumnSpecs.empty()) {
-        HasPixelWidths = false;
-        for (const auto& row : Rows)
-            for (int i = 0; i < std::min(row->Count(), ColumnCount); ++i) {
-                if (row->Cells[static_cast<size_t>(i)].IsFiller()) continue;
-                TCellObj& cell = *row->Cells[static_cast<size_t>(i)];
-                if (i < static_cast<int>(ColumnSpecs.size()) && ColumnSpecs[static_cast<size_t>(i)].SpecWidth > 0) {
-                    cell.AskedWd = ColumnSpecs[static_cast<size_t>(i)].SpecWidth;
-                    cell.AskedWdPercent = ColumnSpecs[static_cast<size_t>(i)].SpecIsPercent;
-                }
-                if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
-            }
-        ColumnSpecs.clear();
-    }
+    ApplyColumnSpecs();
     const size_t n = static_cast<size_t>(ColumnCount);
     ColWidths.assign(n, 0);
     ColMax.assign(n, 0);
@@ -803,14 +816,8 @@ void ThtmlTable::LayoutCellsOfSpan(ui::HtmlCanvas& canvas, const std::vector<TCe
     pct_ht = std::max(pct_ht, ht);
 }
 
-void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
-    const int n = RowCount();
-    RowHeights.assign(static_cast<size_t>(n), 0);
-    if (n == 0) return;
-    const int h_avail = aheight - CellGap;
-    std::vector<int> min_h(static_cast<size_t>(n), 0), pct_h(static_cast<size_t>(n), 0);
-    std::vector<bool> height_given(static_cast<size_t>(n), false);
-    // Each cell's width is the sum of its columns.
+// Each cell's width is the sum of its columns.
+void ThtmlTable::SetCellBoxWidths() {
     for (auto& row : Rows)
         for (auto& c : row->Cells) {
             if (c.IsFiller()) continue;
@@ -819,8 +826,18 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
                 w += ColWidths[static_cast<size_t>(k)];
             c->BoxWidth = w;
         }
-    // The cells by span, shortest first, and within a span by row, so that
-    // each span asks only the rows that hold cells of it.
+}
+
+// The height each row needs, with and without the cells' height requests,
+// and whether a cell asked for its height: cells laid out by span, shortest
+// first, and within a span by row, so that each span asks only the rows
+// that hold cells of it.
+ThtmlTable::RowNeeds ThtmlTable::MeasureRows(ui::HtmlCanvas& canvas, int h_avail) {
+    const int n = RowCount();
+    RowNeeds need;
+    need.min_h.assign(static_cast<size_t>(n), 0);
+    need.pct_h.assign(static_cast<size_t>(n), 0);
+    need.given.assign(static_cast<size_t>(n), false);
     struct Entry {
         int span, row;
         TCellObj* cell;
@@ -833,8 +850,8 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
                      [](const Entry& a, const Entry& b) { return a.span != b.span ? a.span < b.span : a.row < b.row; });
     // Where single-row cells occur, every row is at least the cell gap high.
     if (!entries.empty() && entries.front().span == 1) {
-        std::fill(min_h.begin(), min_h.end(), CellGap);
-        std::fill(pct_h.begin(), pct_h.end(), CellGap);
+        std::fill(need.min_h.begin(), need.min_h.end(), CellGap);
+        std::fill(need.pct_h.begin(), need.pct_h.end(), CellGap);
     }
     std::vector<TCellObj*> cells;
     for (size_t i = 0; i < entries.size();) {
@@ -848,30 +865,38 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
         ht += CellGap;
         pct += CellGap;
         if (s == 1) {
-            min_h[static_cast<size_t>(r)] = ht;
-            pct_h[static_cast<size_t>(r)] = pct;
-            height_given[static_cast<size_t>(r)] = specified;
+            need.min_h[static_cast<size_t>(r)] = ht;
+            need.pct_h[static_cast<size_t>(r)] = pct;
+            need.given[static_cast<size_t>(r)] = specified;
             continue;
         }
         if (ht <= CellGap) continue;
-        auto spread = [&](std::vector<int>& v, int need) {
+        auto spread = [&](std::vector<int>& v, int want) {
             int sum = 0;
             for (int k = r; k < r + s; ++k) sum += v[static_cast<size_t>(k)];
-            if (need <= sum) return;
-            const int each = (need - sum) / s;
+            if (want <= sum) return;
+            const int each = (want - sum) / s;
             for (int k = r; k < r + s - 1; ++k) v[static_cast<size_t>(k)] += each;
-            v[static_cast<size_t>(r + s - 1)] += need - sum - each * (s - 1);
+            v[static_cast<size_t>(r + s - 1)] += want - sum - each * (s - 1);
         };
-        for (int k = r; k < r + s; ++k) height_given[static_cast<size_t>(k)] = height_given[static_cast<size_t>(k)] || specified;
-        spread(min_h, ht);
-        spread(pct_h, pct);
+        for (int k = r; k < r + s; ++k) need.given[static_cast<size_t>(k)] = need.given[static_cast<size_t>(k)] || specified;
+        spread(need.min_h, ht);
+        spread(need.pct_h, pct);
     }
+    return need;
+}
+
+// The available height shared over the rows by what they need.
+void ThtmlTable::ShareRowHeights(const RowNeeds& need, int h_avail) {
+    const int n = RowCount();
+    const std::vector<int>& min_h = need.min_h;
+    const std::vector<int>& pct_h = need.pct_h;
     long long sum_min = 0, sum_pct = 0;
     int free = 0;
     for (int r = 0; r < n; ++r) {
         sum_min += min_h[static_cast<size_t>(r)];
         sum_pct += pct_h[static_cast<size_t>(r)];
-        if (!height_given[static_cast<size_t>(r)]) ++free;
+        if (!need.given[static_cast<size_t>(r)]) ++free;
     }
     if (sum_min >= h_avail) {
         RowHeights = min_h;
@@ -900,13 +925,22 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
         for (int r = 0; r < n; ++r) {
             const size_t k = static_cast<size_t>(r);
             RowHeights[k] = pct_h[k];
-            if (!height_given[k]) {
+            if (!need.given[k]) {
                 RowHeights[k] += each;
                 last_free = r;
             }
         }
         if (last_free >= 0) RowHeights[static_cast<size_t>(last_free)] += static_cast<int>(rest - static_cast<long long>(each) * free);
     }
+}
+
+void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
+    const int n = RowCount();
+    RowHeights.assign(static_cast<size_t>(n), 0);
+    if (n == 0) return;
+    const int h_avail = aheight - CellGap;
+    SetCellBoxWidths();
+    ShareRowHeights(MeasureRows(canvas, h_avail), h_avail);
 }
 
 int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int aheight, IndentManager& indents,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "htmlview/borders.h"
+#include "htmlview/box_length.h"
 #include "htmlview/document.h"
 #include "htmlview/text_section.h"
 
@@ -17,7 +18,6 @@ bool starts_with(std::string_view s, std::string_view p) {
 } // namespace
 
 void BoundBoxLengths(TIntMarginArray& m) {
-    constexpr int kMaxBoxLength = 1'000'000;
     for (int i = htmlview::MarginTop; i <= piLeft; ++i) {
         if (i > BorderLeftWidth && i < piWidth) continue; // side colours and styles
         int& v = m[static_cast<size_t>(i)];
@@ -211,8 +211,8 @@ void TBlock::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
     const int r = m[MarginRight] + m[BorderRightWidth] + m[PaddingRight];
     int cmin = 0, cmax = 0;
     BodyCell->MinMaxWidths(canvas, cmin, cmax);
-    min = std::max(cmin, m[piWidth]) + l + r;
-    max = m[piWidth] < 1 ? l + r + std::max(cmax, m[piWidth]) : min;
+    min = to_position(int64_t{std::max(cmin, m[piWidth])} + l + r);
+    max = m[piWidth] < 1 ? to_position(int64_t{l} + r + std::max(cmax, m[piWidth])) : min;
 }
 
 void TBlock::FillStackList() {
@@ -257,7 +257,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
         ChosenWidth = std::min(ChosenWidth, awidth - sides);
     ChosenWidth = std::max(0, ChosenWidth);
     const int block_width = ChosenWidth + sides;
-    const int top = y + ClearSpace;
+    const int top = to_position(int64_t{y} + ClearSpace);
     PaintTop = m[htmlview::MarginTop] < 1 ? top + m[htmlview::MarginTop] : top;
     const int left_sides = m[MarginLeft] + m[PaddingLeft] + m[BorderLeftWidth];
     const int right_sides = m[MarginRight] + m[PaddingRight] + m[BorderRightWidth];
@@ -277,7 +277,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
             ChosenWidth = std::max(0, ChosenWidth - shift);
         }
     }
-    ContentTop = top + m[htmlview::MarginTop] + m[PaddingTop] + m[BorderTopWidth];
+    ContentTop = to_position(int64_t{top} + m[htmlview::MarginTop] + m[PaddingTop] + m[BorderTopWidth]);
     const int left = indents.AddLeft(cx - indents.LfEdge, ContentTop);
     const int right = indents.AddRight(cx + ChosenWidth - indents.LfEdge, ContentTop);
     ContentLeft = cx;
@@ -287,9 +287,9 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
     max_width = sides + cell_max;
     if (PlaceMode != 0) max_width += OffsetLeft - m[MarginRight];
     ContentEnd = std::max(ContentTop, BodyCell->InnerBottom - (PlaceMode == 2 ? OffsetTop : 0));
-    if (ContentEnd - ContentTop < height_prop) ContentEnd = ContentTop + height_prop;
-    FlowBottom = ContentEnd + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom];
-    PaintBottom = std::max(ContentEnd, BodyCell->PaintBottom) + m[PaddingBottom] + m[BorderBottomWidth];
+    if (ContentEnd - ContentTop < height_prop) ContentEnd = to_position(int64_t{ContentTop} + height_prop);
+    FlowBottom = to_position(int64_t{ContentEnd} + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom]);
+    PaintBottom = to_position(int64_t{std::max(ContentEnd, BodyCell->PaintBottom)} + m[PaddingBottom] + m[BorderBottomWidth]);
     int result = FlowBottom - y;
     if (Document) Background.Fetch(*Document, canvas);
     FlowHeight = result;

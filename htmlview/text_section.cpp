@@ -65,14 +65,14 @@ TSection::TSection(TSectionList* doc, TAttributeList* attrs, TProperties& props,
     if (link && !link->Url.empty()) LinkRun(run, *link, props);
     max_char_width_ = run->tmMaxCharWidth;
 
-    LineSpacing = props.GetLineHeight(run->tmHeight);
+    LineSpacing = bound_length(props.GetLineHeight(run->tmHeight));
     if (first_item) {
         bool percent = false;
         const int indent = props.GetTextIndent(percent);
         if (percent)
             FLPercent = std::clamp(indent, 0, 90);
         else
-            FirstLineIndent = indent;
+            FirstLineIndent = bound_length(indent);
     }
     if (attrs) {
         if (const TAttribute* a = attrs->Find(Sym::Clear)) {
@@ -411,7 +411,7 @@ int TSection::PieceWidth(int start, int count, int overhang) const {
             i += n;
         }
     }
-    return static_cast<int>(std::clamp<long long>(w, INT_MIN / 2, INT_MAX / 2));
+    return to_position(w);
 }
 
 int TSection::LineTextWidth(int start, int count) const {
@@ -669,7 +669,7 @@ void TSection::ObjectSpaces(int pstart, int n, int ly, bool printing, LineMetric
             TFloatingObj* obj = Images.FindObject(i);
             if (!obj || obj->Floats()) continue;
             obj->PlacedY = ly;
-            const int h = obj->BoxHeight + obj->VSpaceT + obj->VSpaceB;
+            const int h = to_position(int64_t{obj->BoxHeight} + obj->VSpaceT + obj->VSpaceB);
             switch (obj->Placement) {
             case ATop:
                 m.sa = std::max(m.sa, h - m.lht);
@@ -693,7 +693,7 @@ void TSection::ObjectSpaces(int pstart, int n, int ly, bool printing, LineMetric
             TFormControlObj* ctl = ControlAt(i);
             if (!ctl) continue;
             ctl->YValue = ly;
-            const int h = ctl->Height() + ctl->VSpaceT + ctl->VSpaceB;
+            const int h = to_position(int64_t{ctl->Height()} + ctl->VSpaceT + ctl->VSpaceB);
             switch (ctl->VertAlign) {
             case ATop:
                 m.sa = std::max(m.sa, h - m.lht);
@@ -756,12 +756,13 @@ void TSection::FinishLayout(int y, int height) {
     TSectionList* doc = Document;
     int float_bottom = 0;
     for (const auto& obj : Images)
-        if (obj->Floats()) float_bottom = std::max(float_bottom, obj->PlacedY + obj->BoxHeight + obj->VSpaceB);
+        if (obj->Floats())
+            float_bottom = std::max(float_bottom, to_position(int64_t{obj->PlacedY} + obj->BoxHeight + obj->VSpaceB));
     PosCount = TextLength();
     FlowHeight = height;
-    PaintHeight = std::max(height, float_bottom - y);
-    FlowBottom = y + height;
-    PaintBottom = y + PaintHeight;
+    PaintHeight = std::max(height, to_position(int64_t{float_bottom} - y));
+    FlowBottom = to_position(int64_t{y} + height);
+    PaintBottom = to_position(int64_t{y} + PaintHeight);
     if (doc && !doc->PrintingNow && !doc->IsCopy && SectionNumber > 0 && SectionNumber % 50 == 0 &&
         progress_layout_ != doc->LayoutCount && doc->SectionCount > 0 && doc->Viewer) {
         progress_layout_ = doc->LayoutCount;
@@ -798,9 +799,9 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
         line->Start = Lines.empty() ? 0 : Lines.back()->Start + Lines.back()->Ln;
         line->SpaceBefore = h;
         line->DrawHeight = h;
-        line->DrawY = y + height;
+        line->DrawY = to_position(int64_t{y} + height);
         line->DrawX = x;
-        height += h;
+        height = to_position(int64_t{height} + h);
         Lines.push_back(std::move(line));
     };
     if (const int clear = ClearSpace(indents, y); clear > 0) blank_line(clear);
@@ -811,7 +812,7 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
     std::vector<TFloatingObj*> pending;
     while (pstart < len) {
         const int remaining = len - pstart;
-        const int ly = y + height;
+        const int ly = to_position(int64_t{y} + height);
         int lf = indents.LeftIndent(ly) - x;
         int rt = indents.RightSide(ly) - x;
         if (first_line) lf += FirstLineIndent;
@@ -847,20 +848,20 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
         line->DrawY = ly;
         line->DrawX = x + line->LineIndent;
         line->HasInlineRuns = doc && doc->InlineList && doc->InlineList->Count() > 0;
-        const int lh = m.lht + m.sb + m.sa;
+        const int lh = to_position(int64_t{m.lht} + m.sb + m.sa);
         int drawn = lh;
         if (float_line)
             if (const TFloatingObj* obj = Images.FindObject(pstart))
-                drawn = std::max(drawn, obj->PlacedY + obj->BoxHeight + obj->VSpaceB - ly);
+                drawn = std::max<int64_t>(drawn, int64_t{obj->PlacedY} + obj->BoxHeight + obj->VSpaceB - ly);
         line->DrawHeight = drawn;
         if (!baseline_given && m.any_text && doc && doc->FirstLineTarget) {
-            *doc->FirstLineTarget = ly + m.sb + m.lht - m.desc;
+            *doc->FirstLineTarget = to_position(int64_t{ly} + m.sb + m.lht - m.desc);
             baseline_given = true;
         }
         Lines.push_back(std::move(line));
-        height += lh;
+        height = to_position(int64_t{height} + lh);
         for (TFloatingObj* obj : pending)
-            if (obj->CharPos < pstart + n) indents.UpdateForImage(y + height, *obj);
+            if (obj->CharPos < pstart + n) indents.UpdateForImage(to_position(int64_t{y} + height), *obj);
         pstart += n;
         if (m.any_text) first_line = false;
     }
@@ -872,7 +873,7 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
 // -------------------------------------------------------------------- paint
 
 int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int, int) {
-    const int result = SectionTop + FlowHeight;
+    const int result = to_position(int64_t{SectionTop} + FlowHeight);
     TSectionList* doc = Document;
     if (Text.empty() || !doc) return result;
     const int scroll = doc->ScrollY;
@@ -894,7 +895,7 @@ int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager
         } else if (y + std::max(h, line.DrawHeight) - scroll < arect.Top || y - scroll > arect.Bottom) {
             line.DrawY = y;
             line.DrawX = x + line.LineIndent;
-            y += h;
+            y = to_position(int64_t{y} + h);
             continue;
         }
         line.DrawY = y;
@@ -902,7 +903,7 @@ int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager
         if (line.Ln > 0) DrawLine(canvas, line, x, y - scroll, indents, true, k + 1 == Lines.size());
         // Lines above the page's top (printed on the page before) leave it empty.
         if (printing && y + h - scroll > arect.Top) doc->PageEmpty = false;
-        y += h;
+        y = to_position(int64_t{y} + h);
     }
     return result;
 }
@@ -914,7 +915,7 @@ void TSection::DrawLineImage(LinePass& pass, TFloatingObj* obj, TFontObj* run) {
     const int scroll = doc->ScrollY;
     if (obj->Floats()) {
         // A section painted elsewhere (a positioned block's) takes it along.
-        const int fx = pass.x + obj->Indent - LayoutLeft + obj->HSpaceL;
+        const int fx = to_position(int64_t{pass.x} + obj->Indent - LayoutLeft + obj->HSpaceL);
         obj->PlacedX = fx;
         if (pass.draw) {
             if (obj->IsPanel())
@@ -940,7 +941,7 @@ void TSection::DrawLineImage(LinePass& pass, TFloatingObj* obj, TFontObj* run) {
     obj->PlacedX = pass.cx + obj->HSpaceL;
     obj->PlacedY = top + obj->VSpaceT + scroll;
     if (pass.draw) obj->Draw(pass.canvas, pass.cx + obj->HSpaceL, top + obj->VSpaceT, run);
-    pass.cx += obj->OuterWidth();
+    pass.cx = to_position(int64_t{pass.cx} + obj->OuterWidth());
 }
 
 // A form control of the line: shown on the screen, printed on paper.
@@ -974,7 +975,7 @@ void TSection::DrawLineControl(LinePass& pass, TFormControlObj* ctl) {
             ctl->ShownThisPaint = true;
         }
     }
-    pass.cx += ctl->OuterWidth();
+    pass.cx = to_position(int64_t{pass.cx} + ctl->OuterWidth());
 }
 
 // The length of the piece of text at `i`: one font, no object, one side of
@@ -1074,7 +1075,8 @@ int TSection::DrawPiece(LinePass& pass, int i, int draw_end) {
     const int base = pass.baseline + shift;
     const int x0 = pass.cx;
     if (!pass.draw) {
-        pass.cx += XInLine(pass.line, i + n - pass.line.Start) - XInLine(pass.line, i - pass.line.Start);
+        pass.cx = to_position(int64_t{pass.cx} + XInLine(pass.line, i + n - pass.line.Start) -
+                              XInLine(pass.line, i - pass.line.Start));
         GrowBorderBoxes(pass.line, dpos, n, x0 - pass.x, pass.cx - pass.x, base, font);
         return n;
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "htmlview/box_length.h"
 #include "htmlview/font_runs.h"
 #include "htmlview/inline_objects.h"
 #include "htmlview/sections.h"
@@ -57,7 +58,7 @@ struct LineRec {
     bool HasInlineRuns = false;
     bool FirstDraw = true; // not painted since the layout
 
-    int Height() const { return SpaceBefore + LineHt + SpaceAfter; }
+    int Height() const { return to_position(int64_t{SpaceBefore} + LineHt + SpaceAfter); }
 };
 
 struct IndexObj {

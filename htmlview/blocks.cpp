@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "htmlview/borders.h"
+#include "htmlview/box_length.h"
 #include "htmlview/document.h"
 #include "htmlview/text_section.h"
 
@@ -17,7 +18,6 @@ bool starts_with(std::string_view s, std::string_view p) {
 } // namespace
 
 void BoundBoxLengths(TIntMarginArray& m) {
-    constexpr int kMaxBoxLength = 1'000'000;
     for (int i = htmlview::MarginTop; i <= piLeft; ++i) {
         if (i > BorderLeftWidth && i < piWidth) continue; // side colours and styles
         int& v = m[static_cast<size_t>(i)];
@@ -211,8 +211,8 @@ void TBlock::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
     const int r = m[MarginRight] + m[BorderRightWidth] + m[PaddingRight];
     int cmin = 0, cmax = 0;
     BodyCell->MinMaxWidths(canvas, cmin, cmax);
-    min = std::max(cmin, m[piWidth]) + l + r;
-    max = m[piWidth] < 1 ? l + r + std::max(cmax, m[piWidth]) : min;
+    min = to_position(int64_t{std::max(cmin, m[piWidth])} + l + r);
+    max = m[piWidth] < 1 ? to_position(int64_t{l} + r + std::max(cmax, m[piWidth])) : min;
 }
 
 void TBlock::FillStackList() {
@@ -257,7 +257,7 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
         ChosenWidth = std::min(ChosenWidth, awidth - sides);
     ChosenWidth = std::max(0, ChosenWidth);
     const int block_width = ChosenWidth + sides;
-    const int top = y + ClearSpace;
+    const int top = to_position(int64_t{y} + ClearSpace);
     PaintTop = m[htmlview::MarginTop] < 1 ? top + m[htmlview::MarginTop] : top;
     const int left_sides = m[MarginLeft] + m[PaddingLeft] + m[BorderLeftWidth];
     const int right_sides = m[MarginRight] + m[PaddingRight] + m[BorderRightWidth];
@@ -277,28 +277,19 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
             ChosenWidth = std::max(0, ChosenWidth - shift);
         }
     }
-    ContentTop = top + m[htmlview::MarginTop] + m[PaddingTop] + m[BorderTopWidth];
+    ContentTop = to_position(int64_t{top} + m[htmlview::MarginTop] + m[PaddingTop] + m[BorderTopWidth]);
     const int left = indents.AddLeft(cx - indents.LfEdge, ContentTop);
     const int right = indents.AddRight(cx + ChosenWidth - indents.LfEdge, ContentTop);
     ContentLeft = cx;
     const int height_prop = std::max(0, m[piHeight] == AutoValue ? 0 : m[piHeight]);
-    int cell_max = 0;
-    if (PlaceMode == 2)
-        BodyCell->LayoutBlockContent(canvas, cx, ContentTop + OffsetTop, xref, ContentTop + OffsetTop, ChosenWidth,
-                                     height_prop, cell_max, curs);
-    else if (PlaceMode == 1)
-        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, OffsetLeft + xref + m[MarginLeft] + m[BorderLeftWidth],
-                                     OffsetTop + yref + m[htmlview::MarginTop] + m[BorderTopWidth], ChosenWidth,
-                                     height_prop, cell_max, curs);
-    else
-        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
+    const int cell_max = LayoutContent(canvas, cx, xref, yref, height_prop, curs);
     PosCount = curs - FirstPos;
     max_width = sides + cell_max;
     if (PlaceMode != 0) max_width += OffsetLeft - m[MarginRight];
     ContentEnd = std::max(ContentTop, BodyCell->InnerBottom - (PlaceMode == 2 ? OffsetTop : 0));
-    if (ContentEnd - ContentTop < height_prop) ContentEnd = ContentTop + height_prop;
-    FlowBottom = ContentEnd + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom];
-    PaintBottom = std::max(ContentEnd, BodyCell->PaintBottom) + m[PaddingBottom] + m[BorderBottomWidth];
+    if (ContentEnd - ContentTop < height_prop) ContentEnd = to_position(int64_t{ContentTop} + height_prop);
+    FlowBottom = to_position(int64_t{ContentEnd} + m[PaddingBottom] + m[BorderBottomWidth] + m[htmlview::MarginBottom]);
+    PaintBottom = to_position(int64_t{std::max(ContentEnd, BodyCell->PaintBottom)} + m[PaddingBottom] + m[BorderBottomWidth]);
     int result = FlowBottom - y;
     if (Document) Background.Fetch(*Document, canvas);
     FlowHeight = result;
@@ -309,20 +300,43 @@ int TBlock::Layout(ui::HtmlCanvas& canvas, int x, int y, int xref, int yref, int
         PaintHeight = std::max(FlowHeight, indents.ImageBottom() - y);
         PaintBottom = std::max(PaintBottom, y + PaintHeight);
     } else {
-        PaintHeight = PlaceMode == 1 ? 0 : FlowHeight;
-        // A float leaves its box to the float manager; floats and absolutely
-        // placed blocks take no room in the flow.
-        if (PlaceMode != 1) {
-            if (FloatKind == ALeft)
-                indents.AddFloatRect(y, cx + ChosenWidth + right_sides, ALeft, PaintBottom - y);
-            else if (FloatKind == ARight)
-                indents.AddFloatRect(y, block_width, ARight, PaintBottom - y);
-        }
-        FlowHeight = 0;
+        LeaveFlow(indents, y, cx + ChosenWidth + right_sides, block_width);
         result = 0;
     }
     FillStackList();
     return result;
+}
+
+// The body cell laid out at the content's x: a relatively placed block's
+// content moved by its offset, an absolutely placed one's by its place.
+// Returns the content's widest line.
+int TBlock::LayoutContent(ui::HtmlCanvas& canvas, int cx, int xref, int yref, int height_prop, int& curs) {
+    const TIntMarginArray& m = BoxValues;
+    int cell_max = 0;
+    if (PlaceMode == 2)
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop + OffsetTop, xref, ContentTop + OffsetTop, ChosenWidth,
+                                     height_prop, cell_max, curs);
+    else if (PlaceMode == 1)
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, OffsetLeft + xref + m[MarginLeft] + m[BorderLeftWidth],
+                                     OffsetTop + yref + m[htmlview::MarginTop] + m[BorderTopWidth], ChosenWidth,
+                                     height_prop, cell_max, curs);
+    else
+        BodyCell->LayoutBlockContent(canvas, cx, ContentTop, xref, yref, ChosenWidth, height_prop, cell_max, curs);
+    return cell_max;
+}
+
+// A float leaves its box to the float manager (the right edge of a left
+// float, the width of a right one); floats and absolutely placed blocks
+// take no room in the flow.
+void TBlock::LeaveFlow(IndentManager& indents, int y, int left_float_right, int block_width) {
+    PaintHeight = PlaceMode == 1 ? 0 : FlowHeight;
+    if (PlaceMode != 1) {
+        if (FloatKind == ALeft)
+            indents.AddFloatRect(y, left_float_right, ALeft, PaintBottom - y);
+        else if (FloatKind == ARight)
+            indents.AddFloatRect(y, block_width, ARight, PaintBottom - y);
+    }
+    FlowHeight = 0;
 }
 
 void TBlock::PaintOrigin(int x, int xref, int yref, int& px, int& py) const {

@@ -86,6 +86,9 @@ class TBlock : public TSectionBase {
     ui::Rect BorderBox;
 
   protected:
+    // Steps of Layout.
+    int LayoutContent(ui::HtmlCanvas& canvas, int cx, int xref, int yref, int height_prop, int& curs);
+    void LeaveFlow(IndentManager& indents, int y, int left_float_right, int block_width);
     // A clone's block: the converted values and the cell copied.
     TBlock(TSectionList* doc, const TBlock& source);
     void CollapseTopMargin(bool top_unset);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "htmlview/box_length.h"
 #include "htmlview/style_model.h"
 #include "platform/os/int_math.h"
 
@@ -92,12 +93,13 @@ void DrawBorder(ui::HtmlCanvas& canvas, const ui::Rect& outer_in, const ui::Rect
     o.Bottom = clamp_y(o.Bottom);
     i.Top = clamp_y(i.Top);
     i.Bottom = clamp_y(i.Bottom);
-    const std::array<int, 4> widths = {i.Left - o.Left, i.Top - o.Top, o.Right - i.Right,
-                                       o.Bottom - i.Bottom};
+    auto gap = [](int a, int b) { return to_position(int64_t{b} - a); };
+    const std::array<int, 4> widths = {gap(o.Left, i.Left), gap(o.Top, i.Top), gap(i.Right, o.Right),
+                                       gap(i.Bottom, o.Bottom)};
     // Halfway between the two rectangles: where groove and ridge change and
     // where dashes and dots run.
-    const ui::Rect m = {(o.Left + i.Left) / 2, (o.Top + i.Top) / 2, (o.Right + i.Right) / 2,
-                        (o.Bottom + i.Bottom) / 2};
+    auto mid = [](int a, int b) { return static_cast<int>((int64_t{a} + b) / 2); };
+    const ui::Rect m = {mid(o.Left, i.Left), mid(o.Top, i.Top), mid(o.Right, i.Right), mid(o.Bottom, i.Bottom)};
     // The inner edge of a double border's outer band, the outer edge of its inner band.
     const ui::Rect ob = {o.Left + band(widths[kLeft]), o.Top + band(widths[kTop]),
                          o.Right - band(widths[kRight]), o.Bottom - band(widths[kBottom])};

@@ -98,6 +98,9 @@ std::string color_text(ColorRef c) {
     return buf;
 }
 
+struct TableState;
+struct PreState;
+
 class Builder : public ReaderHost {
   public:
     Builder(TSectionList& doc, const TReadHandlers& handlers) : doc_(doc), h_(handlers) {}
@@ -149,6 +152,17 @@ class Builder : public ReaderHost {
     void DoDiv(const SymSet& terms);
     void DoCenter(const SymSet& terms);
     void DoTable();
+    // Steps of reading a table.
+    void PopTo(int level);
+    void TableFinishCell(TableState& t);
+    void TableFinishRow(TableState& t);
+    void TableNewRow(TableState& t, TAttributeList* row_attrs);
+    void TableCellContent();
+    void TableClose(TableState& t);
+    void TableCell(TableState& t, bool header);
+    void TableColumn(TableState& t, bool group);
+    void TableCaption(TableState& t);
+    void TableStep(TableState& t);
     ThtmlForm* CurrentForm();
     void DoForm(const SymSet& terms);
     void DoFormControl();
@@ -158,6 +172,13 @@ class Builder : public ReaderHost {
     void DoMap();
     void DoRule();
     void DoPre();
+    // Steps of reading preformatted text.
+    void PreSwallowLineEnd();
+    void PreCloseParagraph(PreState& pre);
+    void PreCloseForm(PreState& pre);
+    void PreOpenBlock(std::string_view tag, TCellBasic*& outer);
+    void PreBlockTag(PreState& pre, Sym s);
+    void PreStep(PreState& pre);
     void DoPage();
     // Text of preformatted lines, tabs set to the next multiple of 8 columns.
     void AddPreToken(const TokenObj& token);
@@ -765,6 +786,213 @@ void read_col(const TAttributeList& attrs, ColDefaults& c) {
 
 } // namespace
 
+// What a table being read holds between its tags.
+struct TableState {
+    TCellBasic* saved_cell = nullptr;
+    bool saved_no_break = false;
+    int saved_skipped = 0;
+    int saved_list_level = 0;
+    TAttributeList attrs;
+    int table_level = 0; // the property stack's depth inside TABLE
+    ThtmlTable* table = nullptr;
+    std::unique_ptr<TTableBlock> block;
+    std::unique_ptr<TCellList> row;
+    std::unique_ptr<TCellObj> cell;
+    int row_valign = AMiddle;
+    int row_level = 0;
+    int row_index = -1;
+    std::unique_ptr<TBlock> caption;
+    bool caption_on_top = true;
+    std::unique_ptr<TCellManager> grid;
+    ColDefaults group;
+    bool in_group = false;
+};
+
+void Builder::PopTo(int level) {
+    while (props_.Count() > level) props_.PopTop();
+}
+
+void Builder::TableFinishCell(TableState& t) {
+    if (!t.cell) return;
+    FinishSection();
+    t.cell->Contents->DropLastBottomMargin();
+    if (t.grid) t.grid->AddCell(t.row_index, *t.cell);
+    t.row->AddCell(std::move(t.cell));
+    cell_ = t.saved_cell;
+    no_break_ = false;
+}
+
+void Builder::TableFinishRow(TableState& t) {
+    TableFinishCell(t);
+    if (t.row) t.table->AddRow(std::move(t.row));
+}
+
+void Builder::TableNewRow(TableState& t, TAttributeList* row_attrs) {
+    TableFinishRow(t);
+    PopTo(t.table_level);
+    PushProperties("tr", row_attrs);
+    if (row_attrs) AlignRule(*row_attrs);
+    t.row_level = props_.Count();
+    t.row = std::make_unique<TCellList>(row_attrs, &Top());
+    t.row_valign = row_attrs ? valign_of(*row_attrs, AMiddle) : AMiddle;
+    ++t.row_index;
+}
+
+void Builder::TableCellContent() {
+    while (sy() == Sym::TextToken && r_.Token.Leng() <= 1 && (r_.Token.Leng() == 0 || r_.Token.C[0] == u' ')) Next();
+    ReadBody(kTableSyms);
+}
+
+// The table read so far joins the page, also when the reader stops in it.
+void Builder::TableClose(TableState& t) {
+    TableFinishRow(t);
+    PopTo(t.table_level);
+    std::unique_ptr<TBlock> result;
+    if (t.caption) {
+        result = std::make_unique<TTableAndCaptionBlock>(&doc_, Top(), t.saved_cell, &t.attrs, std::move(t.block),
+                                                         std::move(t.caption), t.caption_on_top);
+    } else {
+        result = std::move(t.block);
+    }
+    PopProperties("table");
+    cell_ = t.saved_cell;
+    cell_->AddSection(std::move(result));
+    no_break_ = t.saved_no_break;
+    skipped_tables_ = t.saved_skipped;
+    list_level_ = t.saved_list_level;
+    --table_level_;
+}
+
+// TD or TH: a cell of the current row (a row of its own when none is open),
+// with the column settings of its place in the grid.
+void Builder::TableCell(TableState& t, bool header) {
+    if (in_link_) FinishLink();
+    TAttributeList cell_attrs;
+    copy_attributes(r_.Attributes, cell_attrs);
+    if (!t.row) {
+        TableNewRow(t, nullptr);
+    } else {
+        TableFinishCell(t);
+        PopTo(t.row_level);
+    }
+    PushProperties(header ? "th" : "td", &cell_attrs);
+    int valign = valign_of(cell_attrs, t.row_valign);
+    if (t.grid) {
+        const int col = t.grid->FindColNum(t.row_index);
+        if (col >= 0 && col < static_cast<int>(t.table->ColumnSpecs.size())) {
+            const TColObj& spec = t.table->ColumnSpecs[static_cast<size_t>(col)];
+            if (!spec.SpecAlign.empty())
+                Top().SetValue(TextAlign, spec.SpecAlign == "middle" || spec.SpecAlign == "absmiddle"
+                                              ? std::string("center")
+                                              : spec.SpecAlign);
+            bool own = false;
+            valign_of(cell_attrs, 0, &own);
+            if (spec.SpecVAlign != 0 && !own) valign = spec.SpecVAlign;
+        }
+    }
+    AlignRule(cell_attrs);
+    const std::string align = AsString(Top().Props[TextAlign]);
+    if (align.empty() || align == "none") Top().SetValue(TextAlign, std::string(header ? "center" : "left"));
+    t.cell = std::make_unique<TCellObj>(&doc_, valign, &cell_attrs, Top());
+    t.cell->Contents->HostTag = header ? "th" : "td";
+    cell_ = t.cell->Contents.get();
+    const TAttribute* width = cell_attrs.Find(Sym::Width);
+    const bool pixel_width = width && width->ValueText.find('%') == std::string::npos;
+    no_break_ = cell_attrs.Find(Sym::NoWrap) && !pixel_width;
+    Next();
+    TableCellContent();
+}
+
+// COLGROUP sets the defaults of its COL elements; COL adds columns.
+void Builder::TableColumn(TableState& t, bool group) {
+    ColDefaults c = t.in_group ? t.group : ColDefaults();
+    read_col(r_.Attributes, c);
+    if (group) {
+        t.group = c;
+        t.in_group = true;
+    } else {
+        for (int i = 0; i < c.span; ++i) t.table->AddColumn(c.width, c.percent, c.align, c.valign);
+        if (!t.grid) t.grid = std::make_unique<TCellManager>(0);
+        t.grid->Widen(static_cast<int>(t.table->ColumnSpecs.size()));
+    }
+    Next();
+}
+
+void Builder::TableCaption(TableState& t) {
+    TAttributeList cap_attrs;
+    copy_attributes(r_.Attributes, cap_attrs);
+    TableFinishCell(t);
+    PopTo(t.table_level);
+    PushProperties("caption", &cap_attrs);
+    const TAttribute* a = cap_attrs.Find(Sym::Align);
+    t.caption_on_top = !(a && SameText(a->ValueText, "bottom"));
+    if (!(a && (SameText(a->ValueText, "left") || SameText(a->ValueText, "right")))) {
+        const std::string own = AsString(Top().Props[TextAlign]);
+        if (own.empty() || own == "none") Top().SetValue(TextAlign, std::string("center"));
+    } else {
+        AlignRule(cap_attrs);
+    }
+    if (!t.caption) t.caption = std::make_unique<TBlock>(&doc_, Top(), nullptr, &cap_attrs);
+    cell_ = t.caption->BodyCell.get();
+    Next();
+    SymSet terms = kTableSyms;
+    ReadBody(terms);
+    FinishSection();
+    PopTo(t.table_level);
+    cell_ = t.saved_cell;
+    if (sy() == Sym::CaptionEnd) Next();
+}
+
+// One tag or token inside the table.
+void Builder::TableStep(TableState& t) {
+    const Sym s = sy();
+    if (skipped_tables_ > 0 && in(kTableSyms, s)) {
+        // The rows and cells of a table beyond the nesting bound are not
+        // there: its content stays in the cell that holds it.
+        Next();
+        if (t.cell) TableCellContent();
+    } else if (s == Sym::TR) {
+        if (in_link_) FinishLink();
+        TAttributeList row_attrs;
+        copy_attributes(r_.Attributes, row_attrs);
+        TableNewRow(t, &row_attrs);
+        Next();
+    } else if (s == Sym::TREnd) {
+        TableFinishRow(t);
+        Next();
+    } else if (s == Sym::TD || s == Sym::TH) {
+        TableCell(t, s == Sym::TH);
+    } else if (s == Sym::TDEnd || s == Sym::THEnd) {
+        TableFinishCell(t);
+        Next();
+    } else if (s == Sym::ColGroup || s == Sym::Col) {
+        TableColumn(t, s == Sym::ColGroup);
+    } else if (s == Sym::ColGroupEnd) {
+        t.in_group = false;
+        Next();
+    } else if (s == Sym::Caption) {
+        TableCaption(t);
+    } else if (s == Sym::TextToken && (r_.Token.Leng() == 0 || (r_.Token.Leng() == 1 && r_.Token.C[0] == u' '))) {
+        Next();
+    } else if (s == Sym::UnknownTag) {
+        Next();
+    } else if (s == Sym::Table && table_level_ >= kMaxTableLevel) {
+        ++skipped_tables_;
+        Next();
+    } else {
+        // Content outside any cell goes ahead of the table.
+        TableFinishCell(t);
+        cell_ = t.saved_cell;
+        ReadBody(kTableSyms);
+        FinishSection();
+    }
+    while (skipped_tables_ > 0 && sy() == Sym::TableEnd) {
+        --skipped_tables_;
+        Next();
+        if (t.cell) TableCellContent();
+    }
+}
+
 void Builder::DoTable() {
     if (table_level_ >= kMaxTableLevel) {
         ++skipped_tables_;
@@ -773,215 +1001,42 @@ void Builder::DoTable() {
     }
     if (in_link_) FinishLink();
     FinishSection();
-    TCellBasic* const saved_cell = cell_;
-    const bool saved_no_break = no_break_;
-    const int saved_skipped = skipped_tables_;
-    const int saved_list_level = list_level_;
+    TableState t;
+    t.saved_cell = cell_;
+    t.saved_no_break = no_break_;
+    t.saved_skipped = skipped_tables_;
+    t.saved_list_level = list_level_;
     no_break_ = false;
     skipped_tables_ = 0;
     list_level_ = 0;
     ++table_level_;
 
     const std::string outer_align = AsString(Top().Props[TextAlign]);
-    TAttributeList attrs;
-    copy_attributes(r_.Attributes, attrs);
-    PushProperties("table", &attrs);
-    const int table_level = props_.Count();
-    auto owned_table = std::make_unique<ThtmlTable>(&doc_, &attrs);
-    ThtmlTable* table = owned_table.get();
-    auto block = std::make_unique<TTableBlock>(&doc_, Top(), saved_cell, std::move(owned_table), &attrs);
-    if (block->AlignMode == 0 && block->FloatKind == 0) {
+    copy_attributes(r_.Attributes, t.attrs);
+    PushProperties("table", &t.attrs);
+    t.table_level = props_.Count();
+    t.row_level = t.table_level;
+    auto owned_table = std::make_unique<ThtmlTable>(&doc_, &t.attrs);
+    t.table = owned_table.get();
+    t.block = std::make_unique<TTableBlock>(&doc_, Top(), t.saved_cell, std::move(owned_table), &t.attrs);
+    if (t.block->AlignMode == 0 && t.block->FloatKind == 0) {
         if (outer_align == "center")
-            block->AlignMode = 2;
+            t.block->AlignMode = 2;
         else if (outer_align == "right")
-            block->AlignMode = 3;
+            t.block->AlignMode = 3;
     }
     Next();
-
-    std::unique_ptr<TCellList> row;
-    std::unique_ptr<TCellObj> cell;
-    int row_valign = AMiddle;
-    int row_level = table_level;
-    int row_index = -1;
-    std::unique_ptr<TBlock> caption;
-    bool caption_on_top = true;
-    std::unique_ptr<TCellManager> grid;
-    ColDefaults group;
-    bool in_group = false;
-
-    auto pop_to = [&](int level) {
-        while (props_.Count() > level) props_.PopTop();
-    };
-    auto finish_cell = [&] {
-        if (!cell) return;
-        FinishSection();
-        cell->Contents->DropLastBottomMargin();
-        if (grid) grid->AddCell(row_index, *cell);
-        row->AddCell(std::move(cell));
-        cell_ = saved_cell;
-        no_break_ = false;
-    };
-    auto finish_row = [&] {
-        finish_cell();
-        if (row) table->AddRow(std::move(row));
-    };
-    auto new_row = [&](TAttributeList* row_attrs) {
-        finish_row();
-        pop_to(table_level);
-        PushProperties("tr", row_attrs);
-        if (row_attrs) AlignRule(*row_attrs);
-        row_level = props_.Count();
-        row = std::make_unique<TCellList>(row_attrs, &Top());
-        row_valign = row_attrs ? valign_of(*row_attrs, AMiddle) : AMiddle;
-        ++row_index;
-    };
-    auto read_cell_content = [&] {
-        while (sy() == Sym::TextToken && r_.Token.Leng() <= 1 && (r_.Token.Leng() == 0 || r_.Token.C[0] == u' ')) Next();
-        ReadBody(kTableSyms);
-    };
-
-    // The table read so far joins the page, also when the reader stops in it.
-    auto close_table = [&] {
-        finish_row();
-        pop_to(table_level);
-        std::unique_ptr<TBlock> result;
-        if (caption) {
-            result = std::make_unique<TTableAndCaptionBlock>(&doc_, Top(), saved_cell, &attrs, std::move(block),
-                                                             std::move(caption), caption_on_top);
-        } else {
-            result = std::move(block);
-        }
-        PopProperties("table");
-        cell_ = saved_cell;
-        cell_->AddSection(std::move(result));
-        no_break_ = saved_no_break;
-        skipped_tables_ = saved_skipped;
-        list_level_ = saved_list_level;
-        --table_level_;
-    };
     try {
         while (sy() != Sym::EndOfDocument && sy() != Sym::TableEnd) {
             const long long before = tokens_;
-            const Sym s = sy();
-            if (skipped_tables_ > 0 && in(kTableSyms, s)) {
-                // The rows and cells of a table beyond the nesting bound are not
-                // there: its content stays in the cell that holds it.
-                Next();
-                if (cell) read_cell_content();
-            } else if (s == Sym::TR) {
-                if (in_link_) FinishLink();
-                TAttributeList row_attrs;
-                copy_attributes(r_.Attributes, row_attrs);
-                new_row(&row_attrs);
-                Next();
-            } else if (s == Sym::TREnd) {
-                finish_row();
-                Next();
-            } else if (s == Sym::TD || s == Sym::TH) {
-                if (in_link_) FinishLink();
-                TAttributeList cell_attrs;
-                copy_attributes(r_.Attributes, cell_attrs);
-                if (!row) {
-                    new_row(nullptr);
-                } else {
-                    finish_cell();
-                    pop_to(row_level);
-                }
-                const bool header = s == Sym::TH;
-                PushProperties(header ? "th" : "td", &cell_attrs);
-                int valign = valign_of(cell_attrs, row_valign);
-                if (grid) {
-                    // The column settings of the cell's place in the grid.
-                    const int col = grid->FindColNum(row_index);
-                    if (col >= 0 && col < static_cast<int>(table->ColumnSpecs.size())) {
-                        const TColObj& spec = table->ColumnSpecs[static_cast<size_t>(col)];
-                        if (!spec.SpecAlign.empty())
-                            Top().SetValue(TextAlign, spec.SpecAlign == "middle" || spec.SpecAlign == "absmiddle"
-                                                          ? std::string("center")
-                                                          : spec.SpecAlign);
-                        bool own = false;
-                        valign_of(cell_attrs, 0, &own);
-                        if (spec.SpecVAlign != 0 && !own) valign = spec.SpecVAlign;
-                    }
-                }
-                AlignRule(cell_attrs);
-                const std::string align = AsString(Top().Props[TextAlign]);
-                if (align.empty() || align == "none") Top().SetValue(TextAlign, std::string(header ? "center" : "left"));
-                cell = std::make_unique<TCellObj>(&doc_, valign, &cell_attrs, Top());
-                cell->Contents->HostTag = header ? "th" : "td";
-                cell_ = cell->Contents.get();
-                const TAttribute* width = cell_attrs.Find(Sym::Width);
-                const bool pixel_width = width && width->ValueText.find('%') == std::string::npos;
-                no_break_ = cell_attrs.Find(Sym::NoWrap) && !pixel_width;
-                Next();
-                read_cell_content();
-            } else if (s == Sym::TDEnd || s == Sym::THEnd) {
-                finish_cell();
-                Next();
-            } else if (s == Sym::ColGroup || s == Sym::Col) {
-                ColDefaults c = in_group ? group : ColDefaults();
-                read_col(r_.Attributes, c);
-                if (s == Sym::ColGroup) {
-                    group = c;
-                    in_group = true;
-                } else {
-                    for (int i = 0; i < c.span; ++i) table->AddColumn(c.width, c.percent, c.align, c.valign);
-                    if (!grid) grid = std::make_unique<TCellManager>(0);
-                    grid->Widen(static_cast<int>(table->ColumnSpecs.size()));
-                }
-                Next();
-            } else if (s == Sym::ColGroupEnd) {
-                in_group = false;
-                Next();
-            } else if (s == Sym::Caption) {
-                TAttributeList cap_attrs;
-                copy_attributes(r_.Attributes, cap_attrs);
-                finish_cell();
-                pop_to(table_level);
-                PushProperties("caption", &cap_attrs);
-                const TAttribute* a = cap_attrs.Find(Sym::Align);
-                caption_on_top = !(a && SameText(a->ValueText, "bottom"));
-                if (!(a && (SameText(a->ValueText, "left") || SameText(a->ValueText, "right")))) {
-                    const std::string own = AsString(Top().Props[TextAlign]);
-                    if (own.empty() || own == "none") Top().SetValue(TextAlign, std::string("center"));
-                } else {
-                    AlignRule(cap_attrs);
-                }
-                if (!caption) caption = std::make_unique<TBlock>(&doc_, Top(), nullptr, &cap_attrs);
-                cell_ = caption->BodyCell.get();
-                Next();
-                SymSet terms = kTableSyms;
-                ReadBody(terms);
-                FinishSection();
-                pop_to(table_level);
-                cell_ = saved_cell;
-                if (sy() == Sym::CaptionEnd) Next();
-            } else if (s == Sym::TextToken && (r_.Token.Leng() == 0 || (r_.Token.Leng() == 1 && r_.Token.C[0] == u' '))) {
-                Next();
-            } else if (s == Sym::UnknownTag) {
-                Next();
-            } else if (s == Sym::Table && table_level_ >= kMaxTableLevel) {
-                ++skipped_tables_;
-                Next();
-            } else {
-                // Content outside any cell goes ahead of the table.
-                finish_cell();
-                cell_ = saved_cell;
-                ReadBody(kTableSyms);
-                FinishSection();
-            }
-            while (skipped_tables_ > 0 && sy() == Sym::TableEnd) {
-                --skipped_tables_;
-                Next();
-                if (cell) read_cell_content();
-            }
+            TableStep(t);
             if (tokens_ == before) Next();
         }
     } catch (...) {
-        close_table();
+        TableClose(t);
         throw;
     }
-    close_table();
+    TableClose(t);
     if (sy() == Sym::TableEnd) Next();
 }
 
@@ -1310,6 +1365,121 @@ void Builder::AddPreToken(const TokenObj& token) {
     section_->AddTokenObj(spaced, &Top(), no_break_);
 }
 
+// What a PRE being read holds: the paragraph and form open inside it.
+struct PreState {
+    int depth = 0;                      // the property stack's depth inside PRE
+    TCellBasic* p_outer = nullptr;      // the cell around an open paragraph
+    TCellBasic* form_outer = nullptr;   // the cell around an open form
+    ThtmlForm* enclosing_form = nullptr; // current again when that form closes
+    // A line opened by the start tag or a line end is kept even when empty;
+    // one opened after a block inside is not.
+    bool line_kept = true;
+};
+
+// A line end straight after a block boundary makes no empty line.
+void Builder::PreSwallowLineEnd() {
+    if (r_.LCh == '\r') r_.NextChar();
+}
+
+void Builder::PreCloseParagraph(PreState& pre) {
+    if (!pre.p_outer) return;
+    FinishPreLine();
+    PopProperties("p");
+    cell_ = pre.p_outer;
+    pre.p_outer = nullptr;
+    --depth_;
+}
+
+void Builder::PreCloseForm(PreState& pre) {
+    PreCloseParagraph(pre);
+    if (!pre.form_outer) return;
+    FinishPreLine();
+    PopProperties("form");
+    cell_ = pre.form_outer;
+    pre.form_outer = nullptr;
+    form_ = pre.enclosing_form;
+    --depth_;
+}
+
+// A paragraph or form inside PRE: the line before the block is handed over
+// first.
+void Builder::PreOpenBlock(std::string_view tag, TCellBasic*& outer) {
+    FinishPreLine();
+    if (depth_ >= kMaxBlockDepth) return;
+    TAttributeList block_attrs;
+    copy_attributes(r_.Attributes, block_attrs);
+    PushProperties(tag, &block_attrs);
+    outer = cell_;
+    ++depth_;
+    OpenBlock(&block_attrs);
+    if (tag == "form") form_ = ThtmlForm::Create(&doc_, &block_attrs);
+}
+
+// P, /P, FORM and /FORM inside PRE: a new line follows the block boundary.
+void Builder::PreBlockTag(PreState& pre, Sym s) {
+    bool boundary = true;
+    if (s == Sym::P) {
+        PreCloseParagraph(pre);
+        PreOpenBlock("p", pre.p_outer);
+    } else if (s == Sym::PEnd) {
+        boundary = pre.p_outer != nullptr;
+        PreCloseParagraph(pre);
+    } else if (s == Sym::Form) {
+        PreCloseForm(pre);
+        PreOpenBlock("form", pre.form_outer);
+    } else {
+        boundary = pre.form_outer != nullptr;
+        if (boundary) PreCloseForm(pre);
+    }
+    if (boundary) {
+        NewSection();
+        pre.line_kept = false;
+        PreSwallowLineEnd();
+    }
+    Next();
+}
+
+// One token inside PRE.
+void Builder::PreStep(PreState& pre) {
+    const Sym s = sy();
+    switch (s) {
+    case Sym::TextToken:
+        AddPreToken(r_.Token);
+        Next();
+        break;
+    case Sym::LineEnd:
+    case Sym::BR:
+        // The line is kept even when empty; a BR takes the line end after it.
+        if (!section_) NewSection();
+        FinishSection();
+        NewSection();
+        pre.line_kept = true;
+        if (s == Sym::BR) PreSwallowLineEnd();
+        Next();
+        break;
+    case Sym::P:
+    case Sym::PEnd:
+    case Sym::Form:
+    case Sym::FormEnd:
+        PreBlockTag(pre, s);
+        break;
+    case Sym::FontEnd:
+        // Only a FONT opened inside the preformatted text ends here.
+        if (props_.FindTag("font") >= pre.depth) PopProperties("font");
+        FontFollows();
+        Next();
+        break;
+    default:
+        if (in(kPreInline, s)) {
+            if (!section_) NewSection();
+            DoInline(SymSet());
+        } else {
+            Next(); // anything else is left out
+        }
+        break;
+    }
+}
+
 // PRE: read line by line into preformatted sections in a block of its own.
 // Paragraphs and forms inside open blocks of their own.
 void Builder::DoPre() {
@@ -1317,7 +1487,9 @@ void Builder::DoPre() {
     TAttributeList attrs;
     copy_attributes(r_.Attributes, attrs);
     PushProperties("pre", &attrs);
-    const int depth = props_.Count();
+    PreState pre;
+    pre.depth = props_.Count();
+    pre.enclosing_form = form_;
     TCellBasic* const saved = cell_;
     const bool saved_in_pre = in_pre_;
     ++depth_;
@@ -1325,44 +1497,6 @@ void Builder::DoPre() {
     in_pre_ = true;
     r_.Preformatted = true;
     NewSection();
-
-    // A line end straight after a block boundary makes no empty line.
-    auto swallow_line_end = [this] {
-        if (r_.LCh == '\r') r_.NextChar();
-    };
-    TCellBasic* p_outer = nullptr;    // the cell around an open paragraph
-    TCellBasic* form_outer = nullptr; // the cell around an open form
-    ThtmlForm* const enclosing_form = form_; // current again when that form closes
-    auto close_paragraph = [&] {
-        if (!p_outer) return;
-        FinishPreLine();
-        PopProperties("p");
-        cell_ = p_outer;
-        p_outer = nullptr;
-        --depth_;
-    };
-    auto close_form = [&] {
-        close_paragraph();
-        if (!form_outer) return;
-        FinishPreLine();
-        PopProperties("form");
-        cell_ = form_outer;
-        form_outer = nullptr;
-        form_ = enclosing_form;
-        --depth_;
-    };
-    // The line before the block is handed over first.
-    auto open_block = [&](std::string_view tag, TCellBasic*& outer) {
-        FinishPreLine();
-        if (depth_ >= kMaxBlockDepth) return;
-        TAttributeList block_attrs;
-        copy_attributes(r_.Attributes, block_attrs);
-        PushProperties(tag, &block_attrs);
-        outer = cell_;
-        ++depth_;
-        OpenBlock(&block_attrs);
-        if (tag == "form") form_ = ThtmlForm::Create(&doc_, &block_attrs);
-    };
 
     struct Leave {
         Builder& b;
@@ -1373,87 +1507,20 @@ void Builder::DoPre() {
         }
     } leave{*this, saved_in_pre};
 
-    // A line opened by the start tag or a line end is kept even when empty;
-    // one opened after a block inside is not.
-    bool line_kept = true;
     Next();
     while (sy() != Sym::EndOfDocument && sy() != Sym::PreEnd && sy() != Sym::TDEnd && sy() != Sym::THEnd) {
         const long long before = tokens_;
-        const Sym s = sy();
-        switch (s) {
-        case Sym::TextToken:
-            AddPreToken(r_.Token);
-            Next();
-            break;
-        case Sym::LineEnd:
-        case Sym::BR:
-            // The line is kept even when empty; a BR takes the line end after it.
-            if (!section_) NewSection();
-            FinishSection();
-            NewSection();
-            line_kept = true;
-            if (s == Sym::BR) swallow_line_end();
-            Next();
-            break;
-        case Sym::P:
-            close_paragraph();
-            open_block("p", p_outer);
-            NewSection();
-            line_kept = false;
-            swallow_line_end();
-            Next();
-            break;
-        case Sym::PEnd:
-            if (p_outer) {
-                close_paragraph();
-                NewSection();
-                line_kept = false;
-                swallow_line_end();
-            }
-            Next();
-            break;
-        case Sym::Form:
-            close_form();
-            open_block("form", form_outer);
-            NewSection();
-            line_kept = false;
-            swallow_line_end();
-            Next();
-            break;
-        case Sym::FormEnd:
-            if (form_outer) {
-                close_form();
-                NewSection();
-                line_kept = false;
-                swallow_line_end();
-            }
-            Next();
-            break;
-        case Sym::FontEnd:
-            // Only a FONT opened inside the preformatted text ends here.
-            if (props_.FindTag("font") >= depth) PopProperties("font");
-            FontFollows();
-            Next();
-            break;
-        default:
-            if (in(kPreInline, s)) {
-                if (!section_) NewSection();
-                DoInline(SymSet());
-            } else {
-                Next(); // anything else is left out
-            }
-            break;
-        }
+        PreStep(pre);
         if (tokens_ == before) Next();
     }
     // The last line stays, empty or not, unless a block inside ended just before.
-    if (line_kept) {
+    if (pre.line_kept) {
         if (!section_) NewSection();
         FinishSection();
     }
-    close_form();
+    PreCloseForm(pre);
     FinishPreLine();
-    while (props_.Count() > depth) props_.PopTop();
+    PopTo(pre.depth);
     in_pre_ = saved_in_pre;
     r_.Preformatted = saved_in_pre;
     PopProperties("pre");

@@ -904,13 +904,14 @@ void TTextAreaFormControlObj::ExitCheck() {
 
 // ------------------------------------------------------------------ making
 
-TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element, const std::string& input_type,
-                                 TAttributeList& attrs, TProperties& props) {
+namespace {
+
+// The control object of the element and input type, with the widget it
+// shows (none for a hidden field); `windowed` is the object as a widget control.
+std::unique_ptr<TFormControlObj> new_control(TSectionList* doc, Sym element, const std::string& input_type,
+                                             TAttributeList& attrs, QWidget* parent, QWidget*& widget,
+                                             TWidgetFormControl*& windowed) {
     std::unique_ptr<TFormControlObj> obj;
-    TWidgetFormControl* windowed = nullptr;
-    QWidget* parent = doc ? doc->Surface : nullptr;
-    QWidget* widget = nullptr;
-    const TMyFont font = props.GetFont();
     if (element == Sym::Select) {
         const bool list = attrs.Find(Sym::Multiple) || (attrs.Find(Sym::Size) && attrs.Find(Sym::Size)->ValueNumber > 1);
         if (list) {
@@ -972,24 +973,13 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         windowed = e.get();
         obj = std::move(e);
     }
-    TFormControlObj* c = obj.get();
-    c->Document = doc;
-    c->Name = attr(attrs, Sym::Name);
-    c->Value = attr(attrs, Sym::Value);
-    c->ID = attr(attrs, Sym::ID);
-    c->IsDisabled = attrs.Find(Sym::Disabled) != nullptr;
-    c->TextCodePage = props.CodePage;
-    c->ClickScript = attr(attrs, Sym::OnClick);
-    c->FocusScript = attr(attrs, Sym::OnFocus);
-    c->BlurScript = attr(attrs, Sym::OnBlur);
-    c->ChangeScript = attr(attrs, Sym::OnChange);
-    if (windowed) {
-        windowed->ElementFont = font;
-        windowed->Attach(widget);
-        windowed->ApplyProperties(props);
-    }
-    // A file field's browse button: right behind the edit, after it in the
-    // tab order, with no name, value or id of its own.
+    return obj;
+}
+
+// A file field's browse button: right behind the edit, after it in the tab
+// order, with no name, value or id of its own. None for other controls.
+std::unique_ptr<TButtonFormControlObj> browse_button(TSectionList* doc, TFormControlObj* c, const std::string& input_type,
+                                                     QWidget* parent, const TMyFont& font) {
     std::unique_ptr<TButtonFormControlObj> browse;
     if (auto* e = dynamic_cast<TEditFormControlObj*>(c); e && input_type == "file") {
         TAttributeList none;
@@ -1006,6 +996,11 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         TButtonFormControlObj* const b = browse.get();
         b->Links.push_back(on_click(button, b, [b] { b->Click(); }));
     }
+    return browse;
+}
+
+// The widget's clicks and changes reach the control.
+void connect_control(TFormControlObj* c, TAttributeList& attrs, QWidget* widget, TWidgetFormControl* windowed) {
     if (auto* b = dynamic_cast<TButtonFormControlObj*>(c)) {
         static const char* const kCaptions[] = {"Submit", "Reset", "Button"};
         const TAttribute* v = attrs.Find(Sym::Value);
@@ -1030,6 +1025,35 @@ TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element
         windowed->ClickOnRelease = true;
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) memo->viewport()->installEventFilter(windowed->Events);
     }
+}
+
+} // namespace
+
+TFormControlObj* MakeFormControl(TSectionList* doc, ThtmlForm* form, Sym element, const std::string& input_type,
+                                 TAttributeList& attrs, TProperties& props) {
+    TWidgetFormControl* windowed = nullptr;
+    QWidget* parent = doc ? doc->Surface : nullptr;
+    QWidget* widget = nullptr;
+    const TMyFont font = props.GetFont();
+    std::unique_ptr<TFormControlObj> obj = new_control(doc, element, input_type, attrs, parent, widget, windowed);
+    TFormControlObj* c = obj.get();
+    c->Document = doc;
+    c->Name = attr(attrs, Sym::Name);
+    c->Value = attr(attrs, Sym::Value);
+    c->ID = attr(attrs, Sym::ID);
+    c->IsDisabled = attrs.Find(Sym::Disabled) != nullptr;
+    c->TextCodePage = props.CodePage;
+    c->ClickScript = attr(attrs, Sym::OnClick);
+    c->FocusScript = attr(attrs, Sym::OnFocus);
+    c->BlurScript = attr(attrs, Sym::OnBlur);
+    c->ChangeScript = attr(attrs, Sym::OnChange);
+    if (windowed) {
+        windowed->ElementFont = font;
+        windowed->Attach(widget);
+        windowed->ApplyProperties(props);
+    }
+    std::unique_ptr<TButtonFormControlObj> browse = browse_button(doc, c, input_type, parent, font);
+    connect_control(c, attrs, widget, windowed);
     if (doc && !c->ID.empty()) doc->IDNameList.AddObject(Trim(c->ID), c);
     if (const TAttribute* a = attrs.Find(Sym::TabIndex); a && a->ValueNumber > 0 && doc) {
         doc->AddTabKey(a->ValueNumber, nullptr, c);

@@ -217,6 +217,75 @@ void THtmlPane::RestoreFormsFromHistory() {
     surface_->update();
 }
 
+// A META element: handed on, and a refresh delay and address kept for
+// when the page is shown.
+void THtmlPane::MetaTagRead(const std::string& http_equiv, const std::string& meta_name, const std::string& content) {
+    if (OnMeta) OnMeta(http_equiv, meta_name, content);
+    if (!OnMetaRefresh || !SameText(http_equiv, "refresh")) return;
+    const std::string delay = Trim(content.substr(0, content.find(';')));
+    int d = -1;
+    try {
+        size_t used = 0;
+        d = std::stoi(delay, &used);
+        if (used != delay.size()) d = -1;
+    } catch (const std::exception&) {
+        d = -1;
+    }
+    if (d < 0) return;
+    refresh_delay_ = std::max(1, d);
+    const size_t u = LowerCase(content).find("url=");
+    refresh_url_ = u == std::string::npos ? std::string() : Trim(content.substr(u + 4));
+}
+
+// Reads the file into the document as a page, a plain text or a picture.
+void THtmlPane::ReadDocumentFile(const std::string& path, const std::string& name, TDocumentKind kind,
+                                 TReadResult& result) {
+    std::string text;
+    if (kind != dkImage && !os::read_file(path, text)) throw std::runtime_error("Can't read file: " + name);
+    if (OnParseBegin) OnParseBegin(text);
+    source_length_ = text.size();
+    TReadHandlers h;
+    if (kind == dkHtml) {
+        if (OnSoundRequest) OnSoundRequest("", 0, true);
+        h.OnLink = OnLink;
+        h.OnSoundRequest = OnSoundRequest;
+        h.OnInclude = OnInclude;
+        h.OnScript = OnScript;
+        h.OnStreamRequest = OnhtStreamRequest;
+        h.OnMeta = [this](const std::string& http_equiv, const std::string& meta_name, const std::string& content) {
+            MetaTagRead(http_equiv, meta_name, content);
+        };
+        ReadHtmlDocument(text, *doc_, h, result);
+    } else if (kind == dkText) {
+        ReadTextDocument(text, *doc_);
+    } else {
+        ReadHtmlDocument("<img src=\"" + name + "\">", *doc_, h, result);
+    }
+}
+
+// A new page starts with the old one's state gone and the pane's options
+// applied to the document.
+void THtmlPane::ResetForNewPage() {
+    // It ends whatever the mouse was doing on the old one.
+    auto_scroll_timer_.stop();
+    hot_spot_timer_.stop();
+    left_down_ = selecting_ = false;
+    url_.clear();
+    target_.clear();
+    ClearDocument();
+    doc_->BitmapList->BumpAndCheck();
+    TFontSettings s = settings_;
+    s.OverLinksActive = (options_ & htOverLinksActive) != 0;
+    s.UnderlineLinks = (options_ & htNoLinkUnderline) == 0;
+    doc_->ApplyFonts(s);
+    doc_->PrintBackgrounds = (options_ & htPrintTableBackground) != 0;
+    doc_->PrintMonoBlack = (options_ & htPrintMonochromeBlack) != 0;
+    doc_->ShowDummyCaret = (options_ & htShowDummyCaret) != 0;
+    sel_anchor_ = 0;
+    doc_->CaretPos = -1;
+    page_image_.reset();
+}
+
 void THtmlPane::LoadDocument(const std::string& file_name, TDocumentKind kind) {
     std::string name, dest;
     split_destination(file_name, name, dest);
@@ -238,24 +307,7 @@ void THtmlPane::LoadDocument(const std::string& file_name, TDocumentKind kind) {
 
     if (OnProgress) OnProgress(TProgressStage::psStarting, 0);
     laying_out_ = true;
-    // A new page ends whatever the mouse was doing on the old one.
-    auto_scroll_timer_.stop();
-    hot_spot_timer_.stop();
-    left_down_ = selecting_ = false;
-    url_.clear();
-    target_.clear();
-    ClearDocument();
-    doc_->BitmapList->BumpAndCheck();
-    TFontSettings s = settings_;
-    s.OverLinksActive = (options_ & htOverLinksActive) != 0;
-    s.UnderlineLinks = (options_ & htNoLinkUnderline) == 0;
-    doc_->ApplyFonts(s);
-    doc_->PrintBackgrounds = (options_ & htPrintTableBackground) != 0;
-    doc_->PrintMonoBlack = (options_ & htPrintMonochromeBlack) != 0;
-    doc_->ShowDummyCaret = (options_ & htShowDummyCaret) != 0;
-    sel_anchor_ = 0;
-    doc_->CaretPos = -1;
-    page_image_.reset();
+    ResetForNewPage();
 
     const std::string previous = current_file_;
     current_file_ = full_name(path);
@@ -264,41 +316,7 @@ void THtmlPane::LoadDocument(const std::string& file_name, TDocumentKind kind) {
     std::exception_ptr failure;
     TReadResult result;
     try {
-        std::string text;
-        if (kind != dkImage && !os::read_file(path, text)) throw std::runtime_error("Can't read file: " + name);
-        if (OnParseBegin) OnParseBegin(text);
-        source_length_ = text.size();
-        TReadHandlers h;
-        if (kind == dkHtml) {
-            if (OnSoundRequest) OnSoundRequest("", 0, true);
-            h.OnLink = OnLink;
-            h.OnSoundRequest = OnSoundRequest;
-            h.OnInclude = OnInclude;
-            h.OnScript = OnScript;
-            h.OnStreamRequest = OnhtStreamRequest;
-            h.OnMeta = [this](const std::string& http_equiv, const std::string& meta_name, const std::string& content) {
-                if (OnMeta) OnMeta(http_equiv, meta_name, content);
-                if (!OnMetaRefresh || !SameText(http_equiv, "refresh")) return;
-                const std::string delay = Trim(content.substr(0, content.find(';')));
-                int d = -1;
-                try {
-                    size_t used = 0;
-                    d = std::stoi(delay, &used);
-                    if (used != delay.size()) d = -1;
-                } catch (const std::exception&) {
-                    d = -1;
-                }
-                if (d < 0) return;
-                refresh_delay_ = std::max(1, d);
-                const size_t u = LowerCase(content).find("url=");
-                refresh_url_ = u == std::string::npos ? std::string() : Trim(content.substr(u + 4));
-            };
-            ReadHtmlDocument(text, *doc_, h, result);
-        } else if (kind == dkText) {
-            ReadTextDocument(text, *doc_);
-        } else {
-            ReadHtmlDocument("<img src=\"" + name + "\">", *doc_, h, result);
-        }
+        ReadDocumentFile(path, name, kind, result);
     } catch (...) {
         failure = std::current_exception();
     }

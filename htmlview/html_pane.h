@@ -304,6 +304,10 @@ class THtmlPane : public QWidget, public TViewerHost {
     friend class TPaintPanel;
 
     void LoadDocument(const std::string& file_name, TDocumentKind kind);
+    // Steps of LoadDocument.
+    void ResetForNewPage();
+    void ReadDocumentFile(const std::string& path, const std::string& name, TDocumentKind kind, TReadResult& result);
+    void MetaTagRead(const std::string& http_equiv, const std::string& meta_name, const std::string& content);
     // Empties the document, its panels leaving through the current events.
     void ClearDocument();
     void LoadAndRecord(const std::string& file_name, TDocumentKind kind);

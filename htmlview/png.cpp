@@ -481,55 +481,44 @@ struct RowWriter {
     }
 };
 
-} // namespace
+// The bytes the rows of each pass take as stored (a filter byte and the
+// row each): all passes together and the largest.
+struct PassBytes {
+    int64_t total = 0, largest = 0;
+};
 
-void TChunkIDAT::Decode() {
-    TPNGImage& img = Image();
-    TChunkList& list = *Owner();
-    const TChunkIHDR& h = static_cast<const TChunkIHDR&>(list.Item(0));
-    const int depth = h.BitDepth(), ct = h.ColorType();
-    if (ct != 0 && ct != 2 && ct != 3 && ct != 4 && ct != 6) Fail(kPngUnknownColorType);
-    if (h.Interlace() > 1) Fail(kPngUnknownInterlace);
-    const int64_t width = h.Width(), height = h.Height();
-
-    // Only a gAMA that comes before the image data applies to it.
-    const TChunkGAMA* gamma = nullptr;
-    const int gi = list.IndexOfClass(&TChunkGAMA::Make);
-    if (gi >= 0 && gi < list.IndexOf(this)) {
-        auto* g = static_cast<const TChunkGAMA*>(&list.Item(gi));
-        if (g->Built()) gamma = g;
-    }
-    auto through = [gamma](QRgb c) {
-        if (!gamma) return c;
-        return qRgb(gamma->Forward[qRed(c)], gamma->Forward[qGreen(c)], gamma->Forward[qBlue(c)]);
-    };
-
-    // Enough compressed data for the rows the header promises? Checked before
-    // any memory is taken for them.
-    int64_t raw_size = 0;
-    const bool adam7 = h.Interlace() == 1;
+PassBytes pass_bytes(int ct, int depth, int64_t width, int64_t height, bool adam7) {
+    PassBytes b;
     for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
         const Pass ps = adam7 ? kAdam7[p] : Pass{0, 0, 1, 1};
         const int64_t pw = PassSize(width, ps.col0, ps.dcol), ph = PassSize(height, ps.row0, ps.drow);
-        if (pw > 0 && ph > 0) raw_size += ph * (RowLength(ct, depth, pw) + 1);
+        if (pw <= 0 || ph <= 0) continue;
+        const int64_t bytes = ph * (RowLength(ct, depth, pw) + 1);
+        b.total += bytes;
+        b.largest = std::max(b.largest, bytes);
     }
-    if (raw_size > int64_t(Data.size()) * kMaxInflateRatio + 64) Fail(kPngCorrupt);
+    return b;
+}
 
+QRgb through_gamma(const TChunkGAMA* gamma, QRgb c) {
+    if (!gamma) return c;
+    return qRgb(gamma->Forward[qRed(c)], gamma->Forward[qGreen(c)], gamma->Forward[qBlue(c)]);
+}
+
+// The colour table of a palette or grey image, through the gamma table.
+Palette image_palette(TChunkList& list, int ct, int depth, const TChunkGAMA* gamma) {
     Palette pal;
-    PixelFormat pf = PixelFormat::Bit24;
-    if (ct == 0 || ct == 3 || ct == 4)
-        pf = depth == 1 ? PixelFormat::Bit1 : depth <= 4 ? PixelFormat::Bit4 : PixelFormat::Bit8;
     if (ct == 3) {
         const TChunkPLTE* plte = list.Find<TChunkPLTE>();
         if (!plte) Fail(kPngNoPalette);
         if (plte->Data.empty() || plte->Data.size() % 3 != 0 || plte->Data.size() > 3 * 256)
             Fail(kPngInvalidPalette);
-        for (QRgb c : plte->Entries()) pal.push_back(through(c));
+        for (QRgb c : plte->Entries()) pal.push_back(through_gamma(gamma, c));
     } else if (ct == 0 || ct == 4) {
         const int n = depth >= 8 ? 256 : 1 << depth;
         for (int i = 0; i < n; ++i) {
             const int v = i * 255 / (n - 1);
-            pal.push_back(through(qRgb(v, v, v)));
+            pal.push_back(through_gamma(gamma, qRgb(v, v, v)));
         }
     }
     if (depth == 2 && pal.size() < 16) {
@@ -538,34 +527,18 @@ void TChunkIDAT::Decode() {
         pal.resize(4, qRgb(0, 0, 0));
         for (int i = 4; i < 16; ++i) pal.push_back(pal[size_t(i % 4)]);
     }
+    return pal;
+}
 
-    TBitmap fresh(0, 0, pf);
-    fresh.SetSize(int(width), int(height));
-    fresh.palette = std::move(pal);
-    static_cast<TBitmap&>(img) = std::move(fresh);
-
-    TViewStream source(Data);
-    TZDecompressionStream z(source);
+// Inflates the rows of each pass, unfilters them and writes them out.
+void read_passes(TPNGImage& img, TZDecompressionStream& z, const RowWriter& writer, int ct, int depth, int64_t width,
+                 int64_t height, bool adam7) {
     const int bpp = std::max(1, depth * Channels(ct) / 8);
-    RowWriter writer{img, ct, depth, ct == 2 || ct == 6 ? (gamma ? gamma->Forward : nullptr) : nullptr};
-    const TChunkTRNS* trns = ct == 2 ? list.Find<TChunkTRNS>() : nullptr;
-    if (trns && trns->Data.size() >= 6) {
-        const QRgb k = through(trns->TransparentColor());
-        writer.key = reinterpret_cast<const uint8_t*>(trns->Data.data());
-        writer.key_stored[0] = uint8_t(qBlue(k));
-        writer.key_stored[1] = uint8_t(qGreen(k));
-        writer.key_stored[2] = uint8_t(qRed(k));
-    }
     const int64_t max_len = RowLength(ct, depth, width);
     std::vector<uint8_t> buf_a(static_cast<size_t>(max_len + bpp)), buf_b(buf_a.size());
     // A pass's rows as read (filter byte and row each), inflated in one go:
     // zlib's fast path runs on large outputs.
-    int64_t raw_max = 0;
-    for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
-        const Pass ps = adam7 ? kAdam7[p] : Pass{0, 0, 1, 1};
-        const int64_t pw = PassSize(width, ps.col0, ps.dcol), ph = PassSize(height, ps.row0, ps.drow);
-        if (pw > 0 && ph > 0) raw_max = std::max(raw_max, ph * (RowLength(ct, depth, pw) + 1));
-    }
+    const int64_t raw_max = pass_bytes(ct, depth, width, height, adam7).largest;
     const std::unique_ptr<uint8_t[]> raw(new uint8_t[size_t(raw_max)]);
     for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
         const Pass ps = adam7 ? kAdam7[p] : Pass{0, 0, 1, 1};
@@ -588,6 +561,54 @@ void TChunkIDAT::Decode() {
         }
         if (adam7 && img.OnProgress) img.OnProgress(p * 100 / 6);
     }
+}
+
+} // namespace
+
+void TChunkIDAT::Decode() {
+    TPNGImage& img = Image();
+    TChunkList& list = *Owner();
+    const TChunkIHDR& h = static_cast<const TChunkIHDR&>(list.Item(0));
+    const int depth = h.BitDepth(), ct = h.ColorType();
+    if (ct != 0 && ct != 2 && ct != 3 && ct != 4 && ct != 6) Fail(kPngUnknownColorType);
+    if (h.Interlace() > 1) Fail(kPngUnknownInterlace);
+    const int64_t width = h.Width(), height = h.Height();
+
+    // Only a gAMA that comes before the image data applies to it.
+    const TChunkGAMA* gamma = nullptr;
+    const int gi = list.IndexOfClass(&TChunkGAMA::Make);
+    if (gi >= 0 && gi < list.IndexOf(this)) {
+        auto* g = static_cast<const TChunkGAMA*>(&list.Item(gi));
+        if (g->Built()) gamma = g;
+    }
+
+    // Enough compressed data for the rows the header promises? Checked before
+    // any memory is taken for them.
+    const bool adam7 = h.Interlace() == 1;
+    if (pass_bytes(ct, depth, width, height, adam7).total > int64_t(Data.size()) * kMaxInflateRatio + 64)
+        Fail(kPngCorrupt);
+
+    PixelFormat pf = PixelFormat::Bit24;
+    if (ct == 0 || ct == 3 || ct == 4)
+        pf = depth == 1 ? PixelFormat::Bit1 : depth <= 4 ? PixelFormat::Bit4 : PixelFormat::Bit8;
+    Palette pal = image_palette(list, ct, depth, gamma);
+    TBitmap fresh(0, 0, pf);
+    fresh.SetSize(int(width), int(height));
+    fresh.palette = std::move(pal);
+    static_cast<TBitmap&>(img) = std::move(fresh);
+
+    TViewStream source(Data);
+    TZDecompressionStream z(source);
+    RowWriter writer{img, ct, depth, ct == 2 || ct == 6 ? (gamma ? gamma->Forward : nullptr) : nullptr};
+    const TChunkTRNS* trns = ct == 2 ? list.Find<TChunkTRNS>() : nullptr;
+    if (trns && trns->Data.size() >= 6) {
+        const QRgb k = through_gamma(gamma, trns->TransparentColor());
+        writer.key = reinterpret_cast<const uint8_t*>(trns->Data.data());
+        writer.key_stored[0] = uint8_t(qBlue(k));
+        writer.key_stored[1] = uint8_t(qGreen(k));
+        writer.key_stored[2] = uint8_t(qRed(k));
+    }
+    read_passes(img, z, writer, ct, depth, width, height, adam7);
 }
 
 void TChunkIDAT::SaveToStream(TStream& stream) {

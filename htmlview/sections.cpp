@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "htmlview/blocks.h"
+#include "htmlview/box_length.h"
 #include "htmlview/document.h"
 #include "htmlview/inline_objects.h"
 #include "htmlview/text_section.h"
@@ -135,7 +136,8 @@ int TCellBasic::Layout(ui::HtmlCanvas& canvas, int y, int awidth, int aheight, i
     int total = 0;
     for (const auto& s : items_) {
         int w = 0;
-        total += s->Layout(canvas, 0, y + total, 1000, 1000, awidth, aheight, *Indents, w, curs);
+        const int h = s->Layout(canvas, 0, to_position(int64_t{y} + total), 1000, 1000, awidth, aheight, *Indents, w, curs);
+        total = to_position(int64_t{total} + h);
         max_width = std::max(max_width, w);
     }
     PosCount = curs - FirstPos;
@@ -314,7 +316,8 @@ void TBlockCell::LayoutBlockContent(ui::HtmlCanvas& canvas, int x, int y, int xr
     int total = 0;
     for (const auto& s : items_) {
         int w = 0;
-        total += s->Layout(canvas, x, y + total, xref, yref, awidth, aheight, *Indents, w, curs);
+        const int h = s->Layout(canvas, x, to_position(int64_t{y} + total), xref, yref, awidth, aheight, *Indents, w, curs);
+        total = to_position(int64_t{total} + h);
         max_width = std::max(max_width, w);
         const auto* block = dynamic_cast<const TBlock*>(s.get());
         if (!block || block->PlaceMode != 1) InnerBottom = std::max(InnerBottom, s->FlowBottom);

@@ -5,6 +5,7 @@
 
 #include "htmlview/ascii.h"
 #include "htmlview/borders.h"
+#include "htmlview/box_length.h"
 #include "htmlview/document.h"
 #include "platform/os/int_math.h"
 
@@ -13,6 +14,17 @@ namespace htmlview {
 using os::MulDiv;
 
 namespace {
+
+// The sum of the columns [c0, c1) of `v`, held to the position bound.
+int column_sum(const std::vector<int>& v, int c0, int c1) {
+    int64_t sum = 0;
+    for (int c = c0; c < c1; ++c) sum += v[static_cast<size_t>(c)];
+    return to_position(sum);
+}
+
+int column_sum(const std::vector<int>& v) {
+    return column_sum(v, 0, static_cast<int>(v.size()));
+}
 
 bool percent_text(const std::string& s) {
     return s.find('%') != std::string::npos;
@@ -36,7 +48,7 @@ void read_height(const TAttribute& a, int& pixels, int& percent) {
     if (percent_text(a.ValueText))
         percent = std::clamp(a.ValueNumber, 0, 100);
     else
-        pixels = std::max(0, a.ValueNumber);
+        pixels = std::clamp(a.ValueNumber, 0, kMaxBoxLength);
 }
 
 // Rounds num / den to the nearest integer, ties to even.
@@ -55,7 +67,7 @@ bool ReadWidthAttribute(const TAttribute& a, int& width, bool& percent) {
         return true;
     }
     if (a.ValueNumber <= 0) return false;
-    width = a.ValueNumber;
+    width = std::min(a.ValueNumber, kMaxBoxLength);
     percent = false;
     return true;
 }
@@ -129,10 +141,12 @@ TCellObj::TCellObj(TSectionList* doc, int row_align, TAttributeList* attrs, TPro
     BorderStyle = props.GetBorderStyle();
     TIntMarginArray pads{};
     ConvertPaddings(box, EmSize, ExSize, pads);
-    PadT = pads[PaddingTop];
-    PadR = pads[PaddingRight];
-    PadB = pads[PaddingBottom];
-    PadL = pads[PaddingLeft];
+    PadT = bound_length(pads[PaddingTop]);
+    PadR = bound_length(pads[PaddingRight]);
+    PadB = bound_length(pads[PaddingBottom]);
+    PadL = bound_length(pads[PaddingLeft]);
+    AskedWd = bound_length(AskedWd);
+    AskedHt = bound_length(AskedHt);
     if (BorderStyle != bssNone) {
         auto width = [&](int i) { return std::clamp(BoxValues[static_cast<size_t>(i)], 0, 100); };
         BorderT = width(BorderTopWidth);
@@ -180,7 +194,7 @@ void TCellObj::PlaceContent(ui::HtmlCanvas& canvas, int y, int& curs, int gap) {
     }
     VOffset = std::max(0, VOffset);
     int w = 0;
-    Contents->Layout(canvas, y + gap + PadT + BorderT + VOffset, std::max(0, BoxWidth - SideExtra - gap),
+    Contents->Layout(canvas, to_position(int64_t{y} + gap + PadT + BorderT + VOffset), std::max(0, BoxWidth - SideExtra - gap),
                      std::max(0, BoxHeight - EndExtra - gap), w, curs);
 }
 
@@ -306,50 +320,51 @@ void ThtmlTable::AddRow(std::unique_ptr<TCellList> row) {
     if (row) Rows.push_back(std::move(row));
 }
 
-void ThtmlTable::ExpandSpans() {
-    if (SpansExpanded) return;
-    SpansExpanded = true;
+// The cells of row `r` take the table's and row's fills and spacing; each
+// column span beyond the first becomes filler places.
+void ThtmlTable::LayCellsOfRow(TCellList& row, int r) {
     const int nrows = RowCount();
-    for (int r = 0; r < nrows; ++r) {
-        TCellList& row = *Rows[static_cast<size_t>(r)];
-        // Spans are cut so that the row stays within the column bound.
-        int col = 0;
-        for (auto& c : row.Cells) {
-            if (c.IsFiller()) continue;
-            c->SpanCols = std::max(1, std::min(c->SpanCols, kMaxColumns - col));
-            col += c->SpanCols;
-        }
-        std::vector<TCellSlot> laid;
-        laid.reserve(static_cast<size_t>(col) + row.Cells.size());
-        for (auto& slot : row.Cells) {
-            if (slot.IsFiller()) {
-                laid.push_back(std::move(slot));
-                continue;
-            }
-            TCellObj& cell = *slot;
-            if (cell.Contents && !cell.Contents->HasFillColor) {
-                if (row.HasFillColor) {
-                    cell.Contents->HasFillColor = true;
-                    cell.Contents->FillColor = row.FillColor;
-                } else if (HasFillColor) {
-                    cell.Contents->HasFillColor = true;
-                    cell.Contents->FillColor = FillColor;
-                }
-            }
-            if (!cell.Background.Named()) cell.Background.SetName(row.RowImage, row.RowImagePos);
-            cell.SetSpacing(CellPad, FrameWidth >= 1);
-            if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
-            cell.SpanRows = std::max(1, std::min(cell.SpanRows, nrows - r));
-            const int filler_rows = cell.SpanRows > 1 ? cell.SpanRows : 1;
-            const int span_cols = cell.SpanCols;
-            laid.push_back(std::move(slot));
-            for (int k = 1; k < span_cols; ++k) laid.push_back(TCellSlot::Filler(filler_rows));
-        }
-        row.Cells = std::move(laid);
+    // Spans are cut so that the row stays within the column bound.
+    int col = 0;
+    for (auto& c : row.Cells) {
+        if (c.IsFiller()) continue;
+        c->SpanCols = std::max(1, std::min(c->SpanCols, kMaxColumns - col));
+        col += c->SpanCols;
     }
-    // Cells that span rows hold their place in the rows below: row by row,
-    // each column still held from above takes a filler, and the row's own
-    // places fill the others (a short row is padded up to the last held one).
+    std::vector<TCellSlot> laid;
+    laid.reserve(static_cast<size_t>(col) + row.Cells.size());
+    for (auto& slot : row.Cells) {
+        if (slot.IsFiller()) {
+            laid.push_back(std::move(slot));
+            continue;
+        }
+        TCellObj& cell = *slot;
+        if (cell.Contents && !cell.Contents->HasFillColor) {
+            if (row.HasFillColor) {
+                cell.Contents->HasFillColor = true;
+                cell.Contents->FillColor = row.FillColor;
+            } else if (HasFillColor) {
+                cell.Contents->HasFillColor = true;
+                cell.Contents->FillColor = FillColor;
+            }
+        }
+        if (!cell.Background.Named()) cell.Background.SetName(row.RowImage, row.RowImagePos);
+        cell.SetSpacing(CellPad, FrameWidth >= 1);
+        if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
+        cell.SpanRows = std::max(1, std::min(cell.SpanRows, nrows - r));
+        const int filler_rows = cell.SpanRows > 1 ? cell.SpanRows : 1;
+        const int span_cols = cell.SpanCols;
+        laid.push_back(std::move(slot));
+        for (int k = 1; k < span_cols; ++k) laid.push_back(TCellSlot::Filler(filler_rows));
+    }
+    row.Cells = std::move(laid);
+}
+
+// Cells that span rows hold their place in the rows below: row by row,
+// each column still held from above takes a filler, and the row's own
+// places fill the others (a short row is padded up to the last held one).
+void ThtmlTable::HoldRowSpans() {
+    const int nrows = RowCount();
     std::vector<int> held; // per column: rows below still held
     for (int r = 0; r < nrows; ++r) {
         TCellList& row = *Rows[static_cast<size_t>(r)];
@@ -387,26 +402,38 @@ void ThtmlTable::ExpandSpans() {
         }
         row.Cells = std::move(laid);
     }
+}
+
+// COL widths go to the cells of their columns.
+void ThtmlTable::ApplyColumnSpecs() {
+    if (ColumnSpecs.empty()) return;
+    HasPixelWidths = false;
+    for (const auto& row : Rows)
+        for (int i = 0; i < std::min(row->Count(), ColumnCount); ++i) {
+            if (row->Cells[static_cast<size_t>(i)].IsFiller()) continue;
+            TCellObj& cell = *row->Cells[static_cast<size_t>(i)];
+            if (i < static_cast<int>(ColumnSpecs.size()) && ColumnSpecs[static_cast<size_t>(i)].SpecWidth > 0) {
+                cell.AskedWd = ColumnSpecs[static_cast<size_t>(i)].SpecWidth;
+                cell.AskedWdPercent = ColumnSpecs[static_cast<size_t>(i)].SpecIsPercent;
+            }
+            if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
+        }
+    ColumnSpecs.clear();
+}
+
+void ThtmlTable::ExpandSpans() {
+    if (SpansExpanded) return;
+    SpansExpanded = true;
+    const int nrows = RowCount();
+    for (int r = 0; r < nrows; ++r) LayCellsOfRow(*Rows[static_cast<size_t>(r)], r);
+    HoldRowSpans();
     auto longest = [this] {
         int n = 0;
         for (const auto& r : Rows) n = std::max(n, r->Count());
         return n;
     };
     ColumnCount = longest();
-    if (!ColumnSpecs.empty()) {
-        HasPixelWidths = false;
-        for (const auto& row : Rows)
-            for (int i = 0; i < std::min(row->Count(), ColumnCount); ++i) {
-                if (row->Cells[static_cast<size_t>(i)].IsFiller()) continue;
-                TCellObj& cell = *row->Cells[static_cast<size_t>(i)];
-                if (i < static_cast<int>(ColumnSpecs.size()) && ColumnSpecs[static_cast<size_t>(i)].SpecWidth > 0) {
-                    cell.AskedWd = ColumnSpecs[static_cast<size_t>(i)].SpecWidth;
-                    cell.AskedWdPercent = ColumnSpecs[static_cast<size_t>(i)].SpecIsPercent;
-                }
-                if (cell.AskedWd >= 1 && !cell.AskedWdPercent) HasPixelWidths = true;
-            }
-        ColumnSpecs.clear();
-    }
+    ApplyColumnSpecs();
     const size_t n = static_cast<size_t>(ColumnCount);
     ColWidths.assign(n, 0);
     ColMax.assign(n, 0);
@@ -439,8 +466,8 @@ void ThtmlTable::CellWidths(ui::HtmlCanvas& canvas) {
             if (c.IsFiller()) continue;
             int mn = 0, mx = 0;
             if (c->Contents) c->Contents->MinMaxWidths(canvas, mn, mx);
-            c->CellMin = mn + c->SideExtra + CellGap;
-            c->CellMax = mx + c->SideExtra + CellGap;
+            c->CellMin = to_position(int64_t{mn} + c->SideExtra + CellGap);
+            c->CellMax = to_position(int64_t{mx} + c->SideExtra + CellGap);
         }
 }
 
@@ -477,13 +504,14 @@ void ThtmlTable::GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min_sum, int& max_s
         }
         if (pixels) mn = mx = std::max(mn, cell->AskedWd);
         auto spread = [&](std::vector<int>& col, int need) {
-            int sum = 0;
-            for (int c = c0; c < c1; ++c) sum += col[static_cast<size_t>(c)];
+            const int sum = column_sum(col, c0, c1);
             if (sum >= need) return;
             if (sum >= 1) {
                 const int extra = need - sum;
-                for (int c = c0; c < c1; ++c)
-                    col[static_cast<size_t>(c)] += MulDiv(col[static_cast<size_t>(c)], extra, sum);
+                for (int c = c0; c < c1; ++c) {
+                    int& v = col[static_cast<size_t>(c)];
+                    v = to_position(int64_t{v} + MulDiv(v, extra, sum));
+                }
             } else {
                 col[static_cast<size_t>(c0)] = need;
             }
@@ -491,8 +519,8 @@ void ThtmlTable::GetMinMaxPlain(ui::HtmlCanvas& canvas, int& min_sum, int& max_s
         spread(ColMin, mn);
         spread(ColMax, mx);
     });
-    min_sum = std::accumulate(ColMin.begin(), ColMin.end(), 0);
-    max_sum = std::accumulate(ColMax.begin(), ColMax.end(), 0);
+    min_sum = column_sum(ColMin);
+    max_sum = column_sum(ColMax);
 }
 
 void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_sum, int& max_sum) {
@@ -515,27 +543,23 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
                 ColPercent[c] = std::max(ColPercent[c], p);
                 return;
             }
-            int min_s = 0, max_s = 0, pct_s = 0, free = 0;
-            for (int c = c0; c < c1; ++c) {
-                const size_t k = static_cast<size_t>(c);
-                min_s += ColMin[k];
-                max_s += ColMax[k];
-                if (ColPercent[k] > 0)
-                    pct_s += ColPercent[k];
-                else
-                    ++free;
-            }
+            const int min_s = column_sum(ColMin, c0, c1), max_s = column_sum(ColMax, c0, c1);
+            const int pct_s = column_sum(ColPercent, c0, c1);
+            int free = 0;
+            for (int c = c0; c < c1; ++c)
+                if (ColPercent[static_cast<size_t>(c)] <= 0) ++free;
             const int span = c1 - c0;
             if (p < 1 && pct_s < 1) {
                 auto spread = [&](std::vector<int>& col, int need, int sum) {
                     if (need <= sum) return;
-                    int given = 0;
+                    int64_t given = 0;
                     for (int c = c0; c < c1; ++c) {
                         int& v = col[static_cast<size_t>(c)];
                         v = sum > 0 ? MulDiv(need, v, sum) : need / span;
                         given += v;
                     }
-                    col[static_cast<size_t>(c0)] += need - given;
+                    int& first = col[static_cast<size_t>(c0)];
+                    first = to_position(first + (need - given));
                 };
                 spread(ColMin, mn, min_s);
                 spread(ColMax, mx, max_s);
@@ -555,18 +579,19 @@ void ThtmlTable::GetMinMaxPercent(ui::HtmlCanvas& canvas, int width, int& min_su
                 const bool by_percent = free < 1 || max_s < 1;
                 for (int c = c0; c < c1; ++c) {
                     const size_t k = static_cast<size_t>(c);
-                    ColMin[k] += by_percent ? MulDiv(excess, ColPercent[k], total) : MulDiv(excess, ColMax[k], max_s);
+                    ColMin[k] = to_position(int64_t{ColMin[k]} + (by_percent ? MulDiv(excess, ColPercent[k], total)
+                                                                              : MulDiv(excess, ColMax[k], max_s)));
                 }
             }
             if (const int excess = mx - max_s; excess > 0)
                 for (int c = c0; c < c1; ++c) {
                     const size_t k = static_cast<size_t>(c);
-                    ColMax[k] += MulDiv(excess, ColPercent[k], total);
+                    ColMax[k] = to_position(int64_t{ColMax[k]} + MulDiv(excess, ColPercent[k], total));
                 }
         });
     }
-    min_sum = std::accumulate(ColMin.begin(), ColMin.end(), 0);
-    max_sum = std::accumulate(ColMax.begin(), ColMax.end(), 0);
+    min_sum = column_sum(ColMin);
+    max_sum = column_sum(ColMax);
 }
 
 void ThtmlTable::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
@@ -580,8 +605,8 @@ void ThtmlTable::MinMaxWidths(ui::HtmlCanvas& canvas, int& min, int& max) {
 }
 
 void ThtmlTable::WidthsByMinMax(int target) {
-    const int min_sum = std::accumulate(ColMin.begin(), ColMin.end(), 0);
-    const int max_sum = std::accumulate(ColMax.begin(), ColMax.end(), 0);
+    const int min_sum = column_sum(ColMin);
+    const int max_sum = column_sum(ColMax);
     if (min_sum > target) {
         ColWidths = ColMin;
         return;
@@ -591,26 +616,27 @@ void ThtmlTable::WidthsByMinMax(int target) {
         // Held to a width: the rest goes to the columns by their maximums.
         if (FillWidth && max_sum < target && ColumnCount > 0) {
             const int rest = target - max_sum;
-            int given = 0;
+            int64_t given = 0;
             for (int c = 0; c < ColumnCount; ++c) {
                 const size_t k = static_cast<size_t>(c);
                 const int add = max_sum > 0 ? MulDiv(ColMax[k], rest, max_sum) : rest / ColumnCount;
-                ColWidths[k] += add;
+                ColWidths[k] = to_position(int64_t{ColWidths[k]} + add);
                 given += add;
             }
-            ColWidths.back() += rest - given;
+            ColWidths.back() = to_position(ColWidths.back() + (rest - given));
         }
         return;
     }
     const int d = max_sum - min_sum;
     const int w = target - min_sum;
-    int total = 0;
+    int64_t total = 0;
     for (int c = 0; c < ColumnCount; ++c) {
         const size_t k = static_cast<size_t>(c);
-        ColWidths[k] = d < 1 ? ColMin[k] + MulDiv(ColMin[k], w, min_sum) : ColMin[k] + MulDiv(ColMax[k] - ColMin[k], w, d);
+        ColWidths[k] = to_position(int64_t{ColMin[k]} +
+                                   (d < 1 ? MulDiv(ColMin[k], w, min_sum) : MulDiv(ColMax[k] - ColMin[k], w, d)));
         total += ColWidths[k];
     }
-    int diff = total - target;
+    int diff = to_position(total - target);
     for (int c = 0; c < ColumnCount && diff != 0; ++c) {
         const size_t k = static_cast<size_t>(c);
         if (ColMax[k] <= ColMin[k]) continue;
@@ -625,10 +651,10 @@ void ThtmlTable::WidthsByMinMax(int target) {
 }
 
 void ThtmlTable::WidthsForFreeTable(int min_sum, int max_sum, int target) {
-    const int pct_total = std::accumulate(ColPercent.begin(), ColPercent.end(), 0);
+    const int pct_total = column_sum(ColPercent);
     const bool fixed = FixedWidth > 0;
     if ((pct_total < 1 && fixed) || (pct_total >= 1 && (pct_total <= 1000 || fixed))) {
-        int other_max = 0;
+        int64_t other_max = 0;
         int needed = 0;
         for (int c = 0; c < ColumnCount; ++c) {
             const size_t k = static_cast<size_t>(c);
@@ -640,7 +666,7 @@ void ThtmlTable::WidthsForFreeTable(int min_sum, int max_sum, int target) {
         if (pct_total >= 1000)
             needed = std::max(needed, other_max > 0 ? 30000 : 0);
         else
-            needed = std::max(needed, MulDiv(other_max, 1000, 1000 - pct_total));
+            needed = std::max(needed, MulDiv(to_position(other_max), 1000, 1000 - pct_total));
         if (needed <= target) {
             if (fixed || FillWidth) needed = target;
             const int others = MulDiv(needed, 1000 - pct_total, 1000);
@@ -649,7 +675,7 @@ void ThtmlTable::WidthsForFreeTable(int min_sum, int max_sum, int target) {
                 if (ColPercent[k] > 0)
                     ColWidths[k] = MulDiv(needed, ColPercent[k], 1000);
                 else
-                    ColWidths[k] = other_max > 0 ? MulDiv(others, ColMax[k], other_max) : 0;
+                    ColWidths[k] = other_max > 0 ? MulDiv(others, ColMax[k], to_position(other_max)) : 0;
             }
             return;
         }
@@ -657,7 +683,8 @@ void ThtmlTable::WidthsForFreeTable(int min_sum, int max_sum, int target) {
         // percentage; the others are scaled until the minimums fit. Rounding
         // can repeat a state, so the rounds are counted.
         for (int round = 0; round < 64; ++round) {
-            int shares = 0, others_min = 0, kept = 0;
+            int64_t shares = 0, others_min = 0;
+            int kept = 0;
             for (int c = 0; c < ColumnCount; ++c) {
                 const size_t k = static_cast<size_t>(c);
                 if (ColPercent[k] > 0) {
@@ -673,37 +700,36 @@ void ThtmlTable::WidthsForFreeTable(int min_sum, int max_sum, int target) {
             }
             if (kept == 0) break;
             if (shares + others_min > target) {
-                const int room = std::max(0, target - others_min);
+                const int room = to_position(std::max<int64_t>(0, target - others_min));
                 for (int c = 0; c < ColumnCount; ++c) {
                     const size_t k = static_cast<size_t>(c);
-                    if (ColPercent[k] > 0) ColPercent[k] = MulDiv(ColPercent[k], room, shares);
+                    if (ColPercent[k] > 0) ColPercent[k] = MulDiv(ColPercent[k], room, to_position(shares));
                 }
                 continue;
             }
-            min_sum = max_sum = 0;
             for (int c = 0; c < ColumnCount; ++c) {
                 const size_t k = static_cast<size_t>(c);
                 if (ColPercent[k] > 0) ColMin[k] = ColMax[k] = MulDiv(target, ColPercent[k], 1000);
-                min_sum += ColMin[k];
-                max_sum += ColMax[k];
             }
+            min_sum = column_sum(ColMin);
+            max_sum = column_sum(ColMax);
             break;
         }
     }
     if (ColumnCount == 0) return;
     const int d = max_sum - min_sum;
     const int w = target - min_sum;
-    int total = 0;
+    int64_t total = 0;
     for (int c = 0; c < ColumnCount; ++c) {
         const size_t k = static_cast<size_t>(c);
-        ColWidths[k] = ColMin[k] + (d != 0 ? MulDiv(ColMax[k] - ColMin[k], w, d) : w / ColumnCount);
+        ColWidths[k] = to_position(int64_t{ColMin[k]} + (d != 0 ? MulDiv(ColMax[k] - ColMin[k], w, d) : w / ColumnCount));
         total += ColWidths[k];
     }
     if (total != target) {
         size_t widest = 0;
         for (size_t k = 1; k < ColWidths.size(); ++k)
             if (ColMax[k] - ColMin[k] > ColMax[widest] - ColMin[widest]) widest = k;
-        ColWidths[widest] += target - total;
+        ColWidths[widest] = to_position(ColWidths[widest] + (target - total));
     }
 }
 
@@ -711,7 +737,8 @@ void ThtmlTable::WidthsForFixedTable(int target) {
     if (ColumnCount == 0) return;
     const size_t n = static_cast<size_t>(ColumnCount);
     std::vector<bool> fixed(n, false), pct(n, false);
-    int pct_sum = 0, free = 0, slack = 0, total = 0;
+    int pct_sum = 0, free = 0;
+    int64_t slack = 0, total = 0;
     for (size_t k = 0; k < n; ++k) {
         if (ColPercent[k] > 0) {
             pct[k] = true;
@@ -721,7 +748,7 @@ void ThtmlTable::WidthsForFixedTable(int target) {
                 fixed[k] = true;
             } else {
                 ColWidths[k] = share;
-                pct_sum += ColPercent[k];
+                pct_sum = to_position(int64_t{pct_sum} + ColPercent[k]);
             }
         } else {
             ColWidths[k] = ColMin[k];
@@ -730,7 +757,7 @@ void ThtmlTable::WidthsForFixedTable(int target) {
         }
         total += ColWidths[k];
     }
-    int excess = total - target;
+    int excess = to_position(total - target);
     if (excess >= 1 && pct_sum > 0) {
         for (int pass = 0; pass < 4; ++pass) {
             bool changed = false;
@@ -754,17 +781,19 @@ void ThtmlTable::WidthsForFixedTable(int target) {
     } else if (excess < 0 && free == 0) {
         if (pct_sum > 0)
             for (size_t k = 0; k < n; ++k)
-                if (pct[k] && !fixed[k]) ColWidths[k] += MulDiv(-excess, ColPercent[k], pct_sum);
+                if (pct[k] && !fixed[k]) ColWidths[k] = to_position(int64_t{ColWidths[k]} + MulDiv(-excess, ColPercent[k], pct_sum));
     } else if (excess < 0) {
         if (slack > 0 && (-excess) / 4 <= slack) {
             for (size_t k = 0; k < n; ++k)
-                if (!pct[k]) ColWidths[k] += MulDiv(-excess, std::max(0, ColMax[k] - ColMin[k]), slack);
+                if (!pct[k])
+                    ColWidths[k] = to_position(int64_t{ColWidths[k]} +
+                                               MulDiv(-excess, std::max(0, ColMax[k] - ColMin[k]), to_position(slack)));
         } else {
             for (size_t k = 0; k < n; ++k)
-                if (!pct[k]) ColWidths[k] += (-excess) / free;
+                if (!pct[k]) ColWidths[k] = to_position(int64_t{ColWidths[k]} + (-excess) / free);
         }
     }
-    const int diff = std::accumulate(ColWidths.begin(), ColWidths.end(), 0) - target;
+    const int diff = column_sum(ColWidths) - target;
     if (diff > 0) {
         for (size_t k = 0; k < n; ++k)
             if (!fixed[k]) {
@@ -772,7 +801,7 @@ void ThtmlTable::WidthsForFixedTable(int target) {
                 break;
             }
     } else if (diff < 0) {
-        ColWidths[0] -= diff;
+        ColWidths[0] = to_position(int64_t{ColWidths[0]} - diff);
     }
 }
 
@@ -803,24 +832,25 @@ void ThtmlTable::LayoutCellsOfSpan(ui::HtmlCanvas& canvas, const std::vector<TCe
     pct_ht = std::max(pct_ht, ht);
 }
 
-void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
-    const int n = RowCount();
-    RowHeights.assign(static_cast<size_t>(n), 0);
-    if (n == 0) return;
-    const int h_avail = aheight - CellGap;
-    std::vector<int> min_h(static_cast<size_t>(n), 0), pct_h(static_cast<size_t>(n), 0);
-    std::vector<bool> height_given(static_cast<size_t>(n), false);
-    // Each cell's width is the sum of its columns.
+// Each cell's width is the sum of its columns.
+void ThtmlTable::SetCellBoxWidths() {
     for (auto& row : Rows)
         for (auto& c : row->Cells) {
             if (c.IsFiller()) continue;
-            int w = 0;
-            for (int k = c->Column; k < std::min(ColumnCount, c->Column + c->SpanCols); ++k)
-                w += ColWidths[static_cast<size_t>(k)];
-            c->BoxWidth = w;
+            c->BoxWidth = column_sum(ColWidths, c->Column, std::min(ColumnCount, c->Column + c->SpanCols));
         }
-    // The cells by span, shortest first, and within a span by row, so that
-    // each span asks only the rows that hold cells of it.
+}
+
+// The height each row needs, with and without the cells' height requests,
+// and whether a cell asked for its height: cells laid out by span, shortest
+// first, and within a span by row, so that each span asks only the rows
+// that hold cells of it.
+ThtmlTable::RowNeeds ThtmlTable::MeasureRows(ui::HtmlCanvas& canvas, int h_avail) {
+    const int n = RowCount();
+    RowNeeds need;
+    need.min_h.assign(static_cast<size_t>(n), 0);
+    need.pct_h.assign(static_cast<size_t>(n), 0);
+    need.given.assign(static_cast<size_t>(n), false);
     struct Entry {
         int span, row;
         TCellObj* cell;
@@ -833,8 +863,8 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
                      [](const Entry& a, const Entry& b) { return a.span != b.span ? a.span < b.span : a.row < b.row; });
     // Where single-row cells occur, every row is at least the cell gap high.
     if (!entries.empty() && entries.front().span == 1) {
-        std::fill(min_h.begin(), min_h.end(), CellGap);
-        std::fill(pct_h.begin(), pct_h.end(), CellGap);
+        std::fill(need.min_h.begin(), need.min_h.end(), CellGap);
+        std::fill(need.pct_h.begin(), need.pct_h.end(), CellGap);
     }
     std::vector<TCellObj*> cells;
     for (size_t i = 0; i < entries.size();) {
@@ -845,39 +875,47 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
         int ht = 0, pct = 0;
         bool specified = false;
         LayoutCellsOfSpan(canvas, cells, h_avail, ht, pct, specified);
-        ht += CellGap;
-        pct += CellGap;
+        ht = to_position(int64_t{ht} + CellGap);
+        pct = to_position(int64_t{pct} + CellGap);
         if (s == 1) {
-            min_h[static_cast<size_t>(r)] = ht;
-            pct_h[static_cast<size_t>(r)] = pct;
-            height_given[static_cast<size_t>(r)] = specified;
+            need.min_h[static_cast<size_t>(r)] = ht;
+            need.pct_h[static_cast<size_t>(r)] = pct;
+            need.given[static_cast<size_t>(r)] = specified;
             continue;
         }
         if (ht <= CellGap) continue;
-        auto spread = [&](std::vector<int>& v, int need) {
-            int sum = 0;
-            for (int k = r; k < r + s; ++k) sum += v[static_cast<size_t>(k)];
-            if (need <= sum) return;
-            const int each = (need - sum) / s;
-            for (int k = r; k < r + s - 1; ++k) v[static_cast<size_t>(k)] += each;
-            v[static_cast<size_t>(r + s - 1)] += need - sum - each * (s - 1);
+        auto spread = [&](std::vector<int>& v, int want) {
+            const int sum = column_sum(v, r, r + s);
+            if (want <= sum) return;
+            const int each = (want - sum) / s;
+            for (int k = r; k < r + s - 1; ++k) v[static_cast<size_t>(k)] = to_position(int64_t{v[static_cast<size_t>(k)]} + each);
+            int& last = v[static_cast<size_t>(r + s - 1)];
+            last = to_position(last + (want - sum - int64_t{each} * (s - 1)));
         };
-        for (int k = r; k < r + s; ++k) height_given[static_cast<size_t>(k)] = height_given[static_cast<size_t>(k)] || specified;
-        spread(min_h, ht);
-        spread(pct_h, pct);
+        for (int k = r; k < r + s; ++k) need.given[static_cast<size_t>(k)] = need.given[static_cast<size_t>(k)] || specified;
+        spread(need.min_h, ht);
+        spread(need.pct_h, pct);
     }
+    return need;
+}
+
+// The available height shared over the rows by what they need.
+void ThtmlTable::ShareRowHeights(const RowNeeds& need, int h_avail) {
+    const int n = RowCount();
+    const std::vector<int>& min_h = need.min_h;
+    const std::vector<int>& pct_h = need.pct_h;
     long long sum_min = 0, sum_pct = 0;
     int free = 0;
     for (int r = 0; r < n; ++r) {
         sum_min += min_h[static_cast<size_t>(r)];
         sum_pct += pct_h[static_cast<size_t>(r)];
-        if (!height_given[static_cast<size_t>(r)]) ++free;
+        if (!need.given[static_cast<size_t>(r)]) ++free;
     }
     if (sum_min >= h_avail) {
         RowHeights = min_h;
         return;
     }
-    int given = 0;
+    int64_t given = 0;
     if (sum_pct >= h_avail) {
         for (int r = 0; r < n - 1; ++r) {
             const size_t k = static_cast<size_t>(r);
@@ -885,14 +923,14 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
                                                       sum_pct - sum_min);
             given += RowHeights[k];
         }
-        RowHeights.back() = h_avail - given;
+        RowHeights.back() = to_position(h_avail - given);
     } else if (free < 1) {
         for (int r = 0; r < n - 1; ++r) {
             const size_t k = static_cast<size_t>(r);
             RowHeights[k] = sum_pct > 0 ? div_round_even(static_cast<long long>(pct_h[k]) * h_avail, sum_pct) : h_avail / n;
             given += RowHeights[k];
         }
-        RowHeights.back() = h_avail - given;
+        RowHeights.back() = to_position(h_avail - given);
     } else {
         const long long rest = h_avail - sum_pct;
         const int each = static_cast<int>(rest / free);
@@ -900,13 +938,25 @@ void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
         for (int r = 0; r < n; ++r) {
             const size_t k = static_cast<size_t>(r);
             RowHeights[k] = pct_h[k];
-            if (!height_given[k]) {
-                RowHeights[k] += each;
+            if (!need.given[k]) {
+                RowHeights[k] = to_position(int64_t{RowHeights[k]} + each);
                 last_free = r;
             }
         }
-        if (last_free >= 0) RowHeights[static_cast<size_t>(last_free)] += static_cast<int>(rest - static_cast<long long>(each) * free);
+        if (last_free >= 0) {
+            int& last = RowHeights[static_cast<size_t>(last_free)];
+            last = to_position(last + (rest - static_cast<long long>(each) * free));
+        }
     }
+}
+
+void ThtmlTable::SolveRowHeights(ui::HtmlCanvas& canvas, int aheight) {
+    const int n = RowCount();
+    RowHeights.assign(static_cast<size_t>(n), 0);
+    if (n == 0) return;
+    const int h_avail = aheight - CellGap;
+    SetCellBoxWidths();
+    ShareRowHeights(MeasureRows(canvas, h_avail), h_avail);
 }
 
 int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int aheight, IndentManager& indents,
@@ -941,7 +991,7 @@ int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int ah
         else
             WidthsForFixedTable(target);
     }
-    GridWidth = CellGap + std::accumulate(ColWidths.begin(), ColWidths.end(), 0);
+    GridWidth = to_position(int64_t{CellGap} + column_sum(ColWidths));
 
     // Row heights are solved again only when the widths or the height they
     // were solved for change, so nested tables are not laid out again at
@@ -961,8 +1011,7 @@ int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int ah
         row.SpanHeight = 0;
         for (auto& c : row.Cells) {
             if (c.IsFiller()) continue;
-            int h = 0;
-            for (int k = r; k < std::min(RowCount(), r + c->SpanRows); ++k) h += RowHeights[static_cast<size_t>(k)];
+            const int h = column_sum(RowHeights, r, std::min(RowCount(), r + c->SpanRows));
             c->BoxHeight = h;
             c->CellTop = ty;
             row.SpanHeight = std::max(row.SpanHeight, h);
@@ -972,11 +1021,11 @@ int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int ah
             for (auto& c : row.Cells)
                 if (!c.IsFiller()) c->PlaceContent(canvas, ty, curs, CellGap);
         if (depth == 1) placing = false;
-        ty += row.LaidHeight;
+        ty = to_position(int64_t{ty} + row.LaidHeight);
     }
-    FlowHeight = ty - y + CellGap;
+    FlowHeight = to_position(int64_t{ty} - y + CellGap);
     GridHeight = PaintHeight = FlowHeight;
-    FlowBottom = PaintBottom = y + FlowHeight;
+    FlowBottom = PaintBottom = to_position(int64_t{y} + FlowHeight);
     PosCount = curs - FirstPos;
     max_width = GridWidth;
     if (first_line && *first_line == 0) *first_line = SectionTop + FlowHeight;
@@ -988,7 +1037,7 @@ int ThtmlTable::Layout(ui::HtmlCanvas& canvas, int, int y, int, int, int, int ah
 // --------------------------------------------------------------------- paint
 
 int ThtmlTable::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager&, int x, int, int) {
-    const int result = SectionTop + FlowHeight;
+    const int result = to_position(int64_t{SectionTop} + FlowHeight);
     TSectionList* doc = Document;
     const int scroll = doc ? doc->ScrollY : 0;
     const int top = SectionTop - scroll;
@@ -1005,6 +1054,7 @@ int ThtmlTable::PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellLis
     TSectionList* doc = Document;
     const int scroll = doc ? doc->ScrollY : 0;
     const int ys = y - scroll;
+    const int next = to_position(int64_t{y} + row.LaidHeight);
     const bool printing = doc && doc->PrintingNow;
     if (printing) {
         const int half = CellGap / 2;
@@ -1015,21 +1065,21 @@ int ThtmlTable::PaintRow(ui::HtmlCanvas& canvas, const ui::Rect& arect, TCellLis
             const int end = y + (first ? 0 : half);
             if (end < doc->PageEndY) doc->PageEndY = end;
             doc->PageShortened = true;
-            return y + row.LaidHeight;
+            return next;
         }
-        if (y >= doc->PageEndY) return y + row.LaidHeight;
+        if (y >= doc->PageEndY) return next;
     }
     // A row is left out only when neither it nor a cell that spans down
     // from it reaches into the visible rectangle.
     const int reach = std::max(row.SpanHeight, row.LaidHeight);
-    if (ys + reach + CellGap <= arect.Top || ys >= arect.Bottom) return y + row.LaidHeight;
+    if (ys + reach + CellGap <= arect.Top || ys >= arect.Bottom) return next;
     int x = PaintedX;
     for (int col = 0; col < std::min(row.Count(), ColumnCount); ++col) {
         const TCellSlot& c = row.Cells[static_cast<size_t>(col)];
         if (!c.IsFiller()) PaintCell(canvas, arect, *c, x, y);
-        x += ColWidths[static_cast<size_t>(col)];
+        x = to_position(int64_t{x} + ColWidths[static_cast<size_t>(col)]);
     }
-    return y + row.LaidHeight;
+    return next;
 }
 
 bool ThtmlTable::RowMovesToNextPage(const ui::Rect& arect, const TCellList& row, int y) const {

@@ -192,6 +192,18 @@ class ThtmlTable : public TSectionBase {
     void WidthsForFreeTable(int min_sum, int max_sum, int target);
     void WidthsForFixedTable(int target);
     void SolveRowHeights(ui::HtmlCanvas& canvas, int aheight);
+    // Steps of SolveRowHeights.
+    struct RowNeeds {
+        std::vector<int> min_h, pct_h;
+        std::vector<bool> given;
+    };
+    void SetCellBoxWidths();
+    RowNeeds MeasureRows(ui::HtmlCanvas& canvas, int h_avail);
+    void ShareRowHeights(const RowNeeds& need, int h_avail);
+    // Steps of ExpandSpans.
+    void LayCellsOfRow(TCellList& row, int r);
+    void HoldRowSpans();
+    void ApplyColumnSpecs();
     // Lays out the cells of one row and one span; the tallest of them, with
     // and without their height requests, and whether one asked for a height.
     void LayoutCellsOfSpan(ui::HtmlCanvas& canvas, const std::vector<TCellObj*>& cells, int height_base, int& ht,

@@ -65,14 +65,14 @@ TSection::TSection(TSectionList* doc, TAttributeList* attrs, TProperties& props,
     if (link && !link->Url.empty()) LinkRun(run, *link, props);
     max_char_width_ = run->tmMaxCharWidth;
 
-    LineSpacing = props.GetLineHeight(run->tmHeight);
+    LineSpacing = bound_length(props.GetLineHeight(run->tmHeight));
     if (first_item) {
         bool percent = false;
         const int indent = props.GetTextIndent(percent);
         if (percent)
             FLPercent = std::clamp(indent, 0, 90);
         else
-            FirstLineIndent = indent;
+            FirstLineIndent = bound_length(indent);
     }
     if (attrs) {
         if (const TAttribute* a = attrs->Find(Sym::Clear)) {
@@ -411,7 +411,7 @@ int TSection::PieceWidth(int start, int count, int overhang) const {
             i += n;
         }
     }
-    return static_cast<int>(std::clamp<long long>(w, INT_MIN / 2, INT_MAX / 2));
+    return to_position(w);
 }
 
 int TSection::LineTextWidth(int start, int count) const {
@@ -566,6 +566,212 @@ int TSection::WordEnd(int from) const {
 
 // ------------------------------------------------------------------- layout
 
+// The widths of the section's pictures and controls for the available
+// width; the widest of them and the room at the top is the section's
+// maximum width.
+int TSection::LayoutObjects(ui::HtmlCanvas& canvas, int y, int awidth, const IndentManager& indents) {
+    TSectionList* doc = Document;
+    int max_width = std::min(indents.RightSide(y) - indents.LeftIndent(y), awidth);
+    for (const auto& obj : Images) {
+        if (doc) obj->LayoutObject(*doc, canvas, awidth, Fonts.GetFontObjAt(obj->CharPos));
+        max_width = std::max(max_width, obj->OuterWidth());
+    }
+    for (TFormControlObj* ctl : FormControls) {
+        // A print copy shares the page's controls: their size stays the screen's.
+        if (ctl->PercentWidth && !(doc && doc->IsCopy)) ctl->ResizeToPercent(awidth - ctl->HSpaceL - ctl->HSpaceR);
+        max_width = std::max(max_width, ctl->OuterWidth());
+    }
+    return max_width;
+}
+
+// The characters of the line from `pstart` when `n` of them fit: up to the
+// last break opportunity, or the first word alone when none fits anywhere
+// lower. 0 when nothing fits here but a wider space lies lower.
+int TSection::LineBreakCount(int pstart, int n, bool float_line, int ly, const IndentManager& indents,
+                             bool& long_word) const {
+    const int remaining = TextLength() - pstart;
+    long_word = false;
+    if (n == 0) {
+        if (indents.GetNextWiderY(ly) > ly) return 0;
+        // Nothing fits anywhere lower: the first word makes the line.
+        long_word = true;
+        return WordEnd(pstart) - pstart;
+    }
+    if (float_line || n >= remaining) return n; // a float alone, or the rest of the text
+    if (Text[static_cast<size_t>(pstart + n)] == kBreakChar) return n + 1; // the break ends the line
+    const int p = pstart + n - 1;
+    const char16_t cp = Text[static_cast<size_t>(p)];
+    const char16_t next = Text[static_cast<size_t>(p + 1)];
+    if (((is_object24(cp) || cp == u' ') && BreakAllowed(p)) || cp == kBreakChar || WrapChar(p)) return n;
+    if ((next == u' ' || is_object24(next)) && BreakAllowed(p)) return n;
+    for (int q = p; q >= pstart; --q) {
+        const char16_t c = Text[static_cast<size_t>(q)];
+        if ((is_object24(c) || c == u' ' || c == u'-' || c == u'?' || WrapChar(q) || Brk[static_cast<size_t>(q)] == 'w') &&
+            BreakAllowed(q))
+            return q + 1 - pstart;
+    }
+    if (indents.GetNextWiderY(ly) > ly) return 0;
+    long_word = true;
+    return WordEnd(p) - pstart;
+}
+
+// The line's count with the spaces after its break (and a break after a
+// long word), never ending between the halves of a pair.
+int TSection::LineWithTrailing(int pstart, int n, bool long_word, bool float_line) const {
+    const int len = TextLength();
+    int e = pstart + n;
+    while (e < len && Text[static_cast<size_t>(e)] == u' ') ++e;
+    if (long_word && e < len && Text[static_cast<size_t>(e)] == kBreakChar) ++e;
+    if (e > pstart + n && (Text[static_cast<size_t>(pstart + n - 1)] == kBreakChar || float_line)) e = pstart + n;
+    n = e - pstart;
+    if (n < len - pstart && is_low(Text[static_cast<size_t>(pstart + n)]) && is_high(Text[static_cast<size_t>(pstart + n - 1)]))
+        ++n;
+    return n;
+}
+
+// Text height and descent of the line from its fonts, and the spaces the
+// line spacing adds above and below.
+TSection::LineMetrics TSection::TextMetrics(int pstart, int n) const {
+    const int len = TextLength();
+    LineMetrics m;
+    for (int i = pstart; i < pstart + n;) {
+        const int run_len = std::max(1, Fonts.GetFontCountAt(i, len));
+        const int stop = std::min(pstart + n, i + run_len);
+        bool text_here = false;
+        for (int k = i; k < stop && !text_here; ++k) text_here = !is_object(Text[static_cast<size_t>(k)]);
+        if (text_here) {
+            const TFontObj* run = Fonts.GetFontObjAt(i);
+            m.lht = std::max(m.lht, run->tmHeight);
+            m.desc = std::max(m.desc, run->Descent);
+            m.any_text = true;
+        }
+        i = stop;
+    }
+    if (!m.any_text && n == 1 && Text[static_cast<size_t>(pstart)] == kBreakChar) {
+        const TFontObj* run = Fonts.GetFontObjAt(pstart);
+        m.lht = run->tmHeight;
+        m.desc = run->Descent;
+    }
+    if (LineSpacing >= 0) {
+        const int d = LineSpacing - m.lht;
+        m.sb = d / 2;
+        m.sa = d - m.sb;
+    }
+    return m;
+}
+
+// The pictures and controls of the line widen its spaces above and below
+// by their alignment, and learn the line's y; so do its link runs.
+void TSection::ObjectSpaces(int pstart, int n, int ly, bool printing, LineMetrics& m) {
+    for (int i = pstart; i < pstart + n; ++i) {
+        const char16_t c = Text[static_cast<size_t>(i)];
+        if (c == kImageChar) {
+            TFloatingObj* obj = Images.FindObject(i);
+            if (!obj || obj->Floats()) continue;
+            obj->PlacedY = ly;
+            const int h = to_position(int64_t{obj->BoxHeight} + obj->VSpaceT + obj->VSpaceB);
+            switch (obj->Placement) {
+            case ATop:
+                m.sa = std::max(m.sa, h - m.lht);
+                break;
+            case AMiddle: {
+                if (m.lht == 0) {
+                    const TFontObj* run = Fonts.GetFontObjAt(i);
+                    m.lht = run->tmHeight;
+                    m.desc = run->Descent;
+                }
+                const int half = (h - m.lht) / 2;
+                m.sa = std::max(m.sa, half);
+                m.sb = std::max(m.sb, h - m.lht - half);
+                break;
+            }
+            default:
+                m.sb = std::max(m.sb, h - (m.lht - m.desc));
+                break;
+            }
+        } else if (c == kControlChar && !printing) {
+            TFormControlObj* ctl = ControlAt(i);
+            if (!ctl) continue;
+            ctl->YValue = ly;
+            const int h = to_position(int64_t{ctl->Height()} + ctl->VSpaceT + ctl->VSpaceB);
+            switch (ctl->VertAlign) {
+            case ATop:
+                m.sa = std::max(m.sa, h - m.lht);
+                break;
+            case AMiddle: {
+                const int half = (h - m.lht) / 2;
+                m.sa = std::max(m.sa, half);
+                m.sb = std::max(m.sb, h - half);
+                break;
+            }
+            case ABaseline:
+                m.sb = std::max(m.sb, h - (m.lht - m.desc));
+                break;
+            default:
+                m.sb = std::max(m.sb, h - m.lht);
+                break;
+            }
+        }
+    }
+    if (!printing)
+        for (int i = pstart; i < pstart + n;) {
+            TFontObj* run = Fonts.GetFontObjAt(i);
+            if (run->IsLink()) run->TabOwner()->YValue = ly;
+            i += std::max(1, Fonts.GetFontCountAt(i, TextLength()));
+        }
+}
+
+// The line's indent by the section's alignment between the edges `lf` and
+// `rt`, and for full justification the pixels its spaces widen by.
+void TSection::AlignLine(LineRec& line, int lf, int rt, int tw, bool last_line) const {
+    switch (Justify) {
+    case 2:
+        line.LineIndent = (lf + rt - tw) / 2;
+        break;
+    case 3:
+        line.LineIndent = rt - tw;
+        break;
+    default:
+        line.LineIndent = lf;
+        break;
+    }
+    if (Justify != 4 || last_line) return;
+    const int pstart = line.Start;
+    int last = pstart + line.Ln - 1;
+    while (last > pstart && (Text[static_cast<size_t>(last)] == u' ' || Text[static_cast<size_t>(last)] == kBreakChar))
+        --last;
+    int spaces = 0;
+    for (int i = pstart; i < last; ++i)
+        if (justify_space(Text[static_cast<size_t>(i)])) ++spaces;
+    const int extra = (rt - lf) - tw;
+    if (spaces > 0 && extra > 0) {
+        line.Spaces = spaces;
+        line.Extra = extra;
+    }
+}
+
+// Heights and bottoms once the lines are made; every fiftieth section
+// reports the layout's progress.
+void TSection::FinishLayout(int y, int height) {
+    TSectionList* doc = Document;
+    int float_bottom = 0;
+    for (const auto& obj : Images)
+        if (obj->Floats())
+            float_bottom = std::max(float_bottom, to_position(int64_t{obj->PlacedY} + obj->BoxHeight + obj->VSpaceB));
+    PosCount = TextLength();
+    FlowHeight = height;
+    PaintHeight = std::max(height, to_position(int64_t{float_bottom} - y));
+    FlowBottom = to_position(int64_t{y} + height);
+    PaintBottom = to_position(int64_t{y} + PaintHeight);
+    if (doc && !doc->PrintingNow && !doc->IsCopy && SectionNumber > 0 && SectionNumber % 50 == 0 &&
+        progress_layout_ != doc->LayoutCount && doc->SectionCount > 0 && doc->Viewer) {
+        progress_layout_ = doc->LayoutCount;
+        doc->Viewer->Progress(doc->ProgressStart +
+                              static_cast<int>(static_cast<long long>(100 - doc->ProgressStart) * SectionNumber /
+                                               doc->SectionCount));
+    }
+}
+
 int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth, int, IndentManager& indents,
                      int& max_width, int& curs) {
     TSectionList* doc = Document;
@@ -584,16 +790,7 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
         return h;
     }
     if (FLPercent != 0) FirstLineIndent = static_cast<int>(static_cast<long long>(FLPercent) * awidth / 100);
-    max_width = std::min(indents.RightSide(y) - indents.LeftIndent(y), awidth);
-    for (const auto& obj : Images) {
-        if (doc) obj->LayoutObject(*doc, canvas, awidth, Fonts.GetFontObjAt(obj->CharPos));
-        max_width = std::max(max_width, obj->OuterWidth());
-    }
-    for (TFormControlObj* ctl : FormControls) {
-        // A print copy shares the page's controls: their size stays the screen's.
-        if (ctl->PercentWidth && !(doc && doc->IsCopy)) ctl->ResizeToPercent(awidth - ctl->HSpaceL - ctl->HSpaceR);
-        max_width = std::max(max_width, ctl->OuterWidth());
-    }
+    max_width = LayoutObjects(canvas, y, awidth, indents);
 
     const bool printing = doc && doc->PrintingNow;
     int height = 0;
@@ -602,9 +799,9 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
         line->Start = Lines.empty() ? 0 : Lines.back()->Start + Lines.back()->Ln;
         line->SpaceBefore = h;
         line->DrawHeight = h;
-        line->DrawY = y + height;
+        line->DrawY = to_position(int64_t{y} + height);
         line->DrawX = x;
-        height += h;
+        height = to_position(int64_t{height} + h);
         Lines.push_back(std::move(line));
     };
     if (const int clear = ClearSpace(indents, y); clear > 0) blank_line(clear);
@@ -615,7 +812,7 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
     std::vector<TFloatingObj*> pending;
     while (pstart < len) {
         const int remaining = len - pstart;
-        const int ly = y + height;
+        const int ly = to_position(int64_t{y} + height);
         int lf = indents.LeftIndent(ly) - x;
         int rt = indents.RightSide(ly) - x;
         if (first_line) lf += FirstLineIndent;
@@ -623,227 +820,60 @@ int TSection::Layout(ui::HtmlCanvas& canvas, int x, int y, int, int, int awidth,
         bool float_line = false;
         int n = Preformatted ? remaining : FindLayoutCount(rt - lf, pstart, remaining, ly, indents, pending, float_line);
         bool long_word = false;
+        n = LineBreakCount(pstart, n, float_line, ly, indents, long_word);
         if (n == 0) {
-            const int wider = indents.GetNextWiderY(ly);
-            if (wider > ly) {
-                blank_line(wider - ly);
-                continue;
-            }
-            // Nothing fits anywhere lower: the first word makes the line.
-            n = WordEnd(pstart) - pstart;
-            long_word = true;
-        } else if (float_line) {
-            // The line holds the float alone.
-        } else if (n < remaining && Text[static_cast<size_t>(pstart + n)] == kBreakChar) {
-            ++n; // the break ends the line
-        } else if (n < remaining) {
-            const int p = pstart + n - 1;
-            const char16_t cp = Text[static_cast<size_t>(p)];
-            const char16_t next = Text[static_cast<size_t>(p + 1)];
-            int end = -1;
-            if (((is_object24(cp) || cp == u' ') && BreakAllowed(p)) || cp == kBreakChar || WrapChar(p)) {
-                end = p + 1;
-            } else if (next == u' ' && BreakAllowed(p)) {
-                end = p + 1;
-            } else if (is_object24(next) && BreakAllowed(p)) {
-                end = p + 1;
-            } else {
-                for (int q = p; q >= pstart; --q) {
-                    const char16_t c = Text[static_cast<size_t>(q)];
-                    if ((is_object24(c) || c == u' ' || c == u'-' || c == u'?' || WrapChar(q) ||
-                         Brk[static_cast<size_t>(q)] == 'w') && BreakAllowed(q)) {
-                        end = q + 1;
-                        break;
-                    }
-                }
-                if (end < 0) {
-                    const int wider = indents.GetNextWiderY(ly);
-                    if (wider > ly) {
-                        blank_line(wider - ly);
-                        continue;
-                    }
-                    end = WordEnd(p);
-                    long_word = true;
-                }
-            }
-            n = end - pstart;
+            blank_line(indents.GetNextWiderY(ly) - ly);
+            continue;
         }
-        // Spaces after the break go with the line, and a break after a long word.
-        int e = pstart + n;
-        while (e < len && Text[static_cast<size_t>(e)] == u' ') ++e;
-        if (long_word && e < len && Text[static_cast<size_t>(e)] == kBreakChar) ++e;
-        if (e > pstart + n && (Text[static_cast<size_t>(pstart + n - 1)] == kBreakChar || float_line)) e = pstart + n;
-        n = e - pstart;
-        if (n < remaining && is_low(Text[static_cast<size_t>(pstart + n)]) && is_high(Text[static_cast<size_t>(pstart + n - 1)]))
-            ++n; // never between the halves of a pair
+        n = LineWithTrailing(pstart, n, long_word, float_line);
 
-        // The line: text height and descent from its fonts.
         auto line = std::make_unique<LineRec>();
         line->Start = pstart;
         line->Ln = n;
-        int lht = 0, desc = 0;
-        bool any_text = false;
-        for (int i = pstart; i < pstart + n;) {
-            const int run_len = std::max(1, Fonts.GetFontCountAt(i, len));
-            const int stop = std::min(pstart + n, i + run_len);
-            bool text_here = false;
-            for (int k = i; k < stop && !text_here; ++k) text_here = !is_object(Text[static_cast<size_t>(k)]);
-            if (text_here) {
-                const TFontObj* run = Fonts.GetFontObjAt(i);
-                lht = std::max(lht, run->tmHeight);
-                desc = std::max(desc, run->Descent);
-                any_text = true;
-            }
-            i = stop;
-        }
-        if (!any_text && n == 1 && Text[static_cast<size_t>(pstart)] == kBreakChar) {
-            const TFontObj* run = Fonts.GetFontObjAt(pstart);
-            lht = run->tmHeight;
-            desc = run->Descent;
-        }
-        int sb = 0, sa = 0;
-        if (LineSpacing >= 0) {
-            const int d = LineSpacing - lht;
-            sb = d / 2;
-            sa = d - sb;
-        }
-        for (int i = pstart; i < pstart + n; ++i) {
-            const char16_t c = Text[static_cast<size_t>(i)];
-            if (c == kImageChar) {
-                TFloatingObj* obj = Images.FindObject(i);
-                if (!obj || obj->Floats()) continue;
-                obj->PlacedY = ly;
-                const int h = obj->BoxHeight + obj->VSpaceT + obj->VSpaceB;
-                switch (obj->Placement) {
-                case ATop:
-                    sa = std::max(sa, h - lht);
-                    break;
-                case AMiddle: {
-                    if (lht == 0) {
-                        const TFontObj* run = Fonts.GetFontObjAt(i);
-                        lht = run->tmHeight;
-                        desc = run->Descent;
-                    }
-                    const int half = (h - lht) / 2;
-                    sa = std::max(sa, half);
-                    sb = std::max(sb, h - lht - half);
-                    break;
-                }
-                default:
-                    sb = std::max(sb, h - (lht - desc));
-                    break;
-                }
-            } else if (c == kControlChar && !printing) {
-                TFormControlObj* ctl = ControlAt(i);
-                if (!ctl) continue;
-                ctl->YValue = ly;
-                const int h = ctl->Height() + ctl->VSpaceT + ctl->VSpaceB;
-                switch (ctl->VertAlign) {
-                case ATop:
-                    sa = std::max(sa, h - lht);
-                    break;
-                case AMiddle: {
-                    const int half = (h - lht) / 2;
-                    sa = std::max(sa, half);
-                    sb = std::max(sb, h - half);
-                    break;
-                }
-                case ABaseline:
-                    sb = std::max(sb, h - (lht - desc));
-                    break;
-                default:
-                    sb = std::max(sb, h - lht);
-                    break;
-                }
-            }
-        }
-        if (!printing)
-            for (int i = pstart; i < pstart + n;) {
-                TFontObj* run = Fonts.GetFontObjAt(i);
-                if (run->IsLink()) run->TabOwner()->YValue = ly;
-                i += std::max(1, Fonts.GetFontCountAt(i, len));
-            }
+        LineMetrics m = TextMetrics(pstart, n);
+        ObjectSpaces(pstart, n, ly, printing, m);
 
         // Edges after any float placed on the line.
         lf = indents.LeftIndent(ly) - x;
         rt = indents.RightSide(ly) - x;
         if (first_line) lf += FirstLineIndent;
         const int tw = LineTextWidth(pstart, n);
-        const bool last_line = pstart + n >= len;
-        switch (Justify) {
-        case 2:
-            line->LineIndent = (lf + rt - tw) / 2;
-            break;
-        case 3:
-            line->LineIndent = rt - tw;
-            break;
-        default:
-            line->LineIndent = lf;
-            break;
-        }
-        if (Justify == 4 && !last_line) {
-            int last = pstart + n - 1;
-            while (last > pstart && (Text[static_cast<size_t>(last)] == u' ' || Text[static_cast<size_t>(last)] == kBreakChar))
-                --last;
-            int spaces = 0;
-            for (int i = pstart; i < last; ++i)
-                if (justify_space(Text[static_cast<size_t>(i)])) ++spaces;
-            const int extra = (rt - lf) - tw;
-            if (spaces > 0 && extra > 0) {
-                line->Spaces = spaces;
-                line->Extra = extra;
-            }
-        }
+        AlignLine(*line, lf, rt, tw, pstart + n >= len);
         if (long_word) max_width = std::max(max_width, lf + tw);
         line->DrawWidth = rt - lf;
-        line->SpaceBefore = sb;
-        line->SpaceAfter = sa;
-        line->LineHt = lht;
-        line->Descent = desc;
+        line->SpaceBefore = m.sb;
+        line->SpaceAfter = m.sa;
+        line->LineHt = m.lht;
+        line->Descent = m.desc;
         line->DrawY = ly;
         line->DrawX = x + line->LineIndent;
         line->HasInlineRuns = doc && doc->InlineList && doc->InlineList->Count() > 0;
-        const int lh = lht + sb + sa;
+        const int lh = to_position(int64_t{m.lht} + m.sb + m.sa);
         int drawn = lh;
         if (float_line)
             if (const TFloatingObj* obj = Images.FindObject(pstart))
-                drawn = std::max(drawn, obj->PlacedY + obj->BoxHeight + obj->VSpaceB - ly);
+                drawn = std::max<int64_t>(drawn, int64_t{obj->PlacedY} + obj->BoxHeight + obj->VSpaceB - ly);
         line->DrawHeight = drawn;
-        if (!baseline_given && any_text && doc && doc->FirstLineTarget) {
-            *doc->FirstLineTarget = ly + sb + lht - desc;
+        if (!baseline_given && m.any_text && doc && doc->FirstLineTarget) {
+            *doc->FirstLineTarget = to_position(int64_t{ly} + m.sb + m.lht - m.desc);
             baseline_given = true;
         }
         Lines.push_back(std::move(line));
-        height += lh;
+        height = to_position(int64_t{height} + lh);
         for (TFloatingObj* obj : pending)
-            if (obj->CharPos < pstart + n) indents.UpdateForImage(y + height, *obj);
+            if (obj->CharPos < pstart + n) indents.UpdateForImage(to_position(int64_t{y} + height), *obj);
         pstart += n;
-        if (any_text) first_line = false;
+        if (m.any_text) first_line = false;
     }
-
-    int float_bottom = 0;
-    for (const auto& obj : Images)
-        if (obj->Floats()) float_bottom = std::max(float_bottom, obj->PlacedY + obj->BoxHeight + obj->VSpaceB);
     curs += len;
-    PosCount = len;
-    FlowHeight = height;
-    PaintHeight = std::max(height, float_bottom - y);
-    FlowBottom = y + height;
-    PaintBottom = y + PaintHeight;
-    if (doc && !printing && !doc->IsCopy && SectionNumber > 0 && SectionNumber % 50 == 0 &&
-        progress_layout_ != doc->LayoutCount && doc->SectionCount > 0 && doc->Viewer) {
-        progress_layout_ = doc->LayoutCount;
-        doc->Viewer->Progress(doc->ProgressStart +
-                              static_cast<int>(static_cast<long long>(100 - doc->ProgressStart) * SectionNumber /
-                                               doc->SectionCount));
-    }
+    FinishLayout(y, height);
     return height;
 }
 
 // -------------------------------------------------------------------- paint
 
 int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager& indents, int x, int, int) {
-    const int result = SectionTop + FlowHeight;
+    const int result = to_position(int64_t{SectionTop} + FlowHeight);
     TSectionList* doc = Document;
     if (Text.empty() || !doc) return result;
     const int scroll = doc->ScrollY;
@@ -865,7 +895,7 @@ int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager
         } else if (y + std::max(h, line.DrawHeight) - scroll < arect.Top || y - scroll > arect.Bottom) {
             line.DrawY = y;
             line.DrawX = x + line.LineIndent;
-            y += h;
+            y = to_position(int64_t{y} + h);
             continue;
         }
         line.DrawY = y;
@@ -873,25 +903,220 @@ int TSection::Paint(ui::HtmlCanvas& canvas, const ui::Rect& arect, IndentManager
         if (line.Ln > 0) DrawLine(canvas, line, x, y - scroll, indents, true, k + 1 == Lines.size());
         // Lines above the page's top (printed on the page before) leave it empty.
         if (printing && y + h - scroll > arect.Top) doc->PageEmpty = false;
-        y += h;
+        y = to_position(int64_t{y} + h);
     }
     return result;
+}
+
+// A picture of the line: a float where layout put it beside the section's
+// text, any other on the line by its alignment.
+void TSection::DrawLineImage(LinePass& pass, TFloatingObj* obj, TFontObj* run) {
+    TSectionList* doc = Document;
+    const int scroll = doc->ScrollY;
+    if (obj->Floats()) {
+        // A section painted elsewhere (a positioned block's) takes it along.
+        const int fx = to_position(int64_t{pass.x} + obj->Indent - LayoutLeft + obj->HSpaceL);
+        obj->PlacedX = fx;
+        if (pass.draw) {
+            if (obj->IsPanel())
+                obj->Draw(pass.canvas, fx, obj->PlacedY - scroll, run);
+            else
+                doc->DeferredImages.QueueImage(obj, pass.canvas, fx, obj->PlacedY - scroll, run);
+        }
+        return;
+    }
+    const int h = obj->BoxHeight + obj->VSpaceT + obj->VSpaceB;
+    int top; // of the object with its spaces
+    switch (obj->Placement) {
+    case ATop:
+        top = pass.text_top;
+        break;
+    case AMiddle:
+        top = pass.text_bottom + (h - pass.line.LineHt) / 2 - h;
+        break;
+    default:
+        top = pass.baseline - h;
+        break;
+    }
+    obj->PlacedX = pass.cx + obj->HSpaceL;
+    obj->PlacedY = top + obj->VSpaceT + scroll;
+    if (pass.draw) obj->Draw(pass.canvas, pass.cx + obj->HSpaceL, top + obj->VSpaceT, run);
+    pass.cx = to_position(int64_t{pass.cx} + obj->OuterWidth());
+}
+
+// A form control of the line: shown on the screen, printed on paper.
+void TSection::DrawLineControl(LinePass& pass, TFormControlObj* ctl) {
+    const int ch = ctl->Height();
+    int top;
+    switch (ctl->VertAlign) {
+    case ATop:
+        top = pass.ys;
+        break;
+    case AMiddle:
+        top = pass.text_bottom - (pass.line.LineHt + ch) / 2;
+        break;
+    case ABaseline:
+        top = pass.text_bottom - ch - pass.line.Descent;
+        break;
+    default:
+        top = pass.text_bottom - ch;
+        break;
+    }
+    if (pass.draw) {
+        if (Document->PrintingNow) {
+            // The control prints with its own font and alignment (not the
+            // line's baseline and running position), which the line keeps.
+            pass.canvas.SaveDC();
+            pass.canvas.SetTextAlign(ui::TextAlign::Left | ui::TextAlign::Top);
+            ctl->Print(pass.canvas, pass.cx + ctl->HSpaceL, top);
+            pass.canvas.RestoreDC();
+        } else {
+            ctl->ShowAt(pass.cx + ctl->HSpaceL, top);
+            ctl->ShownThisPaint = true;
+        }
+    }
+    pass.cx = to_position(int64_t{pass.cx} + ctl->OuterWidth());
+}
+
+// The length of the piece of text at `i`: one font, no object, one side of
+// the selection, inside or outside each inline run of the line.
+int TSection::PieceLength(const LineRec& line, int i, int limit, bool& selected) const {
+    const TSectionList* doc = Document;
+    int n = std::max(1, TextRun(i, limit));
+    const int dpos = FirstPos + i;
+    selected = false;
+    if (!doc->IsCopy && doc->SelB < doc->SelE) {
+        if (dpos < doc->SelB) {
+            n = std::min(n, doc->SelB - dpos);
+        } else if (dpos < doc->SelE) {
+            selected = true;
+            n = std::min(n, doc->SelE - dpos);
+        }
+    }
+    for (const BorderRec& br : line.BorderList) {
+        const int from = doc->InlineList->RunStart(br.Run);
+        const int to = doc->InlineList->RunEnd(br.Run);
+        if (from > dpos) n = std::min(n, from - dpos);
+        if (to > dpos) n = std::min(n, to - dpos);
+    }
+    return n;
+}
+
+// Text and background colours of a piece; returns its text colour. Paper
+// may turn pale text grey or all text black.
+ColorRef TSection::PieceColors(ui::HtmlCanvas& canvas, const TMyFont& font, bool selected) const {
+    const TSectionList* doc = Document;
+    ColorRef fg = font.Color;
+    const ColorRef bg = font.bgColor;
+    if (doc->PrintingNow) {
+        const ColorRef plain = ui::resolve_color(fg) & 0xFFFFFF;
+        if (doc->PrintMonoBlack && canvas.Caps().num_colors >= 0 && canvas.Caps().num_colors < 3 && plain != 0xFFFFFF)
+            fg = 0;
+        else if (!doc->PrintBackgrounds && (plain & 0xE0) == 0xE0 && (plain & 0xE000) == 0xE000)
+            fg = ui::rgb_ref(160, 160, 160) | ui::kPaletteFlag;
+    }
+    if (selected) {
+        canvas.SetBkMode(ui::BkMode::Opaque);
+        canvas.SetBkColor(fg);
+        canvas.SetTextColor(bg != NoColour ? bg : (ui::resolve_color(fg) ^ 0xFFFFFF) & 0xFFFFFF);
+    } else if (bg != NoColour) {
+        canvas.SetBkMode(ui::BkMode::Opaque);
+        canvas.SetBkColor(bg);
+        canvas.SetTextColor(fg);
+    } else {
+        canvas.SetBkMode(ui::BkMode::Transparent);
+        canvas.SetTextColor(fg);
+    }
+    return fg;
+}
+
+// The measuring pass: the padding boxes of the inline runs that hold the
+// piece [dpos, dpos + n), painted from x0 to x1 with its baseline at `base`.
+void TSection::GrowBorderBoxes(LineRec& line, int dpos, int n, int x0, int x1, int base, const TMyFont& font) const {
+    const TSectionList* doc = Document;
+    const int scroll = doc->ScrollY;
+    for (BorderRec& br : line.BorderList) {
+        const int from = doc->InlineList->RunStart(br.Run);
+        const int to = doc->InlineList->RunEnd(br.Run);
+        if (dpos < from || dpos >= to) continue;
+        ui::Rect& r = br.InnerRect;
+        const int top = base - (font.tmHeight - font.tmDescent) - br.PaddingTop + scroll;
+        const int bottom = base + font.tmDescent + br.PaddingBottom + scroll;
+        const int left = x0 - (dpos == from ? br.PaddingLeft : 0);
+        const int right = x1 + (dpos + n == to ? br.PaddingRight : 0);
+        if (r.IsEmpty()) {
+            r = {left, top, right, bottom};
+        } else {
+            r.Left = std::min(r.Left, left);
+            r.Right = std::max(r.Right, right);
+            r.Top = std::min(r.Top, top);
+            r.Bottom = std::max(r.Bottom, bottom);
+        }
+    }
+}
+
+// One piece of text of the line at `i`; returns its length.
+int TSection::DrawPiece(LinePass& pass, int i, int draw_end) {
+    TSectionList* doc = Document;
+    ui::HtmlCanvas& canvas = pass.canvas;
+    TFontObj* run = Fonts.GetFontObjAt(i);
+    bool selected = false;
+    const int n = PieceLength(pass.line, i, draw_end - i, selected);
+    const int dpos = FirstPos + i;
+    const WideView piece = WideView(Text).substr(static_cast<size_t>(i), static_cast<size_t>(n));
+    const TMyFont& font = run->TheFont;
+    canvas.SelectFont(font.Face);
+    const ColorRef fg = PieceColors(canvas, font, selected);
+    int shift = 0;
+    if (run->SScript == ASub)
+        shift = run->Descent / 2 + 1;
+    else if (run->SScript == ASuper)
+        shift = -(run->FontHeight / 3);
+    const int base = pass.baseline + shift;
+    const int x0 = pass.cx;
+    if (!pass.draw) {
+        pass.cx = to_position(int64_t{pass.cx} + XInLine(pass.line, i + n - pass.line.Start) -
+                              XInLine(pass.line, i - pass.line.Start));
+        GrowBorderBoxes(pass.line, dpos, n, x0 - pass.x, pass.cx - pass.x, base, font);
+        return n;
+    }
+    canvas.MoveTo(pass.cx, base);
+    if (Preformatted) {
+        const ui::Rect r{pass.cx, base - (font.tmHeight - font.tmDescent), pass.cx + canvas.TextWidth(piece) + 1,
+                         base + font.tmDescent};
+        canvas.ExtTextOut(pass.cx, base, ui::HtmlCanvas::kEtoClipped, &r, piece);
+    } else {
+        canvas.TextOut(pass.cx, base, piece);
+    }
+    pass.cx = canvas.CurrentPosition().x();
+    if (run->IsLink() && !doc->PrintingNow) {
+        TFontObj* owner = run->TabOwner();
+        owner->TabShown = true;
+        if (owner->TabControl && owner->TabControl->isHidden()) owner->TabControl->show();
+    }
+    const int top = base - (font.tmHeight - font.tmDescent);
+    if (run->Focused) {
+        canvas.SetTextColor(0);
+        canvas.SetBkColor(0xFFFFFF);
+        canvas.DrawFocusRect({x0, top, pass.cx + 1, top + run->FontHeight});
+    }
+    if (doc->ShowDummyCaret && !selected && doc->CaretPos == dpos) canvas.FillRect({x0, top, x0 + 1, top + run->FontHeight}, fg);
+    return n;
 }
 
 void TSection::DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int ys, IndentManager& indents, bool draw,
                         bool last_line) {
     TSectionList* doc = Document;
-    const bool printing = doc->PrintingNow;
     const int scroll = doc->ScrollY;
-    const int text_top = ys + line.SpaceBefore;
-    const int text_bottom = text_top + line.LineHt;
-    const int baseline = text_bottom - line.Descent;
+    LinePass pass{canvas, line, x, ys, draw};
+    pass.text_top = ys + line.SpaceBefore;
+    pass.text_bottom = pass.text_top + line.LineHt;
+    pass.baseline = pass.text_bottom - line.Descent;
     const int end = line.Start + line.Ln;
     int draw_end = end; // trailing spaces and a break are not drawn
     while (draw_end > line.Start &&
            (Text[static_cast<size_t>(draw_end - 1)] == u' ' || Text[static_cast<size_t>(draw_end - 1)] == kBreakChar))
         --draw_end;
-    const bool sel_on = !doc->IsCopy && doc->SelB < doc->SelE;
     if (draw && line.HasInlineRuns) {
         if (line.FirstDraw) {
             line.FirstDraw = false;
@@ -909,188 +1134,25 @@ void TSection::DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int ys, In
     else
         canvas.SetTextJustification(0, 0);
     canvas.SetTextAlign(ui::TextAlign::Baseline | ui::TextAlign::UpdateCP);
-    int cx = x + line.LineIndent;
+    pass.cx = x + line.LineIndent;
     for (int i = line.Start; i < end;) {
         const char16_t c = Text[static_cast<size_t>(i)];
-        TFontObj* run = Fonts.GetFontObjAt(i);
         if (c == kImageChar) {
-            TFloatingObj* obj = Images.FindObject(i);
+            TFontObj* run = Fonts.GetFontObjAt(i);
+            if (TFloatingObj* obj = Images.FindObject(i)) DrawLineImage(pass, obj, run);
             ++i;
-            if (!obj) continue;
-            if (obj->Floats()) {
-                // Where layout put it beside the section's text: a section
-                // painted elsewhere (a positioned block's) takes it along.
-                const int fx = x + obj->Indent - LayoutLeft + obj->HSpaceL;
-                obj->PlacedX = fx;
-                if (draw) {
-                    if (obj->IsPanel())
-                        obj->Draw(canvas, fx, obj->PlacedY - scroll, run);
-                    else
-                        doc->DeferredImages.QueueImage(obj, canvas, fx, obj->PlacedY - scroll, run);
-                }
-                continue;
-            }
-            const int h = obj->BoxHeight + obj->VSpaceT + obj->VSpaceB;
-            int top; // of the object with its spaces
-            switch (obj->Placement) {
-            case ATop:
-                top = text_top;
-                break;
-            case AMiddle:
-                top = text_bottom + (h - line.LineHt) / 2 - h;
-                break;
-            default:
-                top = baseline - h;
-                break;
-            }
-            obj->PlacedX = cx + obj->HSpaceL;
-            obj->PlacedY = top + obj->VSpaceT + scroll;
-            if (draw) obj->Draw(canvas, cx + obj->HSpaceL, top + obj->VSpaceT, run);
-            cx += obj->OuterWidth();
-            continue;
-        }
-        if (c == kControlChar) {
-            TFormControlObj* ctl = ControlAt(i);
+        } else if (c == kControlChar) {
+            if (TFormControlObj* ctl = ControlAt(i)) DrawLineControl(pass, ctl);
             ++i;
-            if (!ctl) continue;
-            const int ch = ctl->Height();
-            int top;
-            switch (ctl->VertAlign) {
-            case ATop:
-                top = ys;
-                break;
-            case AMiddle:
-                top = text_bottom - (line.LineHt + ch) / 2;
-                break;
-            case ABaseline:
-                top = text_bottom - ch - line.Descent;
-                break;
-            default:
-                top = text_bottom - ch;
-                break;
-            }
-            if (draw) {
-                if (printing) {
-                    // The control prints with its own font and alignment (not
-                    // the line's baseline and running position), which the
-                    // line keeps.
-                    canvas.SaveDC();
-                    canvas.SetTextAlign(ui::TextAlign::Left | ui::TextAlign::Top);
-                    ctl->Print(canvas, cx + ctl->HSpaceL, top);
-                    canvas.RestoreDC();
-                } else {
-                    ctl->ShowAt(cx + ctl->HSpaceL, top);
-                    ctl->ShownThisPaint = true;
-                }
-            }
-            cx += ctl->OuterWidth();
-            continue;
-        }
-        if (c == kBreakChar || i >= draw_end) {
+        } else if (c == kBreakChar || i >= draw_end) {
             ++i;
-            continue;
-        }
-        // A piece of text: one font, no object, one side of the selection.
-        int n = TextRun(i, draw_end - i);
-        n = std::max(1, n);
-        const int dpos = FirstPos + i;
-        bool selected = false;
-        if (sel_on) {
-            if (dpos < doc->SelB) {
-                n = std::min(n, doc->SelB - dpos);
-            } else if (dpos < doc->SelE) {
-                selected = true;
-                n = std::min(n, doc->SelE - dpos);
-            }
-        }
-        for (const BorderRec& br : line.BorderList) { // a piece stays inside or outside each run
-            const int from = doc->InlineList->RunStart(br.Run);
-            const int to = doc->InlineList->RunEnd(br.Run);
-            if (from > dpos) n = std::min(n, from - dpos);
-            if (to > dpos) n = std::min(n, to - dpos);
-        }
-        const WideView piece = WideView(Text).substr(static_cast<size_t>(i), static_cast<size_t>(n));
-        const TMyFont& font = run->TheFont;
-        canvas.SelectFont(font.Face);
-        ColorRef fg = font.Color;
-        ColorRef bg = font.bgColor;
-        if (printing) {
-            const ColorRef plain = ui::resolve_color(fg) & 0xFFFFFF;
-            if (doc->PrintMonoBlack && canvas.Caps().num_colors >= 0 && canvas.Caps().num_colors < 3 && plain != 0xFFFFFF)
-                fg = 0;
-            else if (!doc->PrintBackgrounds && (plain & 0xE0) == 0xE0 && (plain & 0xE000) == 0xE000)
-                fg = ui::rgb_ref(160, 160, 160) | ui::kPaletteFlag;
-        }
-        if (selected) {
-            canvas.SetBkMode(ui::BkMode::Opaque);
-            canvas.SetBkColor(fg);
-            canvas.SetTextColor(bg != NoColour ? bg : (ui::resolve_color(fg) ^ 0xFFFFFF) & 0xFFFFFF);
-        } else if (bg != NoColour) {
-            canvas.SetBkMode(ui::BkMode::Opaque);
-            canvas.SetBkColor(bg);
-            canvas.SetTextColor(fg);
         } else {
-            canvas.SetBkMode(ui::BkMode::Transparent);
-            canvas.SetTextColor(fg);
+            i += DrawPiece(pass, i, draw_end);
         }
-        int shift = 0;
-        if (run->SScript == ASub)
-            shift = run->Descent / 2 + 1;
-        else if (run->SScript == ASuper)
-            shift = -(run->FontHeight / 3);
-        const int x0 = cx;
-        if (draw) {
-            canvas.MoveTo(cx, baseline + shift);
-            if (Preformatted) {
-                const ui::Rect r{cx, baseline + shift - (font.tmHeight - font.tmDescent), cx + canvas.TextWidth(piece) + 1,
-                                 baseline + shift + font.tmDescent};
-                canvas.ExtTextOut(cx, baseline + shift, ui::HtmlCanvas::kEtoClipped, &r, piece);
-            } else {
-                canvas.TextOut(cx, baseline + shift, piece);
-            }
-            cx = canvas.CurrentPosition().x();
-        } else {
-            cx += XInLine(line, i + n - line.Start) - XInLine(line, i - line.Start);
-        }
-        if (!draw)
-            for (BorderRec& br : line.BorderList) {
-                const int from = doc->InlineList->RunStart(br.Run);
-                const int to = doc->InlineList->RunEnd(br.Run);
-                if (dpos < from || dpos >= to) continue;
-                ui::Rect& r = br.InnerRect;
-                const int top = baseline + shift - (font.tmHeight - font.tmDescent) - br.PaddingTop + scroll;
-                const int bottom = baseline + shift + font.tmDescent + br.PaddingBottom + scroll;
-                const int left = x0 - x - (dpos == from ? br.PaddingLeft : 0);
-                const int right = cx - x + (dpos + n == to ? br.PaddingRight : 0);
-                if (r.IsEmpty()) {
-                    r = {left, top, right, bottom};
-                } else {
-                    r.Left = std::min(r.Left, left);
-                    r.Right = std::max(r.Right, right);
-                    r.Top = std::min(r.Top, top);
-                    r.Bottom = std::max(r.Bottom, bottom);
-                }
-            }
-        if (draw && run->IsLink() && !printing) {
-            TFontObj* owner = run->TabOwner();
-            owner->TabShown = true;
-            if (owner->TabControl && owner->TabControl->isHidden()) owner->TabControl->show();
-        }
-        if (draw && run->Focused) {
-            const int top = baseline + shift - (font.tmHeight - font.tmDescent);
-            canvas.SetTextColor(0);
-            canvas.SetBkColor(0xFFFFFF);
-            canvas.DrawFocusRect({x0, top, cx + 1, top + run->FontHeight});
-        }
-        if (draw && doc->ShowDummyCaret && !selected && doc->CaretPos == dpos) {
-            const int top = baseline + shift - (font.tmHeight - font.tmDescent);
-            canvas.FillRect({x0, top, x0 + 1, top + run->FontHeight}, fg);
-        }
-        i += n;
     }
     if (draw && last_line && doc->ShowDummyCaret && doc->CaretPos == FirstPos + TextLength()) {
         const TFontObj* run = Fonts.GetFontObjAt(TextLength() - 1);
-        canvas.FillRect({cx, text_top, cx + 1, text_top + run->FontHeight}, run->TheFont.Color);
+        canvas.FillRect({pass.cx, pass.text_top, pass.cx + 1, pass.text_top + run->FontHeight}, run->TheFont.Color);
     }
     canvas.SetTextJustification(0, 0);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "htmlview/box_length.h"
 #include "htmlview/font_runs.h"
 #include "htmlview/inline_objects.h"
 #include "htmlview/sections.h"
@@ -57,7 +58,7 @@ struct LineRec {
     bool HasInlineRuns = false;
     bool FirstDraw = true; // not painted since the layout
 
-    int Height() const { return SpaceBefore + LineHt + SpaceAfter; }
+    int Height() const { return to_position(int64_t{SpaceBefore} + LineHt + SpaceAfter); }
 };
 
 struct IndexObj {
@@ -177,6 +178,20 @@ class TSection : public TSectionBase {
     // The x of the character `count` characters into the line, from the line's x.
     int XInLine(const LineRec& line, int count) const;
     int ClearSpace(const IndentManager& indents, int y) const;
+    // Steps of the layout: the objects' widths, where a line breaks, its
+    // heights and spaces, its alignment, the section's heights at the end.
+    struct LineMetrics {
+        int lht = 0, desc = 0, sb = 0, sa = 0; // text height, descent, spaces before and after
+        bool any_text = false;
+    };
+    int LayoutObjects(ui::HtmlCanvas& canvas, int y, int awidth, const IndentManager& indents);
+    int LineBreakCount(int pstart, int n, bool float_line, int ly, const IndentManager& indents,
+                       bool& long_word) const;
+    int LineWithTrailing(int pstart, int n, bool long_word, bool float_line) const;
+    LineMetrics TextMetrics(int pstart, int n) const;
+    void ObjectSpaces(int pstart, int n, int ly, bool printing, LineMetrics& m);
+    void AlignLine(LineRec& line, int lf, int rt, int tw, bool last_line) const;
+    void FinishLayout(int y, int height);
     // Removes the flagged characters; font runs, objects and controls follow.
     void Compact(const std::vector<bool>& gone);
     void LinkRun(TFontObj* run, const TUrlTarget& link, TProperties& props);
@@ -192,6 +207,21 @@ class TSection : public TSectionBase {
     void DrawLine(ui::HtmlCanvas& canvas, LineRec& line, int x, int y_screen, IndentManager& indents,
                   bool draw, bool last_line);
     void CollectBorders(LineRec& line);
+    // Steps of the text pass over a line.
+    struct LinePass {
+        ui::HtmlCanvas& canvas;
+        LineRec& line;
+        int x = 0, ys = 0; // the section's x, the line's top on the screen
+        bool draw = true;
+        int text_top = 0, text_bottom = 0, baseline = 0;
+        int cx = 0; // the running x
+    };
+    void DrawLineImage(LinePass& pass, TFloatingObj* obj, TFontObj* run);
+    void DrawLineControl(LinePass& pass, TFormControlObj* ctl);
+    int PieceLength(const LineRec& line, int i, int limit, bool& selected) const;
+    ColorRef PieceColors(ui::HtmlCanvas& canvas, const TMyFont& font, bool selected) const;
+    void GrowBorderBoxes(LineRec& line, int dpos, int n, int x0, int x1, int base, const TMyFont& font) const;
+    int DrawPiece(LinePass& pass, int i, int draw_end);
 
     FitCache fit_cache_;
     unsigned fit_generation_ = 0;

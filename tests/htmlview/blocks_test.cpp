@@ -121,67 +121,6 @@ TEST_F(Blocks, HugeLengthsAreHeldWithinAMillionPixels) {
     }
 }
 
-// Pages whose borders lie far past the int range are read, laid out,
-// painted at the top and halfway down, hit-tested, searched and laid out
-// again as a print copy, all at once.
-TEST_F(Blocks, PagesOfHugeLengthsLayOutAndPaint) {
-    const std::string text = "<div>A block of text</div><p>A paragraph <a href=x.html>with a link</a></p>"
-                             "<table border=1><tr><td>one<td>two</table>";
-    const char* styles[] = {
-        "div { border: 18888888888888px solid #606060; margin: 4px 0; padding: 4px; height: 44px; "
-        "background-color: #fffbe8 }",
-        "div, p { border: 99999999999px double red }",
-        "div, p { border: 99999999999px dashed red }",
-        "div, p { border: 99999999999px dotted blue }",
-        "div, p { border: 99999999999px groove blue }",
-    };
-    for (const char* style : styles) {
-        SCOPED_TRACE(style);
-        Page page(std::string("<style>") + style + "</style>" + text, 320);
-        QImage shot(320, 300, QImage::Format_RGB32);
-        for (int scroll : {0, page.height / 2}) {
-            shot.fill(0xFFFFFFFFu);
-            QPainter p(&shot);
-            ui::HtmlCanvas canvas(p);
-            page.doc.SetScrollY(scroll);
-            page.doc.Draw(canvas, {0, 0, 320, 300}, 320, 0);
-            TUrlTarget url;
-            TFormControlObj* control = nullptr;
-            std::string title;
-            page.doc.UrlAtPoint(canvas, 100, scroll + 50, url, control, title);
-            // The first page's border covers the whole window at the top.
-            if (style == styles[0] && scroll == 0) EXPECT_EQ(shot.pixel(160, 150) & 0xFFFFFF, 0x606060u);
-        }
-        page.doc.FindText(u"a", 0, false);
-        TSectionList copy(page.doc, true);
-        QImage scratch(1, 1, QImage::Format_RGB32);
-        QPainter p(&scratch);
-        ui::HtmlCanvas canvas(p);
-        int max_width = 0;
-        EXPECT_EQ(copy.DoLayout(canvas, 320, 600, max_width), page.height);
-    }
-}
-
-// Attributes that give gaps far past the int range: the same.
-TEST_F(Blocks, PagesOfHugeGapAttributesLayOutAndPaint) {
-    const char* pages[] = {
-        "<table border=99999999999 cellpadding=99999999999 cellspacing=99999999999><tr><td>one<td>two</table>",
-        "<p><img src=none.png hspace=99999999999 vspace=99999999999 width=20 height=20> text</p>",
-    };
-    for (const char* html : pages) {
-        SCOPED_TRACE(html);
-        Page page(html, 320);
-        QImage shot(320, 300, QImage::Format_RGB32);
-        for (int scroll : {0, page.height / 2}) {
-            QPainter p(&shot);
-            ui::HtmlCanvas canvas(p);
-            page.doc.SetScrollY(scroll);
-            page.doc.Draw(canvas, {0, 0, 320, 300}, 320, 0);
-        }
-        EXPECT_GE(page.height, 0);
-    }
-}
-
 TEST_F(Blocks, BackgroundFillsThePaddingBoxInsideTheBorder) {
     htmlshot::ShotSurface surface;
     surface.LoadText("<body marginwidth=0 marginheight=0><div style=\"margin: 10px; border: 2px solid #ff0000; "

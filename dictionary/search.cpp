@@ -8,6 +8,7 @@
 #include "core/startup.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
+#include "shared/examples_source.h"
 
 std::vector<int> slowa_grupy(int numer) {
     std::vector<int> lista;
@@ -86,16 +87,17 @@ std::vector<int> szukaj_zdan(int tryb, const std::string& slowo) {
     return zdania;
 }
 
-std::string opis_pozycji(int i) {
+os::PartedText opis_pozycji(int i) {
     if (i < 1 || i > baza.ile_slow) return {};
     static const char* const rodzaje[] = {"",           "Rzeczownik - ", "Przymiotnik - ",
                                           "Czasownik - ", "Różne - ",      "Zdanie - "};
     const int r = baza.rodzaj[i];
     const std::string grupa = nazwa_grupy(baza.grupa[i]);
     if (i > baza.ile_slowek)
-        return os::pl("Zdanie - ") + " Grupa: " + grupa + "\n\r" + baza.slowo_obce[i];
+        return {{os::pl("Zdanie - ") + " Grupa: " + grupa + "\n\r", 238},
+                {baza.slowo_obce[i], czcionka_charset}};
     const std::string rodzaj = r >= 1 && r <= 5 ? os::pl(rodzaje[r]) : std::string();
-    return rodzaj + "Grupa: " + grupa;
+    return {{rodzaj + "Grupa: " + grupa, 238}};
 }
 
 std::string tekst_liczby(int ile, const std::string& szukane) {
@@ -104,15 +106,9 @@ std::string tekst_liczby(int ile, const std::string& szukane) {
            (ile == 1 ? " raz." : " razy.");
 }
 
-std::string tekst_przykladow(const std::vector<int>& zdania, bool z_dzwiekiem) {
-    std::string tekst;
-    for (int i : zdania) {
-        if (i < 1 || i > baza.ile_slow) continue;
-        if (z_dzwiekiem && !sciezka_nagrania(i).empty())
-            tekst += "#S=" + liczba_z_zerami(5, i) + "# ";
-        const std::string& polskie =
-            baza.tlumaczenie[i].empty() ? baza.tlumaczenie_zdania[i] : baza.tlumaczenie[i];
-        tekst += baza.slowo_obce[i] + " <(" + polskie + ")>@";
-    }
-    return formatuj_tekst(tekst);
+os::PartedText tekst_przykladow(const std::vector<int>& zdania, bool z_dzwiekiem) {
+    os::PartedText tekst;
+    for (int i : zdania)
+        dodaj_przyklad(tekst, i, z_dzwiekiem);
+    return tekst;
 }

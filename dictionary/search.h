@@ -25,8 +25,8 @@ std::vector<int> szukaj_slow(const std::string& slowo, const OpcjeSzukania& o);
 std::vector<int> szukaj_zdan(int tryb, const std::string& slowo);
 
 // The description under the list: the kind, then the group; a sentence adds
-// its foreign text on a second line.
-std::string opis_pozycji(int i);
+// its foreign text (in the edition's set) on a second line.
+os::PartedText opis_pozycji(int i);
 
 // The count line: after a search how often the word was found, else how many
 // words are listed.
@@ -35,4 +35,4 @@ std::string tekst_liczby(int ile, const std::string& szukane);
 // The examples window's text for the sentences: per sentence a sound sign
 // (when it has a recording and `z_dzwiekiem`), its text and, in italics, its
 // translation, a line each.
-std::string tekst_przykladow(const std::vector<int>& zdania, bool z_dzwiekiem);
+os::PartedText tekst_przykladow(const std::vector<int>& zdania, bool z_dzwiekiem);

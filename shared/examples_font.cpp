@@ -1,7 +1,5 @@
 #include "shared/examples_font.h"
 
-TMiaraPrzykladow::TMiaraPrzykladow(int charset) : charset_(charset) {}
-
 ui::Font TMiaraPrzykladow::czcionka(bool bold, bool italic, int charset) {
     ui::Font f;
     f.face = "Arial CE";
@@ -13,13 +11,13 @@ ui::Font TMiaraPrzykladow::czcionka(bool bold, bool italic, int charset) {
     return f;
 }
 
-int TMiaraPrzykladow::szerokosc(const std::string& tekst, bool bold, bool italic) {
+int TMiaraPrzykladow::szerokosc(const std::string& tekst, bool bold, bool italic, int charset) {
     const int styl = (bold ? 1 : 0) + (italic ? 2 : 0);
-    auto& znane = znane_[styl];
+    auto& znane = znane_[styl + (charset == 0 ? 4 : 0)];
     if (auto it = znane.find(tekst); it != znane.end()) return it->second;
     auto& m = metryki_[styl];
-    if (!m) m.emplace(ui::qfont(czcionka(bold, italic, charset_)));
-    const int w = m->horizontalAdvance(ui::to_qt(tekst, charset_));
+    if (!m) m.emplace(ui::qfont(czcionka(bold, italic, charset)));
+    const int w = m->horizontalAdvance(ui::to_qt(tekst, charset));
     znane.emplace(tekst, w);
     return w;
 }

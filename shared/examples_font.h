@@ -1,6 +1,7 @@
 #pragma once
 // The examples window's font, "Arial CE" of 10 points, and the widths of its
-// words in each style, kept once measured (every repaint lays the text out).
+// words in each style and character set, kept once measured (every repaint
+// lays the text out).
 #include <QFontMetrics>
 #include <array>
 #include <optional>
@@ -12,13 +13,11 @@
 
 class TMiaraPrzykladow : public przyklady::Miara {
   public:
-    explicit TMiaraPrzykladow(int charset = 238);
-
     static ui::Font czcionka(bool bold, bool italic, int charset = 238);
-    int szerokosc(const std::string& tekst, bool bold, bool italic) override;
+    int szerokosc(const std::string& tekst, bool bold, bool italic, int charset) override;
 
   private:
-    int charset_;
-    std::array<std::optional<QFontMetrics>, 4> metryki_;
-    std::array<std::unordered_map<std::string, int>, 4> znane_;
+    std::array<std::optional<QFontMetrics>, 4> metryki_; // by style
+    // Known widths by style and set (the Polish one, the western one).
+    std::array<std::unordered_map<std::string, int>, 8> znane_;
 };

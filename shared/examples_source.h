@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/codepage.h"
+
 // Sentences a word keeps at most; the window lists the first ones.
 constexpr int MAX_PRZYKLADOW = 300;
 constexpr int POKAZANYCH_PRZYKLADOW = 100;
@@ -13,9 +15,12 @@ constexpr int POKAZANYCH_PRZYKLADOW = 100;
 // link order, at most MAX_PRZYKLADOW.
 std::vector<int> Znajdz_przyklady(int slowko);
 
-// The text of the first `ile` sentences: per sentence a sound tag
-// ("#S=" + index in 5 digits + "# ") when it has a recording, the foreign
-// text, and " <(" + its Polish text (or its second translation) + ")>@";
-// a sentence with neither translation adds nothing. Converted for the window
-// ("<" to "^", ">" to "</i>").
-std::string tekst_przykladow(const std::vector<int>& zdania, int ile);
+// Appends sentence i: a sound tag ("#S=" + index in 5 digits + "# ") when
+// `z_dzwiekiem` and it has a recording, the foreign text in the edition's
+// set, and " <(" + its Polish text (or its second translation) + ")>@" in the
+// Polish set; converted for the window ("<" to "^", ">" to "</i>").
+void dodaj_przyklad(os::PartedText& tekst, int i, bool z_dzwiekiem);
+
+// The text of the first `ile` sentences, each with its sound tag; a sentence
+// with neither translation adds nothing.
+os::PartedText tekst_przykladow(const std::vector<int>& zdania, int ile);

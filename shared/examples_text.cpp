@@ -54,11 +54,12 @@ int pozycja_z(const std::string& slowo) {
     return n;
 }
 
-void Dodaj_slowo(std::vector<Token>& tokeny, const std::string& slowo, Rodzaj rodzaj) {
+void Dodaj_slowo(std::vector<Token>& tokeny, const std::string& slowo, Rodzaj rodzaj, size_t od) {
     if (static_cast<int>(tokeny.size()) >= MAX_TOKENOW) return;
     Token t;
     t.tekst = slowo;
     t.rodzaj = rodzaj;
+    t.od = od;
     if (rodzaj == Rodzaj::slowo) {
         if (zaczyna_sie(slowo, 0, "#s=")) {
             t.rodzaj = Rodzaj::dzwiek;
@@ -74,7 +75,12 @@ void Dodaj_slowo(std::vector<Token>& tokeny, const std::string& slowo, Rodzaj ro
 
 std::vector<Token> Podziel_tekst(std::string_view wejscie) {
     const std::string s = Trim(wejscie);
+    // Offsets count from the untrimmed text; s starts at its first non-blank.
+    const size_t p = s.empty() ? 0 : wejscie.find(s);
     std::vector<Token> tokeny;
+    const auto dodaj = [&](const std::string& slowo, Rodzaj r, size_t od) {
+        Dodaj_slowo(tokeny, slowo, r, p + od);
+    };
     std::string slowo;
     size_t i = 0;
     while (i < s.size()) {
@@ -82,21 +88,32 @@ std::vector<Token> Podziel_tekst(std::string_view wejscie) {
         const Znacznik* z = nullptr;
         if (c == '<' || c == '>' || c == '@' || c == '^') z = znacznik_w(s, i);
         if (z) {
-            if (!slowo.empty()) Dodaj_slowo(tokeny, slowo, Rodzaj::slowo);
+            if (!slowo.empty()) dodaj(slowo, Rodzaj::slowo, i - slowo.size());
             slowo.clear();
-            Dodaj_slowo(tokeny, s.substr(i, z->tekst.size()), z->rodzaj);
+            dodaj(s.substr(i, z->tekst.size()), z->rodzaj, i);
             i += z->tekst.size();
         } else {
             slowo += c;
             ++i;
         }
         if (i < s.size() && s[i] == ' ') {
-            Dodaj_slowo(tokeny, slowo, Rodzaj::slowo);
+            dodaj(slowo, Rodzaj::slowo, i - slowo.size());
             slowo.clear();
             ++i;
         }
     }
-    if (!slowo.empty()) Dodaj_slowo(tokeny, slowo, Rodzaj::slowo);
+    if (!slowo.empty()) dodaj(slowo, Rodzaj::slowo, s.size() - slowo.size());
+    return tokeny;
+}
+
+std::vector<Token> Podziel_tekst(const os::PartedText& tekst) {
+    std::vector<Token> tokeny = Podziel_tekst(os::joined(tekst));
+    size_t kawalek = 0, koniec = tekst.empty() ? 0 : tekst[0].text.size();
+    for (Token& t : tokeny) {
+        while (t.od >= koniec && kawalek + 1 < tekst.size())
+            koniec += tekst[++kawalek].text.size();
+        if (kawalek < tekst.size()) t.charset = tekst[kawalek].charset;
+    }
     return tokeny;
 }
 
@@ -143,7 +160,7 @@ Uklad Rysuj_tekst(const std::vector<Token>& tokeny, Miara& miara, Rozmiar pole, 
             break;
         }
         case Rodzaj::slowo: {
-            const int w = miara.szerokosc(t.tekst + " ", bold, italic);
+            const int w = miara.szerokosc(t.tekst + " ", bold, italic, t.charset);
             if (x + w > pole.w) {
                 y += WYSOKOSC_LINII;
                 x = 1;
@@ -164,7 +181,7 @@ TTekstPrzykladow::TTekstPrzykladow(Miara& miara, Rozmiar pole, Rozmiar ikona_dzw
                                    Rozmiar ikona_2)
     : miara_(miara), pole_(pole), ikona1_(ikona_dzwieku), ikona2_(ikona_2) {}
 
-void TTekstPrzykladow::ustaw_tekst(std::string_view tekst) {
+void TTekstPrzykladow::ustaw_tekst(const os::PartedText& tekst) {
     tokeny_ = Podziel_tekst(tekst);
     przesuniecie_ = 0;
     goracy_ = -1;

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/os/codepage.h"
+
 namespace przyklady {
 
 constexpr int MAX_TOKENOW = 2100;
@@ -26,18 +28,23 @@ struct Token {
     std::string tekst; // as written
     // Sound icon: the item index of characters 4-8; 0 when they are not five digits.
     int pozycja = 0;
+    size_t od = 0;     // where it starts in the text split
+    int charset = 238; // of the piece it starts in
 };
 
 // Splits a text into at most MAX_TOKENOW tokens. A space ends the word before
 // it (an empty word too); a "<" or ">" that starts no tag is an ordinary
 // character.
 std::vector<Token> Podziel_tekst(std::string_view tekst);
+// The same over the pieces joined; each token is in the set of its piece.
+std::vector<Token> Podziel_tekst(const os::PartedText& tekst);
 
-// Text width in the window's font ("Arial CE", 10 points) in the given style.
+// Text width in the window's font ("Arial CE", 10 points) in the given style
+// and character set.
 class Miara {
   public:
     virtual ~Miara() = default;
-    virtual int szerokosc(const std::string& tekst, bool bold, bool italic) = 0;
+    virtual int szerokosc(const std::string& tekst, bool bold, bool italic, int charset) = 0;
 };
 
 struct Rozmiar {
@@ -86,7 +93,10 @@ class TTekstPrzykladow {
     // the box, so a text ending in a line break (as the trainer's do) scrolls
     // one line past its last words; at least enough that the last line fits
     // whole.
-    void ustaw_tekst(std::string_view tekst);
+    void ustaw_tekst(const os::PartedText& tekst);
+    void ustaw_tekst(std::string_view tekst) {
+        ustaw_tekst(os::PartedText{{std::string(tekst), 238}});
+    }
 
     const std::vector<Token>& tokeny() const { return tokeny_; }
     // The layout at the current offset (kept until the offset or text changes).

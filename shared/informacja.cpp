@@ -64,7 +64,7 @@ TInformacjaForm::TInformacjaForm(bool slownik)
 }
 
 void TInformacjaForm::OnShow() {
-    tekst_.ustaw_tekst(Label1.Caption());
+    tekst_.ustaw_tekst(Label1.Parts());
     btn_up.SetVisible(tekst_.btn_up());
     btn_dn.SetVisible(tekst_.btn_dn());
     Pb1.setCursor(Qt::ArrowCursor);
@@ -84,9 +84,9 @@ void TInformacjaForm::Rysuj_tekst(ui::Canvas& c) {
             c.DrawPrepared({e.x, e.y}, ik, ik.rect());
             continue;
         }
-        const int ten = (e.bold ? 1 : 0) + (e.italic ? 2 : 0);
+        const int ten = (e.bold ? 1 : 0) + (e.italic ? 2 : 0) + (t.charset == 0 ? 4 : 0);
         if (ten != styl) {
-            c.SetFont(TMiaraPrzykladow::czcionka(e.bold, e.italic));
+            c.SetFont(TMiaraPrzykladow::czcionka(e.bold, e.italic, t.charset));
             styl = ten;
         }
         c.TextOut(e.x, e.y, t.tekst + " ");

@@ -437,7 +437,7 @@ void TForm2::K_do_schowkaClick() {
     if (cwiczenie_.ile() < 1) return;
     QClipboard* schowek = QGuiApplication::clipboard();
     schowek->clear();
-    schowek->setText(QString::fromStdString(os::to_utf8(cwiczenie_.tekst_schowka(), 238)));
+    schowek->setText(QString::fromStdString(cwiczenie_.tekst_schowka()));
     core::show_info(os::pl("Wybrane słowa skopiowano do schowka."));
 }
 

@@ -68,7 +68,7 @@ void TForm21::Pokaz_widok() {
     if (CB_Filtr.ItemIndex() == kosz) {
         const std::vector<int> w_koszu = zawartosc_kosza(tab_powtorek, ile_powtorek);
         for (int i : w_koszu)
-            ListBox2.Items().Add(wiersz_kosza(i, tab_powtorek[i], baza));
+            ListBox2.AddParts(wiersz_kosza(i, tab_powtorek[i], baza));
         L_Ile_pow_all.SetCaption(IntToStr(static_cast<long long>(w_koszu.size())));
         K_Kasuj_pow.SetVisible(false);
     } else {

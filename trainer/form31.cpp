@@ -57,7 +57,7 @@ void TForm31::Wypelnij_liste() {
     Label2.SetCaption("");
     wiersze_ = cwiczone_pozycje(sesja.plan, baza);
     for (int i : wiersze_)
-        ListBox1.Items().Add(wiersz_listy(i, baza, tab_powtorek[i]));
+        ListBox1.AddParts(wiersz_listy(i, baza, tab_powtorek[i]));
     K_Do_Kosza.SetVisible(false);
     K_Przywroc.SetVisible(false);
 }
@@ -90,7 +90,7 @@ void TForm31::K_PrzywrocClick() {
 }
 
 void TForm31::K_do_schowkaClick() {
-    ui::set_clipboard_text(tekst_do_schowka(wiersze_, baza));
+    ui::set_clipboard_utf8(tekst_do_schowka(wiersze_, baza));
     core::show_info("Skopiowano do schowka.");
 }
 
@@ -109,6 +109,6 @@ std::string TForm31::komunikat_wydruku(const ui::PrintResult& r) {
 
 void TForm31::K_wydrukClick() {
     const ui::PrintResult r =
-        ui::print_text(linie_wydruku(wiersze_, baza), 238, os::pl("Lista słówek"), plik_wydruku());
+        ui::print_text(linie_wydruku(wiersze_, baza), "Lista słówek", plik_wydruku());
     core::show_info(komunikat_wydruku(r));
 }

@@ -742,7 +742,7 @@ void TForm4::nowe_pytanie() {
     CH_Kor_Zmienic_gr.SetChecked(f[3]);
     Edit_Kor.SetText(baza.korekta_tekst1[i]);
     Edit_Kor_podp.SetText(baza.korekta_tekst2[i]);
-    Label2.SetCaption(baza.synonimy[i]);
+    Label2.SetCaption(os::PartedText{{baza.synonimy[i], czcionka_charset}});
     korekta_wypelniona_ = true;
 }
 
@@ -824,7 +824,7 @@ void TForm4::pokaz_ekran() {
         TransparentButton1.SetHint(e.graj_podpowiedz,
                                    e.graj_podpowiedz == os::pl("Odtwórz") ? 238 : charset_obcy());
 
-    L_Kom.SetCaption(e.kom.tekst);
+    L_Kom.SetCaption(e.kom.tekst, e.kom_obce.od, e.kom_obce.dlugosc, e.kom_obce.charset);
     L_Kom.SetVisible(e.kom.widoczny);
     L_kom_panel.SetVisible(e.kom.widoczny);
     L_przyklady.SetVisible(e.przyklady);

@@ -138,6 +138,8 @@ class TForm4 : public ui::Window, private UslugiCwiczenia, private UslugiNagrywa
     int ile_przykladow(int slowko) override;
     void koniec_pytania() override;
     void nowe_pytanie() override;
+    // Applies the engine's screen to the controls.
+    void pokaz_ekran() override;
 
     // UslugiNagrywania
     void nagrywaj() override;
@@ -162,7 +164,6 @@ class TForm4 : public ui::Window, private UslugiCwiczenia, private UslugiNagrywa
     // Runs one step of the engine and shows its result. (While a step waits
     // for a sound, the window's input gate drops further clicks and keys.)
     void krok(const std::function<void()>& co);
-    void pokaz_ekran();
     void rysuj_ramke(ui::Canvas& c);
     void rysuj_luki(ui::Canvas& c);
     std::array<std::string, 3> luki() const;

@@ -243,9 +243,14 @@ void SilnikCwiczenia::Ocen_odpowiedz() {
 void SilnikCwiczenia::Pokaz_poprawna() {
     const int i = p_.slowko;
     std::string tekst;
+    // The typed answer or the foreign text in front is in the edition's set.
+    Wstawka obce;
     if (typ_ == cw_zdania_wpisywanie) {
-        tekst = "Wpisano: " + odpowiedz_ + NL;
+        tekst = "Wpisano: ";
+        obce = {tekst.size(), odpowiedz_.size(), charset_obcy()};
+        tekst += odpowiedz_ + NL;
     } else if (przez_alternatywe_) {
+        obce = {0, baza.slowo_obce[i].size(), charset_obcy()};
         tekst = baza.slowo_obce[i] + NL;
         e_.graj_podpowiedz = baza.slowo_obce[i];
     }
@@ -271,20 +276,27 @@ void SilnikCwiczenia::Pokaz_poprawna() {
     else if (!komentarz.empty())
         tekst += NL + komentarz;
     e_.kom = {tekst, 238, !tekst.empty()};
+    e_.kom_obce = obce;
 }
 
 void SilnikCwiczenia::Po_odpowiedzi() {
     e_.poprawna2 = {};
     Ocen_odpowiedz();
-    e_.graj_podpowiedz = pl("Odtwórz");
     Pokaz_poprawna();
+    // After the comment lines: an answer accepted through an alternative
+    // leaves the plain hint too.
+    e_.graj_podpowiedz = pl("Odtwórz");
     e_.polecenie_widoczne = true;
     e_.poprawna.widoczny = true;
     e_.przyklady = baza.rodzaj[p_.slowko] < 5 && uslugi_.ile_przykladow(p_.slowko) > 0;
     e_.ok = true;
     e_.fokus = Fokus::brak;
     e_.graj = !p_.dzwiek_odpowiedzi.empty();
-    if (!werdykt_) uslugi_.graj(sciezka_programu + "zla.wav", true);
+    if (!werdykt_) {
+        // The verdict shows first; the window waits for the sound's end.
+        uslugi_.pokaz_ekran();
+        uslugi_.graj(sciezka_programu + "zla.wav", true);
+    }
     if (p_.dzwiek_pytania.empty() && !przez_alternatywe_) uslugi_.graj(p_.dzwiek_odpowiedzi, false);
 }
 

@@ -30,6 +30,9 @@ class UslugiCwiczenia {
     // The question on screen is about to be left / a new one was set up.
     virtual void koniec_pytania() {}
     virtual void nowe_pytanie() {}
+    // The screen as it stands is to show now: a wait follows (the bad
+    // answer's sound) before the step returns.
+    virtual void pokaz_ekran() {}
 };
 
 class SilnikCwiczenia {

@@ -4,6 +4,7 @@
 
 #include "core/items.h"
 #include "core/repetitions.h"
+#include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
@@ -106,21 +107,26 @@ std::string linia_liczby(int ile, const std::string& szukany) {
            (ile == 1 ? " raz." : " razy.");
 }
 
-std::string opis_slowka(int i) {
+os::PartedText opis_slowka(int i) {
     if (!w_bazie(i)) return {};
     static const char* const rodzaje[] = {"Rzeczownik", "Przymiotnik", "Czasownik", "Różne",
                                           "Zdanie"};
     static const char* const poziomy[] = {" - poziom: łatwy;", " - poziom: średni;",
                                           " - poziom: trudny;"};
+    os::PartedText opis;
     std::string s;
     const int rodzaj = baza.rodzaj[i];
-    if (rodzaj == 5) s = baza.slowo_obce[i] + "\n\r";
+    if (rodzaj == 5) {
+        opis.push_back({baza.slowo_obce[i], czcionka_charset});
+        s = "\n\r";
+    }
     if (rodzaj >= 1 && rodzaj <= 5) s += os::pl(rodzaje[rodzaj - 1]);
     if (baza.poziom[i] >= 1 && baza.poziom[i] <= 3) s += os::pl(poziomy[baza.poziom[i] - 1]);
     s += os::pl(" Grupa: ") + nazwa_grupy(baza.grupa[i]);
     if (i <= MAX_POWTOREK && tab_powtorek[i].ile_powtorzen >= 1)
         s += os::pl(" [Powtórki: ") + IntToStr(tab_powtorek[i].ile_powtorzen) + "]";
-    return s;
+    opis.push_back({s, 238});
+    return opis;
 }
 
 Znaczniki znaczniki(int i) {
@@ -175,7 +181,9 @@ void ListaCwiczenia::do_listy_biegu() const {
 std::string ListaCwiczenia::tekst_schowka() const {
     std::string s;
     for (int i : pozycje_)
-        if (w_bazie(i)) s += na_ekran(baza.slowo_obce[i]) + " = " + na_ekran(baza.tlumaczenie[i]) + "\r\n";
+        if (w_bazie(i))
+            s += os::to_utf8({{na_ekran(baza.slowo_obce[i]), czcionka_charset},
+                              {" = " + na_ekran(baza.tlumaczenie[i]) + "\r\n", 238}});
     return s;
 }
 

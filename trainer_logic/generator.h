@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/exercises.h"
+#include "platform/os/codepage.h"
 
 namespace generator {
 
@@ -43,8 +44,9 @@ std::vector<int> szukaj(const std::string& szukany, const Szukanie& s);
 // The count line above the grid: the count, or for a search the sentence
 // with the text in quotes ("raz." for 1, "razy." otherwise). 8-bit.
 std::string linia_liczby(int ile, const std::string& szukany);
-// The description of item i shown under the grid (8-bit).
-std::string opis_slowka(int i);
+// The description of item i shown under the grid: a sentence's text (in the
+// edition's set) on a line of its own, then the Polish description.
+os::PartedText opis_slowka(int i);
 
 // Which of the three 3x9 marks go before an item's text.
 struct Znaczniki {
@@ -72,7 +74,8 @@ class ListaCwiczenia {
     void z_listy_biegu();
     // Fills lista_cwiczenia, lista_id and ile_w_liscie for a run or a save.
     void do_listy_biegu() const;
-    // One line per entry: foreign + " = " + Polish + CR LF.
+    // One line per entry: foreign + " = " + Polish + CR LF, in UTF-8 (each
+    // text by its own set).
     std::string tekst_schowka() const;
 
   private:

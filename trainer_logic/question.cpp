@@ -120,6 +120,7 @@ bool odpowiedz_obca(int typ) {
     case cw_dyktando:
     case cw_wpisywanie_tlumaczenia:
     case cw_wybor_rodzajnika:
+    case cw_wpisywanie_l_mnogiej:
     case cw_wymowa:
     case cw_zdania_wybor:
     case cw_zdania_wpisywanie:
@@ -372,9 +373,8 @@ bool UstawieniePytania::o_zdanie(int typ) {
 
 void Przygotuj_pytanie(int typ, int i, const MiernikTekstu& m, Ekran& e, Pytanie& p) {
     // Nothing of the previous question stays: L_Powtorki is empty for an
-    // item without a record, and the play button's hint is the plain one.
+    // item without a record.
     e = Ekran{};
-    e.graj_podpowiedz = pl("Odtwórz");
     p = Pytanie{};
     p.typ = typ;
     p.slowko = i;

@@ -19,6 +19,12 @@ struct TekstEkranu {
     bool widoczny = false;
 };
 
+// A piece of a label's text in another set (a foreign word in a Polish line).
+struct Wstawka {
+    size_t od = 0, dlugosc = 0;
+    int charset = 238;
+};
+
 enum class Fokus { brak, wpisana, wpis1 };
 
 // Where the sentence frame sits: its place at a question's start, under the
@@ -61,10 +67,11 @@ struct Ekran {
     bool umiesz = false, nie_umiesz = false, tlo_umiesz = false;
     bool zaakceptuj = false;     // K_Zaakceptuj
     bool graj = false;           // TransparentButton1
-    std::string graj_podpowiedz; // its hint
+    std::string graj_podpowiedz; // its hint ("": as it stands)
     bool play_nagrane = false;   // k_play_nagrane (the learner's recording)
 
     TekstEkranu kom; // L_Kom on L_kom_panel
+    Wstawka kom_obce; // its piece in the foreign set
 
     std::string stat1, stat2, stat3; // counters
     std::string powtorki;            // L_Powtorki

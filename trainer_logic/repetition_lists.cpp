@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/startup.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
 #include "platform/os/date_serial.h"
@@ -73,9 +74,10 @@ std::string wiersz_dnia(double dzis, const TDzienPowtorek& d) {
     return os::format_date(dzis + d.dzien) + " - " + IntToStr(d.ile);
 }
 
-std::string wiersz_kosza(int i, const TPowtorka& r, const TBazaSlowek& b) {
+os::PartedText wiersz_kosza(int i, const TPowtorka& r, const TBazaSlowek& b) {
     const std::string obce = i >= 1 && i <= b.ile_slow ? b.slowo_obce[i] : std::string();
-    return liczba_z_zerami(5, i) + " - " + os::format_date(r.data_ostatnia) + " - " + obce;
+    return {{liczba_z_zerami(5, i) + " - " + os::format_date(r.data_ostatnia) + " - ", 238},
+            {obce, czcionka_charset}};
 }
 
 std::string podsumowanie_przegladu(const TPrzegladPowtorek& p) {

@@ -7,6 +7,7 @@
 
 #include "core/items.h"
 #include "core/repetitions.h"
+#include "platform/os/codepage.h"
 
 // Items a repetition run takes at most.
 constexpr int MAX_W_POWTORCE = 300;
@@ -48,7 +49,8 @@ std::vector<int> zawartosc_kosza(const TabelaPowtorek& rekordy, int ile);
 // A line of the lists: the item index in 5 digits first, so that the first
 // 5 characters give it back.
 std::string wiersz_dnia(double dzis, const TDzienPowtorek& d);
-std::string wiersz_kosza(int i, const TPowtorka& r, const TBazaSlowek& b);
+// A bin line ends in the item's foreign text, in the edition's set.
+os::PartedText wiersz_kosza(int i, const TPowtorka& r, const TBazaSlowek& b);
 std::string podsumowanie_przegladu(const TPrzegladPowtorek& p);
 // The index of a bin line; 0 when its first 5 characters are no index.
 int indeks_wiersza(const std::string& wiersz);

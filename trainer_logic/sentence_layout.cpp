@@ -23,7 +23,7 @@ bool znacznik(const std::string& t) {
 std::vector<Slowo> tokeny_tekstu(const std::vector<Odcinek>& tekst) {
     std::vector<Slowo> t;
     for (const Odcinek& o : tekst) {
-        ustaw_tekst(o.tekst);
+        ustaw_tekst(o.text);
         while (pozycja_tekstu <= static_cast<int>(tekst_do_podzialu.size()) &&
                static_cast<int>(t.size()) < MAX_TOKENOW) {
             std::string s = Trim(nastepne_slowo());

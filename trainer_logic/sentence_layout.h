@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/codepage.h"
+
 // The sizes the layouts fill, in the window's pixels: the sentence frame's
 // width, the gap sentence's width and the height of its typing boxes.
 struct RozmiaryRamek {
@@ -25,10 +27,7 @@ class MiernikTekstu {
 };
 
 // A piece of the text in one character set.
-struct Odcinek {
-    std::string tekst;
-    int charset = 238;
-};
+using Odcinek = os::TextPart;
 
 // One token placed with the top-left of its cell at (x, y).
 struct Slowo {

@@ -4,6 +4,7 @@
 
 #include "core/exercise_types.h"
 #include "core/exercises.h"
+#include "core/startup.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
 
@@ -17,8 +18,9 @@ bool cwiczona(const TPlanSlowka& w) {
     return false;
 }
 
+// "house = dom" in UTF-8, each text by its own set.
 std::string para(int i, const TBazaSlowek& b) {
-    return b.slowo_obce[i] + " = " + b.tlumaczenie[i];
+    return os::to_utf8({{b.slowo_obce[i], czcionka_charset}, {" = " + b.tlumaczenie[i], 238}});
 }
 
 } // namespace
@@ -33,8 +35,9 @@ std::vector<int> cwiczone_pozycje(const TPlan& plan, const TBazaSlowek& b) {
     return w;
 }
 
-std::string wiersz_listy(int i, const TBazaSlowek& b, const TPowtorka& r) {
-    return b.slowo_obce[i] + " - " + b.tlumaczenie[i] + (r.kosz == 1 ? " (kosz) " : " ");
+os::PartedText wiersz_listy(int i, const TBazaSlowek& b, const TPowtorka& r) {
+    return {{b.slowo_obce[i], czcionka_charset},
+            {" - " + b.tlumaczenie[i] + (r.kosz == 1 ? " (kosz) " : " "), 238}};
 }
 
 std::string opis_rekordu(const TPowtorka& r) {
@@ -43,7 +46,7 @@ std::string opis_rekordu(const TPowtorka& r) {
 }
 
 std::string tekst_do_schowka(const std::vector<int>& pozycje, const TBazaSlowek& b) {
-    std::string s = os::pl("Słówka i zdania z ćwiczenia (Tavolent 4.0):") + CRLF;
+    std::string s = std::string("Słówka i zdania z ćwiczenia (Tavolent 4.0):") + CRLF;
     for (int i : pozycje)
         s += para(i, b) + CRLF;
     return s;

@@ -7,21 +7,23 @@
 
 #include "core/items.h"
 #include "core/repetitions.h"
+#include "platform/os/codepage.h"
 #include "trainer_logic/run_plan.h"
 
 // The positions that got an answer (or a record button) in any type, as item
 // indexes in plan order.
 std::vector<int> cwiczone_pozycje(const TPlan& plan, const TBazaSlowek& b);
 
-// "house - dom (kosz) " for an item in the bin, "house - dom " otherwise.
-std::string wiersz_listy(int i, const TBazaSlowek& b, const TPowtorka& r);
+// "house - dom (kosz) " for an item in the bin, "house - dom " otherwise:
+// the foreign text in the edition's set, the rest in the Polish one.
+os::PartedText wiersz_listy(int i, const TBazaSlowek& b, const TPowtorka& r);
 // "Powtórka nr: 3, interwał: 12".
 std::string opis_rekordu(const TPowtorka& r);
 
-// The clipboard's text: a notice line, then "house = dom" per item, every
-// line ended by CR LF.
+// The clipboard's text in UTF-8: a notice line, then "house = dom" per item,
+// every line ended by CR LF.
 std::string tekst_do_schowka(const std::vector<int>& pozycje, const TBazaSlowek& b);
-// The printed lines: two empty ones, the heading, an empty one, then
+// The printed lines in UTF-8: two empty ones, the heading, an empty one, then
 // "   house = dom" per item.
 std::vector<std::string> linie_wydruku(const std::vector<int>& pozycje, const TBazaSlowek& b);
 

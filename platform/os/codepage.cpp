@@ -221,6 +221,20 @@ std::string from_utf8(std::string_view s, int charset) {
     return charset == 0 ? utf8_to_cp1252(s) : utf8_to_cp1250(s);
 }
 
+std::string to_utf8(const PartedText& parts) {
+    std::string out;
+    for (const TextPart& p : parts)
+        out += to_utf8(p.text, p.charset);
+    return out;
+}
+
+std::string joined(const PartedText& parts) {
+    std::string out;
+    for (const TextPart& p : parts)
+        out += p.text;
+    return out;
+}
+
 bool is_valid_utf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size())

@@ -3,6 +3,7 @@
 // screen, the keyboard, the clipboard or a file name.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace os {
 
@@ -14,6 +15,20 @@ std::string utf8_to_cp1252(std::string_view s);
 // By font character set: 238 Windows-1250, 0 Windows-1252.
 std::string to_utf8(std::string_view s, int charset);
 std::string from_utf8(std::string_view s, int charset);
+
+// A piece of 8-bit text in one character set. A text that joins fields of
+// both languages (a foreign word and its Polish translation) is a list of
+// pieces, each shown, copied and printed in its own set.
+struct TextPart {
+    std::string text;
+    int charset = 238;
+};
+using PartedText = std::vector<TextPart>;
+
+// Each piece by its own set, joined.
+std::string to_utf8(const PartedText& parts);
+// The pieces' bytes joined.
+std::string joined(const PartedText& parts);
 
 bool is_valid_utf8(std::string_view s);
 

@@ -49,6 +49,13 @@ QString to_qt(const std::string& text, int charset) {
     return QString::fromStdString(os::to_utf8(s, charset));
 }
 
+QString to_qt(const os::PartedText& parts) {
+    QString s;
+    for (const os::TextPart& p : parts)
+        s += to_qt(p.text, p.charset);
+    return s;
+}
+
 std::string from_qt(const QString& text, int charset) {
     return os::from_utf8(text.toStdString(), charset);
 }

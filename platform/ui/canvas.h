@@ -9,6 +9,8 @@
 #include <QRect>
 #include <string>
 
+#include "platform/os/codepage.h"
+
 namespace ui {
 
 // A font as the windows name it: face, character height in pixels (the em
@@ -35,6 +37,8 @@ QFont qfont(const Font& font);
 // 8-bit text of a character set to Qt and back; line breaks CR LF, LF CR and
 // lone CR become LF on the way in.
 QString to_qt(const std::string& text, int charset = 238);
+// Each piece by its own set.
+QString to_qt(const os::PartedText& parts);
 std::string from_qt(const QString& text, int charset = 238);
 
 // A copy of `src` in which pixels of colour `key` are fully transparent and

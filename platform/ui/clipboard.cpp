@@ -8,8 +8,11 @@
 namespace ui {
 
 void set_clipboard_text(const std::string& text, int charset) {
-    if (QClipboard* c = QGuiApplication::clipboard())
-        c->setText(QString::fromStdString(os::to_utf8(text, charset)));
+    set_clipboard_utf8(os::to_utf8(text, charset));
+}
+
+void set_clipboard_utf8(const std::string& text) {
+    if (QClipboard* c = QGuiApplication::clipboard()) c->setText(QString::fromStdString(text));
 }
 
 std::string clipboard_text(int charset) {

@@ -72,12 +72,30 @@ void Label::SetCaption(const std::string& text) {
 
 void Label::SetCaption(const std::string& text, size_t from, size_t length, int charset) {
     from = std::min(from, text.size());
-    const Part part{from, std::min(length, text.size() - from), charset};
-    if (text == caption_ && part.from == part_.from && part.length == part_.length &&
-        part.charset == part_.charset)
+    length = std::min(length, text.size() - from);
+    set_caption(text,
+                length == 0 ? std::vector<Part>{} : std::vector<Part>{{from, length, charset}});
+}
+
+void Label::SetCaption(const os::PartedText& parts) {
+    std::string text;
+    std::vector<Part> p;
+    for (const os::TextPart& t : parts) {
+        if (!t.text.empty()) p.push_back({text.size(), t.text.size(), t.charset});
+        text += t.text;
+    }
+    set_caption(text, std::move(p));
+}
+
+void Label::set_caption(const std::string& text, std::vector<Part> parts) {
+    const auto same = [](const Part& a, const Part& b) {
+        return a.from == b.from && a.length == b.length && a.charset == b.charset;
+    };
+    if (text == caption_ &&
+        std::equal(parts.begin(), parts.end(), parts_.begin(), parts_.end(), same))
         return;
     caption_ = text;
-    part_ = part;
+    parts_ = std::move(parts);
     update();
 }
 
@@ -126,11 +144,20 @@ void Label::paintEvent(QPaintEvent* e) {
     c.DrawText(rect(), Text(), halign_ | valign_, wrap_);
 }
 
+os::PartedText Label::Parts() const {
+    os::PartedText out;
+    size_t at = 0;
+    for (const Part& p : parts_) {
+        if (p.from > at) out.push_back({caption_.substr(at, p.from - at), font_.charset});
+        out.push_back({caption_.substr(p.from, p.length), p.charset});
+        at = p.from + p.length;
+    }
+    if (at < caption_.size() || out.empty()) out.push_back({caption_.substr(at), font_.charset});
+    return out;
+}
+
 QString Label::Text() const {
-    if (part_.length == 0 || part_.charset == font_.charset) return to_qt(caption_, font_.charset);
-    return to_qt(caption_.substr(0, part_.from), font_.charset) +
-           to_qt(caption_.substr(part_.from, part_.length), part_.charset) +
-           to_qt(caption_.substr(part_.from + part_.length), font_.charset);
+    return to_qt(Parts());
 }
 
 // ---- Image
@@ -291,7 +318,19 @@ void ListBox::SetFont(const Font& font) {
     setFont(qfont(font));
 }
 
+// A row added in pieces keeps its bytes beside the shown text.
+constexpr int BYTES_ROLE = Qt::UserRole + 1;
+
+void ListBox::AddParts(const os::PartedText& row) {
+    auto* it = new QListWidgetItem(to_qt(row));
+    const std::string bytes = os::joined(row);
+    it->setData(BYTES_ROLE, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    addItem(it);
+}
+
 std::string ListBox::get(int i) const {
+    const QVariant bytes = item(i)->data(BYTES_ROLE);
+    if (bytes.isValid()) return bytes.toByteArray().toStdString();
     return from_qt(item(i)->text(), font_.charset);
 }
 
@@ -304,6 +343,7 @@ void ListBox::remove(int i) {
 }
 
 void ListBox::set(int i, const std::string& s) {
+    item(i)->setData(BYTES_ROLE, QVariant());
     item(i)->setText(to_qt(s, font_.charset));
 }
 

@@ -174,7 +174,11 @@ class Label : public Clickable<QWidget> {
     // A caption of which text[from, from + length) is in `charset` and the rest
     // in the font's: a foreign word quoted in a Polish line.
     void SetCaption(const std::string& text, size_t from, size_t length, int charset);
+    // A caption joining pieces of both character sets, each in its own.
+    void SetCaption(const os::PartedText& parts);
     const std::string& Caption() const { return caption_; }
+    // The caption as pieces, each with its set (the font's between the others).
+    os::PartedText Parts() const;
     // The caption as it is shown.
     QString Text() const;
     void SetFont(const Font& font);
@@ -195,7 +199,9 @@ class Label : public Clickable<QWidget> {
         size_t from = 0, length = 0;
         int charset = 238;
     };
-    Part part_; // length 0: the whole caption is in the font's character set
+    void set_caption(const std::string& text, std::vector<Part> parts);
+    // Pieces in their own sets, in order; the rest is in the font's set.
+    std::vector<Part> parts_;
     Font font_;
     bool wrap_ = false;
     bool transparent_ = true;
@@ -274,6 +280,9 @@ class ListBox : public Control<QListWidget>, private Strings::Host {
     explicit ListBox(QWidget* parent);
 
     Strings Items() { return Strings(*this); }
+    // A row joining pieces of both character sets, each shown in its own;
+    // Items() gives back the pieces' bytes joined.
+    void AddParts(const os::PartedText& row);
     int ItemIndex() const;        // -1 for none
     void SetItemIndex(int index); // -1 or out of range: none selected; fires nothing
     void SetFont(const Font& font);

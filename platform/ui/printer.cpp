@@ -11,7 +11,6 @@
 #include <QPrinterInfo>
 
 #include "platform/os/atomic_file.h"
-#include "platform/ui/canvas.h"
 
 namespace ui {
 
@@ -24,7 +23,7 @@ std::function<std::string()>& lookup_hook() {
 
 // Paints the lines page by page; false when the device would not start or
 // a new page could not be begun.
-bool paint_lines(QPagedPaintDevice& device, const std::vector<std::string>& lines, int charset,
+bool paint_lines(QPagedPaintDevice& device, const std::vector<std::string>& lines,
                  std::string& why) {
     device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     QPainter p;
@@ -47,7 +46,7 @@ bool paint_lines(QPagedPaintDevice& device, const std::vector<std::string>& line
             return false;
         }
         if (y > page_height) y = fm.ascent();
-        p.drawText(0, y, to_qt(line, charset));
+        p.drawText(0, y, QString::fromStdString(line));
         y += line_height;
     }
     if (!p.end()) {
@@ -69,20 +68,20 @@ std::string default_printer() {
     return info.isNull() ? std::string() : info.printerName().toStdString();
 }
 
-PrintResult print_text(const std::vector<std::string>& lines, int charset, const std::string& title,
+PrintResult print_text(const std::vector<std::string>& lines, const std::string& title,
                        const std::string& pdf_path) {
     PrintResult r;
     const std::string name = default_printer();
     if (!name.empty()) {
         QPrinter printer(QPrinterInfo::printerInfo(QString::fromStdString(name)),
                          QPrinter::HighResolution);
-        printer.setDocName(to_qt(title, charset));
+        printer.setDocName(QString::fromStdString(title));
         r.where = name;
         if (!printer.isValid()) {
             r.why = "drukarka " + name + " jest niedostępna";
             return r;
         }
-        if (!paint_lines(printer, lines, charset, r.why)) return r;
+        if (!paint_lines(printer, lines, r.why)) return r;
         r.kind = PrintResult::Kind::printer;
         return r;
     }
@@ -91,10 +90,10 @@ PrintResult print_text(const std::vector<std::string>& lines, int charset, const
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(to_qt(title, charset));
+        pdf.setTitle(QString::fromStdString(title));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(300);
-        if (!paint_lines(pdf, lines, charset, r.why)) return r;
+        if (!paint_lines(pdf, lines, r.why)) return r;
     }
     const QByteArray& bytes = buffer.data();
     r.where = pdf_path;

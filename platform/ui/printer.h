@@ -21,10 +21,11 @@ struct PrintResult {
     std::string why;   // UTF-8, in the programs' language
 };
 
-// Prints `lines` (character set `charset`, 238 or 0) under the document name
-// `title`. The PDF, when there is no printer, goes to `pdf_path` through the
-// atomic replace, so a failed write leaves no half file.
-PrintResult print_text(const std::vector<std::string>& lines, int charset, const std::string& title,
+// Prints `lines` under the document name `title`, both in UTF-8 (a line may
+// join texts of both character sets). The PDF, when there is no printer, goes
+// to `pdf_path` through the atomic replace, so a failed write leaves no half
+// file.
+PrintResult print_text(const std::vector<std::string>& lines, const std::string& title,
                        const std::string& pdf_path);
 
 // The default printer's name, "" for none. Tests set their own answer; an

@@ -49,7 +49,7 @@ TEST_F(Dictionary, BrowsesAGroupAndSearchesWithAndWithoutWholeTexts) {
                   EXPECT_EQ(f.L[2]->GetFont().color, 0xFF0000FFu);
                   EXPECT_EQ(f.L[3]->GetFont().color, 0xFF000000u);
                   EXPECT_TRUE(f.K_Do_Nauki.Visible());
-                  EXPECT_EQ(f.L_Opis.Caption(), opis_pozycji(i));
+                  EXPECT_EQ(f.L_Opis.Caption(), os::joined(opis_pozycji(i)));
                   ASSERT_EQ(grane.size(), 1u);
                   EXPECT_EQ(grane[0], os::resolve(sciezka_nagrania(i)));
 

@@ -163,7 +163,7 @@ TEST(ItemTexts, DescriptionCountAndExamples) {
         {99, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(opis_pozycji(c.i), c.opis) << c.i;
+        EXPECT_EQ(os::joined(opis_pozycji(c.i)), c.opis) << c.i;
 
     EXPECT_EQ(tekst_liczby(1, "dom"), os::pl("Słowo \"dom\" wystąpiło 1 raz."));
     EXPECT_EQ(tekst_liczby(12, "dom"), os::pl("Słowo \"dom\" wystąpiło 12 razy."));
@@ -171,10 +171,11 @@ TEST(ItemTexts, DescriptionCountAndExamples) {
     EXPECT_EQ(tekst_liczby(25, ""), os::pl("Liczba słówek: 25"));
 
     // A sound sign only for a recording, and only with the disc.
-    EXPECT_EQ(tekst_przykladow({z1, z2}, true),
+    EXPECT_EQ(os::joined(tekst_przykladow({z1, z2}, true)),
               "#S=00006# I ^go</i> home. ^(" + os::pl("Idę.") + ")</i>@Big ^house</i>. ^(" +
                   os::pl("Duży dom.") + ")</i>@");
-    EXPECT_EQ(tekst_przykladow({z1}, false), "I ^go</i> home. ^(" + os::pl("Idę.") + ")</i>@");
+    EXPECT_EQ(os::joined(tekst_przykladow({z1}, false)),
+              "I ^go</i> home. ^(" + os::pl("Idę.") + ")</i>@");
 }
 
 } // namespace

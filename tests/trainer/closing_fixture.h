@@ -32,7 +32,8 @@ constexpr double DZIS_TESTU = 45500;
 
 class ClosingFixture : public QtFixture {
   protected:
-    ClosingFixture() : demo(linked_folders) {
+    // `edition`: "" the English demo, "de" or "fr".
+    explicit ClosingFixture(const std::string& edition = "") : demo(linked_folders, edition) {
         os::set_clock([] { return DZIS_TESTU + 0.5; });
         demo.write("usr.t", "1=Anna\r\n");
         start_programu();

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "core/text.h"
 #include "platform/os/codepage.h"
@@ -94,6 +97,53 @@ TEST_F(ListaSlowekOkno, CopiesAndPrintsToAPdfWhenThereIsNoPrinter) {
         << utf8(demo.messages[1]);
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_EQ(TempDir::read_from(pdf).substr(0, 5), "%PDF-");
+}
+
+// The French edition: in the list, on the clipboard and on paper the
+// foreign texts are in the western set and the Polish ones in the Polish set.
+class FrancuskaListaSlowek : public ClosingFixture {
+  protected:
+    FrancuskaListaSlowek() : ClosingFixture("fr") {
+        sesja.plan.ile_w_planie = 2;
+        sesja.plan.pozycje_planu[1] = item(os::utf8_to_cp1252("la fenêtre"));
+        sesja.plan.pozycje_planu[2] = item("la table");
+        sesja.plan.plan_cwiczenia[1].typ[6].proby = 1;
+        sesja.plan.plan_cwiczenia[2].typ[6].proby = 1;
+    }
+    TForm31 okno;
+};
+
+// The text of a PDF as pdftotext reads it; nullopt without pdftotext.
+std::optional<std::string> tekst_pdf(const std::string& pdf) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0) return std::nullopt;
+    const std::string txt = pdf + ".txt";
+    if (std::system(("pdftotext -enc UTF-8 '" + pdf + "' '" + txt + "'").c_str()) != 0)
+        return std::string();
+    return TempDir::read_from(txt);
+}
+
+TEST_F(FrancuskaListaSlowek, ShowsCopiesAndPrintsEachTextInItsOwnSet) {
+    const std::string pdf = TForm31::plik_wydruku();
+    run_modal(okno, [&](ui::Window&) {
+        ASSERT_EQ(okno.ListBox1.Items().Count(), 2);
+        EXPECT_EQ(okno.ListBox1.item(0)->text().toStdString(), "la fenêtre - okno ");
+        EXPECT_EQ(okno.ListBox1.item(1)->text().toStdString(), "la table - stół ");
+        okno.ListBox1.SetItemIndex(0);
+        okno.ListBox1Click();
+        wait_ms(20);
+        ui::grab_to_png(okno, output_path("trainer/edition_fr_word_list.png"));
+        click(&okno.K_do_schowka);
+        const std::string schowek = QGuiApplication::clipboard()->text().toStdString();
+        EXPECT_NE(schowek.find("\nla fenêtre = okno\r\nla table = stół\r\n"), std::string::npos)
+            << schowek;
+        click(&okno.K_wydruk);
+        okno.close();
+    });
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const std::optional<std::string> tekst = tekst_pdf(pdf);
+    if (!tekst) GTEST_SKIP() << "no pdftotext to read the print back";
+    EXPECT_NE(tekst->find("la fenêtre = okno"), std::string::npos) << *tekst;
+    EXPECT_NE(tekst->find("la table = stół"), std::string::npos) << *tekst;
 }
 
 TEST_F(ListaSlowekOkno, APrintThatCannotBeWrittenSaysSo) {

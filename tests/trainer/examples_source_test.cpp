@@ -4,6 +4,7 @@
 
 #include "core/items.h"
 #include "core/text.h"
+#include "platform/os/codepage.h"
 #include "shared/examples_source.h"
 #include "trainer/small_store.h"
 
@@ -36,11 +37,27 @@ TEST(Przyklady, LinkedSentencesOnceEachAndTheirText) {
     ASSERT_EQ(z, (std::vector<int>{z1, z2, z3}));
     // The recording's tag, the Polish text or else the second translation;
     // a sentence with neither adds nothing.
-    EXPECT_EQ(tekst_przykladow(z, 3), "#S=" + liczba_z_zerami(5, z1) +
-                                          "# A ^big</i> house. ^(Duży dom.)</i>@"
-                                          "My house. ^(Mój dom.)</i>@");
-    EXPECT_EQ(tekst_przykladow(z, 1).find("My house"), std::string::npos);
+    EXPECT_EQ(os::joined(tekst_przykladow(z, 3)), "#S=" + liczba_z_zerami(5, z1) +
+                                                      "# A ^big</i> house. ^(Duży dom.)</i>@"
+                                                      "My house. ^(Mój dom.)</i>@");
+    EXPECT_EQ(os::joined(tekst_przykladow(z, 1)).find("My house"), std::string::npos);
     EXPECT_TRUE(Znajdz_przyklady(0).empty());
+}
+
+// The French edition: each sentence in the western set, its translation in
+// the Polish one.
+TEST(Przyklady, TheFrenchSentenceAndItsTranslationKeepTheirSets) {
+    testsupport::SmallStore s(3);
+    const std::string zdanie = os::utf8_to_cp1252("J'ouvre la <fenêtre>.");
+    const int z =
+        s.add(Pozycja(60001, 5, zdanie, os::pl("Otwieram okno, źle."), 1, "", "", "", "7"));
+    const os::PartedText t = tekst_przykladow({z}, 1);
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].charset, 0);
+    EXPECT_EQ(os::to_utf8(t[0].text, 0),
+              "#S=" + liczba_z_zerami(5, z) + "# J'ouvre la ^fenêtre</i>.");
+    EXPECT_EQ(t[1].charset, 238);
+    EXPECT_EQ(os::to_utf8(t[1].text, 238), " ^(Otwieram okno, źle.)</i>@");
 }
 
 TEST(Przyklady, AWordKeepsAtMost300) {

@@ -14,7 +14,7 @@ using namespace przyklady;
 // Every character 6 pixels wide, 7 in bold; italic changes nothing.
 class StalaMiara : public Miara {
   public:
-    int szerokosc(const std::string& t, bool bold, bool) override {
+    int szerokosc(const std::string& t, bool bold, bool, int) override {
         ++wywolania;
         return static_cast<int>(t.size()) * (bold ? 7 : 6);
     }
@@ -87,6 +87,25 @@ TEST(ExamplesTokens, TagsWordsAndStrayBrackets) {
         SCOPED_TRACE(row.tekst);
         EXPECT_EQ(opis(Podziel_tekst(row.tekst)), row.tokeny);
     }
+}
+
+TEST(ExamplesTokens, EachTokenIsInTheSetOfThePieceItStartsIn) {
+    // Blanks in front are trimmed; a piece may end inside a word.
+    const std::vector<Token> t = Podziel_tekst(
+        os::PartedText{{"  #S=00012# Je ^vois</i>", 0}, {" ^(wid", 238}, {"z\xEA)</i>@", 0}});
+    std::vector<std::pair<std::string, int>> w;
+    for (const Token& k : t)
+        w.push_back({k.tekst, k.charset});
+    EXPECT_EQ(w, (std::vector<std::pair<std::string, int>>{{"#S=00012#", 0},
+                                                           {"Je", 0},
+                                                           {"^", 0},
+                                                           {"vois", 0},
+                                                           {"</i>", 0},
+                                                           {"", 238},
+                                                           {"^", 238},
+                                                           {"(widz\xEA)", 238},
+                                                           {"</i>", 0},
+                                                           {"@", 0}}));
 }
 
 TEST(ExamplesTokens, TheTokenListStopsAt2100) {

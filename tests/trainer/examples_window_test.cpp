@@ -11,8 +11,10 @@
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/ui_hooks.h"
+#include "platform/os/codepage.h"
 #include "platform_ui/qt_app.h"
 #include "shared/form5.h"
+#include "shared/examples_source.h"
 #include "shared/informacja.h"
 #include "trainer/demo_edition.h"
 
@@ -23,6 +25,8 @@ using przyklady::Punkt;
 
 class ExamplesWindow : public QtFixture {
   protected:
+    // `edition`: "" the English demo, "fr" the French one.
+    explicit ExamplesWindow(const std::string& edition = "") : demo(edition) {}
     void SetUp() override {
         start_programu();
         wczytaj_dane();
@@ -131,6 +135,31 @@ TEST_F(ExamplesWindow, IconsPlayTheirSentenceByClickAndInTurnBySpace) {
         key_click(okno.get(), Qt::Key_Return);
     });
     EXPECT_FALSE(okno->isVisible());
+}
+
+class FrenchExamplesWindow : public ExamplesWindow {
+  protected:
+    FrenchExamplesWindow() : ExamplesWindow("fr") {}
+};
+
+TEST_F(FrenchExamplesWindow, TheSentenceInTheWesternSetItsTranslationInThePolishOne) {
+    std::vector<int> zdania;
+    for (int i = baza.ile_slowek + 1; i <= baza.ile_slow; ++i)
+        if (baza.slowo_obce[i].find('\xEA') != std::string::npos) zdania.push_back(i);
+    ASSERT_FALSE(zdania.empty()) << "a sentence with \"ê\"";
+    okno->Label1.SetCaption(tekst_przykladow(zdania, POKAZANYCH_PRZYKLADOW));
+    run_modal(*okno, [&](ui::Window&) {
+        // The words as shown, by their sets.
+        std::string obce, polskie;
+        for (const przyklady::Token& t : okno->tekst().tokeny())
+            if (t.rodzaj == przyklady::Rodzaj::slowo)
+                (t.charset == 0 ? obce : polskie) += os::to_utf8(t.tekst, t.charset) + " ";
+        EXPECT_EQ(obce.rfind("Ferme la fenêtre , s'il te plaît. ", 0), 0u) << obce;
+        EXPECT_EQ(polskie.rfind("(okno) ", 0), 0u) << polskie;
+        okno->repaint();
+        ui::grab_to_png(*okno, output_path("trainer/edition_fr_examples.png"));
+        key_click(okno.get(), Qt::Key_Escape);
+    });
 }
 
 TEST_F(ExamplesWindow, SignsWithoutAnItemOfTheStorePlayNothing) {

@@ -192,16 +192,19 @@ TEST_F(Engine, TypedVerdicts) {
         bool dobrze;
         const char* polecenie;
         const char* poprawna;
+        const char* kom; // L_Kom
     } cases[] = {
         {6, &go, "to leave", true,
-         "Odpowiedź zaakceptowana! Nagranie odtworzysz po kliknięciu na ikonkę.", "to leave"},
-        {6, &flat, "flat ", true, "Bardzo dobrze!", "flat"},
-        {6, &flat, "Flat", false, "Poprawnie:", "flat"},
-        {5, &flat, "apartment", false, "Poprawnie:", "flat"},
+         "Odpowiedź zaakceptowana! Nagranie odtworzysz po kliknięciu na ikonkę.", "to leave",
+         "go\n\r"},
+        {6, &flat, "flat ", true, "Bardzo dobrze!", "flat", "my comment"},
+        {6, &flat, "Flat", false, "Poprawnie:", "flat", "my comment"},
+        {5, &flat, "apartment", false, "Poprawnie:", "flat", "my comment"},
         {6, &flat, "apartment", true,
-         "Odpowiedź zaakceptowana! Nagranie odtworzysz po kliknięciu na ikonkę.", "apartment"},
-        {8, &house, "houses\\", true, "Bardzo dobrze!", "houses"},
-        {8, &house, "", false, "Poprawnie:", "houses"},
+         "Odpowiedź zaakceptowana! Nagranie odtworzysz po kliknięciu na ikonkę.", "apartment",
+         "flat\n\r\n\rmy comment"},
+        {8, &house, "houses\\", true, "Bardzo dobrze!", "houses", "dom\n\ra note"},
+        {8, &house, "", false, "Poprawnie:", "houses", "dom\n\ra note"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.typ << " " << c.wpisane);
@@ -214,6 +217,10 @@ TEST_F(Engine, TypedVerdicts) {
         EXPECT_EQ(e().zaakceptuj, !c.dobrze);
         EXPECT_FALSE(e().wpisana_widoczna);
         EXPECT_TRUE(e().ok);
+        EXPECT_EQ(u8(e().kom.tekst), c.kom);
+        // The play button's hint is the plain one after every verdict, an
+        // answer accepted through an alternative included.
+        EXPECT_EQ(u8(e().graj_podpowiedz), "Odtwórz");
     }
 }
 
@@ -230,13 +237,11 @@ TEST_F(Engine, SoundsAfterTheAnswer) {
     silnik.I_OKClick("flat", {});
     EXPECT_EQ(u.dzwieki.size(), 1u);
     EXPECT_EQ(silnik.dzwiek_do_grania(), silnik.pytanie().dzwiek_odpowiedzi);
-    // Accepted through an alternative: no sound, the hint names the word.
+    // Accepted through an alternative: no sound.
     u.dzwieki.clear();
     start({flat}, 6);
     silnik.I_OKClick("apartment", {});
     EXPECT_TRUE(u.dzwieki.empty());
-    EXPECT_EQ(e().graj_podpowiedz, "flat");
-    EXPECT_EQ(e().kom.tekst, "flat\n\r\n\rmy comment");
 }
 
 TEST_F(Engine, NothingOfThePreviousQuestionStaysOnTheNext) {
@@ -246,11 +251,57 @@ TEST_F(Engine, NothingOfThePreviousQuestionStaysOnTheNext) {
     ASSERT_EQ(silnik.biezace_slowko(), flat);
     EXPECT_EQ(u8(e().powtorki), "Powtórka: 3\n\r");
     silnik.I_OKClick("apartment", {}); // accepted through an alternative
-    ASSERT_EQ(e().graj_podpowiedz, "flat");
+    ASSERT_FALSE(e().kom.tekst.empty());
     silnik.I_OKClick("", {});
     ASSERT_EQ(silnik.biezace_slowko(), house);
     EXPECT_EQ(e().powtorki, "") << "house has no record";
-    EXPECT_EQ(u8(e().graj_podpowiedz), "Odtwórz");
+    EXPECT_FALSE(e().kom.widoczny);
+}
+
+// The French edition: what the verdict shows of the foreign text (the plural,
+// the word in front of the comment, the typed gaps) is in the edition's set.
+TEST(FrenchVerdict, ForeignPiecesKeepTheEditionsSet) {
+    SmallStore store(3);
+    StalyMiernik m;
+    Uslugi u;
+    TPlan plan;
+    SilnikCwiczenia silnik{plan, u, m};
+    const std::string fenetre = os::utf8_to_cp1252("la fenêtre");
+    const std::string fenetres = os::utf8_to_cp1252("les fenêtres");
+    const int okno = store.add({1, 1, fenetre, "okno", 1, fenetres, "la baie", "", ""});
+    const int zdanie = store.add({60001, 5, os::utf8_to_cp1252("J'ouvre <la fenêtre>."),
+                                  os::pl("Otwieram okno."), 1, "", fenetre, "", ""});
+    struct Case {
+        int typ, item;
+        std::string wpisane;
+        std::string kom;              // L_Kom's bytes
+        size_t obce_od, obce_dlugosc; // its foreign piece
+    } cases[] = {
+        {8, okno, fenetres, "okno\n\r", 0, 0},
+        {6, okno, "la baie", fenetre + "\n\r", 0, fenetre.size()},
+        {12, zdanie, fenetre, "Wpisano: " + fenetre + "\n\r", 9, fenetre.size()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typ);
+        plan = plan_dla({c.item}, c.typ);
+        silnik.start(c.typ);
+        ASSERT_TRUE(silnik.pytanie().da_sie);
+        silnik.I_OKClick(c.wpisane, {c.wpisane, "", ""});
+        ASSERT_TRUE(silnik.werdykt());
+        if (c.typ == 8) {
+            EXPECT_EQ(silnik.ekran().poprawna.tekst, fenetres);
+            EXPECT_EQ(silnik.ekran().poprawna.charset, 0);
+        }
+        const TekstEkranu& kom = silnik.ekran().kom;
+        const Wstawka& obce = silnik.ekran().kom_obce;
+        EXPECT_EQ(kom.tekst, c.kom);
+        EXPECT_EQ(kom.charset, 238);
+        EXPECT_EQ(obce.od, c.obce_od);
+        EXPECT_EQ(obce.dlugosc, c.obce_dlugosc);
+        if (c.obce_dlugosc > 0) {
+            EXPECT_EQ(obce.charset, 0);
+        }
+    }
 }
 
 TEST_F(Engine, TheF5HintShowsOncePerLearner) {

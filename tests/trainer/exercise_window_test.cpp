@@ -45,7 +45,8 @@ void lay_out_german(DemoEdition& demo) {
 
 class ExerciseWindow : public QtFixture {
   protected:
-    explicit ExerciseWindow(bool niemiecka = false) {
+    explicit ExerciseWindow(bool niemiecka = false, bool francuska = false)
+        : demo(francuska ? "fr" : "") {
         if (niemiecka) lay_out_german(demo);
         start_programu();
         wczytaj_dane();
@@ -216,6 +217,16 @@ TEST_F(ExerciseWindow, EveryTypeOfTheDemoQuestionAndVerdict) {
 
 TEST_F(ExerciseWindow, WrongChoiceShowsTheCorrectionAndWaitsForTheBadSound) {
     plan({item("house"), item("flat")}, 4);
+    // What the learner sees while the bad sound is waited for: the verdict.
+    std::vector<std::string> w_trakcie;
+    core::ui().play_wav = [&](const std::string& p, bool wait) {
+        dzwieki.push_back(std::filesystem::path(p).filename().string() + (wait ? " (wait)" : ""));
+        if (!wait) return;
+        const TForm4& f = *form4;
+        w_trakcie = {f.L_Polecenie.Visible() ? f.L_Polecenie.Caption() : "(hidden)",
+                     f.L_Poprawna.Visible() ? f.L_Poprawna.Caption() : "(hidden)",
+                     f.L_Stat2.Caption(), f.L_Odp1.Visible() ? "choices" : "no choices"};
+    };
     uruchom([&](TForm4& f) {
         dzwieki.clear();
         const int dobra = f.silnik().pytanie().poprawny_wybor;
@@ -227,6 +238,8 @@ TEST_F(ExerciseWindow, WrongChoiceShowsTheCorrectionAndWaitsForTheBadSound) {
         EXPECT_TRUE(f.B_OK.Visible());
         ASSERT_GE(dzwieki.size(), 1u);
         EXPECT_EQ(dzwieki[0], "zla.wav (wait)");
+        EXPECT_EQ(w_trakcie, (std::vector<std::string>{"Poprawnie:", "house", "Niepoprawnie: 1",
+                                                       "no choices"}));
         EXPECT_EQ(f.L_Stat2.Caption(), "Niepoprawnie: 1");
         // Enter goes on to the next item.
         key_click(&f, Qt::Key_Return);
@@ -433,6 +446,33 @@ TEST_F(ExerciseWindow, CorrectionPanelKeepsWhatWasEnteredPerItem) {
     EXPECT_EQ(baza.ma_korekte[house], 1);
     EXPECT_EQ(baza.korekta_tekst2[flat], os::pl("podpowiedź"));
     EXPECT_EQ(baza.ma_korekte[flat], 1);
+}
+
+class FrenchExerciseWindow : public ExerciseWindow {
+  protected:
+    FrenchExerciseWindow() : ExerciseWindow(false, true) {}
+};
+
+TEST_F(FrenchExerciseWindow, TheVerdictShowsFrenchTextsInTheWesternSet) {
+    const auto fr = [](const char* utf8) { return os::utf8_to_cp1252(utf8); };
+    plan({item(fr("la fenêtre"))}, 8);
+    uruchom([&](TForm4& f) {
+        wpisz(f, f.E_Wpisana, fr("fenêtres"));
+        EXPECT_TRUE(f.silnik().werdykt());
+        EXPECT_EQ(f.L_Poprawna.Text().toStdString(), "fenêtres");
+        EXPECT_EQ(f.L_Kom.Text().toStdString(), "okno\n");
+        zrzut(f, "edition_fr_verdict", 8);
+    });
+    // Accepted through an alternative: the word in front of the comment
+    // lines, and the play button's plain hint.
+    plan({item(fr("le médecin"))}, 6);
+    uruchom([&](TForm4& f) {
+        wpisz(f, f.E_Wpisana, "le docteur");
+        EXPECT_TRUE(f.silnik().werdykt());
+        EXPECT_EQ(f.L_Kom.Text().toStdString(), "le médecin\n");
+        EXPECT_EQ(f.TransparentButton1.toolTip().toStdString(), "Odtwórz");
+        zrzut(f, "edition_fr_verdict", 6);
+    });
 }
 
 class GermanExerciseWindow : public ExerciseWindow {

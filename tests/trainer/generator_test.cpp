@@ -197,9 +197,29 @@ TEST(GeneratorDescription, KindLevelGroupAndRepetitions) {
     const int z = store.add(Pozycja(60001, 5, "A <big> house.", "x", 4));
     baza.poziom[z] = 3;
     tab_powtorek[w].ile_powtorzen = 3;
-    EXPECT_EQ(opis_slowka(w), os::pl("Przymiotnik - poziom: łatwy; Grupa: Dom [Powtórki: 3]"));
-    EXPECT_EQ(opis_slowka(z), os::pl("A <big> house.\n\rZdanie - poziom: trudny; Grupa: Dom"));
-    EXPECT_EQ(opis_slowka(99), "");
+    EXPECT_EQ(os::joined(opis_slowka(w)),
+              os::pl("Przymiotnik - poziom: łatwy; Grupa: Dom [Powtórki: 3]"));
+    EXPECT_EQ(os::joined(opis_slowka(z)),
+              os::pl("A <big> house.\n\rZdanie - poziom: trudny; Grupa: Dom"));
+    EXPECT_TRUE(opis_slowka(99).empty());
+}
+
+// The French edition: the foreign texts are in the western set, the Polish
+// ones in the Polish set, on the clipboard and in the description alike.
+TEST(GeneratorFrench, ForeignAndPolishTextsKeepTheirSets) {
+    SmallStore store(3);
+    ile_grup = 1;
+    grupy[1].numer = 4;
+    grupy[1].nazwa = "Dom";
+    const int w = store.add(Pozycja(1, 1, os::utf8_to_cp1252("la fenêtre"), "okno", 4));
+    const int s = store.add(Pozycja(2, 1, "la table", os::pl("stół"), 4));
+    const int z = store.add(
+        Pozycja(60001, 5, os::utf8_to_cp1252("J'ouvre la fenêtre."), "Otwieram okno.", 4));
+    ListaCwiczenia lista;
+    lista.dodaj({w, s});
+    EXPECT_EQ(lista.tekst_schowka(), "la fenêtre = okno\r\nla table = stół\r\n");
+    EXPECT_EQ(os::to_utf8(opis_slowka(z)),
+              "J'ouvre la fenêtre.\n\rZdanie - poziom: łatwy; Grupa: Dom");
 }
 
 TEST(GeneratorExerciseList, CapsAtThreeHundredWithoutDuplicates) {
@@ -229,7 +249,7 @@ TEST(GeneratorExerciseList, RemovingRunListAndClipboard) {
     ListaCwiczenia lista;
     lista.dodaj({a, b, c});
     // "#" is how the files keep "=": the learner gets "=".
-    EXPECT_EQ(lista.tekst_schowka(), "cat = kot\r\ndog = pies\r\na=b = " + os::pl("żółw") + "\r\n");
+    EXPECT_EQ(lista.tekst_schowka(), "cat = kot\r\ndog = pies\r\na=b = żółw\r\n");
     lista.usun(1);
     lista.usun(7);
     EXPECT_EQ(lista.pozycje(), (std::vector<int>{a, c}));

@@ -255,7 +255,7 @@ TEST_F(GeneratorWindows, FilterRowsDescriptionAndRemovingFromTheExercise) {
     g.Grid1.SetSelection(0, 0);
     g.Grid1Click();
     const int pierwsze = g.znalezione()[0];
-    EXPECT_EQ(g.L_Opis.Caption(), generator::opis_slowka(pierwsze));
+    EXPECT_EQ(g.L_Opis.Caption(), os::joined(generator::opis_slowka(pierwsze)));
     EXPECT_EQ(g.L_Opis.Caption().rfind(baza.slowo_obce[pierwsze], 0), 0u);
     EXPECT_TRUE(g.K_Kom_Usera.Visible());
     EXPECT_FALSE(g.K_Edycja.Visible()) << "a built-in item is not edited";

@@ -104,7 +104,7 @@ TEST_F(Przeglad, BinLinesGiveTheirIndexBack) {
     dodaj(12, DZIS - 7, 5, 1);
     const std::vector<int> kosz = zawartosc_kosza(*r, ile);
     ASSERT_EQ(kosz, std::vector<int>{12});
-    const std::string w = wiersz_kosza(12, (*r)[12], b);
+    const std::string w = os::joined(wiersz_kosza(12, (*r)[12], b));
     EXPECT_EQ(w, "00012 - " + os::format_date(DZIS - 7) + " - house");
     EXPECT_EQ(indeks_wiersza(w), 12);
     EXPECT_EQ(indeks_wiersza("ab - x"), 0);

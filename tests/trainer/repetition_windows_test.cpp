@@ -23,6 +23,7 @@ std::string utf8(const std::string& s) {
 
 class Powtorki : public ClosingFixture {
   protected:
+    explicit Powtorki(const std::string& edition = "") : ClosingFixture(edition) {}
     // Records for the items 1..n: `due` of them due today, then `kosz` in the
     // bin, the rest due in 1, 2, 3 ... days.
     void rekordy(int n, int due, int kosz) {
@@ -145,6 +146,30 @@ TEST_F(Powtorki, OverviewListsTheDaysAndTheBinAndActsOnTheBin) {
         EXPECT_EQ(tab_powtorek[6].ile_powtorzen, 0);
         EXPECT_FALSE(flagi_powtorek[6][3]);
         EXPECT_EQ(okno.ListBox2.Items().Count(), 1);
+        key_click(&okno, Qt::Key_Escape);
+    });
+}
+
+class FrancuskiePowtorki : public Powtorki {
+  protected:
+    FrancuskiePowtorki() : Powtorki("fr") {}
+};
+
+TEST_F(FrancuskiePowtorki, TheBinShowsTheFrenchTextInItsOwnSet) {
+    rekordy(12, 4, 3);
+    ASSERT_EQ(baza.slowo_obce[6], os::utf8_to_cp1252("la fenêtre"));
+    TForm21 okno;
+    run_modal(okno, [&](ui::Window&) {
+        okno.CB_Filtr.SetItemIndex(1);
+        okno.CB_FiltrChange();
+        ASSERT_EQ(okno.ListBox2.Items().Count(), 3);
+        EXPECT_EQ(okno.ListBox2.item(1)->text().toStdString(),
+                  "00006 - " + os::format_date(DZIS_TESTU - 2) + " - la fenêtre");
+        // The row still gives its item back.
+        okno.ListBox2.SetItemIndex(1);
+        okno.ListBox2Click();
+        click(&okno.K_Do_Nauki);
+        EXPECT_EQ(tab_powtorek[6].kosz, 0);
         key_click(&okno, Qt::Key_Escape);
     });
 }

@@ -32,9 +32,9 @@ TEST(ListaSlowek, PractisedItemsInEveryTypeAndTheirLines) {
     ASSERT_EQ(w, (std::vector<int>{dom, pies}));
 
     TPowtorka r;
-    EXPECT_EQ(wiersz_listy(dom, baza, r), "house - dom ");
+    EXPECT_EQ(os::to_utf8(wiersz_listy(dom, baza, r)), "house - dom ");
     r.kosz = 1;
-    EXPECT_EQ(wiersz_listy(dom, baza, r), "house - dom (kosz) ");
+    EXPECT_EQ(os::to_utf8(wiersz_listy(dom, baza, r)), "house - dom (kosz) ");
     r.ile_powtorzen = 3;
     r.interwal = 12;
     EXPECT_EQ(os::cp1250_to_utf8(opis_rekordu(r)), "Powtórka nr: 3, interwał: 12");

@@ -221,6 +221,10 @@ std::string from_utf8(std::string_view s, int charset) {
     return charset == 0 ? utf8_to_cp1252(s) : utf8_to_cp1250(s);
 }
 
+std::string path_text(std::string_view path) {
+    return is_valid_utf8(path) ? utf8_to_cp1250(path) : std::string(path);
+}
+
 bool is_valid_utf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size())

@@ -26,10 +26,6 @@ std::string powod(int err) {
     }
 }
 
-std::string do_komunikatu(const std::string& path) {
-    return os::is_valid_utf8(path) ? os::utf8_to_cp1250(path) : path;
-}
-
 } // namespace
 
 std::string podpis_slownika(const std::string& word) {
@@ -46,7 +42,7 @@ void odpal_slownik(const std::string& word) {
         // By absolute path from the program folder, whatever the current folder is.
         const std::string path = os::resolve(sciezka_programu + nazwa_slownika);
         if (int err = os::start_program(path); err != 0)
-            os::show_message(os::pl("Nie można uruchomić słownika: ") + do_komunikatu(path) + "\n" +
+            os::show_message(os::pl("Nie można uruchomić słownika: ") + os::path_text(path) + "\n" +
                              powod(err));
     }
     os::signal_window(tytul_slownika, text);

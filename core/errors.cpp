@@ -6,8 +6,20 @@ namespace core {
 
 std::string cytat(std::string_view text) {
     constexpr size_t najwyzej = 40;
-    if (text.size() <= najwyzej) return "'" + std::string(text) + "'";
-    return "'" + std::string(text.substr(0, najwyzej)) + "...'";
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out = "'";
+    for (const char c : text.substr(0, najwyzej)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            // A control byte, a NUL above all, would cut or garble the message.
+            out += "\\x";
+            out += hex[b >> 4];
+            out += hex[b & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + (text.size() > najwyzej ? "...'" : "'");
 }
 
 std::string blad_w_pliku(const std::string& file, int line, const ConversionError& e) {
@@ -22,7 +34,7 @@ std::string blad_w_pliku(const std::string& file, int line, const ConversionErro
             what.replace(what.size() - en.size(), en.size(), os::pl(std::string(pl)));
             break;
         }
-    return os::pl("Plik ") + file + os::pl(" jest uszkodzony (wiersz ") + std::to_string(line) + ": " +
+    return os::pl("Plik ") + os::path_text(file) + os::pl(" jest uszkodzony (wiersz ") + std::to_string(line) + ": " +
            what + ").";
 }
 
@@ -35,7 +47,7 @@ void rethrow_in_file(const std::string& file, int line) {
 }
 
 FileError blad_odczytu(const std::string& path) {
-    return FileError(os::pl("Nie można odczytać pliku ") + path + ".");
+    return FileError(os::pl("Nie można odczytać pliku ") + os::path_text(path) + ".");
 }
 
 

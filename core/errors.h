@@ -25,10 +25,11 @@ class FileError : public RunTimeError {
 };
 
 // A text from a file as a message quotes it: in single quotes, cut to a short
-// prefix and "..." (a damaged file may hold a line of megabytes).
+// prefix and "..." (a damaged file may hold a line of megabytes), each byte
+// below 0x20 and 0x7F shown as \xHH.
 std::string cytat(std::string_view text);
 
-// The message of a conversion error met on line `line` of `file`: the file,
+// The message of a conversion error met on line `line` of `file` (a path): the file,
 // the line and the text that is not a number, in Polish.
 std::string blad_w_pliku(const std::string& file, int line, const ConversionError& e);
 

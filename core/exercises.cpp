@@ -65,11 +65,6 @@ size_t pozycja_rownosci(const std::string& line, int n) {
     return p;
 }
 
-std::string nazwa_pliku(const std::string& path) {
-    size_t p = path.find_last_of("/\\");
-    return p == std::string::npos ? path : path.substr(p + 1);
-}
-
 } // namespace
 
 std::string pole_linii(const std::string& line, int k) {
@@ -141,7 +136,7 @@ bool czytaj_liste_id(const std::string& file, const std::string& shown) {
         core::show_info(core::blad_odczytu(name).what() + os::pl(" Plik pozostanie bez zmian."));
         return false;
     }
-    BladLiczby blad(nazwa_pliku(name));
+    BladLiczby blad(name);
     for (size_t n = 10; n < lines.size() && ile_w_liscie < MAX_LISTA; ++n) {
         int id = 0;
         try {
@@ -193,7 +188,7 @@ void czytaj_cwiczenie(const std::string& name) {
         linie_cwiczen_usera(lines);
     else
         lines = linie_listy(plik_cwiczen());
-    BladLiczby blad(nazwa_pliku(own ? plik_cwiczen_usera() : plik_cwiczen()));
+    BladLiczby blad(own ? plik_cwiczen_usera() : plik_cwiczen());
     for (size_t n = 0; n < lines.size(); ++n) {
         if (klucz_cwiczenia(pole_linii(lines[n], 2)) != key) continue;
         for (int id : rozbierz_cwiczenie(lines[n], static_cast<int>(n) + 1, blad).id)
@@ -221,7 +216,7 @@ bool zapisz_cwiczenie_usera(const std::string& name, const std::string& title, i
     if (!wczytaj_liste_usera(plik, lines)) return false;
     // Its login message said the list is kept as it is.
     if (lista_uszkodzona(lines)) {
-        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + plik.sciezka() +
+        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + os::path_text(plik.sciezka()) +
                         os::pl(" jest uszkodzona i pozostanie bez zmian. Ćwiczenie nie zostało "
                                "zapisane."));
         return false;
@@ -360,7 +355,7 @@ void wczytaj_przerywniki() {
         try {
             s.okres = std::max(1, na_liczbe(line(3)));
         } catch (const core::ConversionError& e) {
-            BladLiczby(nazwa_pliku(bfile)).zglos(4, e);
+            BladLiczby(bfile).zglos(4, e);
             continue; // the set stays off
         }
         s.tytul = line(0);

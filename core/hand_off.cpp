@@ -1,6 +1,8 @@
 #include "core/hand_off.h"
 
+#include "core/errors.h"
 #include "core/text.h"
+#include "core/ui_hooks.h"
 #include "platform/os/codepage.h"
 #include "platform/os/file_lock.h"
 #include "platform/os/line_file.h"
@@ -47,6 +49,13 @@ std::string plik_slow(const std::string& folder) {
 
 std::string plik_slow_przejety(const std::string& folder) {
     return folder + "slow_przejete.txt";
+}
+
+bool zglos_nieczytelne_slowa(const std::string& folder, const std::string& skutek) {
+    const std::string slow = plik_slow(folder);
+    if (!os::entry_exists(slow) || os::file_exists(slow)) return false;
+    core::show_info(core::blad_odczytu(slow).what() + skutek);
+    return true;
 }
 
 std::vector<std::string> naglowek_slow() {

@@ -19,6 +19,11 @@ constexpr int NAGLOWEK_SLOW = 10; // header lines before the first ID
 std::string plik_slow(const std::string& folder);
 std::string plik_slow_przejety(const std::string& folder);
 
+// Something other than a file (a folder) stands where slow.txt should be:
+// neither program can read or append it. Says so, naming it like an
+// unreadable file, followed by `skutek` (8-bit text); true then.
+bool zglos_nieczytelne_slowa(const std::string& folder, const std::string& skutek);
+
 // The ten header lines of a new hand-off file (8-bit text).
 std::vector<std::string> naglowek_slow();
 

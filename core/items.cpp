@@ -127,21 +127,35 @@ void czytaj_linie(const std::string& file, const std::function<bool(const std::s
 }
 
 // The same for a learner file: one that cannot be read is reported and read
-// as nothing, and its writer stays blocked. False then.
+// as nothing, and its writer stays blocked. False then. A line the reader
+// does not understand is kept by it, so the reader never throws.
 bool czytaj_linie_ucznia(core::PlikUcznia& plik_ucznia, const std::string& file,
                          const std::function<bool(const std::string&)>& linia) {
     std::vector<std::string> lines;
     if (!plik_ucznia.wczytaj_linie(file, lines)) return false;
-    for (size_t n = 0; n < lines.size(); ++n) {
-        try {
-            if (!linia(lines[n])) break;
-        } catch (const core::ConversionError& e) {
-            plik_ucznia.uszkodzony();
-            throw core::ConversionError(core::blad_w_pliku(file, static_cast<int>(n) + 1, e) +
-                                        os::pl(" Plik pozostanie bez zmian."));
-        }
-    }
+    for (const std::string& l : lines)
+        if (!linia(l)) break;
     return true;
+}
+
+// The number a text reads as, when it is one.
+bool liczba(const std::string& s, int& out) {
+    try {
+        out = na_liczbe(s);
+        return true;
+    } catch (const core::ConversionError&) {
+        return false;
+    }
+}
+
+// The ID of an own-word line whose fixed columns (group, own flag, ID, level,
+// kind) are all numbers; 0 for any other line, which is written back as read.
+int32_t id_zrozumialej_pozycji(const std::string& raw) {
+    const std::string s = Trim(raw);
+    int v = 0;
+    for (const auto& [od, ile] : {std::pair{1, 2}, {4, 1}, {5, 5}, {11, 1}, {12, 1}})
+        if (!liczba(Copy(s, od, ile), v)) return 0;
+    return id_pozycji(s);
 }
 
 // Fills item i's common columns 1-13 and the foreign text; returns the pieces.
@@ -167,6 +181,7 @@ bool wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::st
     struct Indeks {
         ~Indeks() { przebuduj_indeks(); }
     } indeks;
+    bool niezrozumiale = false;
     auto linia = [&](const std::string& raw) {
         const std::string s = Trim(raw);
         if (s.size() <= 7) {
@@ -185,9 +200,15 @@ bool wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::st
         std::vector<std::string_view> p;
         try {
             p = czytaj_kolumny(i, s);
-        } catch (...) {
+        } catch (const core::ConversionError&) {
             baza.wyczysc_pozycje(i);
-            throw;
+            if (!reszta) throw;
+            // An own word whose columns are not numbers: kept as it was read,
+            // its ID (when it reads) taken by no new word.
+            niezrozumiale = true;
+            reszta->push_back(raw);
+            baza.max_id = std::max(baza.max_id, id_pozycji(s));
+            return true;
         }
         baza.ile_slow = i;
         baza.tlumaczenie[i] = pole(p, 1);
@@ -215,8 +236,12 @@ bool wczytaj_pozycje(const std::string& file, Rodzaj rodzaj, std::vector<std::st
         }
         return true;
     };
-    if (plik_ucznia) return czytaj_linie_ucznia(*plik_ucznia, file, linia);
-    czytaj_linie(file, linia);
+    if (!plik_ucznia) {
+        czytaj_linie(file, linia);
+        return true;
+    }
+    if (!czytaj_linie_ucznia(*plik_ucznia, file, linia)) return false;
+    if (niezrozumiale) plik_ucznia->niezrozumiale_wiersze();
     return true;
 }
 
@@ -232,16 +257,16 @@ void wczytaj_wg_id(core::PlikUcznia& plik_ucznia, const std::string& file,
     const bool ok = czytaj_linie_ucznia(plik_ucznia, file, [&](const std::string& s) {
         const bool w_limicie = przeczytane < baza.ile_slow;
         if (w_limicie) ++przeczytane;
-        const int eq = Pos("=", s);
         if (Trim(s).empty()) return true;
-        // A line of no ID at all is written back as it was read.
-        if (eq == 0) niezrozumiale = true;
-        if (Trim(s).size() <= 3 || eq == 0) {
-            reszta.push_back(s);
-            return true;
-        }
-        const int i =
-            w_limicie ? znajdz_slowko(na_liczbe(s.substr(0, static_cast<size_t>(eq - 1)))) : -1;
+        const int eq = Pos("=", s);
+        const bool krotka = Trim(s).size() <= 3;
+        // A line of no ID at all, or of an ID that is not a number, is written
+        // back as it was read.
+        int id = 0;
+        const bool zrozumiala =
+            eq > 0 && (krotka || !w_limicie || liczba(s.substr(0, static_cast<size_t>(eq - 1)), id));
+        if (!zrozumiala) niezrozumiale = true;
+        const int i = zrozumiala && w_limicie && !krotka ? znajdz_slowko(id) : -1;
         if (i < 1)
             reszta.push_back(s);
         else
@@ -266,6 +291,13 @@ bool zapisz_plik(core::PlikUcznia& plik_ucznia, std::vector<std::string> lines,
 }
 
 } // namespace
+
+std::vector<int32_t> id_zachowanych_slowek_usera() {
+    std::vector<int32_t> ids;
+    for (const std::string& s : stan_danych.reszta_usera)
+        if (const int32_t id = id_pozycji(s); id > 0) ids.push_back(id);
+    return ids;
+}
 
 void przebuduj_indeks() {
     auto& indeks = stan_danych.indeks;
@@ -371,7 +403,8 @@ bool zapisz_slowka_usera() {
             z(baza.synonimy[i]) + "= " + z(baza.uwagi[i]) + " =" + z(baza.wymowa[i]) + "= = = =");
     }
     const bool ok =
-        zapisz_plik(stan_danych.slowka_usera, std::move(lines), stan_danych.reszta_usera, id_pozycji);
+        zapisz_plik(stan_danych.slowka_usera, std::move(lines), stan_danych.reszta_usera,
+                    id_zrozumialej_pozycji);
     core::progress_hide();
     return ok;
 }

@@ -131,6 +131,10 @@ bool zapisz_slowka_usera();
 void czytaj_korekte();
 bool zapisz_korekte(); // does nothing outside correction mode
 
+// The IDs (columns 5-9) of the own-word lines kept as they were read (beyond
+// the store's limit, or damaged): a new own word takes none of them.
+std::vector<int32_t> id_zachowanych_slowek_usera();
+
 // Index 1..ile_slow of the first item with that ID; -1 when none. Constant time.
 int znajdz_slowko(int id);
 // Rebuilds the ID index after items were added or changed outside the readers.

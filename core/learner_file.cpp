@@ -53,7 +53,7 @@ std::string PlikUcznia::zachowaj_uszkodzony() {
         if (st == os::ReadStatus::failed || (st == os::ReadStatus::ok && byla != bytes)) continue;
         if (st == os::ReadStatus::missing && !os::atomic_replace(kopia, bytes)) break;
         stan_ = Stan::wczytany;
-        return os::pl(" Uszkodzony plik zachowano jako ") + kopia + ".";
+        return os::pl(" Uszkodzony plik zachowano jako ") + os::path_text(kopia) + ".";
     }
     stan_ = Stan::zly;
     return os::pl(" Nie można zachować kopii uszkodzonego pliku.") + kept;
@@ -61,7 +61,7 @@ std::string PlikUcznia::zachowaj_uszkodzony() {
 
 void PlikUcznia::niezrozumiale_wiersze() {
     const std::string kopia = zachowaj_uszkodzony();
-    show_info(os::pl("Plik ") + sciezka_ +
+    show_info(os::pl("Plik ") + os::path_text(sciezka_) +
               os::pl(" jest uszkodzony. Wiersze, których program nie rozumie, zostaną w nim "
                      "zachowane bez zmian.") +
               kopia);
@@ -82,7 +82,7 @@ bool PlikUcznia::zapisz_linie(const std::vector<std::string>& lines) {
 bool PlikUcznia::zapisz_do(const std::string& path, std::string_view bytes) {
     if (path.empty() || !zapis_dozwolony()) return false;
     if (os::atomic_replace(path, bytes)) return true;
-    show_info(os::pl("Nie można zapisać pliku ") + path +
+    show_info(os::pl("Nie można zapisać pliku ") + os::path_text(path) +
               os::pl(". Poprzednia zawartość pliku pozostała bez zmian."));
     return false;
 }

@@ -168,7 +168,7 @@ std::string zgloszenie_bez_pozycji(const Magazyn& m) {
 }
 
 void zglos_odrzucony_zapis(const std::string& file) {
-    core::show_info(os::pl("Powtórki nie zostały zapisane do pliku ") + file +
+    core::show_info(os::pl("Powtórki nie zostały zapisane do pliku ") + os::path_text(w_folderze_usera(file)) +
                     os::pl(", aby nie zastąpić go niepełnymi danymi. ") + odtworz_z_kopii());
 }
 
@@ -232,7 +232,7 @@ bool czytaj_info(core::PlikUcznia& plik, std::vector<WpisInfo>& wpisy, bool* pom
     const std::string kopia = plik.zachowaj_uszkodzony();
     const bool zachowany = plik.zapis_dozwolony();
     if (!stan_powtorek.info_uszkodzone)
-        core::show_info(os::pl("Plik ") + path +
+        core::show_info(os::pl("Plik ") + os::path_text(path) +
                         (zachowany ? os::pl(" jest uszkodzony i zostanie odtworzony z plików powtórek.")
                                    : os::pl(" jest uszkodzony.")) +
                         kopia);
@@ -267,13 +267,14 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
         const os::ReadStatus odczyt = os::read_whole_file(path, bytes);
         auto m = std::make_unique<Magazyn>();
         if (odczyt == os::ReadStatus::ok) rozloz_rekordy(bytes, *m);
+        const std::string nazwa = os::path_text(path);
         const std::string powod =
-            odczyt == os::ReadStatus::missing ? os::pl("Brak pliku ") + file + "."
+            odczyt == os::ReadStatus::missing ? os::pl("Brak pliku ") + nazwa + "."
             : odczyt == os::ReadStatus::failed
-                ? os::pl("Nie można odczytać pliku ") + file + "."
-            : bytes.empty() ? os::pl("Plik ") + file + os::pl(" jest pusty.")
+                ? os::pl("Nie można odczytać pliku ") + nazwa + "."
+            : bytes.empty() ? os::pl("Plik ") + nazwa + os::pl(" jest pusty.")
             : bytes.size() % ROZMIAR_POWTORKI != 0 || obcy(*m)
-                ? os::pl("Plik ") + file + os::pl(" jest uszkodzony.")
+                ? os::pl("Plik ") + nazwa + os::pl(" jest uszkodzony.")
                 : std::string();
         core::progress_hide();
         if (!powod.empty()) {
@@ -305,7 +306,7 @@ bool wczytaj_powtorki_z(const std::string& file, bool raport) {
         // Keep the whole records, but never write this store over the file or
         // a backup: the damaged file may still be repaired from a copy.
         st.plik.uszkodzony();
-        core::show_info(os::pl("Plik ") + file + os::pl(" jest uszkodzony. ") +
+        core::show_info(os::pl("Plik ") + os::path_text(path) + os::pl(" jest uszkodzony. ") +
                         liczba_powtorek(m->dopasowane) +
                         os::pl(" Powtórki nie będą zapisywane. ") + odtworz_z_kopii());
         return false;

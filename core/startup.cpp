@@ -112,7 +112,7 @@ std::vector<std::string> linie_systemowe(const std::string& path, os::ReadStatus
     std::vector<std::string> lines;
     status = os::read_lines(path, lines);
     if (status == os::ReadStatus::failed)
-        zatrzymaj(os::pl("Nie można odczytać pliku ") + path +
+        zatrzymaj(os::pl("Nie można odczytać pliku ") + os::path_text(path) +
                   os::pl(", proszę powtórzyć instalację programu!"));
     return lines;
 }
@@ -140,7 +140,7 @@ void szukaj_plyty_na_dysku() {
     const std::string tekst = eq > 0 ? Trim(linia.substr(static_cast<size_t>(eq))) : "";
     // No root at all: the installation file is damaged, not the disc missing.
     if (tekst.empty())
-        zatrzymaj(os::pl("Plik ") + ini +
+        zatrzymaj(os::pl("Plik ") + os::path_text(ini) +
                   os::pl(" jest uszkodzony, proszę powtórzyć instalację programu!"));
     dysk_cd = os::disc_root_from(tekst);
     if (dysk_cd.empty()) brak_plyty();
@@ -148,7 +148,7 @@ void szukaj_plyty_na_dysku() {
     // damaged as well as the disc missing, so the message names both.
     const bool naped = tekst.size() >= 2 && tekst[1] == ':';
     if (!naped && !os::folder_exists(dysk_cd))
-        bez_plyty_tekst(os::pl("Plik ") + ini + os::pl(" (wiersz ") + std::to_string(numer) +
+        bez_plyty_tekst(os::pl("Plik ") + os::path_text(ini) + os::pl(" (wiersz ") + std::to_string(numer) +
                         os::pl(") wskazuje folder płyty ") + core::cytat(tekst) +
                         os::pl(", którego nie ma. ") + os::pl(kWlozPlyte));
     sciezka_cd = os::with_slash(dysk_cd) + "bsslow3/";
@@ -209,7 +209,7 @@ bool czytaj_opis_wersji() {
     }
     // An empty description would start the program without a title.
     if (std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return Trim(l).empty(); }))
-        return koniec(os::pl("Plik ") + plik + os::pl(" jest pusty. Brak plików systemowych programu!"));
+        return koniec(os::pl("Plik ") + os::path_text(plik) + os::pl(" jest pusty. Brak plików systemowych programu!"));
 
     // A line missing at the end of the file reads as empty.
     size_t nastepna = 0;
@@ -228,7 +228,7 @@ bool czytaj_opis_wersji() {
     if (jezyk_edycji < 1 || jezyk_edycji > 3) {
         const int jezyk = jezyk_edycji;
         jezyk_edycji = 0;
-        return koniec(os::pl("Plik ") + plik + os::pl(" jest uszkodzony (wiersz 2: nie ma wydania ") +
+        return koniec(os::pl("Plik ") + os::path_text(plik) + os::pl(" jest uszkodzony (wiersz 2: nie ma wydania ") +
                       IntToStr(jezyk) + os::pl("). Brak plików systemowych programu!"));
     }
     czcionka = "Arial";

@@ -60,7 +60,7 @@ bool opisz_nazwe(TCwInfo& row, bool& zgloszono, const std::string& plik) {
     const std::string digit = Copy(row.nazwa, 5, 1);
     if (digit[0] < '0' || digit[0] > '9') {
         if (!zgloszono)
-            core::show_info(os::pl("Plik ") + plik + os::pl(" jest uszkodzony (ćwiczenie ") + row.nazwa +
+            core::show_info(os::pl("Plik ") + os::path_text(plik) + os::pl(" jest uszkodzony (ćwiczenie ") + row.nazwa +
                             ": " + core::cytat(digit) + os::pl(" nie jest cyfrą)."));
         zgloszono = true;
         return false;
@@ -171,14 +171,14 @@ bool czytaj_statystyki() {
     // Written back, a part row or the rows beyond the limit would be lost.
     if (wiersze > static_cast<size_t>(max_cw_info)) {
         stan_statystyk.plik.uszkodzony();
-        core::show_info(os::pl("Błąd [max_cw_info] ! Plik statystyk ") + plik +
+        core::show_info(os::pl("Błąd [max_cw_info] ! Plik statystyk ") + os::path_text(plik) +
                         os::pl(" ma więcej wierszy, niż program może zapisać. Plik pozostanie "
                                "bez zmian, wyniki nie będą w nim zapisywane."));
         return false;
     }
     if (bytes.size() % TCwInfo::ROZMIAR != 0 || zle_wiersze) {
         stan_statystyk.plik.uszkodzony();
-        core::show_info(os::pl("Plik statystyk ") + plik +
+        core::show_info(os::pl("Plik statystyk ") + os::path_text(plik) +
                         os::pl(" jest uszkodzony. Plik pozostanie bez zmian, wyniki nie będą w "
                                "nim zapisywane."));
         return false;
@@ -253,8 +253,17 @@ bool dodaj_cwiczenia_usera() {
     // A line that is no exercise line at all (cut short, overwritten): the
     // list is damaged, and the rows of the exercises it lacks are kept.
     const bool uszkodzona = lista_uszkodzona(lines);
+    // A list missing or emptied is no list of what the learner kept: the
+    // rows stay (deleting an exercise in the chooser removes its own rows).
+    const bool pusta = std::none_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return wlasne(klucz_cwiczenia(pole_linii(l, 2))) && ile_rownosci(l) >= 3;
+    });
+    if (pusta && !widziane.empty())
+        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + os::path_text(plik_cwiczen_usera()) +
+                        os::pl(" jest pusta lub jej brak. Wyniki ćwiczeń użytkownika zostają "
+                               "zachowane."));
     if (uszkodzona)
-        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + plik_cwiczen_usera() +
+        core::show_info(os::pl("Lista ćwiczeń użytkownika ") + os::path_text(plik_cwiczen_usera()) +
                         os::pl(" jest uszkodzona. Wyniki ćwiczeń, których w niej brak, zostają "
                                "zachowane. Lista pozostanie bez zmian, ćwiczenia nie będą w niej "
                                "zapisywane."));
@@ -281,7 +290,7 @@ bool dodaj_cwiczenia_usera() {
         widziane.emplace(name, true);
     }
 
-    for (int i = 1; i <= ile_cw_info && !uszkodzona; ++i) {
+    for (int i = 1; i <= ile_cw_info && !uszkodzona && !pusta; ++i) {
         TCwInfo& row = tab_cw_info[i];
         auto it = widziane.find(row.nazwa);
         if (it != widziane.end() && !it->second) {
@@ -290,6 +299,18 @@ bool dodaj_cwiczenia_usera() {
         }
     }
     return zapisz_statystyki() && ok;
+}
+
+bool usun_statystyki_cwiczenia(const std::string& name) {
+    const std::string key = klucz_cwiczenia(name);
+    if (key.empty()) return false;
+    for (int i = 1; i <= ile_cw_info; ++i) {
+        TCwInfo& row = tab_cw_info[i];
+        if (row.nazwa != key) continue;
+        row.nazwa.clear();
+        row.dzial.clear();
+    }
+    return zapisz_statystyki();
 }
 
 bool zapisz_wynik(int result, const std::string& name, int kind, int direction, bool finished) {

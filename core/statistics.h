@@ -71,9 +71,13 @@ void zaloz_statystyki();
 int uzupelnij_statystyki();
 // Adds rows for new own exercises, empties the rows of vanished ones and
 // writes the file. A list holding a line that is no exercise line is damaged:
-// reported, and no rows are emptied. False when the list cannot be read, a
-// row could not be added or the write failed.
+// reported, and no rows are emptied; so is a list missing or holding no
+// exercise line (said once, when there are own rows to keep). False when the
+// list cannot be read, a row could not be added or the write failed.
 bool dodaj_cwiczenia_usera();
+// The rows of the exercise `name` (an own exercise the learner deleted) go,
+// and the file is written.
+bool usun_statystyki_cwiczenia(const std::string& name);
 // Records one run; false when nothing was recorded (unknown exercise, or no
 // room left in the table, which is reported).
 bool zapisz_wynik(int result, const std::string& name, int kind, int direction, bool finished);

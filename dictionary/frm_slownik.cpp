@@ -302,9 +302,10 @@ void TFrmSlownik::K_Do_NaukiClick() {
         core::show_info(os::pl("Nie wybrano użytkownika, więc słowo nie zostało dodane do nauki."));
         return;
     }
+    if (zglos_nieczytelne_slowa(sciezka_usera, os::pl(" Słowo nie zostało dodane do nauki."))) return;
     const int i = lista_.wybrany();
     if (!dopisz_slowo(sciezka_usera, i ? baza.id_slowa[i] : 0)) {
-        core::show_info(os::pl("Nie można zapisać pliku ") + plik_slow(sciezka_usera) +
+        core::show_info(os::pl("Nie można zapisać pliku ") + os::path_text(plik_slow(sciezka_usera)) +
                         os::pl(", słowo nie zostało dodane do nauki."));
         return;
     }

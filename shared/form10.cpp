@@ -61,8 +61,9 @@ void TForm10::B_OKClick() {
                         IntToStr(MAX_USEROW) + os::pl(" użytkowników."));
         return;
     case WynikDodania::blad_zapisu:
-        core::show_info(os::pl("Nie można zapisać listy użytkowników (usr.t). "
-                               "Użytkownik nie został dodany."));
+        core::show_info(os::pl("Nie można zapisać listy użytkowników ") +
+                        os::path_text(sciezka_programu + "usr.t") +
+                        os::pl(". Użytkownik nie został dodany."));
         return;
     case WynikDodania::blad_odczytu:
         return; // the read said so, naming the file

@@ -38,7 +38,7 @@ bool ustaw_usera(int id, const std::string& nazwa) {
     // The user becomes current only once the folder is there.
     const std::string folder = folder_usera(id);
     if (!os::folder_exists(folder) && !os::make_folder(folder)) {
-        os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + folder);
+        os::show_message(os::pl("Nie można utworzyć folderu użytkownika ") + os::path_text(folder));
         return false;
     }
     nazwa_usera = Trim(nazwa);

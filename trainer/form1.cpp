@@ -106,7 +106,10 @@ void TForm1::OnActivate() {
         pierwsza_aktywacja_ = false;
         // Words a trainer ending early took from the dictionary go back first.
         odzyskaj_slowa(sciezka_usera);
-        if (os::file_exists(plik_slow(sciezka_usera)) && Form26) Form26->show_modal();
+        // The chosen-words window reads the words the dictionary sent.
+        const bool nieczytelne =
+            zglos_nieczytelne_slowa(sciezka_usera, os::pl(" Plik pozostanie bez zmian."));
+        if (!nieczytelne && os::file_exists(plik_slow(sciezka_usera)) && Form26) Form26->show_modal();
     }
     czy_powtorki();
     if (ustawienia.linia[U_PODPOWIEDZ_F1] != 1) {

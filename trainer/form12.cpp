@@ -186,7 +186,7 @@ void TForm12::OnShow() {
     E_P_Powt_inter_umiesz.SetText(w.powt_inter_umiesz);
     E_P_Powt_juz_Umiem.SetText(w.powt_juz_umiem);
     CB_Czestosc_powtorek.SetItemIndex(w.czestosc);
-    L_Kat_usera.SetCaption(os::pl("Katalog użytkownika: ") + sciezka_usera);
+    L_Kat_usera.SetCaption(os::pl("Katalog użytkownika: ") + os::path_text(sciezka_usera));
 
     LB1.Items().Clear();
     for (size_t n = 0; n < w.przerywniki.size(); ++n) {

@@ -14,6 +14,11 @@
 
 namespace {
 
+// A viewer's message: English text naming a page or picture by its path.
+void pokaz_blad(const std::exception& e) {
+    os::show_message(os::path_text(e.what()));
+}
+
 constexpr const char* kSpis = "h_00_pomoc.html";
 
 std::string folder_pomocy() {
@@ -90,13 +95,13 @@ void TForm28::pokaz(const std::string& strona) {
         HtmlPane1.LoadFromFile(strona);
         return;
     } catch (const std::exception& e) {
-        os::show_message(e.what());
+        pokaz_blad(e);
     }
     if (jest_spisem(strona)) return;
     try {
         HtmlPane1.LoadFromFile(spis_tresci());
     } catch (const std::exception& e) {
-        os::show_message(e.what());
+        pokaz_blad(e);
     }
 }
 
@@ -108,7 +113,7 @@ void TForm28::HtmlPane1HotSpotClick(const std::string& url, bool& handled) {
         HtmlPane1.FollowUrl(url);
     } catch (const std::exception& e) {
         // A page the link names that cannot be shown: the contents instead.
-        os::show_message(e.what());
+        pokaz_blad(e);
         pokaz(spis_tresci());
     }
     // Links the viewer leaves alone (other programs' addresses, unknown
@@ -129,7 +134,7 @@ void TForm28::K_WrocClick() {
         // The page comes back as it was left: its place and its forms' values.
         HtmlPane1.LoadFromHistory(miejsce.strona, miejsce.pozycja);
     } catch (const std::exception& e) {
-        os::show_message(e.what());
+        pokaz_blad(e);
         pokaz(spis_tresci());
     }
     uaktualnij_spis();
@@ -147,7 +152,7 @@ void TForm28::K_DrukujClick() {
     try {
         HtmlPane1.Print(1, 999, &wynik);
     } catch (const std::exception& e) {
-        os::show_message(e.what());
+        pokaz_blad(e);
         return;
     }
     if (!wynik.error.empty()) {
@@ -155,7 +160,7 @@ void TForm28::K_DrukujClick() {
     } else if (wynik.done && !wynik.to_printer) {
         // No printer: the page went into a PDF file; the learner is told where.
         os::show_message(os::pl("Brak drukarki. Stronę zapisano w pliku: ") +
-                         (os::is_valid_utf8(wynik.where) ? os::from_utf8(wynik.where, 238) : wynik.where));
+                         os::path_text(wynik.where));
     }
 }
 

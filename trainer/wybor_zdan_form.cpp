@@ -376,7 +376,7 @@ void TWyborZdanForm::k_usunClick() {
     if (tak_pytanie != 1) return;
     const std::string nazwa = nazwa_usera_;
     if (!zapisz_cwiczenie_usera(nazwa, tytul_usera_, 0)) return;
-    dodaj_cwiczenia_usera();
+    usun_statystyki_cwiczenia(nazwa);
     k_usun.SetVisible(false);
     nazwa_usera_.clear();
     tytul_usera_.clear();

@@ -214,10 +214,14 @@ std::string kod_cwiczenia(int grupa, int poziom) {
 
 int nastepne_id() {
     int max_id = PIERWSZE_ID;
-    for (int i = 1; i <= baza.ile_slow; ++i) {
-        const int id = baza.id_slowa[i];
+    auto widziane = [&](int id) {
         if (id > max_id && id < GRANICA_ID) max_id = id;
-    }
+    };
+    for (int i = 1; i <= baza.ile_slow; ++i)
+        widziane(baza.id_slowa[i]);
+    // Own-word lines kept as they were read go back into the file with their IDs.
+    for (const int32_t id : id_zachowanych_slowek_usera())
+        widziane(id);
     return max_id + 1 < GRANICA_ID ? max_id + 1 : 0;
 }
 

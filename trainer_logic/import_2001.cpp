@@ -79,7 +79,7 @@ int import_slowek_2001(const std::string& plik, MapaId2001& mapa) {
     };
     std::string bytes;
     if (os::read_whole_file(plik, bytes) == os::ReadStatus::failed) {
-        core::show_info(os::pl("Nie można odczytać pliku ") + plik + ".");
+        core::show_info(core::blad_odczytu(plik).what());
         return -1;
     }
     // The word editor's rule over the store as it is: the new words take the
@@ -89,7 +89,7 @@ int import_slowek_2001(const std::string& plik, MapaId2001& mapa) {
         wczytaj_slowka(plik);
     } catch (const core::RunTimeError&) {
         cofnij();
-        core::show_info(os::pl("Plik ") + plik + os::pl(" jest uszkodzony. Słówka nie zostały "
+        core::show_info(os::pl("Plik ") + os::path_text(plik) + os::pl(" jest uszkodzony. Słówka nie zostały "
                                                         "zaimportowane."));
         return -1;
     }
@@ -186,8 +186,8 @@ bool import_powtorek(const std::string& folder_usera, const MapaId2001& mapa) {
     if (!w.wczytany) {
         core::progress_hide();
         core::show_info(os::entry_exists(plik)
-                            ? os::pl("Nie można odczytać pliku z powtórkami [") + plik + "]."
-                            : os::pl("Brak pliku z powtórkami [") + plik + "].");
+                            ? os::pl("Nie można odczytać pliku z powtórkami [") + os::path_text(plik) + "]."
+                            : os::pl("Brak pliku z powtórkami [") + os::path_text(plik) + "].");
         return false;
     }
     const std::string ile = os::pl("Zaimportowano powtórki: ") + IntToStr(w.zaimportowane) +
@@ -200,8 +200,8 @@ bool import_powtorek(const std::string& folder_usera, const MapaId2001& mapa) {
             odrzucone, {os::pl("Kody słówek i zdań odrzuconych w procesie importu powtórek."),
                         w.lista_odrzuconych});
         core::show_info(ile + os::pl(" Indeksy odrzuconych słówek (") + IntToStr(w.odrzucone) +
-                        os::pl(") znajdują się w pliku, w katalogu: ") + sciezka_usera + ".");
-        if (!zapisany) core::show_info(os::pl("Nie można zapisać pliku ") + odrzucone + ".");
+                        os::pl(") znajdują się w pliku, w katalogu: ") + os::path_text(sciezka_usera) + ".");
+        if (!zapisany) core::show_info(os::pl("Nie można zapisać pliku ") + os::path_text(odrzucone) + ".");
     }
     core::progress_hide();
     return true;

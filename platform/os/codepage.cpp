@@ -235,6 +235,10 @@ std::string joined(const PartedText& parts) {
     return out;
 }
 
+std::string path_text(std::string_view path) {
+    return is_valid_utf8(path) ? utf8_to_cp1250(path) : std::string(path);
+}
+
 bool is_valid_utf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size())

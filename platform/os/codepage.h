@@ -42,6 +42,10 @@ inline std::string pl(std::string_view utf8) {
     return utf8_to_cp1250(utf8);
 }
 
+// A path of the system (UTF-8) as it joins a text of the programs
+// (Windows-1250). A name that is not UTF-8 is kept as its bytes.
+std::string path_text(std::string_view path);
+
 // Upper and lower case of Windows-1250 bytes (ASCII and the accented letters).
 std::string lower_1250(std::string_view s);
 std::string upper_1250(std::string_view s);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/os/atomic_file.h"
+#include "platform/os/codepage.h"
 #include "platform/os/paths.h"
 #include "platform/os/read_file.h"
 
@@ -23,7 +24,7 @@ class Reader {
     Reader(const std::string& bytes, const std::string& name) : b_(bytes), name_(name) {}
 
     [[noreturn]] void fail(const std::string& what) const {
-        throw BitmapError("Cannot read bitmap " + name_ + ": " + what);
+        throw BitmapError("Cannot read bitmap " + os::path_text(name_) + ": " + what);
     }
     void need(uint64_t end) const {
         if (end > b_.size()) fail("the file is truncated");
@@ -222,10 +223,10 @@ QImage load_bmp(const std::string& path) {
     std::string bytes;
     switch (os::read_whole_file(path, bytes)) {
     case os::ReadStatus::ok: return decode_bmp(bytes, path);
-    case os::ReadStatus::missing: throw BitmapError("Cannot open bitmap " + path);
+    case os::ReadStatus::missing: throw BitmapError("Cannot open bitmap " + os::path_text(path));
     case os::ReadStatus::failed: break;
     }
-    throw BitmapError("Cannot read bitmap " + path);
+    throw BitmapError("Cannot read bitmap " + os::path_text(path));
 }
 
 bool try_load_bmp(const std::string& path, QImage& out, std::string* error) {

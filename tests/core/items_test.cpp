@@ -308,15 +308,32 @@ TEST_F(Items, FailedWriteKeepsTheOldFileAndReports) {
     EXPECT_EQ(f.read_program("kom_user.txt"), "101 = old\r\n");
 }
 
-TEST_F(Items, FailedLoadNeverOverwrites) {
-    const std::string own = crlf({item_line(2, true, 40001, 1, 1, "a"), "zz 1abcde 11 bad = x"});
+// Own words whose fixed columns are not numbers: the later lines still load,
+// the file and its copy are named, and the rewrite keeps the line as it was
+// read beside what the learner changed; its ID stays taken.
+TEST_F(Items, OwnWordLinesOfBadColumnsAreKeptAndTheRestLoads) {
+    const std::string bad_group = "zz 140007 11 bad = x";
+    const std::string bad_id = "02 14x008 11 worse = y";
+    const std::string own = crlf({item_line(2, true, 40001, 1, 1, "a"), bad_group, bad_id,
+                                  item_line(2, true, 40002, 1, 1, "b")});
     f.write_program("sbusr.txt", own);
-    f.write_program("kom_user.txt", "101 = keep\r\n");
-    EXPECT_THROW(f.start(), core::ConversionError);
-    EXPECT_FALSE(zapisz_slowka_usera());
-    EXPECT_FALSE(zapisz_komentarze());
-    EXPECT_EQ(f.read_program("sbusr.txt"), own);
-    EXPECT_EQ(f.read_program("kom_user.txt"), "101 = keep\r\n");
+    f.start();
+    EXPECT_GE(znajdz_slowko(40001), 1);
+    EXPECT_GE(znajdz_slowko(40002), 1);
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_NE(f.messages[0].find(f.program() + "sbusr.txt "), std::string::npos) << f.messages[0];
+    EXPECT_NE(f.messages[0].find(f.program() + "sbusr.txt.uszkodzony"), std::string::npos);
+    EXPECT_EQ(f.read_program("sbusr.txt.uszkodzony"), own);
+    EXPECT_EQ(id_zachowanych_slowek_usera(), std::vector<int32_t>{40007});
+    EXPECT_FALSE(baza_niepelna());
+
+    baza.tlumaczenie[znajdz_slowko(40002)] = "zmienione";
+    ASSERT_TRUE(zapisz_slowka_usera());
+    const auto lines = os::split_lines(f.read_program("sbusr.txt"));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_NE(lines[1].find("zmienione"), std::string::npos);
+    EXPECT_EQ(lines[2], bad_group);
+    EXPECT_EQ(lines[3], bad_id);
 }
 
 TEST_F(Items, UnreadableLearnerFilesAreNeverWrittenOver) {
@@ -374,33 +391,38 @@ TEST_F(Items, CommentsReadAndWrite) {
                     "99999 = orphan", "1="}));
 }
 
-// A line without "=" (a 10 MB line among them) is no comment: the file is
-// named, its damaged original kept beside it, and the line written back.
+// A line without "=" (a 10 MB line among them) or whose ID is not a number
+// (a NUL in it) is no comment: the later lines still load, the file is named,
+// its damaged original kept beside it, and the line written back.
 TEST_F(Items, LinesOfNoIdAreNamedKeptBesideAndWrittenBack) {
     const std::string big(10 << 20, 'k');
-    for (const char* name : {"kom_user.txt", "korekta_dane.txt"}) {
-        SCOPED_TRACE(name);
-        testsupport::reset_course_globals();
-        f.lay_out();
-        f.write_program("korekta_panel.cfg", "");
-        const std::string damaged = crlf({"101 = a = 1000 =b=", big});
-        f.write_program(name, damaged);
-        f.messages.clear();
-        f.start();
-        ASSERT_EQ(f.messages.size(), 1u);
-        EXPECT_NE(f.messages[0].find(f.program() + name + " "), std::string::npos);
-        EXPECT_NE(f.messages[0].find(f.program() + name + ".uszkodzony"), std::string::npos);
-        EXPECT_LT(f.messages[0].size(), 2 * f.program().size() + 300);
-        EXPECT_EQ(f.read_program(std::string(name) + ".uszkodzony"), damaged);
-        baza.komentarz[2] = "c";
-        baza.ma_korekte[2] = 1;
-        ASSERT_TRUE(zapisz_komentarze());
-        ASSERT_TRUE(zapisz_korekte());
-        const auto lines = os::split_lines(f.read_program(name));
-        EXPECT_EQ(lines.back(), big);
-        EXPECT_EQ(lines.size(), 3u);
-        std::filesystem::remove(f.program() + name);
-    }
+    for (const std::string& bad : {big, std::string("1a2 = not a number"), std::string("6\0) = x", 7)})
+        for (const char* name : {"kom_user.txt", "korekta_dane.txt"}) {
+            SCOPED_TRACE(name + (" " + bad.substr(0, 20)));
+            testsupport::reset_course_globals();
+            f.lay_out();
+            f.write_program("korekta_panel.cfg", "");
+            const std::string damaged = crlf({"101 = a = 1000 =b=", bad, "103 = c = 0100 =d="});
+            f.write_program(name, damaged);
+            f.messages.clear();
+            f.start();
+            EXPECT_TRUE(std::string(name) == "kom_user.txt" ? !baza.komentarz[3].empty()
+                                                            : baza.ma_korekte[3] == 1);
+            ASSERT_EQ(f.messages.size(), 1u);
+            EXPECT_NE(f.messages[0].find(f.program() + name + " "), std::string::npos);
+            EXPECT_NE(f.messages[0].find(f.program() + name + ".uszkodzony"), std::string::npos);
+            EXPECT_LT(f.messages[0].size(), 2 * f.program().size() + 300);
+            EXPECT_EQ(f.read_program(std::string(name) + ".uszkodzony"), damaged);
+            baza.komentarz[2] = "c";
+            baza.ma_korekte[2] = 1;
+            ASSERT_TRUE(zapisz_komentarze());
+            ASSERT_TRUE(zapisz_korekte());
+            const auto lines = os::split_lines(f.read_program(name));
+            EXPECT_EQ(lines.back(), bad);
+            EXPECT_EQ(lines.size(), 4u);
+            for (const char* kopia : {".uszkodzony", ""})
+                std::filesystem::remove(f.program() + name + kopia);
+        }
 }
 
 TEST_F(Items, CorrectionDataOnlyInCorrectionMode) {

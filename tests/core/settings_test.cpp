@@ -220,7 +220,8 @@ TEST_F(Settings, ANonNumericLineIsNamedTheDamagedFileKeptBesideAndTheRestRead) {
     struct Case {
         int line;
         std::string text;
-        const char* copy; // the name the damaged original is kept under
+        const char* copy;            // the name the damaged original is kept under
+        const char* quote = nullptr; // how the message quotes the line
     };
     // A damaged file may hold a line of megabytes: the message quotes its start.
     // Each damaged file differs from the last, so none overwrites an earlier copy;
@@ -231,6 +232,8 @@ TEST_F(Settings, ANonNumericLineIsNamedTheDamagedFileKeptBesideAndTheRestRead) {
                           {52, "12x", ".uszkodzony.4"},
                           {17, std::string(4 << 20, 'x'), ".uszkodzony.5"},
                           {39, std::string(4 << 20, '7') + ".", ".uszkodzony.6"},
+                          // Control bytes are shown, a NUL cuts nothing.
+                          {7, std::string("6\0). x\x7F", 7), ".uszkodzony.7", "'6\\x00). x\\x7F'"},
                           {5, "abc", ".uszkodzony"}};
     for (const Case& c : cases) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " = '" + c.text.substr(0, 20) + "'");
@@ -252,6 +255,7 @@ TEST_F(Settings, ANonNumericLineIsNamedTheDamagedFileKeptBesideAndTheRestRead) {
         EXPECT_NE(what.find(dir.file("ustaw_tas_40.txt")), std::string::npos) << what;
         EXPECT_NE(what.find("wiersz " + std::to_string(c.line) + ":"), std::string::npos) << what;
         EXPECT_EQ(kept_copy(what), dir.file(std::string("ustaw_tas_40.txt") + c.copy)) << what;
+        if (c.quote) EXPECT_NE(what.find(c.quote), std::string::npos) << what;
         EXPECT_EQ(ustawienia.linia[1], 3);  // read before the bad line
         EXPECT_EQ(ustawienia.linia[54], 0); // read after it
         EXPECT_EQ(ustawienia.linia[51], 2); // the run counter is never lost

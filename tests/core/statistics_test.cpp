@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <limits>
 #include <vector>
 
@@ -422,6 +423,32 @@ TEST_F(StatisticsTest, ADamagedOwnListKeepsTheRowsOfTheExercisesItLacks) {
     EXPECT_EQ(names(), (std::vector<std::string>{"203-2-0002/82", "203-2-0002/6", "205-3-0003/82"}));
     ASSERT_EQ(info.size(), 1u);
     EXPECT_NE(info[0].find(course.program() + "cwa_su.txt"), std::string::npos);
+}
+
+// A list missing, emptied or naming no own exercise is no word of the
+// learner's: the own rows and their results stay, and a message names the
+// list once. Deleting an exercise removes its rows by name.
+TEST_F(StatisticsTest, AnOwnListThatNamesNoExerciseKeepsTheOwnRows) {
+    const char* const lists[] = {nullptr, "", "\r\n  \r\n", "9=x-0001=X=00101\r\n"};
+    for (const char* list : lists) {
+        SCOPED_TRACE(list ? list : "(none)");
+        std::filesystem::remove(course.program() + "cwa_su.txt");
+        if (list) course.write_program("cwa_su.txt", list);
+        set_table({row("010-1-a", CW_SLOWKA), row("203-2-0002", CW_USERA), row("203-2-0002", 6, 3)});
+        info.clear();
+        EXPECT_TRUE(dodaj_cwiczenia_usera());
+        czytaj_statystyki();
+        EXPECT_EQ(names(), (std::vector<std::string>{"010-1-a/80", "203-2-0002/82", "203-2-0002/6"}));
+        ASSERT_EQ(info.size(), 1u);
+        EXPECT_NE(info[0].find(course.program() + "cwa_su.txt "), std::string::npos) << info[0];
+    }
+    EXPECT_TRUE(usun_statystyki_cwiczenia(" 203-2-0002 "));
+    czytaj_statystyki();
+    EXPECT_EQ(names(), (std::vector<std::string>{"010-1-a/80"}));
+    // Without own rows there is nothing to keep, and nothing to say.
+    info.clear();
+    EXPECT_TRUE(dodaj_cwiczenia_usera());
+    EXPECT_TRUE(info.empty());
 }
 
 TEST_F(StatisticsTest, OwnExercisesFromALeftoverTemporaryFile) {

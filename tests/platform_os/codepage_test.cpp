@@ -49,6 +49,14 @@ TEST(Codepage, TablesGiveTheRightCharacters) {
             << int(c.byte) << " " << c.charset;
 }
 
+// A system path joins a program text: a UTF-8 name in Windows-1250, a name
+// that is not UTF-8 (already 8-bit) as its bytes.
+TEST(Codepage, PathsJoinTextsInTheirCodePage) {
+    EXPECT_EQ(os::path_text("/home/ala/Słówka/p.b"), "/home/ala/S\xB3\xF3wka/p.b");
+    EXPECT_EQ(os::path_text("/home/S\xB3owa/p.b"), "/home/S\xB3owa/p.b");
+    EXPECT_EQ(os::cp1250_to_utf8(os::path_text("/Żółw ąę/x")), "/Żółw ąę/x");
+}
+
 TEST(Codepage, UnmappableAndMalformedBecomeQuestionMarks) {
     EXPECT_EQ(os::utf8_to_cp1250("a日b"), "a?b");
     EXPECT_EQ(os::utf8_to_cp1252("ł"), "?");

@@ -227,6 +227,11 @@ TEST_F(Chooser, AnOwnExerciseCanBeDeletedOnlyFromTheExercisesView) {
         EXPECT_EQ(okno->lista_paczek().dlugosc(), c.usuniete ? dlugosc - 1 : dlugosc);
         EXPECT_EQ(demo.read(plik_usera()).find("201-1-0001") == std::string::npos, c.usuniete);
         EXPECT_EQ(okno->k_usun.Visible(), !c.usuniete);
+        // Its results go with it, though the list it leaves names no exercise.
+        bool wiersze = false;
+        for (int i = 1; i <= ile_cw_info; ++i)
+            wiersze = wiersze || tab_cw_info[i].nazwa == "201-1-0001";
+        EXPECT_EQ(wiersze, !c.usuniete);
     }
     ui::set_next_modal_hook(nullptr);
 }

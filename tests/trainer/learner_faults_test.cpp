@@ -27,16 +27,19 @@
 #include "shared/form5.h"
 #include "shared/users.h"
 #include "core/items.h"
+#include "trainer/form12.h"
 #include "trainer/trainer_run.h"
+#include "trainer/windows.h"
+#include "trainer_logic/generator.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-enum class Damage { truncated, random, random_records, long_line, empty, folder, eio };
+enum class Damage { truncated, random, random_records, long_line, empty, folder, eio, bad_line, removed };
 constexpr Damage kDamages[] = {Damage::truncated, Damage::random, Damage::random_records,
                                Damage::long_line, Damage::empty,  Damage::folder,
-                               Damage::eio};
+                               Damage::eio,       Damage::bad_line, Damage::removed};
 
 const char* name_of(Damage d) {
     switch (d) {
@@ -54,6 +57,10 @@ const char* name_of(Damage d) {
         return "folder";
     case Damage::eio:
         return "eio";
+    case Damage::bad_line:
+        return "bad_line";
+    case Damage::removed:
+        return "removed";
     }
     return "";
 }
@@ -87,7 +94,11 @@ void session_writers() {
     if (const int i = znajdz_slowko(3); i >= 1) { // an item without a comment
         baza.komentarz[i] = "nowy komentarz";
         komentarze_zmienione = true;
+        // Correction data, which the close writes.
+        baza.ma_korekte[i] = 1;
+        baza.korekta_tekst1[i] = "nowa korekta";
     }
+    generator::dodaj({"new word", "nowe", "", "", ""}, "");
     zapisz_slowka_usera();
     zapisz_komentarze();
     ile_w_liscie = 2;
@@ -100,7 +111,8 @@ void session_writers() {
 // log in), let every other box say its text and close it (the chosen-words
 // window among them, which uses the words), run the session's writers when
 // asked, close the main window once it shows.
-Outcome run_trainer(std::vector<std::string>& os_messages, bool writers) {
+Outcome run_trainer(std::vector<std::string>& os_messages, const std::function<void()>& session,
+                    const std::function<void(ui::Window&)>& on_window = {}) {
     Outcome out;
     std::function<void(ui::Window&)> act = [&](ui::Window& w) {
         ui::set_next_modal_hook(act);
@@ -111,6 +123,7 @@ Outcome run_trainer(std::vector<std::string>& os_messages, bool writers) {
         }
         if (&w == Form20)
             out.messages.push_back(os::cp1250_to_utf8(Form20->Label1.Caption()));
+        if (on_window) on_window(w);
         w.close();
     };
     ui::set_next_modal_hook(act);
@@ -123,8 +136,8 @@ Outcome run_trainer(std::vector<std::string>& os_messages, bool writers) {
         }
     });
     boxes.start(20);
-    const testsupport::TrainerRun run = testsupport::run_trainer_once([writers](TForm1& f) {
-        if (writers) session_writers();
+    const testsupport::TrainerRun run = testsupport::run_trainer_once([&session](TForm1& f) {
+        if (session) session();
         f.close();
     });
     out.code = run.code;
@@ -147,7 +160,7 @@ const std::string& template_folder() {
         demo.write("cwa_su.txt", os::pl("9=201-1-0001= Ćwiczenie usera [moje]=00001=00002=00003\r\n"));
         demo.write("1/p_kopia_5.b", demo.read("1/p.b"));
         std::vector<std::string> messages;
-        const Outcome first = run_trainer(messages, false);
+        const Outcome first = run_trainer(messages, {});
         EXPECT_TRUE(first.main_window && first.messages.empty());
         fs::copy(demo.dir.path(), dir.path(),
                  fs::copy_options::recursive | fs::copy_options::copy_symlinks);
@@ -165,8 +178,10 @@ const std::string& template_folder() {
 // What a case must show: 'N' a message naming the file, 'M' some message
 // (the text the original gives), '-' none needed, 'x' not run (a random file
 // of a whole number of records is only another random file where there are no
-// records); one letter per damage, in the order truncated, random, random
-// records, 10 MB line, empty, folder, unreadable.
+// records; a bad line is made only in the files read by number, and only the
+// own exercise list is removed); one letter per damage, in the order
+// truncated, random, random records, 10 MB line, empty, folder, unreadable,
+// a first line whose number is not one, removed.
 struct FaultCase {
     std::string file; // relative to the program folder
     Damage damage;
@@ -175,26 +190,26 @@ struct FaultCase {
 
 const std::vector<std::pair<std::string, std::string>> kTable = {
     // learner files
-    {"1/ustaw_tas_40.txt", "-NxN-NN"}, // missing lines take defaults
-    {"1/p.b", "NNNNMNN"},              // empty: fewer records than saved
-    {"1/p.i", "NNxN-NN"},              // an index, rebuilt from the files
-    {"1/tas_40", "NNNN-NN"},
-    {"usr.t", "-NxN-NN"},
-    {"sbusr.txt", "-NxNMNN"},          // empty: an own word's record is gone
-    {"kom_user.txt", "-NxN-NN"},
-    {"cwa_su.txt", "NNxN-NN"},
-    {"korekta_dane.txt", "-NxN-NN"},
-    {"1/slow.txt", "--x---N"},         // a hand-off file: a folder is not taken
+    {"1/ustaw_tas_40.txt", "-NxN-NNxx"}, // missing lines take defaults
+    {"1/p.b", "NNNNMNNxx"},              // empty: fewer records than saved
+    {"1/p.i", "NNxN-NNxx"},              // an index, rebuilt from the files
+    {"1/tas_40", "NNNN-NNxx"},
+    {"usr.t", "-NxN-NNxx"},
+    {"sbusr.txt", "-NxNMNNNx"},          // empty: an own word's record is gone
+    {"kom_user.txt", "-NxN-NNNx"},
+    {"cwa_su.txt", "NNxNNNNxN"},         // none read: the own rows are kept, and said
+    {"korekta_dane.txt", "-NxN-NNNx"},
+    {"1/slow.txt", "--x--NNxx"},         // a hand-off file: a folder is named, not taken
     // course files of the start and the login
-    {"ts40.ini", "NNxNNNN"},
-    {"tavo_sk.txt", "--xNNNN"},
-    {"gta_s.txt", "-NxN-NN"},
-    {"ss_sk.t", "--x--NN"},
-    {"sba_slow.txt", "NNxNNNN"}, // items vanish: their records are named
-    {"zda.txt", "NNxNNNN"},
-    {"coneca.txt", "-NxN-NN"},
-    {"cwa_s.txt", "-Nx--NN"},  // a line without its fields is no exercise
-    {"b1.txt", "--xN-NN"},
+    {"ts40.ini", "NNxNNNNxx"},
+    {"tavo_sk.txt", "--xNNNNxx"},
+    {"gta_s.txt", "-NxN-NNxx"},
+    {"ss_sk.t", "--x--NNxx"},
+    {"sba_slow.txt", "NNxNNNNxx"}, // items vanish: their records are named
+    {"zda.txt", "NNxNNNNxx"},
+    {"coneca.txt", "-NxN-NNxx"},
+    {"cwa_s.txt", "-Nx--NNxx"},  // a line without its fields is no exercise
+    {"b1.txt", "--xN-NNxx"},
 };
 
 std::string case_name(const testing::TestParamInfo<FaultCase>& info) {
@@ -220,6 +235,20 @@ size_t record_size(const std::string& path) {
     if (path.size() >= 2 && path.compare(path.size() - 2, 2, ".b") == 0) return ROZMIAR_POWTORKI;
     if (path.size() >= 6 && path.compare(path.size() - 6, 6, "tas_40") == 0) return TCwInfo::ROZMIAR;
     return 0;
+}
+
+// A first line that the readers by number cannot take: its group and the text
+// before its first "=" are no numbers; its ID is the one the next own word
+// would take were the kept lines not counted.
+const std::string& bad_line() {
+    static const std::string line = [] {
+        int highest = 40000;
+        for (const auto& l : os::split_lines(
+                 testsupport::TempDir::read_from(template_folder() + "program/sbusr.txt")))
+            if (Trim(l).size() > 7) highest = std::max(highest, StrToIntDef(Trim(Copy(Trim(l), 5, 5)), 0));
+        return "zz 1" + std::to_string(highest + 1) + " 11 zle = x";
+    }();
+    return line;
 }
 
 void damage(const std::string& path, Damage d) {
@@ -249,6 +278,11 @@ void damage(const std::string& path, Damage d) {
     case Damage::eio:
         // Reading one's own memory at offset 0 fails with EIO, even as root.
         fs::create_symlink("/proc/self/mem", path);
+        break;
+    case Damage::bad_line:
+        testsupport::TempDir::write_to(path, bad_line() + "\r\n" + before);
+        break;
+    case Damage::removed:
         break;
     }
 }
@@ -320,6 +354,7 @@ void expect_nothing_lost(const std::string& name, const std::map<std::string, st
     if (after == before) return;
     // A file that could not be read is never written over.
     ASSERT_TRUE(before[0] != '<' || before == "<none>") << before << " became " << after.substr(0, 80);
+    if (before == "<none>") return; // made by the session: nothing was there to lose
     if (name == "1/ustaw_tas_40.txt") {
         const auto b = lines_of(before), a = lines_of(after);
         ASSERT_EQ(a.size(), 54u);
@@ -342,15 +377,17 @@ void expect_nothing_lost(const std::string& name, const std::map<std::string, st
         EXPECT_TRUE(std::includes(a.begin(), a.end(), b.begin(), b.end()));
         EXPECT_EQ(after.size() % ROZMIAR_POWTORKI, 0u);
     } else if (name == "1/tas_40") {
-        // Rows of own exercises that were not in the own list at the login go by design.
+        // Rows of own exercises go only when the own list at the login was
+        // read whole, named at least one exercise and not theirs.
         std::set<std::string> own;
         const std::string list = files.at("cwa_su.txt");
-        if (list[0] != '<')
-            for (const auto& l : lines_of(list))
-                own.insert(klucz_cwiczenia(pole_linii(l, 2)));
+        const auto list_lines = lines_of(list);
+        if (list[0] != '<' && !lista_uszkodzona(list_lines))
+            for (const auto& l : list_lines)
+                if (ile_rownosci(l) >= 3) own.insert(klucz_cwiczenia(pole_linii(l, 2)));
         const auto b = stat_rows(before), a = stat_rows(after);
         for (const std::string& row : b)
-            if (row[0] != '2' || own.count(row.substr(0, row.find('/'))))
+            if (row[0] != '2' || own.empty() || own.count(row.substr(0, row.find('/'))))
                 EXPECT_GE(a.count(row), b.count(row)) << row;
     } else if (name == "korekta_dane.txt") {
         const auto a = lines_of(after);
@@ -367,6 +404,24 @@ void expect_nothing_lost(const std::string& name, const std::map<std::string, st
     } else {
         ADD_FAILURE() << "written, though nothing in a session writes it";
     }
+}
+
+// A file read by number after a session with a line it could not take: that
+// line written back as it was read, the later lines read (what the learner
+// added or changed went in beside them), and in sbusr.txt no two lines of
+// one ID (the new word did not take the kept line's).
+void expect_bad_line_kept(const std::string& file, const std::string& program) {
+    const std::string after = content(program + file);
+    const auto lines = lines_of(after);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), bad_line()), lines.end()) << after.substr(0, 300);
+    const char* added = file == "kom_user.txt" ? "nowy komentarz" : file == "korekta_dane.txt" ? "nowa korekta" : "new word";
+    EXPECT_NE(after.find(added), std::string::npos) << after.substr(0, 300);
+    if (file != "sbusr.txt") return;
+    const auto ids = item_ids(after);
+    for (const std::string& id : ids)
+        EXPECT_EQ(ids.count(id), 1u) << id;
+    // The rest of the file was read: its own words are in the store.
+    EXPECT_GE(ids.size(), item_ids(testsupport::TempDir::read_from(template_folder() + "program/sbusr.txt")).size() + 2);
 }
 
 class LearnerFaults : public testing::TestWithParam<FaultCase> {};
@@ -387,7 +442,7 @@ TEST_P(LearnerFaults, NoCrashAMessageAndNothingLost) {
         testsupport::DataHooks hooks{program};
         core::wyczysc_stan();
         wyczysc_userow();
-        out = run_trainer(hooks.messages, true);
+        out = run_trainer(hooks.messages, session_writers);
         core::wyczysc_stan();
         wyczysc_userow();
     }
@@ -409,7 +464,7 @@ TEST_P(LearnerFaults, NoCrashAMessageAndNothingLost) {
     // A damaged file that was rewritten was kept beside it first, and the
     // message said where.
     const bool garbage = c.damage == Damage::random || c.damage == Damage::random_records ||
-                         c.damage == Damage::long_line;
+                         c.damage == Damage::long_line || c.damage == Damage::bad_line;
     const bool learner = std::find(kLearnerFiles.begin(), kLearnerFiles.end(), c.file) != kLearnerFiles.end();
     if (garbage && learner && c.file != "1/slow.txt" && content(program + c.file) != before[c.file]) {
         const auto copies = kept_copies(program + c.file);
@@ -418,6 +473,7 @@ TEST_P(LearnerFaults, NoCrashAMessageAndNothingLost) {
             return m.find(copies[0]) != std::string::npos;
         })) << said;
     }
+    if (c.damage == Damage::bad_line) expect_bad_line_kept(c.file, program);
 }
 
 std::vector<FaultCase> all_cases() {
@@ -462,6 +518,68 @@ TEST(LearnerFaultBoxes, TheMessagesFitTheInformationBox) {
                                                     std::string("trainer/learner_faults/") + name + ".png")));
             EXPECT_FALSE(shot.isNull());
         }
+    }
+    sciezka_programu = saved;
+}
+
+} // namespace
+
+namespace {
+
+// The program folder under a folder named with Polish letters: a learner
+// file's message names it and its kept copy as they are spelled, and so does
+// the settings window's line of the learner's folder.
+TEST(LearnerFaultPaths, AFolderNamedWithPolishLettersIsShownRight) {
+    testsupport::qt_app();
+    testsupport::TempDir dir;
+    const std::string root = dir.path() + "Słówka żółwia/";
+    fs::create_directories(root);
+    fs::copy(template_folder(), root, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    const std::string program = root + "program/";
+    damage(program + "kom_user.txt", Damage::bad_line);
+
+    Outcome out;
+    std::string line, user;
+    {
+        testsupport::DataHooks hooks{program};
+        core::wyczysc_stan();
+        wyczysc_userow();
+        auto settings = [&](ui::Window& w) {
+            if (&w != Form12) return;
+            // Enlarged, where the line of the learner's folder shows.
+            Form12->k_opcje_wiecejClick();
+            line = os::cp1250_to_utf8(Form12->L_Kat_usera.Caption());
+            EXPECT_TRUE(ui::grab_to_png(
+                *Form12, testsupport::output_path("trainer/learner_faults/polish_folder_settings.png")));
+            Form12->B_ZamknijClick();
+        };
+        out = run_trainer(
+            hooks.messages,
+            [&] {
+                user = sciezka_usera;
+                Form12->show_modal();
+            },
+            settings);
+        core::wyczysc_stan();
+        wyczysc_userow();
+    }
+    EXPECT_EQ(user, program + "1/");
+    EXPECT_EQ(line, "Katalog użytkownika: " + program + "1/");
+    const std::string named = "Plik " + program + "kom_user.txt jest uszkodzony";
+    const std::string copy = program + "kom_user.txt.uszkodzony.";
+    const auto message = std::find_if(out.messages.begin(), out.messages.end(), [&](const std::string& m) {
+        return m.find(named) != std::string::npos && m.find(copy) != std::string::npos;
+    });
+    ASSERT_NE(message, out.messages.end()) << (out.messages.empty() ? "" : out.messages[0]);
+
+    const std::string saved = sciezka_programu;
+    sciezka_programu = std::string(DEMO_PROGRAM_DIR) + "/";
+    {
+        TForm5 form5;
+        TForm20 form20;
+        form20.Label1.SetCaption(os::utf8_to_cp1250(*message));
+        EXPECT_TRUE(ui::grab_to_png(
+            form20, testsupport::output_path("trainer/learner_faults/polish_folder_message.png")));
     }
     sciezka_programu = saved;
 }

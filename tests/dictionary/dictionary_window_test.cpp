@@ -167,6 +167,27 @@ TEST_F(Dictionary, SendsTheSelectedWordToTheChosenLearnersFile) {
     EXPECT_EQ(pliki, (std::set<std::string>{"slow.lock", "slow.txt"}));
 }
 
+// A folder standing where the hand-off file should be is named like an
+// unreadable file; it stays, and no word is sent.
+TEST_F(Dictionary, AFolderInPlaceOfTheHandOffFileIsNamed) {
+    demo.write("usr.t", "1=Ala\r\n");
+    std::filesystem::create_directories(demo.program() + "1/slow.txt");
+    EXPECT_EQ(run([&](TFrmSlownik& f) {
+                  click_row(f, 1);
+                  next_modal([](ui::Window&) {
+                      Form9->ComboBox1.SetItemIndex(0);
+                      Form9->K_OKClick();
+                  });
+                  f.K_Do_NaukiClick();
+              }),
+              0);
+    EXPECT_TRUE(std::filesystem::is_directory(demo.program() + "1/slow.txt"));
+    ASSERT_EQ(demo.messages.size(), 1u);
+    EXPECT_NE(demo.messages[0].find(os::pl("Nie można odczytać pliku ") + demo.program() + "1/slow.txt."),
+              std::string::npos)
+        << demo.messages[0];
+}
+
 TEST_F(Dictionary, WithoutALearnerTheWordGoesNowhere) {
     demo.write("usr.t", "1=Ala\r\n");
     EXPECT_EQ(run([&](TFrmSlownik& f) {

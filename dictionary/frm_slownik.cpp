@@ -261,11 +261,14 @@ void TFrmSlownik::K_SzukajClick() {
     CB_Gr_Tem.SetVisible(false);
     K_Wszystkie.SetVisible(true);
     szukane_slowo = slowo;
-    lista_.ustaw(szukaj_slow(slowo, opcje));
+    // Each column is searched with the word as typed, in its own set.
+    const std::string obce = Form23 ? Form23->Szukane(czcionka_charset) : slowo;
+    const std::string polskie = Form23 ? Form23->Szukane(238) : slowo;
+    lista_.ustaw(szukaj_slow(obce, polskie, opcje));
     Odswiez();
     L_Ile_wybrano.SetVisible(true);
     ostatnie_szukane = slowo;
-    zdania_ = szukaj_zdan(3, slowo);
+    zdania_ = obce.empty() ? std::vector<int>() : szukaj_zdan(3, obce);
     k_zdania.SetVisible(!zdania_.empty());
     szukane_slowo.clear();
 }

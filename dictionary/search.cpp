@@ -28,11 +28,18 @@ bool trafienie(const std::string& tekst, const std::string& igla, const OpcjeSzu
 } // namespace
 
 std::vector<int> szukaj_slow(const std::string& slowo, const OpcjeSzukania& o) {
-    const std::string igla = o.bez_wielkosci ? LowerCase(slowo) : slowo;
+    return szukaj_slow(slowo, slowo, o);
+}
+
+std::vector<int> szukaj_slow(const std::string& obce, const std::string& polskie,
+                             const OpcjeSzukania& o) {
+    const std::string igla_obca = o.bez_wielkosci ? LowerCase(obce) : obce;
+    const std::string igla_polska = o.bez_wielkosci ? LowerCase(polskie) : polskie;
+    const bool w_obcych = o.obce && !obce.empty(), w_polskich = o.polskie && !polskie.empty();
     std::vector<int> lista;
     for (int i = 1; i <= baza.ile_slowek; ++i)
-        if ((o.obce && trafienie(baza.slowo_obce[i], igla, o)) ||
-            (o.polskie && trafienie(baza.tlumaczenie[i], igla, o)))
+        if ((w_obcych && trafienie(baza.slowo_obce[i], igla_obca, o)) ||
+            (w_polskich && trafienie(baza.tlumaczenie[i], igla_polska, o)))
             lista.push_back(i);
     if (lista.empty()) return lista;
 

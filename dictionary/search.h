@@ -17,6 +17,10 @@ std::vector<int> slowa_grupy(int numer);
 // An item is listed only when no later item of the store has its ID, so an
 // own word that redefines a built-in one shows once, in its later version.
 std::vector<int> szukaj_slow(const std::string& slowo, const OpcjeSzukania& o);
+// The same with the word in each column's character set: `obce` for the
+// foreign texts, `polskie` for the Polish ones; an empty one searches none.
+std::vector<int> szukaj_slow(const std::string& obce, const std::string& polskie,
+                             const OpcjeSzukania& o);
 
 // Sentences that show the word in use, at most MAX_ZDAN_SLOWNIKA: their search
 // text holds the word between blanks (or before a comma; English also with

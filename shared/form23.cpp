@@ -136,11 +136,20 @@ void TForm23::OnShow() {
     const bool francuskie = jezyk_edycji == 3;
     CheckBox1.SetVisible(francuskie);
     Label5.SetVisible(francuskie);
+    // French letters show as such from the first search of the edition on.
+    if (czcionka_dla_ != jezyk_edycji) CheckBox1.SetChecked(francuskie);
+    czcionka_dla_ = jezyk_edycji;
     char litera = 0;
     const std::string jezyk = nazwa_jezyka(jezyk_edycji);
     Label3.SetCaption(bez_znacznika(
         os::pl(slowo_ ? "Szukaj wśród " + jezyk : "Szukaj wśród &" + jezyk), litera));
-    Edit1.SetText(slowo_ ? *slowo_ : szukany_tekst);
+    // The text left behind shows as it was typed when it is the last one confirmed.
+    const std::string& zostawiony = slowo_ ? *slowo_ : szukany_tekst;
+    if (!potwierdzony_.isEmpty() && Trim(ui::from_qt(potwierdzony_, znaki_)) == zostawiony)
+        Edit1.setText(potwierdzony_.trimmed());
+    else
+        Edit1.SetText(zostawiony);
+    potwierdzony_.clear();
     Edit1Change();
     Edit1.SetFocus();
     Edit1.deselect();
@@ -165,14 +174,26 @@ void TForm23::CheckBox1Click() {
     Edit1.SetFont(f);
 }
 
+namespace {
+
+bool zapisuje(const QString& tekst, int charset) {
+    return ui::to_qt(ui::from_qt(tekst, charset), charset) == tekst;
+}
+
+} // namespace
+
+std::string TForm23::Szukane(int charset) const {
+    return zapisuje(potwierdzony_, charset) ? Trim(ui::from_qt(potwierdzony_, charset))
+                                            : std::string();
+}
+
 void TForm23::B_OKClick() {
     if (!B_OK.Visible()) return;
-    if (slowo_) {
-        *slowo_ = Trim(Edit1.Text());
-    } else {
-        szukany_tekst = Trim(Edit1.Text());
-        do_ustawien(opcje());
-    }
+    potwierdzony_ = Edit1.text();
+    const int pola = Edit1.GetFont().charset, drugi = pola == 0 ? 238 : 0;
+    znaki_ = !zapisuje(potwierdzony_, pola) && zapisuje(potwierdzony_, drugi) ? drugi : pola;
+    (slowo_ ? *slowo_ : szukany_tekst) = Trim(ui::from_qt(potwierdzony_, znaki_));
+    if (!slowo_) do_ustawien(opcje());
     potwierdzone_ = true;
     close_modal(1);
 }
@@ -183,7 +204,10 @@ void TForm23::B_ZamknijClick() {
 
 void TForm23::OnClose() {
     // Anything but OK leaves no text, so the caller does nothing.
-    if (!potwierdzone_) (slowo_ ? *slowo_ : szukany_tekst).clear();
+    if (!potwierdzone_) {
+        (slowo_ ? *slowo_ : szukany_tekst).clear();
+        potwierdzony_.clear();
+    }
     if (opcje_) *opcje_ = opcje();
 }
 

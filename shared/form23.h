@@ -6,7 +6,9 @@
 // 41-44) and stores them only on OK; the dictionary's works on its own
 // options and takes them back from the boxes however it closes. The
 // "francuska czcionka" box, in the French edition only, switches the edit
-// box between the western and the Central European character set.
+// box between the western and the Central European character set; it starts
+// ticked there and stays as the learner leaves it. The text confirmed is
+// kept as typed, so each column is searched with it in its own set.
 #include <string>
 
 #include "platform/ui/controls.h"
@@ -56,8 +58,12 @@ class TForm23 : public ui::Window {
     void B_ZamknijClick();
     void Edit1Change();
     void CheckBox1Click();
-    // The character set of the search text: 0 with the French box ticked.
-    int ZnakiTekstu() const { return Edit1.GetFont().charset; }
+    // The character set of the search text left behind: the box's (0 with the
+    // French box ticked), or the other one for a text only that one writes.
+    int ZnakiTekstu() const { return znaki_; }
+    // The text last confirmed in `charset` (trimmed); empty when that set
+    // cannot write it, so a column in that set is not searched with it.
+    std::string Szukane(int charset) const;
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods) override;
 
   protected:
@@ -74,6 +80,9 @@ class TForm23 : public ui::Window {
     std::string* slowo_;    // the dictionary's word; nullptr in the trainer
     OpcjeSzukania* opcje_;  // the dictionary's options
     bool potwierdzone_ = false;
+    int czcionka_dla_ = -1; // the edition the French box got its first state in
+    QString potwierdzony_;            // the text of the last OK, as typed
+    int znaki_ = 238;
 };
 
 extern TForm23* Form23;

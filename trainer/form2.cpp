@@ -291,6 +291,8 @@ void TForm2::k_szukajClick() {
     s.cale = l[U_SZUKAJ_CALE] == 1;
     s.bez_wielkosci = l[U_SZUKAJ_BEZ_WIELKOSCI] == 1;
     szukany_ = tekst;
+    szukany_obcy_ = Form23 ? Form23->Szukane(czcionka_charset) : tekst;
+    szukany_polski_ = Form23 ? Form23->Szukane(238) : tekst;
     opcje_ = s;
     widok_ = Widok::szukane;
     odswiez_widok();
@@ -306,7 +308,7 @@ void TForm2::odswiez_widok() {
         znalezione_ = generator::filtruj(filtr_);
         break;
     case Widok::szukane:
-        znalezione_ = generator::szukaj(szukany_, opcje_);
+        znalezione_ = generator::szukaj(szukany_obcy_, szukany_polski_, opcje_);
         break;
     }
     pokaz_znalezione();

@@ -85,6 +85,8 @@ class TForm2 : public ui::Window {
     std::vector<int> numery_grup_; // filter combo entry k >= 1 -> group number
     std::string szukany_;
     int znaki_szukanego_ = 238; // szukany_'s character set
+    // The search text in the foreign and the Polish set (empty: not searched).
+    std::string szukany_obcy_, szukany_polski_;
     enum class Widok { wszystkie, filtr, szukane } widok_ = Widok::wszystkie;
     generator::Filtr filtr_;
     generator::Szukanie opcje_;

@@ -231,6 +231,7 @@ void TForm4::uloz_liczniki() {
     obrazek_w(I_powtorki, "gfx_s\\cw_powtorki.bmp");
     I_powtorki.SetTransparent(true);
     etykieta(L_Powtorki, geo4::L_Powtorki, arial(13, false, look::tekst));
+    L_Powtorki.SetWordWrap(true); // the count and the last date, one line each
     L_Powtorki.SetLayout(Qt::AlignVCenter);
     etykieta(L_pokaz_id, geo4::L_pokaz_id, arial(13, false, look::morski));
     L_pokaz_id.SetAlignment(Qt::AlignRight);

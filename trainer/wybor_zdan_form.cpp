@@ -146,8 +146,6 @@ TWyborZdanForm::TWyborZdanForm()
     L_Stat.SetTransparent(true);
     umiesc(lbl_info, look::wybor_lbl_info);
     lbl_info.SetFont(czcionka_arial(12));
-    lbl_info.SetWordWrap(true);
-    lbl_info.SetTransparent(true);
 
     umiesc(k_usun, look::wybor_k_usun);
     k_usun.SetPicture(obrazek("gfx_s\\wybor_k_usun.bmp"));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/scrolling_text.h"
 #include "platform/ui/window.h"
 #include "shared/fcs_image1.h"
 #include "shared/transparent_button.h"
@@ -41,7 +42,7 @@ class TWyborZdanForm : public ui::Window {
     TFCSImage1 btn_up;
     TFCSImage1 btn_dn;
     ui::Label L_Stat;
-    ui::Label lbl_info;
+    ui::ScrollingText lbl_info; // the results: whole lines, scrolled when they do not fit
     ui::Image k_usun;
     TTransparentButton B_OK;
     TTransparentButton B_Zamknij;

@@ -43,10 +43,13 @@ constexpr Size wybor_img_progress = {75, 12};                 // a full bar
 constexpr Size wybor_img_progress_back = {79, 16};            // its frame, 2 around the bar
 
 constexpr Rect wybor_L_Stat = {36, 452, 280, 18};
-constexpr Rect wybor_lbl_info = {36, 476, 728, 76};
+// The results panel: eight lines of 14 pixels at its 12-pixel font, wide
+// enough for a result line beside its scroll bar; the buttons stand in a
+// column at its right.
+constexpr Rect wybor_lbl_info = {36, 476, 560, 112};
 
-constexpr Rect wybor_k_usun = {36, 560, 150, 30};
-constexpr Rect wybor_B_OK = {572, 556, 120, 36};
+constexpr Rect wybor_k_usun = {614, 476, 150, 30};
+constexpr Rect wybor_B_OK = {644, 514, 120, 36};
 constexpr Rect wybor_B_Zamknij = {700, 558, 64, 32};
 
 } // namespace look

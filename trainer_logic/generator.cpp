@@ -86,16 +86,22 @@ bool pasuje(const std::string& tekst, const std::string& szukany, bool cale, boo
 }
 
 std::vector<int> szukaj(const std::string& szukany, const Szukanie& s) {
+    return szukaj(szukany, szukany, s);
+}
+
+std::vector<int> szukaj(const std::string& obcy, const std::string& polski, const Szukanie& s) {
     std::vector<int> out;
-    // The texts hold "=" as "#", as the item files do.
-    const std::string wzor = zamien_rowna(s.bez_wielkosci ? male_az(szukany) : szukany, 1);
-    // The pattern is folded once; each text at most once.
-    auto trafia = [&](const std::string& tekst) {
-        return pasuje(tekst, wzor, s.cale, s.bez_wielkosci);
+    // The texts hold "=" as "#", as the item files do. Each pattern is folded
+    // once; each text is compared at most once.
+    auto wzor = [&](const std::string& t) {
+        return zamien_rowna(s.bez_wielkosci ? male_az(t) : t, 1);
     };
+    const std::string wzor_obcy = wzor(obcy), wzor_polski = wzor(polski);
+    const bool w_obcych = s.obce && !obcy.empty(), w_polskich = s.polskie && !polski.empty();
     for (int i = 1; i <= baza.ile_slow; ++i) {
         if (!widoczna(i)) continue;
-        if ((s.obce && trafia(baza.slowo_obce[i])) || (s.polskie && trafia(baza.tlumaczenie[i])))
+        if ((w_obcych && pasuje(baza.slowo_obce[i], wzor_obcy, s.cale, s.bez_wielkosci)) ||
+            (w_polskich && pasuje(baza.tlumaczenie[i], wzor_polski, s.cale, s.bez_wielkosci)))
             out.push_back(i);
     }
     return out;
@@ -297,7 +303,7 @@ void usun_slowko(int i) {
 }
 
 std::string komentarz_do_edycji(int i) {
-    return w_bazie(i) ? zamien_rowna(baza.komentarz[i], 2) : std::string();
+    return w_bazie(i) ? baza.komentarz[i] : std::string();
 }
 
 void ustaw_komentarz(int i, const std::string& tekst) {

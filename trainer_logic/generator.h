@@ -40,6 +40,9 @@ struct Szukanie {
 std::string male_az(std::string_view s);
 bool pasuje(const std::string& tekst, const std::string& szukany, bool cale, bool bez_wielkosci);
 std::vector<int> szukaj(const std::string& szukany, const Szukanie& s);
+// The same with the text in each column's character set: `obcy` for the
+// foreign texts, `polski` for the Polish ones; an empty one searches none.
+std::vector<int> szukaj(const std::string& obcy, const std::string& polski, const Szukanie& s);
 
 // The count line above the grid: the count, or for a search the sentence
 // with the text in quotes ("raz." for 1, "razy." otherwise). 8-bit.
@@ -120,9 +123,9 @@ int dodaj(const Slowko& s, const std::string& nagranie);
 bool zmien(int i, const Slowko& s);
 // Deletes own item i for the session: ID 0, texts and comment emptied.
 void usun_slowko(int i);
-// The comment as the comment window edits it ("#" shown as "="), and back
-// as the learner typed it: kom_user.txt takes the whole text after the ID's
-// "=" as the comment, so neither sign needs converting there. A text of
+// The comment as the comment window edits it, and back as the learner typed
+// it: kom_user.txt takes the whole text after the ID's "=" as the comment, so
+// neither "#" nor "=" is converted anywhere on its way. A text of
 // blanks deletes the comment, line breaks become blanks; the comments are
 // marked changed only when the text differs. The generator and the exercise
 // window both edit comments through these.

@@ -74,6 +74,11 @@ ZdanieZLukami luki_wyboru(const std::string& s) {
     return z;
 }
 
+std::string tekst_luk(int i, const TBazaSlowek& b) {
+    if (i < 1 || i > b.ile_slow) return "";
+    return jezyk_edycji == 3 ? b.slowo_obce[i] : b.slowo_obce[i] + " (" + b.tlumaczenie[i] + ")";
+}
+
 bool da_sie_zapytac(int typ, int i, const TBazaSlowek& b) {
     if (i < 1 || i > b.ile_slow) return false;
     switch (typ) {
@@ -86,6 +91,8 @@ bool da_sie_zapytac(int typ, int i, const TBazaSlowek& b) {
         const ZdanieZLukami z = luki_wyboru(b.slowo_obce[i]);
         return z.jest && !z.oczekiwane.empty();
     }
+    case cw_zdania_wpisywanie:
+        return ma_luke_do_wpisania(tekst_luk(i, b));
     default:
         return true;
     }
@@ -333,12 +340,9 @@ bool UstawieniePytania::o_zdanie(int typ) {
         e.polecenie = pl("Uzupełnij zdanie:");
         p.forma = Forma::luki;
         p.oczekiwana = obce;
-        std::string tekst = obce;
-        if (jezyk_edycji == 3)
-            kom(e, polski, true);
-        else
-            tekst += " (" + polski + ")";
-        e.luki = Rysuj_odpowiedz(tekst, obcy, m.rozmiary().luki, m.rozmiary().wysokosc_pola, m);
+        if (jezyk_edycji == 3) kom(e, polski, true);
+        e.luki = Rysuj_odpowiedz(tekst_luk(i, baza), obcy, m.rozmiary().luki,
+                                 m.rozmiary().wysokosc_pola, m);
         if (e.luki.luki.empty()) {
             p.da_sie = false;
             return false;

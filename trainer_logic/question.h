@@ -133,10 +133,16 @@ struct ZdanieZLukami {
 };
 ZdanieZLukami luki_wyboru(const std::string& obce);
 
+// The gap sentence of type 12 as it is laid out: the foreign text, followed
+// by the Polish one in brackets except in the French edition (which shows it
+// in the comment lines).
+std::string tekst_luk(int i, const TBazaSlowek& b);
+
 // Whether item i can be asked in type `typ` at all: a choice needs a right
 // text to offer (the foreign text in types 1 and 4, the Polish one in 2), a
-// choice sentence a gap with text in it. The run plan gives no work in a type
-// the item cannot be asked in.
+// choice sentence a gap with text in it, a gap sentence a gap that is laid
+// out (ma_luke_do_wpisania). The run plan gives no work in a type the item
+// cannot be asked in.
 bool da_sie_zapytac(int typ, int i, const TBazaSlowek& b);
 
 // Sets up the question of type `typ` for item `slowko` on a fresh screen

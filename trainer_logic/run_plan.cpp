@@ -90,6 +90,8 @@ void filtruj(TPlanSlowka& r, int i, const TWarunkiPlanu& w, const TBazaSlowek& b
     const std::string& obce = b.slowo_obce[i];
     const bool zdanie = jest_zdaniem(b.id_slowa[i]);
     const bool ma_otwarcie = obce.find('<') != std::string::npos;
+    // A gap too far into a long text is not laid out: no typing in the gaps.
+    const bool ma_luke = ma_otwarcie && da_sie_zapytac(cw_zdania_wpisywanie, i, b);
 
     // Words take types 1..9, sentences 9..14.
     for (int t = zdanie ? 1 : 10; t <= (zdanie ? 8 : 14); ++t)
@@ -107,16 +109,14 @@ void filtruj(TPlanSlowka& r, int i, const TWarunkiPlanu& w, const TBazaSlowek& b
     // without them is typed instead when choosing is its primary type.
     if (b.opcje_wyboru[i].empty() || !da_sie_zapytac(cw_zdania_wybor, i, b)) {
         wyczysc(r, cw_zdania_wybor);
-        if (zdanie && w.typ_zdan == cw_zdania_wybor && ma_otwarcie) {
+        if (zdanie && w.typ_zdan == cw_zdania_wybor && ma_luke) {
             wymagaj(r, cw_zdania_wpisywanie, w.wymagane);
             dodatkowe.typ_12 = true;
         }
     }
 
-    if (!ma_otwarcie) {
-        wyczysc(r, cw_zdania_rozumienie);
-        wyczysc(r, cw_zdania_wpisywanie);
-    }
+    if (!ma_otwarcie) wyczysc(r, cw_zdania_rozumienie);
+    if (!ma_luke) wyczysc(r, cw_zdania_wpisywanie);
 
     const std::string& drugie = b.tlumaczenie_zdania[i];
     if (drugie.empty()) {

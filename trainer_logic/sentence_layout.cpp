@@ -1,5 +1,7 @@
 #include "trainer_logic/sentence_layout.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace {
@@ -79,6 +81,11 @@ UkladZdania Ustaw_zdanie(const std::vector<Odcinek>& tekst, bool wyroznienie, in
     }
     u.linie = u.slowa.empty() ? 0 : u.slowa.back().y / u.wysokosc_linii + 1;
     return u;
+}
+
+bool ma_luke_do_wpisania(const std::string& tekst) {
+    const std::vector<Slowo> t = tokeny_tekstu({{tekst, 238}});
+    return std::any_of(t.begin(), t.end(), [](const Slowo& s) { return s.tekst == "<"; });
 }
 
 UkladLuk Rysuj_odpowiedz(const std::string& tekst, int charset, int szerokosc, int wysokosc_pola,

@@ -75,3 +75,6 @@ struct UkladLuk {
 // placed 3 pixels above the line's text; `wysokosc_pola` is the box's height.
 UkladLuk Rysuj_odpowiedz(const std::string& tekst, int charset, int szerokosc, int wysokosc_pola,
                          const MiernikTekstu& m);
+// Whether Rysuj_odpowiedz places a gap in `tekst`: its first "<" lies within
+// the first MAX_TOKENOW tokens.
+bool ma_luke_do_wpisania(const std::string& tekst);

@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "core/text.h"
 #include "platform/os/codepage.h"
+#include "trainer_logic/question.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ std::vector<TWierszFlagi> wiersze_flag(int i, const TBazaSlowek& b, int jezyk) {
             (t == cw_zdania_tlumaczenie_na_polski || t == cw_zdania_tlumaczenie_z_polskiego))
             jest = jest && !b.tlumaczenie_zdania[i].empty();
         if (zdanie && t >= cw_zdania_wybor && t <= cw_zdania_wpisywanie) jest = jest && luka;
+        if (t == cw_zdania_wpisywanie) jest = jest && da_sie_zapytac(t, i, b);
         if (jest) w.push_back({t, IntToStr(t) + " - " + nazwa_cwiczenia(t)});
     }
     return w;

@@ -112,9 +112,24 @@ void Canvas::DrawText(const QRect& r, const std::string& text, Qt::Alignment ali
     DrawText(r, to_qt(text, font_.charset), align, wrap);
 }
 
+namespace {
+
+// Line breaks at the end of a text (the captions end their lines with one)
+// start no empty line that would push the others off centre.
+QString without_last_breaks(QString text) {
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
 void Canvas::DrawText(const QRect& r, const QString& text, Qt::Alignment align, bool wrap) {
-    const int flags = static_cast<int>(align) | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    p_.drawText(r, flags, text);
+    if (!wrap) {
+        p_.drawText(r, static_cast<int>(align) | Qt::TextSingleLine, text);
+        return;
+    }
+    p_.drawText(r, static_cast<int>(align) | Qt::TextWordWrap, without_last_breaks(text));
 }
 
 namespace {

@@ -97,6 +97,9 @@ TEST_F(SearchOptions, TheLanguagesBoxAndTheFrenchFont) {
             EXPECT_EQ(f.Label3.Caption(), os::pl(c.etykieta));
             EXPECT_EQ(f.CheckBox1.Visible(), c.francuska);
             EXPECT_EQ(f.Label5.Visible(), c.francuska);
+            // Ticked from the first showing in the French edition only.
+            EXPECT_EQ(f.CheckBox1.Checked(), c.francuska);
+            EXPECT_EQ(f.Edit1.GetFont().charset, c.francuska ? 0 : 238);
             f.close();
         });
     }

@@ -3,7 +3,9 @@
 // the arrows and keys, and deleting an own exercise.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include "core/exercises.h"
 #include "core/repetitions.h"
@@ -16,6 +18,7 @@
 #include "shared/form29.h"
 #include "shared/forms.h"
 #include "shared/login.h"
+#include "support/text_bands.h"
 #include "trainer/demo_edition.h"
 #include "trainer/form1.h"
 #include "trainer/windows.h"
@@ -50,6 +53,77 @@ void wyniki_i_powtorki() {
         tab_powtorek[i].interwal = i <= 10 ? 3 : 30;
         ile_powtorek = std::max(ile_powtorek, i);
     }
+}
+
+// What the results panel paints inside its text column (left of its bar).
+testsupport::TextInk tusz_wynikow(TWyborZdanForm& w) {
+    ui::ScrollingText& info = w.lbl_info;
+    const std::string napis = info.Caption();
+    const int gora = info.TopLine();
+    return testsupport::text_ink(
+        w, info, [&] { info.SetCaption(""); },
+        [&] {
+            info.SetCaption(napis);
+            info.SetTopLine(gora);
+        },
+        QRect(0, 0, info.Bar().x(), info.height()));
+}
+
+void kolko(QWidget& w, int delta) {
+    QWheelEvent e(QPointF(10, 10), QPointF(w.mapToGlobal(QPoint(10, 10))), QPoint(),
+                  QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &e);
+}
+
+// After a run of nine types the exercise's results take more lines than
+// the panel shows: it shows seven or more whole lines, and the wheel and its
+// scroll bar reach the others.
+TEST(ChooserWalk, TheResultsOfANineTypeRunScrollInWholeLines) {
+    testsupport::qt_app();
+    testsupport::DemoEdition demo;
+    EXPECT_EQ(testsupport::w_wyborze_cwiczen(demo, [](TWyborZdanForm& w) {
+                  for (int t = 1; t <= 9; ++t)
+                      zapisz_wynik(50 + 5 * t, "001-1-01", t, 0, t != 4);
+                  ASSERT_TRUE(zapisz_statystyki());
+                  w.pokaz_widok();
+                  kliknij_wiersz(w.pb_paczki, pozycja_paczki(w, "001-1-01"));
+                  ui::ScrollingText& info = w.lbl_info;
+                  const int linii = static_cast<int>(info.Lines().size());
+                  ASSERT_GE(linii, 9);
+                  EXPECT_GE(info.GetFont().pixels, 12);
+                  EXPECT_GE(info.VisibleLines(), 7);
+                  EXPECT_LE(info.VisibleLines() * info.LineHeight(), info.height());
+                  ASSERT_GT(linii, info.VisibleLines());
+                  EXPECT_TRUE(info.Bar().Visible());
+                  // The lines hold the whole text, nothing left out.
+                  auto bez_odstepow = [](QString s) { return s.remove(QRegularExpression("\\s")); };
+                  EXPECT_EQ(bez_odstepow(info.Lines().join("")),
+                            bez_odstepow(ui::to_qt(info.Caption())));
+
+                  // Whole lines only, at the top and at the end.
+                  testsupport::wait_ms(20);
+                  const int dol = info.VisibleLines() * info.LineHeight();
+                  testsupport::TextInk t = tusz_wynikow(w);
+                  ASSERT_FALSE(t.bands.empty());
+                  EXPECT_LT(t.bands.back().bottom, dol);
+                  ui::grab_to_png(w, testsupport::output_path("trainer/chooser_results_nine_types.png"));
+                  for (int k = 0; k < linii; ++k)
+                      kolko(info, -120);
+                  EXPECT_EQ(info.TopLine(), linii - info.VisibleLines());
+                  EXPECT_EQ(info.Bar().Position(), info.TopLine());
+                  t = tusz_wynikow(w);
+                  ASSERT_FALSE(t.bands.empty());
+                  EXPECT_LT(t.bands.back().bottom, dol);
+                  ui::grab_to_png(w, testsupport::output_path("trainer/chooser_results_nine_types_end.png"));
+                  // The bar takes it back to the first line; another exercise starts there.
+                  info.Bar().SetPosition(0);
+                  EXPECT_EQ(info.TopLine(), 0);
+                  kolko(info, -120);
+                  EXPECT_GT(info.TopLine(), 0);
+                  kliknij_wiersz(w.pb_paczki, pozycja_paczki(w, "001-1-01"));
+                  EXPECT_EQ(info.TopLine(), 0);
+              }),
+              0);
 }
 
 TEST(ChooserWalk, FromTheMainWindowThroughTheViewsToALessonsTypes) {

@@ -11,6 +11,7 @@
 #include "platform/os/random.h"
 #include "trainer/form4_places.h"
 #include "trainer_logic/exercise_engine.h"
+#include "trainer_logic/run_plan.h"
 #include "trainer/small_store.h"
 
 namespace {
@@ -360,6 +361,40 @@ TEST_F(Engine, GapsAreJudgedOneByOne) {
         EXPECT_EQ(polozenia(e(), silnik.pytanie()).ramka, 198);
         EXPECT_TRUE(e().poprawna.tekst.empty());
         EXPECT_EQ(e().kom.tekst, std::string("Wpisano: ") + c.odpowiedz + "\n\r");
+    }
+}
+
+// The plan and the engine agree on a gap sentence whose gap lies far into a
+// long text: within the first 70 tokens it is asked and the run ends after
+// it; past them the plan gives it no typing and the engine never asks it.
+TEST_F(Engine, AGapSentenceIsTypedOnlyWhenItsGapIsLaidOut) {
+    struct Case {
+        int slow; // words before the gap
+        bool pytane;
+    } cases[] = {{0, true}, {69, true}, {70, false}, {200, false}};
+    int id = 60100;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slow);
+        std::string tekst;
+        for (int k = 0; k < c.slow; ++k)
+            tekst += "w ";
+        const int i = store.add({++id, 5, tekst + "<go> home.", "ide", 1, "", "go"});
+        TWarunkiPlanu w;
+        w.wymagane = 1;
+        plan = zbuduj_plan(std::vector<int>{i}, w, baza, tab_powtorek, flagi_powtorek);
+        EXPECT_EQ(plan.do_zrobienia(12), c.pytane ? 1 : 0);
+        // Even with work handed to it, the engine asks only a gap it lays out.
+        plan.plan_cwiczenia[1].typ[12] = {1, 0, 0};
+        u.zamkniecia = 0;
+        silnik.start(12);
+        EXPECT_EQ(u.zamkniecia, c.pytane ? 0 : 1);
+        if (!c.pytane) continue;
+        EXPECT_EQ(silnik.biezace_slowko(), i);
+        EXPECT_TRUE(e().wpis_widoczny[0]);
+        silnik.I_OKClick("", {"go", "", ""});
+        EXPECT_TRUE(silnik.werdykt());
+        silnik.I_OKClick("", {});
+        EXPECT_EQ(u.zamkniecia, 1) << "the run ends";
     }
 }
 

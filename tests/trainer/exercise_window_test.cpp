@@ -364,10 +364,12 @@ TEST_F(ExerciseWindow, ACommentWithHashAndEqualsSignsGoesThroughTheCommentWindow
         std::string po;
         bool zmienione;
     } cases[] = {
-        {"cancelled", "a#b = c", "a=b = c", "", Qt::Key_Escape, "a#b = c", false},
-        {"confirmed unchanged", "a#b = c", "a=b = c", "", Qt::Key_Return, "a#b = c", false},
-        {"typed signs are kept as typed", "a#b", "a=b", "x # y = z", Qt::Key_Return, "x # y = z",
+        {"cancelled", "a#b = c", "a#b = c", "", Qt::Key_Escape, "a#b = c", false},
+        {"confirmed unchanged", "a#b = c", "a#b = c", "", Qt::Key_Return, "a#b = c", false},
+        {"typed signs are kept as typed", "a#b", "a#b", "x # y = z", Qt::Key_Return, "x # y = z",
          true},
+        {"reopened as typed, edited again", "x # y = z", "x # y = z", "x # y = z#", Qt::Key_Return,
+         "x # y = z#", true},
     };
     uruchom([&](TForm4& f) {
         for (const Case& c : cases) {
@@ -386,9 +388,25 @@ TEST_F(ExerciseWindow, ACommentWithHashAndEqualsSignsGoesThroughTheCommentWindow
             EXPECT_EQ(komentarze_zmienione, c.zmienione);
             EXPECT_TRUE(f.isVisible()) << "no next question follows";
         }
+        // Typed in the window, then reopened on what was typed.
+        ui::set_next_modal_hook([&](ui::Window& w) {
+            okno.Edit1.SetText("C# a=b #2");
+            key_click(&w, Qt::Key_Return);
+        });
+        key_click(&f, Qt::Key_K, Qt::ControlModifier);
+        std::string ponownie;
+        ui::set_next_modal_hook([&](ui::Window& w) {
+            ponownie = okno.Edit1.Text();
+            wait_ms(20);
+            EXPECT_TRUE(ui::grab_to_png(w, output_path("trainer/comment_reopened.png")));
+            key_click(&w, Qt::Key_Escape);
+        });
+        key_click(&f, Qt::Key_K, Qt::ControlModifier);
+        EXPECT_EQ(ponownie, "C# a=b #2");
+        EXPECT_EQ(baza.komentarz[flat], "C# a=b #2");
         // The comment lines show it as it was typed.
         wpisz(f, f.E_Wpisana, "flat");
-        EXPECT_NE(f.L_Kom.Caption().find("x # y = z"), std::string::npos);
+        EXPECT_NE(f.L_Kom.Caption().find("C# a=b #2"), std::string::npos);
     });
     ui::set_next_modal_hook(nullptr);
     Form27 = nullptr;

@@ -152,6 +152,33 @@ TEST(GeneratorSearch, FoldsAToZOnlyAndWholeWordsMeanEqualText) {
     }
 }
 
+// The French edition: the foreign column in the western set, the Polish one
+// in 238; a column whose set cannot write the text is given none.
+TEST(GeneratorSearch, EachColumnWithTheTextInItsOwnSet) {
+    SmallStore store(3);
+    store.add(Pozycja(1, 1, os::from_utf8("l'étagère", 0), os::pl("półka")));
+    store.add(Pozycja(2, 1, "le lit", os::pl("łóżko")));
+    store.add(Pozycja(3, 1, os::from_utf8("la fenêtre", 0), "okno"));
+    struct Case {
+        const char* typed; // UTF-8
+        std::vector<std::string> found;
+    } cases[] = {
+        {"étagère", {"l'étagère"}}, {"łóżko", {"le lit"}}, {"ó", {"l'étagère", "le lit"}},
+        {"okno", {"la fenêtre"}},   {"ê", {"la fenêtre"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const auto w = [&](int charset) {
+            const std::string b = os::from_utf8(c.typed, charset);
+            return os::to_utf8(b, charset) == c.typed ? b : std::string();
+        };
+        std::vector<std::string> found;
+        for (const std::string& f : foreign_of(szukaj(w(0), w(238), Szukanie{})))
+            found.push_back(os::to_utf8(f, 0));
+        EXPECT_EQ(found, c.found);
+    }
+}
+
 TEST(GeneratorFilter, EachChosenConditionNarrowsTheList) {
     SmallStore store;
     const int a = store.add(Pozycja(1, 1, "a", "x", 1));
@@ -275,11 +302,11 @@ TEST(GeneratorSaveCode, GroupInTwoDigitsThenLevel) {
     EXPECT_EQ(kod_cwiczenia(0, 2), "200-2");
 }
 
-TEST(GeneratorComments, EmptyTextDeletesAndHashShowsAsEquals) {
+TEST(GeneratorComments, EmptyTextDeletesAndLineBreaksBecomeBlanks) {
     SmallStore store;
     const int i = store.add(Pozycja(11, 1, "cat", "kot"));
     baza.komentarz[i] = "a#b";
-    EXPECT_EQ(komentarz_do_edycji(i), "a=b");
+    EXPECT_EQ(komentarz_do_edycji(i), "a#b");
     komentarze_zmienione = false;
     ustaw_komentarz(i, "x = y\r\nz");
     EXPECT_EQ(baza.komentarz[i], "x = y  z");
@@ -329,6 +356,22 @@ TEST_F(GeneratorFiles, OwnWordsAndCommentsSurviveARestart) {
     EXPECT_EQ(baza.komentarz[1], "on a built-in");
     EXPECT_EQ(znajdz_slowko(40002), -1); // the deleted word left the file
     EXPECT_EQ(nastepne_id(), 40002);
+}
+
+// Opened, edited and stored twice, through kom_user.txt and a restart: "#"
+// and "=" stay as typed every time.
+TEST_F(GeneratorFiles, ACommentWithHashAndEqualsKeepsItsBytesThroughTwoEdits) {
+    const int id = baza.id_slowa[1];
+    const std::string edits[] = {"C# a=b #2", "C# a=b #2 = x#"};
+    for (const std::string& typed : edits) {
+        ustaw_komentarz(1, typed);
+        ASSERT_TRUE(zapisz_komentarze());
+        EXPECT_NE(fx.read_program("kom_user.txt").find(std::to_string(id) + " = " + typed),
+                  std::string::npos);
+        reload();
+        EXPECT_EQ(baza.komentarz[1], typed);
+        EXPECT_EQ(komentarz_do_edycji(1), typed);
+    }
 }
 
 TEST_F(GeneratorFiles, ExerciseTitleWithEqualsKeepsItsCells) {

@@ -329,11 +329,11 @@ TEST_F(GeneratorWindows, AnEmptiedCommentIsDeletedByOk) {
     ASSERT_FALSE(g.K_Kom_Usera.Visible());
     const int i = g.znalezione()[0];
     baza.komentarz[i] = "x#y";
-    // Shown with "=", edited and stored back.
+    // Shown as it is stored, edited and stored back.
     bool pokazane = false;
     ui::set_next_modal_hook([&](ui::Window& w) {
         pokazane = true;
-        EXPECT_EQ(okno.Edit1.Text(), "x=y");
+        EXPECT_EQ(okno.Edit1.Text(), "x#y");
         okno.Edit1.SetText(os::pl("mój = komentarz"));
         ui::grab_to_png(okno, testsupport::output_path("trainer/comment.png"));
         key_click(&w, Qt::Key_Return);

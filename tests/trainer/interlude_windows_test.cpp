@@ -38,6 +38,7 @@ bool konczy_sie(const std::string& s, const std::string& koniec) {
 
 class InterludeWindows : public QtFixture {
   protected:
+    explicit InterludeWindows(const std::string& wydanie = "") : demo(wydanie) {}
     void SetUp() override {
         start_programu();
         wczytaj_dane();
@@ -150,6 +151,30 @@ TEST_F(InterludeWindows, APictureFillsTheScreenScaledAndCentredWithItsCaptionAtT
         click(&f16->Image2);
     });
     EXPECT_FALSE(f16->isVisible());
+}
+
+class GermanInterludeWindows : public InterludeWindows {
+  protected:
+    GermanInterludeWindows() : InterludeWindows("de") {}
+};
+
+// The German edition's first picture: the built disc's house, lettered
+// "Haus" as the course writes the noun.
+TEST_F(GermanInterludeWindows, APictureOfTheGermanDisc) {
+    int zestaw = 0;
+    for (int z = 1; z <= MAX_PRZERYWNIKOW && zestaw == 0; ++z)
+        if (przerywniki[z].kod.size() > 1 && przerywniki[z].kod[1] == "z21101") zestaw = z;
+    ASSERT_NE(zestaw, 0);
+    pokaz_wiersz(zestaw, 1);
+    run_modal(*f16, [&](ui::Window&) {
+        EXPECT_TRUE(konczy_sie(f16->plik(), "z2\\11\\1101.jpg")) << f16->plik();
+        ASSERT_TRUE(f16->Image2.Visible());
+        EXPECT_EQ(f16->Image2.Picture().size(), QSize(640, 480));
+        EXPECT_EQ(os::cp1250_to_utf8(f16->L_Opis.Caption()), "Ein Haus mit Garten - dom z ogrodem");
+        wait_ms(20);
+        ui::grab_to_png(*f16, output_path("trainer/edition_de_picture_interlude.png"));
+        click(&f16->Image2);
+    });
 }
 
 TEST_F(InterludeWindows, APictureThatIsMissingShortOrDamagedLeavesTheCaption) {

@@ -20,7 +20,9 @@
 #include "platform/os/date_serial.h"
 #include "platform/ui/sound_file.h"
 #include "platform_ui/qt_app.h"
+#include "support/text_bands.h"
 #include "trainer/demo_edition.h"
+#include "trainer/form4.h"
 #include "trainer/learner_fixture.h"
 #include "trainer/trainer_run.h"
 #include "trainer/walk_helpers.h"
@@ -84,6 +86,22 @@ void statystyka(std::string& wynik, std::function<void(ui::Window&)> potem = nul
         if (potem) ui::set_next_modal_hook(potem);
         key_click(&w, Qt::Key_Return);
     });
+}
+
+// Before the first answer of the repetition: the count and the day of the
+// lesson, each whole on a line of its own.
+void etykieta_powtorki(TForm4& e) {
+    ui::Label& l = e.L_Powtorki;
+    EXPECT_EQ(os::cp1250_to_utf8(l.Caption()),
+              "Powtórka: 1\n\rOstatnio: " + os::format_date(DZIEN_LEKCJI) + "\n\r");
+    wait_ms(20);
+    const std::string napis = l.Caption();
+    const TextInk tusz = text_ink(e, l, [&] { l.SetCaption(""); }, [&] { l.SetCaption(napis); });
+    ASSERT_EQ(tusz.bands.size(), 2u);
+    EXPECT_GT(tusz.bands[0].top, 0);
+    EXPECT_LT(tusz.bands[1].bottom, l.height() - 1);
+    EXPECT_LT(tusz.right, l.width() - 4) << "the date ends inside the label";
+    EXPECT_TRUE(ui::grab_to_png(e, output_path("trainer/repetition_label.png")));
 }
 
 TEST(RepetitionWalk, ALessonTodayIsRepeatedTwoDaysLater) {
@@ -200,6 +218,7 @@ TEST(RepetitionWalk, ALessonTodayIsRepeatedTwoDaysLater) {
                 ui::set_next_modal_hook([&](ui::Window&) {
                     TForm4& e = *Form4;
                     EXPECT_TRUE(e.I_powtorki.Visible());
+                    etykieta_powtorki(e);
                     dobrze(e);
                     dobrze(e);
                     // Then the type chooser has nothing left and closes: the word list.

@@ -68,6 +68,16 @@ const Pozycja bez_obcego{104, 2, "", "104", "", "", ""};
 const Pozycja bez_polskiego{105, 2, "red", "105", "", "", "", ""};
 const Pozycja pusta_luka{60004, 5, "A <> house.", "", "", "a/b/c", ""};
 const Pozycja pusta_druga_luka{60005, 5, "A <big> and <> house.", "", "", "a/b/c", ""};
+// A gap after `slow` words: its "<" is token slow + 1, laid out only within
+// the first 70 tokens.
+std::string po_slowach(int slow) {
+    std::string s;
+    for (int k = 0; k < slow; ++k)
+        s += "w ";
+    return s + "<go> home.";
+}
+const Pozycja luka_70{60006, 5, po_slowach(69), "", "", "", "zdanie"};
+const Pozycja luka_71{60007, 5, po_slowach(70), "", "", "", "zdanie"};
 
 struct PrzypadekLekcji {
     const char* nazwa;
@@ -99,6 +109,8 @@ TEST_F(Plan, LessonRunGivesEachItemTheTypesItCanBePractisedIn) {
          {1, 3, 4, 5, 6, 9}},
         {"an empty gap has nothing to choose", pusta_luka, 1, true, 12, {11, 12}},
         {"one of two gaps empty still has a text", pusta_druga_luka, 1, true, 12, {10, 11, 12}},
+        {"a gap at the 70th token is typed", luka_70, 1, true, 12, {11, 12, 13, 14}},
+        {"a gap after the 70th token is not", luka_71, 1, true, 12, {11, 13, 14}},
     };
     for (const auto& c : przypadki) {
         SCOPED_TRACE(c.nazwa);
@@ -204,6 +216,7 @@ TEST_F(Plan, RepetitionSentencesGetTheirPrimaryTypeOrASubstitute) {
     const int bez_opcji = dodaj(luka_bez_opcji);
     const int slowo = dodaj(rzeczownik);
     const int pusta = dodaj(pusta_luka);
+    const int daleka = dodaj(luka_71);
     struct Przypadek {
         const char* nazwa;
         int typ_zdan;
@@ -218,6 +231,8 @@ TEST_F(Plan, RepetitionSentencesGetTheirPrimaryTypeOrASubstitute) {
         {"no options: typed, and type 12 joins", 10, bez_opcji, {12}, {6, 10, 12}},
         {"an empty gap: typed, and type 12 joins", 10, pusta, {12}, {6, 10, 12}},
         {"words are not sentences", 10, slowo, {6}, {6, 10}},
+        {"a gap too far to type: translated", 12, daleka, {13}, {6, 12, 13}},
+        {"a gap too far, translation primary: no typing", 13, daleka, {13}, {6, 13}},
     };
     for (const auto& c : przypadki) {
         SCOPED_TRACE(c.nazwa);

@@ -1,5 +1,8 @@
 #include "tools/disc_pictures/scenes.h"
 
+#include "core/exercises.h"
+#include "core/text.h"
+#include "platform/os/codepage.h"
 #include "shared/look.h"
 #include "tools/artwork/frames.h"
 #include "tools/artwork/paint.h"
@@ -837,23 +840,32 @@ QSize size_for(const QString& subject) {
     return {640, 480};
 }
 
-QImage draw(const QString& subject, bool* known) {
+std::optional<Row> picture_row(const std::string& line, int charset) {
+    if (line.size() <= 5 || line.find('=') == std::string::npos) return std::nullopt;
+    return Row{Trim(pole_linii(line, 1)),
+               QString::fromStdString(os::to_utf8(Trim(pole_linii(line, 2)), charset))};
+}
+
+Picture draw(const QString& word) {
+    const QString subject = word.toLower();
     const QSize size = size_for(subject);
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(krem);
+    Picture out;
+    out.image = QImage(size, QImage::Format_RGB32);
+    out.image.fill(krem);
     const double strip = std::round(size.width() * 0.085);
     const auto& scenes = all_scenes();
     const auto it = scenes.find(subject);
-    if (known) *known = it != scenes.end();
-    if (it != scenes.end()) {
-        QPainter p(&img);
+    out.known = it != scenes.end();
+    if (out.known) {
+        QPainter p(&out.image);
         artwork::prepare(p);
         const U u{QRectF(0, 0, size.width(), size.height() - strip)};
         p.setClipRect(u.r);
         it->second(p, u);
     }
-    caption_strip(img, subject, strip);
-    return img;
+    out.lettering = word;
+    caption_strip(out.image, out.lettering, strip);
+    return out;
 }
 
 } // namespace scenes

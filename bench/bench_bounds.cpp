@@ -1,11 +1,12 @@
 // What pages built to be costly cost: a 3000-row table whose every row
 // starts with a cell spanning 999 rows, 200 image-map circles with
 // coordinates near a million, and font sizes, borders, margins and paddings
-// far past the int range, the borders also painted scrolled halfway down.
+// far past the int range, the borders also painted scrolled halfway down,
+// and 40,000 one-pixel pictures floated left and right.
 // Each page runs in a fresh process: read, laid out
 // 800 pixels wide, painted, and hit-tested over its first 600 by 400 pixels.
 // Last line: rowspan_ms=.. rowspan_mb=.. circles_ms=.. circles_mb=.. fonts_ms=.. fonts_mb=..
-// borders_ms=.. borders_mb=.. borders_halfway_ms=.. borders_halfway_mb=..
+// borders_ms=.. borders_mb=.. borders_halfway_ms=.. borders_halfway_mb=.. floats_ms=.. floats_mb=..
 // (milliseconds for the whole page; megabytes: the process's peak resident size).
 #include <QApplication>
 #include <QImage>
@@ -54,6 +55,14 @@ std::string borders_page() {
     std::string s = "<style>div { border: 18888888888888px solid #606060; margin: 4px 0; padding: 4px; height: 44px }"
                     "p { margin: 99999999999px; padding: 99999999999px; border: 99999999999px double red }</style>";
     for (int i = 0; i < 20; ++i) s += "<div>A border past the int range</div><p>and a paragraph</p>\n";
+    return s;
+}
+
+// One-pixel pictures floated to the left and right edges by turns.
+std::string floats_page(const std::string& picture) {
+    std::string s;
+    for (int i = 0; i < 40000; ++i)
+        s += "<img src=\"" + picture + "\" width=1 height=1 align=" + (i % 2 ? "right>" : "left>");
     return s;
 }
 
@@ -109,14 +118,18 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         InitDisplay();
         const std::string picture = std::string(PAGES_DIR) + "/pics/sky.png";
-        const std::string pages[] = {rowspan_page(), circles_page(picture), fonts_page(), borders_page()};
-        const int index = std::atoi(argv[2]) % 5;
-        run_case(pages[index == 4 ? 3 : index], index == 4);
+        const int index = std::atoi(argv[2]) % 6;
+        const std::string page = index == 0   ? rowspan_page()
+                                 : index == 1 ? circles_page(picture)
+                                 : index == 2 ? fonts_page()
+                                 : index == 5 ? floats_page(picture)
+                                              : borders_page();
+        run_case(page, index == 4);
         return 0;
     }
-    const char* names[] = {"rowspan", "circles", "fonts", "borders", "borders_halfway"};
-    double ms[5] = {}, mb[5] = {};
-    for (int i = 0; i < 5; ++i) {
+    const char* names[] = {"rowspan", "circles", "fonts", "borders", "borders_halfway", "floats"};
+    double ms[6] = {}, mb[6] = {};
+    for (int i = 0; i < 6; ++i) {
         if (!run_child(i, ms[i], mb[i])) {
             std::fprintf(stderr, "%s: the page failed\n", names[i]);
             return 1;
@@ -124,7 +137,7 @@ int main(int argc, char** argv) {
         std::printf("%s: %.0f ms, peak %.0f MB\n", names[i], ms[i], mb[i]);
     }
     std::printf("rowspan_ms=%.0f rowspan_mb=%.0f circles_ms=%.0f circles_mb=%.0f fonts_ms=%.0f fonts_mb=%.0f "
-                "borders_ms=%.0f borders_mb=%.0f borders_halfway_ms=%.0f borders_halfway_mb=%.0f\n",
-                ms[0], mb[0], ms[1], mb[1], ms[2], mb[2], ms[3], mb[3], ms[4], mb[4]);
+                "borders_ms=%.0f borders_mb=%.0f borders_halfway_ms=%.0f borders_halfway_mb=%.0f floats_ms=%.0f floats_mb=%.0f\n",
+                ms[0], mb[0], ms[1], mb[1], ms[2], mb[2], ms[3], mb[3], ms[4], mb[4], ms[5], mb[5]);
     return 0;
 }

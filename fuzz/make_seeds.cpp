@@ -218,14 +218,16 @@ void repetition_seeds() {
     seed("fuzz_repetitions", "damaged", std::string("\0\0", 2) + records + "\x01\x02");
 }
 
+// Rows as the program writes them (direction 0, a category digit), and one
+// it never writes, which the reader skips.
 void statistics_seeds() {
-    auto row = [](const std::string& name, int kind, int direction, int runs) {
+    auto row = [](const std::string& name, int kind, int category, int runs, int direction = 0) {
         TCwInfo r;
         r.nazwa = name;
         r.tytul = "Title " + name;
         r.rodzaj = static_cast<uint8_t>(kind);
         r.kierunek = static_cast<uint8_t>(direction);
-        r.kategoria = static_cast<uint8_t>(name[4] - '0');
+        r.kategoria = static_cast<uint8_t>(category);
         r.data = 45356.5;
         r.wynik = 70;
         r.uruchomienia = runs;
@@ -235,11 +237,12 @@ void statistics_seeds() {
         r.encode(out);
         return std::string(reinterpret_cast<const char*>(out), sizeof out);
     };
-    const std::string rows = row("001-1", CW_SLOWKA, 0, 0) + row("001-1", 6, 1, 4) +
-                             row("101-2", CW_ZDANIA, 0, 0) + row("2-moje-0001", CW_USERA, 0, 0);
+    const std::string rows = row("001-1", CW_SLOWKA, 1, 0) + row("001-1", 6, 1, 4) +
+                             row("101-2", CW_ZDANIA, 2, 0) + row("2-moje-0001", CW_USERA, 0, 0);
     seed("fuzz_statistics", "rows", rows);
     seed("fuzz_statistics", "new_run", rows + std::string("\x32\x06\x02\x01\x00", 5));
     seed("fuzz_statistics", "moved", rows + std::string("\x10\x04\x00\x03\x02", 5));
+    seed("fuzz_statistics", "row_no_writer_makes", rows + row("001-2", 6, 2, 1, 1));
 }
 
 } // namespace

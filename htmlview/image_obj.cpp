@@ -135,6 +135,7 @@ TImageObj::TImageObj(TSectionList* doc, const TImageObj& source)
     missing_ = source.missing_;
     placeholder_ = source.placeholder_;
     bitmap_ = source.bitmap_;
+    image_ = source.image_;
     mask_ = source.mask_;
     if (source.gif_) {
         own_gif_ = TGIFImage::CreateCopy(*source.gif_);
@@ -165,8 +166,18 @@ void TImageObj::Release() {
     own_gif_.reset();
     gif_ = nullptr;
     bitmap_ = mask_ = nullptr;
+    image_ = nullptr;
     image_cache_ = QImage();
     mask_cache_ = QImage();
+}
+
+QImage TImageObj::shown_image() const {
+    if (!image_ || image_->bitmap.get() != bitmap_) return bitmap_->ToImage();
+    if (image_->shown_from != bitmap_ || image_->shown.isNull()) {
+        image_->shown = bitmap_->ToImage();
+        image_->shown_from = bitmap_;
+    }
+    return image_->shown;
 }
 
 void TImageObj::Reload() {
@@ -251,6 +262,7 @@ void TImageObj::Fetch(TSectionList& doc) {
             if (gif_->IsTransparent) mask_ = gif_->MergedMask();
         } else {
             bitmap_ = img->bitmap.get();
+            image_ = img;
             mask_ = mask;
         }
         return;
@@ -375,7 +387,7 @@ void TImageObj::Draw(ui::HtmlCanvas& canvas, int x, int y, TFontObj* run) {
             else
                 PrintBitmap(canvas, ix, iy, ObjWidth, ObjHeight, *bitmap_);
         } else {
-            if (image_cache_.isNull()) image_cache_ = bitmap_->ToImage();
+            if (image_cache_.isNull()) image_cache_ = shown_image();
             if (mask_) {
                 if (mask_cache_.isNull())
                     mask_cache_ = mask_->ToImage().convertToFormat(QImage::Format_RGB32);

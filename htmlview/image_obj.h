@@ -72,6 +72,8 @@ class TImageObj : public TFloatingObj {
     TFormControlObj* Control = nullptr; // an image form control it stands for
 
   private:
+    // The bitmap as the canvas draws it: the cache entry's, shared, when it comes from the cache.
+    QImage shown_image() const;
     TImageObj(TSectionList* doc, const TImageObj& source);
     void Fetch(TSectionList& doc);
     void Release();
@@ -84,6 +86,7 @@ class TImageObj : public TFloatingObj {
     bool missing_ = false;
     bool placeholder_ = false;
     const TBitmap* bitmap_ = nullptr; // in the cache, or the viewer's own
+    TImage* image_ = nullptr;         // the cache entry holding bitmap_, if any
     const TBitmap* mask_ = nullptr;
     TGIFImage* gif_ = nullptr;
     std::unique_ptr<TGIFImage> own_gif_; // a copy of a cached animation

@@ -3,6 +3,7 @@
 // adapting them to the screen, the per-viewer image cache, and drawing with
 // transparency on screens and printers.
 #include <QCursor>
+#include <QImage>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ enum Transparency : uint8_t { itrNone = 0, itrLLCorner = 1, itrIntrinsic = 2, it
 struct TImage {
     std::unique_ptr<TBitmap> bitmap;
     std::unique_ptr<TGIFImage> gif;
+    // The bitmap as the canvas draws it, made at the first paint of any
+    // picture showing it and shared by all of them (`shown_from` the bitmap
+    // it was made of).
+    QImage shown;
+    const TBitmap* shown_from = nullptr;
     explicit operator bool() const { return bitmap || gif; }
 };
 

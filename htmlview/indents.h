@@ -1,6 +1,7 @@
 #pragma once
 // Float bookkeeping of one cell: the records that floating objects leave on
 // the left and right, and the free edges they leave at a given height.
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace htmlview {
 struct IndentRec {
     int X = 0; // relative to the left edge
     int StartY = 0;
-    int EndY = 9999999;
+    int EndY = 9999999; // not included
     const void* Owner = nullptr; // the object current when it was made, or none
 };
 
@@ -20,8 +21,10 @@ class IndentManagerBasic {
     void Clear();
     void Reset(int lf, int rt);
 
-    int AddLeft(int x, int y);
-    int AddRight(int x, int y);
+    // A record from y down to `end` (not included); the result is its index
+    // on its side, for the Delete of the same side.
+    int AddLeft(int x, int y, int end = kOpenEnd);
+    int AddRight(int x, int y, int end = kOpenEnd);
     void DeleteLeft(int i);
     void DeleteRight(int i);
 
@@ -39,15 +42,30 @@ class IndentManagerBasic {
     // The nearest y below `y` where an ownerless float ends; `y` when none.
     int GetNextWiderY(int y) const;
 
+    static constexpr int kOpenEnd = 9999999;
     int Width = 0; // set by the owning cell
-    std::vector<std::unique_ptr<IndentRec>> L, R;
     const void* CurrentID = nullptr;
     int LfEdge = 0;
     int RtEdge = 0;
 
   private:
-    int add(std::vector<std::unique_ptr<IndentRec>>& side, int x, int y);
+    // One side's records in the order they were added (the indices callers
+    // hold), and the same records by bottom, so a question about a height
+    // passes over the floats that ended above it without looking at them:
+    // a page of many floats is laid out in time that grows with their
+    // number, not with its square.
+    struct Side {
+        std::vector<std::unique_ptr<IndentRec>> added;
+        std::multimap<int, const IndentRec*> by_end;
+    };
+    static int add(Side& side, const IndentRec& r);
+    static void remove(Side& side, int i);
     bool seen_at(const IndentRec& r, int y) const;
+    // The x of the records seen at y, `better` choosing between two.
+    template <class Better>
+    bool edge_at(const Side& side, int y, Better better, int& x) const;
+
+    Side L, R;
 };
 
 } // namespace htmlview

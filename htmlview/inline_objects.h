@@ -39,7 +39,8 @@ class TFloatingObj : public TIDObject {
 
     virtual bool IsPanel() const { return false; }
     // Whether the point (document coordinates) lies on the picture, and
-    // where relative to its top left. Panels are never hit.
+    // where relative to its top left; never outside the box. Panels are
+    // never hit.
     virtual bool Holds(int x, int y, int& ix, int& iy) const {
         if (IsPanel() || x < PlacedX || x >= PlacedX + BoxWidth || y < PlacedY || y >= PlacedY + BoxHeight)
             return false;
@@ -86,7 +87,8 @@ class TFloatingObj : public TIDObject {
     }
 };
 
-// A section's pictures and panels, by position.
+// A section's pictures and panels, in the order of their positions (they
+// are added as their characters are, and removing characters keeps it).
 class TImageObjList : public TFreeList<TFloatingObj> {
   public:
     // The object whose character stands at `pos`, or none.

@@ -15,14 +15,15 @@ namespace htmlview {
 namespace {
 
 // Adds a record that belongs to no owner, so every cell below sees it.
-IndentRec& add_free(IndentManager& m, bool left, int x, int y, int height) {
+void add_free(IndentManager& m, bool left, int x, int y, int height) {
     const void* owner = m.CurrentID;
     m.CurrentID = nullptr;
-    const int i = left ? m.AddLeft(x, y) : m.AddRight(x, y);
+    const int end = y + std::max(0, height);
+    if (left)
+        m.AddLeft(x, y, end);
+    else
+        m.AddRight(x, y, end);
     m.CurrentID = owner;
-    IndentRec& r = left ? *m.L[static_cast<size_t>(i)] : *m.R[static_cast<size_t>(i)];
-    r.EndY = y + std::max(0, height);
-    return r;
 }
 
 } // namespace
@@ -343,9 +344,9 @@ void TDrawList::FlushImages() {
 // ----------------------------------------------------------- TImageObjList
 
 TFloatingObj* TImageObjList::FindObject(int pos) const {
-    for (const auto& o : items_)
-        if (o->CharPos == pos) return o.get();
-    return nullptr;
+    const auto it = std::lower_bound(items_.begin(), items_.end(), pos,
+                                     [](const auto& o, int p) { return o->CharPos < p; });
+    return it != items_.end() && (*it)->CharPos == pos ? it->get() : nullptr;
 }
 
 int TImageObjList::CountToNext(int pos) const {
@@ -361,8 +362,12 @@ void TImageObjList::Decrement(int pos) {
 }
 
 TFloatingObj* TImageObjList::ObjectAt(int x, int y, int& ix, int& iy) const {
+    // Every object holds points within its box only: the rows outside are
+    // passed over without asking it, which a page of many pictures asks
+    // for at every move of the mouse.
     for (const auto& o : items_)
-        if (o->Holds(x, y, ix, iy)) return o.get();
+        if (y >= o->PlacedY && static_cast<long long>(y) - o->PlacedY < o->BoxHeight && o->Holds(x, y, ix, iy))
+            return o.get();
     return nullptr;
 }
 

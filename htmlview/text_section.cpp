@@ -108,6 +108,7 @@ TSection::TSection(TSectionList* doc, const TSection& source) : TSectionBase(doc
     Preformatted = source.Preformatted;
     SectionNumber = source.SectionNumber;
     object_chars_ = source.object_chars_;
+    break_chars_ = source.break_chars_;
     max_char_width_ = source.max_char_width_;
     finished_ = true;
 }
@@ -357,8 +358,11 @@ void TSection::CloseForLayout() {
             SIndexList.push_back({static_cast<int>(i), SourcePositions[i]});
     SourcePositions = std::vector<int>();
     object_chars_.clear();
-    for (int i = 0; i < TextLength(); ++i)
+    break_chars_.clear();
+    for (int i = 0; i < TextLength(); ++i) {
         if (is_object(Text[static_cast<size_t>(i)])) object_chars_.push_back(i);
+        if (Text[static_cast<size_t>(i)] == kBreakChar) break_chars_.push_back(i);
+    }
     max_char_width_ = 0;
     for (const auto& run : Fonts) max_char_width_ = std::max(max_char_width_, run->tmMaxCharWidth);
     if (!Text.empty() && Document) SectionNumber = ++Document->SectionCount;
@@ -522,12 +526,8 @@ int TSection::FindLayoutCount(int width, int start, int max, int y, IndentManage
     float_line = false;
     if (Text[static_cast<size_t>(start)] == kBreakChar) return 1;
     // Up to the next forced break.
-    const auto it = std::lower_bound(object_chars_.begin(), object_chars_.end(), start);
-    for (auto k = it; k != object_chars_.end() && *k < start + max; ++k)
-        if (Text[static_cast<size_t>(*k)] == kBreakChar) {
-            max = *k - start;
-            break;
-        }
+    const auto brk = std::lower_bound(break_chars_.begin(), break_chars_.end(), start);
+    if (brk != break_chars_.end() && *brk < start + max) max = *brk - start;
     if (Images.Empty() && FormControls.empty() &&
         static_cast<long long>(max_char_width_) * max <= static_cast<long long>(width))
         return max;

@@ -229,6 +229,7 @@ class TSection : public TSectionBase {
     int stored_min_ = 0, stored_max_ = 0;
     bool minmax_valid_ = false;
     std::vector<int> object_chars_; // positions of 2, 4 and 8, made by Finish
+    std::vector<int> break_chars_;  // positions of 8 alone, made by Finish
     int max_char_width_ = 0;        // widest character of any run
     int progress_layout_ = -1;
 };

@@ -18,18 +18,7 @@ packages=(
   poppler-utils cups-client
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -q
-  # Through env, so the setting also reaches apt-get under sudo (which resets the environment).
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+"$here/scripts/install_packages.sh" "${packages[@]}"
 
 # A locale with a decimal comma, so the tests can show that stored numbers
 # never follow the user's locale.

@@ -38,6 +38,26 @@ void ErrorExit(j_common_ptr cinfo) {
 
 void Silent(j_common_ptr, int) {}
 
+// An RGB picture as 8 bits: the given colours, else 256 Qt picks, dithered.
+QImage reduce_to_eight_bits(const QImage& rgb, const std::vector<QRgb>& colormap) {
+    const auto flags = Qt::DiffuseDither | Qt::PreferDither;
+    if (colormap.empty()) return rgb.convertToFormat(QImage::Format_Indexed8, flags);
+    const size_t n = std::min<size_t>(256, colormap.size());
+    const QList<QRgb> table(colormap.begin(), colormap.begin() + static_cast<std::ptrdiff_t>(n));
+    return rgb.convertToFormat(QImage::Format_Indexed8, table, flags);
+}
+
+// Ink to light: R = 255 (1 - C)(1 - K) on 0..1 values, likewise G and B.
+// A file with the Adobe marker stores the inks inverted, so there R = C K / 255.
+QRgb CmykToRgb(const JSAMPLE* p, bool inverted) {
+    const auto light = [&](int ink) {
+        const int k = p[3];
+        const int v = inverted ? ink * k : (255 - ink) * (255 - k);
+        return (v + 127) / 255;
+    };
+    return qRgb(light(p[0]), light(p[1]), light(p[2]));
+}
+
 } // namespace
 
 JpegError::JpegError(int code) : std::runtime_error(Message(code)), code_(code) {}
@@ -62,8 +82,12 @@ QImage decode_jpeg(const std::string& bytes, const JpegOptions& options) {
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
     const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
-    cinfo.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-    if (options.eight_bit && !grey) {
+    // The library gives no RGB from four inks: it hands out CMYK (from YCCK
+    // too) and the inks become light here, reduced to eight bits afterwards.
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    const bool inverted = cmyk && cinfo.saw_Adobe_marker;
+    cinfo.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
+    if (options.eight_bit && !grey && !cmyk) {
         cinfo.quantize_colors = TRUE;
         cinfo.dither_mode = JDITHER_FS;
         if (!options.colormap.empty()) {
@@ -84,7 +108,7 @@ QImage decode_jpeg(const std::string& bytes, const JpegOptions& options) {
     }
     jpeg_start_decompress(&cinfo);
     const int w = static_cast<int>(cinfo.output_width), h = static_cast<int>(cinfo.output_height);
-    const bool indexed = options.eight_bit;
+    const bool indexed = options.eight_bit && !cmyk;
     *out = QImage(w, h, indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
     if (out->isNull()) {
         err.code = JERR_OUT_OF_MEMORY;
@@ -113,12 +137,14 @@ QImage decode_jpeg(const std::string& bytes, const JpegOptions& options) {
         } else {
             QRgb* px = reinterpret_cast<QRgb*>(d);
             for (int x = 0; x < w; ++x)
-                px[x] = grey ? qRgb(row[x], row[x], row[x])
-                             : qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+                px[x] = grey   ? qRgb(row[x], row[x], row[x])
+                        : cmyk ? CmykToRgb(row + 4 * x, inverted)
+                               : qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
         }
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
+    if (cmyk && options.eight_bit) return reduce_to_eight_bits(*owner, options.colormap);
     return std::move(*owner);
 }
 

@@ -47,10 +47,10 @@ class Indents : public ::testing::Test {
   protected:
     void SetUp() override {
         m.Reset(10, 400);
-        m.L[m.AddLeft(50, 0)]->EndY = 100;
-        m.R[m.AddRight(300, 20)]->EndY = 60;
+        m.AddLeft(50, 0, 100);
+        m.AddRight(300, 20, 60);
         m.CurrentID = &other;
-        m.L[m.AddLeft(200, 0)]->EndY = 500;
+        m.AddLeft(200, 0, 500);
         m.CurrentID = nullptr;
     }
     IndentManagerBasic m;
@@ -65,6 +65,19 @@ TEST_F(Indents, EdgesSeeOnlyTheirOwnersFloats) {
     m.CurrentID = &other;
     EXPECT_EQ(m.LeftIndent(0), 210);
     EXPECT_EQ(m.LeftIndent(300), 210);
+}
+
+TEST_F(Indents, DeletingARecordLeavesTheOthersOfTheSameBottom) {
+    const int wider = m.AddLeft(70, 0, 100);
+    EXPECT_EQ(m.LeftIndent(50), 80);
+    m.DeleteLeft(0); // the 50 wide one, ending at 100 too
+    EXPECT_EQ(m.LeftIndent(50), 80);
+    m.DeleteLeft(wider - 1);
+    EXPECT_EQ(m.LeftIndent(50), 10);
+    EXPECT_EQ(m.ImageBottom(), 60); // the right float is left
+    m.DeleteLeft(5);                // no such record
+    m.CurrentID = &other;
+    EXPECT_EQ(m.LeftIndent(50), 210);
 }
 
 TEST_F(Indents, BottomsCountOnlyFloatsWithoutOwner) {

@@ -1,10 +1,17 @@
 // The JPEG loader: pictures written by Qt's writer come back within the
-// loss of the format; damaged data gives "JPEG error #n".
+// loss of the format; four-ink pictures (CMYK, YCCK) come back as light;
+// damaged data gives "JPEG error #n".
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImage>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 #include "platform/ui/jpeg.h"
 
@@ -37,6 +44,61 @@ int MaxDifference(const QImage& a, const QImage& b) {
                               std::abs(qBlue(p) - qBlue(q))});
         }
     return worst;
+}
+
+using Inks = std::array<int, 4>; // C, M, Y, K: 0 none, 255 full
+// Flat squares of ink, 16 pixels each, so the loss of the format stays
+// within a level or two at the squares' centres.
+const Inks kSquares[] = {{0, 0, 0, 0},     {255, 0, 0, 0},    {0, 255, 0, 0},     {0, 0, 255, 0},
+                         {0, 0, 0, 255},   {128, 64, 32, 0},  {40, 200, 100, 60}, {255, 255, 255, 255},
+                         {10, 20, 30, 200}, {200, 150, 100, 50}};
+constexpr int kSide = 16;
+
+enum class InkFile { Plain, AdobeCmyk, AdobeYcck };
+
+// A four-ink JPEG made with the library's compressor: `Plain` stores the
+// inks as they are and has no Adobe marker; the Adobe kinds store them
+// inverted, as that marker means, in CMYK or in YCCK.
+std::string InkJpeg(InkFile kind) {
+    const int n = static_cast<int>(std::size(kSquares));
+    jpeg_compress_struct c{};
+    jpeg_error_mgr err{};
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* mem = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &mem, &size);
+    c.image_width = static_cast<JDIMENSION>(n * kSide);
+    c.image_height = kSide;
+    c.input_components = 4;
+    c.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&c);
+    jpeg_set_colorspace(&c, kind == InkFile::AdobeYcck ? JCS_YCCK : JCS_CMYK);
+    for (int i = 0; i < c.num_components; ++i) c.comp_info[i].h_samp_factor = c.comp_info[i].v_samp_factor = 1;
+    c.write_Adobe_marker = kind != InkFile::Plain;
+    jpeg_set_quality(&c, 100, TRUE);
+    jpeg_start_compress(&c, TRUE);
+    std::vector<JSAMPLE> row(size_t(n * kSide * 4));
+    for (int x = 0; x < n * kSide; ++x)
+        for (int k = 0; k < 4; ++k) {
+            const int ink = kSquares[x / kSide][size_t(k)];
+            row[size_t(x * 4 + k)] = static_cast<JSAMPLE>(kind == InkFile::Plain ? ink : 255 - ink);
+        }
+    while (c.next_scanline < c.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::string bytes(reinterpret_cast<const char*>(mem), size);
+    std::free(mem);
+    return bytes;
+}
+
+// R = 255 (1 - C)(1 - K) on 0..1 values, likewise G and B.
+QRgb Light(const Inks& p) {
+    const auto v = [&](int ink) { return int(255.0 * (1 - ink / 255.0) * (1 - p[3] / 255.0) + 0.5); };
+    return qRgb(v(p[0]), v(p[1]), v(p[2]));
 }
 
 } // namespace
@@ -72,6 +134,36 @@ TEST(Jpeg, EightBitsWithAGivenPalette) {
     ASSERT_EQ(grey.format(), QImage::Format_Indexed8);
     EXPECT_EQ(grey.colorCount(), 256);
     EXPECT_EQ(grey.color(77), qRgb(77, 77, 77));
+}
+
+TEST(Jpeg, FourInkPicturesBecomeLight) {
+    const struct {
+        const char* what;
+        InkFile kind;
+    } files[] = {{"plain CMYK", InkFile::Plain}, {"Adobe CMYK", InkFile::AdobeCmyk}, {"Adobe YCCK", InkFile::AdobeYcck}};
+    for (const auto& f : files) {
+        const std::string bytes = InkJpeg(f.kind);
+        const QImage img = ui::decode_jpeg(bytes);
+        ASSERT_EQ(img.size(), QSize(int(std::size(kSquares)) * kSide, kSide)) << f.what;
+        ASSERT_EQ(img.format(), QImage::Format_RGB32) << f.what;
+        for (size_t i = 0; i < std::size(kSquares); ++i) {
+            const QRgb got = img.pixel(int(i) * kSide + kSide / 2, kSide / 2), want = Light(kSquares[i]);
+            EXPECT_LE(std::abs(qRed(got) - qRed(want)), 2) << f.what << " square " << i;
+            EXPECT_LE(std::abs(qGreen(got) - qGreen(want)), 2) << f.what << " square " << i;
+            EXPECT_LE(std::abs(qBlue(got) - qBlue(want)), 2) << f.what << " square " << i;
+        }
+        // On a palette screen the light is reduced to the given colours.
+        ui::JpegOptions opt;
+        opt.eight_bit = true;
+        opt.colormap = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 255, 255), qRgb(255, 0, 255)};
+        const QImage eight = ui::decode_jpeg(bytes, opt);
+        ASSERT_EQ(eight.format(), QImage::Format_Indexed8) << f.what;
+        EXPECT_EQ(eight.colorCount(), 4) << f.what;
+        EXPECT_EQ(eight.pixel(kSide + kSide / 2, kSide / 2), qRgb(0, 255, 255)) << f.what; // full cyan
+        EXPECT_EQ(eight.pixel(4 * kSide + kSide / 2, kSide / 2), qRgb(0, 0, 0)) << f.what;  // full black
+        opt.colormap.clear();
+        EXPECT_LE(ui::decode_jpeg(bytes, opt).colorCount(), 256) << f.what;
+    }
 }
 
 TEST(Jpeg, DamagedDataGivesTheLibrarysNumber) {

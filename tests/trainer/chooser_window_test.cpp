@@ -279,6 +279,11 @@ TEST_F(Chooser, AnOwnExerciseCanBeDeletedOnlyFromTheExercisesView) {
     okno->btn_cwiczClick();
     kliknij_wiersz(okno->pb_paczki, p);
     ASSERT_TRUE(okno->k_usun.Visible());
+    // The delete button stands above the start button, clear of the results.
+    for (const QWidget* w : {static_cast<const QWidget*>(&okno->lbl_info),
+                             static_cast<const QWidget*>(&okno->B_OK)})
+        EXPECT_FALSE(okno->k_usun.geometry().intersects(w->geometry()));
+    ui::grab_to_png(*okno, testsupport::output_path("trainer/chooser_own_exercise.png"));
     kliknij_wiersz(okno->pb_paczki, pozycja_paczki(*okno, "001-1"));
     EXPECT_FALSE(okno->k_usun.Visible()) << "a built-in exercise cannot be deleted";
 

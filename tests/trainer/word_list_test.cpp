@@ -49,6 +49,14 @@ TEST(ListaSlowek, PractisedItemsInEveryTypeAndTheirLines) {
                                         "   house = dom", "   dog = pies"}));
 }
 
+// `n` one-letter words, a blank after each.
+std::string slowa(int n) {
+    std::string s;
+    for (int k = 0; k < n; ++k)
+        s += "w ";
+    return s;
+}
+
 TEST(FlagiTypow, TheTypesAnItemCanBeFlaggedFor) {
     struct Case {
         const char* opis;
@@ -71,6 +79,10 @@ TEST(FlagiTypow, TheTypesAnItemCanBeFlaggedFor) {
          {9, 10, 11, 12, 13, 14}},
         {"German sentence without a gap or second translation", 2,
          Pozycja(60002, 5, "Ein grosses Haus.", "Duży dom."), {}},
+        {"gap after the 70th token: chosen and understood, not typed", 1,
+         Pozycja(60003, 5, slowa(70) + "<go> home.", "Idę"), {10, 11}},
+        {"gap at the 70th token: typed too", 1,
+         Pozycja(60004, 5, slowa(69) + "<go> home.", "Idę"), {10, 11, 12}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opis);

@@ -130,6 +130,11 @@ TEST_F(MessageFit, EveryLineOfAMessageIsInsideTheBox) {
     } const cases[] = {
         {"short", os::pl("Wczytano informacje o 12 powtórkach."), false},
         {"polish_folder", polish_folder_message(), false},
+        // No space in the paths: lines break after their slashes.
+        {"path_without_spaces",
+         os::pl("Nie można odczytać pliku /home/uczennica/Dokumenty/Programy_do_nauki/"
+                "Tavolent_4.0_angielski/program/12/ustaw_tas_40.txt. Plik pozostanie bez zmian."),
+         false},
         {"very_long", very_long_message(), true},
     };
     for (const Case& c : cases) {
@@ -143,6 +148,8 @@ TEST_F(MessageFit, EveryLineOfAMessageIsInsideTheBox) {
             EXPECT_LE(box->height(), std::max(101, highest));
             if (c.name == std::string("short")) EXPECT_EQ(box->size(), QSize(455, 101));
             if (c.name == std::string("polish_folder")) EXPECT_GT(box->height(), 101);
+            if (c.name == std::string("path_without_spaces") && is20)
+                EXPECT_TRUE(ui::grab_to_png(*box, output_path("shared/form20_path_without_spaces.png")));
             EXPECT_EQ(fit.uklad().przewijany, c.scrolls);
             EXPECT_EQ(label.isVisibleTo(box), !c.scrolls);
             EXPECT_EQ(fit.pole().isVisibleTo(box), c.scrolls);

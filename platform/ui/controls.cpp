@@ -97,6 +97,7 @@ void Label::set_caption(const std::string& text, std::vector<Part> parts) {
     caption_ = text;
     parts_ = std::move(parts);
     update();
+    if (OnCaptionChange) OnCaptionChange();
 }
 
 void Label::SetFont(const Font& font) {

@@ -190,6 +190,9 @@ class Label : public Clickable<QWidget> {
     void SetTransparent(bool on);
     void SetColor(QRgb color); // ground when not transparent
 
+    // Called after the caption changed (a box that fits itself to its text).
+    NotifyEvent OnCaptionChange;
+
   protected:
     void paintEvent(QPaintEvent* e) override;
 
